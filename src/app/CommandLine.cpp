@@ -1,0 +1,100 @@
+#include "app/CommandLine.h"
+
+#include "app/LookupCommands.h"
+
+#include <functional>
+
+namespace CommandLine {
+
+namespace {
+
+using Handler = std::function<int(const QStringList&, QTextStream&, QTextStream&)>;
+
+struct Subcommand
+{
+    const char* name;
+    const char* usage;
+    Handler run;
+};
+
+// Every subcommand, in the order the help lists them.
+const QList<Subcommand>& subcommands()
+{
+    static const QList<Subcommand> all = {
+        {"whos-off", "whos-off YYYY-MM-DD [--days N] [--adjust N]", LookupCommands::WhosOff},
+        {"holidays", "holidays YEAR", LookupCommands::Holidays},
+    };
+    return all;
+}
+
+const Subcommand* find(const QString& name)
+{
+    for (const Subcommand& subcommand : subcommands()) {
+        if (name == QLatin1String(subcommand.name))
+            return &subcommand;
+    }
+    return nullptr;
+}
+
+QString versionText()
+{
+    return QStringLiteral("kelvane %1.%2.%3")
+        .arg(KELVANE_VERSION_MAJOR)
+        .arg(KELVANE_VERSION_MINOR)
+        .arg(KELVANE_VERSION_PATCH);
+}
+
+bool isHelp(const QString& argument)
+{
+    return argument == QLatin1String("--help") || argument == QLatin1String("-h") ||
+           argument == QLatin1String("help");
+}
+
+bool isVersion(const QString& argument)
+{
+    return argument == QLatin1String("--version") || argument == QLatin1String("-v");
+}
+
+} // namespace
+
+QString HelpText()
+{
+    QString text = QStringLiteral(
+        "Usage: kelvane [SUBCOMMAND [OPTIONS]]\n"
+        "Prints wall calendars of rostered days off. Without a subcommand the window opens.\n\n"
+        "Subcommands:\n");
+    for (const Subcommand& subcommand : subcommands())
+        text += QStringLiteral("  kelvane ") + QLatin1String(subcommand.usage) + u'\n';
+    text += QStringLiteral("\n  kelvane SUBCOMMAND --help   options of one subcommand\n"
+                           "  kelvane --version           the program's version\n");
+    return text;
+}
+
+bool WantsCommandLine(const QStringList& arguments)
+{
+    return arguments.size() > 1;
+}
+
+int Run(const QStringList& arguments, QTextStream& out, QTextStream& err)
+{
+    if (arguments.size() < 2 || isHelp(arguments.at(1))) {
+        out << HelpText();
+        out.flush();
+        return Success;
+    }
+    const QString name = arguments.at(1);
+    if (isVersion(name)) {
+        out << versionText() << '\n';
+        out.flush();
+        return Success;
+    }
+    const Subcommand* subcommand = find(name);
+    if (!subcommand) {
+        err << "kelvane: unknown subcommand \"" << name << "\" (see kelvane --help)" << Qt::endl;
+        return BadArguments;
+    }
+    // The subcommand parses its own name as the program name.
+    return subcommand->run(arguments.mid(1), out, err);
+}
+
+} // namespace CommandLine

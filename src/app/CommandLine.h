@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QStringList>
+#include <QTextStream>
+
+namespace CommandLine {
+
+// Exit statuses shared by every subcommand.
+inline constexpr int Success = 0;
+inline constexpr int BadArguments = 2;
+inline constexpr int NoPrinter = 3;
+
+// True when the arguments (program name first) name a subcommand or ask for help or the
+// version, i.e. when no window is wanted.
+bool WantsCommandLine(const QStringList& arguments);
+
+// Runs one subcommand; `arguments` starts with the program name.
+int Run(const QStringList& arguments, QTextStream& out, QTextStream& err);
+
+// The overall help text.
+QString HelpText();
+
+} // namespace CommandLine

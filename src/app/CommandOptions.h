@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QCommandLineParser>
+#include <QDate>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// Parsing and checking of the values the subcommands share. Every check returns nullopt and
+// fills `error` with one clear line when the value is refused.
+namespace CommandOptions {
+
+// Parses `arguments` (subcommand name first) and handles --help; returns false with `error`
+// set on an unknown option or a missing value.
+bool Parse(QCommandLineParser& parser, const QStringList& arguments, QString* error);
+
+// YYYY-MM-DD naming a real date.
+std::optional<QDate> Date(const QString& text, QString* error);
+// The main window's adjustment rule: a number 0..48, of which the whole-number part counts.
+std::optional<int> Adjustment(const QString& text, QString* error);
+// A whole number 1901..2124.
+std::optional<int> Year(const QString& text, QString* error);
+// A whole number of at least `minimum`.
+std::optional<qint64> WholeNumber(const QString& text, const QString& what, qint64 minimum,
+                                  QString* error);
+
+} // namespace CommandOptions

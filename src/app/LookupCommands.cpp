@@ -1,0 +1,124 @@
+#include "app/LookupCommands.h"
+
+#include "app/CommandLine.h"
+#include "app/CommandOptions.h"
+#include "rota/DayNumbering.h"
+#include "rota/Holidays.h"
+#include "rota/RotaDay.h"
+#include "rota/WhosOff.h"
+
+#include <QCommandLineParser>
+
+namespace LookupCommands {
+
+namespace {
+
+int refuse(QTextStream& err, const QString& command, const QString& why)
+{
+    err << "kelvane " << command << ": " << why << Qt::endl;
+    return CommandLine::BadArguments;
+}
+
+} // namespace
+
+int WhosOff(const QStringList& arguments, QTextStream& out, QTextStream& err)
+{
+    const QString command = QStringLiteral("whos-off");
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Shows which groups of every rota are off on a date."));
+    parser.addHelpOption();
+    parser.addPositionalArgument(QStringLiteral("date"), QStringLiteral("YYYY-MM-DD"));
+    parser.addOption({QStringLiteral("days"), QStringLiteral("List N dates from the date on."),
+                      QStringLiteral("N")});
+    parser.addOption({QStringLiteral("adjust"),
+                      QStringLiteral("Adjustment for non Darizu stations, 0..48."),
+                      QStringLiteral("N"), QStringLiteral("0")});
+    QString error;
+    if (!CommandOptions::Parse(parser, arguments, &error))
+        return refuse(err, command, error);
+    if (parser.isSet(QStringLiteral("help"))) {
+        out << parser.helpText();
+        return CommandLine::Success;
+    }
+    const QStringList positional = parser.positionalArguments();
+    if (positional.size() != 1)
+        return refuse(err, command, QStringLiteral("give exactly one date (YYYY-MM-DD)"));
+    const std::optional<QDate> date = CommandOptions::Date(positional.first(), &error);
+    if (!date)
+        return refuse(err, command, error);
+    const std::optional<int> adjustment =
+        CommandOptions::Adjustment(parser.value(QStringLiteral("adjust")), &error);
+    if (!adjustment)
+        return refuse(err, command, error);
+
+    const QStringList headings = ::WhosOff::Headings();
+    RotaDay rota;
+    if (!parser.isSet(QStringLiteral("days"))) {
+        const QStringList boxes = ::WhosOff::LookUp(*date, *adjustment, rota);
+        for (int i = 0; i < boxes.size(); ++i)
+            out << headings[i] << ": " << boxes[i] << '\n';
+        out.flush();
+        return CommandLine::Success;
+    }
+
+    const std::optional<qint64> days = CommandOptions::WholeNumber(
+        parser.value(QStringLiteral("days")), QStringLiteral("--days"), 1, &error);
+    if (!days)
+        return refuse(err, command, error);
+    out << "date";
+    for (const QString& heading : headings)
+        out << '\t' << heading;
+    out << '\n';
+    QDate day = *date;
+    for (qint64 i = 0; i < *days && day.isValid(); ++i, day = day.addDays(1)) {
+        out << day.toString(Qt::ISODate);
+        for (const QString& box : ::WhosOff::LookUp(day, *adjustment, rota))
+            out << '\t' << box;
+        out << '\n';
+    }
+    out.flush();
+    return CommandLine::Success;
+}
+
+int Holidays(const QStringList& arguments, QTextStream& out, QTextStream& err)
+{
+    const QString command = QStringLiteral("holidays");
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Lists the thirteen holidays of a year."));
+    parser.addHelpOption();
+    parser.addPositionalArgument(QStringLiteral("year"), QStringLiteral("1901..2124"));
+    QString error;
+    if (!CommandOptions::Parse(parser, arguments, &error))
+        return refuse(err, command, error);
+    if (parser.isSet(QStringLiteral("help"))) {
+        out << parser.helpText();
+        return CommandLine::Success;
+    }
+    if (parser.positionalArguments().size() != 1)
+        return refuse(err, command, QStringLiteral("give exactly one year (1901..2124)"));
+    const std::optional<int> year =
+        CommandOptions::Year(parser.positionalArguments().first(), &error);
+    if (!year)
+        return refuse(err, command, error);
+
+    GoodFriday goodFriday;
+    goodFriday.GoodFridayYear = QString::number(*year);
+    GetGoodFriday(goodFriday);
+    const HolidayYear holidayYear = HolidayYear::From(goodFriday, *year);
+    for (int index = 0; index < ::Holidays::Count; ++index) {
+        out << index << '\t' << ::Holidays::Caption(index) << '\t';
+        for (QDate day(*year, 1, 1); day.year() == *year; day = day.addDays(1)) {
+            const int weekday = DayNumbering::WeekdayColumn(DayNumbering::DayNumber(day));
+            if (::Holidays::IsHoliday(index, day.month(), day.day(), weekday, holidayYear)) {
+                out << day.toString(Qt::ISODate);
+                break;
+            }
+        }
+        out << '\n';
+    }
+    out.flush();
+    return CommandLine::Success;
+}
+
+} // namespace LookupCommands

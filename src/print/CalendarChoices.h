@@ -1,0 +1,32 @@
+#pragma once
+
+#include "rota/Holidays.h"
+#include "rota/RotaKind.h"
+#include "store/ShadeColors.h"
+
+#include <QDate>
+#include <QString>
+
+#include <array>
+
+// A snapshot of the main window's choices, taken at the moment a printout or the month sheet
+// runs. The command line builds the same value, so both print through one code path.
+// Texts are kept as typed: the printouts apply the leading-number conversion themselves.
+struct CalendarChoices
+{
+    QString yearText;                  // txtYear
+    QString station = QStringLiteral("Darizu");
+    QString sizeText = QStringLiteral("100");      // txtReduction, percent of full size
+    QString copiesText = QStringLiteral("1");      // txtCopies
+    QString adjustmentText = QStringLiteral("0");  // txtPatternAdjustment
+    RotaKind kind = RotaKind::CgSixTwo;
+    QString highlightGroup = QStringLiteral(" 0"); // HighlightGroup
+    bool noHighlight = true;                       // optNoHighlight selected
+    std::array<bool, Holidays::Count> holidays{true, true, true, true, true, true, true,
+                                               true, false, false, false, false, false};
+    bool highlightVacations = false;               // chkHilightVacations
+    bool highlightPayday = false;                  // chkHighlightPayday
+    bool noPatterns = false;                       // chkNoPatterns
+    ShadeColors shades = ShadeColors::For(ColourFamily::Yellow, 0);
+    QDate calendarDate;                            // Calendar1: the month sheet's month
+};

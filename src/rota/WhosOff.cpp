@@ -1,0 +1,38 @@
+#include "rota/WhosOff.h"
+
+#include "rota/DayNumbering.h"
+#include "rota/NumberText.h"
+
+namespace WhosOff {
+
+QStringList Headings()
+{
+    return {QStringLiteral("CG 6-2"), QStringLiteral("MM 6-2"), QStringLiteral("4-2"),
+            QStringLiteral("5-3"),    QStringLiteral("3-3"),    QStringLiteral("5-2-5-3")};
+}
+
+QStringList LookUp(QDate date, double adjustment, RotaDay& rota)
+{
+    using NumberText::Plain;
+    QStringList boxes(BoxCount);
+    const qint32 n = DayNumbering::DayNumber(date);
+
+    rota.PatternDay = DayNumbering::PatternPosition(RotaKind::CgSixTwo, n, adjustment);
+    GetPatterns(rota);
+    boxes[0] = Plain(rota.SixTwoOff1) + QStringLiteral(" - ") + Plain(rota.SixTwoOff2);
+    boxes[2] = rota.FourTwoOff1 + QStringLiteral(" - ") + rota.FourTwoOff2;
+    boxes[3] = Plain(rota.FiveThreeOff1) + u'-' + Plain(rota.FiveThreeOff2) + u'-' +
+               Plain(rota.FiveThreeOff3);
+    boxes[4] = rota.ThreeThreeOff1 + u'-' + rota.ThreeThreeOff2 + u'-' + rota.ThreeThreeOff3;
+
+    rota.PatternDay = DayNumbering::PatternPosition(RotaKind::FiveTwoFiveThree, n, adjustment);
+    GetPatterns(rota);
+    boxes[5] = rota.FiveTwoFiveThreeOff1 + u'-' + rota.FiveTwoFiveThreeOff2;
+
+    rota.PatternDay = DayNumbering::PatternPosition(RotaKind::MmSixTwo, n, adjustment);
+    GetPatterns(rota);
+    boxes[1] = Plain(rota.SixTwoOff1) + QStringLiteral(" - ") + Plain(rota.SixTwoOff2);
+    return boxes;
+}
+
+} // namespace WhosOff

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+// One personal entry of the Vacation table, as the printouts and the month sheet read it.
+struct VacationEntry
+{
+    QString type;
+    QString color;
+};
+
+// The one-day look-up of personal entries: the first record of that date, if any. The year
+// is the main window's year text and goes through the leading-number conversion.
+class EntryLookup
+{
+public:
+    virtual ~EntryLookup() = default;
+    virtual std::optional<VacationEntry> lookUp(const QString& yearText, int month, int day) = 0;
+};
