@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 
+#include "app/ExportCommand.h"
 #include "app/LookupCommands.h"
 
 #include <functional>
@@ -23,6 +24,10 @@ const QList<Subcommand>& subcommands()
     static const QList<Subcommand> all = {
         {"whos-off", "whos-off YYYY-MM-DD [--days N] [--adjust N]", LookupCommands::WhosOff},
         {"holidays", "holidays YEAR", LookupCommands::Holidays},
+        {"export-ics",
+         "export-ics --kind KIND --group G --from YYYY-MM-DD --to YYYY-MM-DD [--adjust N] "
+         "[--holidays BITS] --out FILE.ics",
+         ExportCommand::ExportIcs},
     };
     return all;
 }

@@ -7,6 +7,7 @@ namespace CommandLine {
 
 // Exit statuses shared by every subcommand.
 inline constexpr int Success = 0;
+inline constexpr int WriteFailed = 1;
 inline constexpr int BadArguments = 2;
 inline constexpr int NoPrinter = 3;
 

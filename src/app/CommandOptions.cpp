@@ -69,4 +69,17 @@ std::optional<qint64> WholeNumber(const QString& text, const QString& what, qint
     return value;
 }
 
+std::optional<std::array<bool, 13>> HolidayBits(const QString& text, QString* error)
+{
+    static const QRegularExpression bits(QStringLiteral("^[01]{13}$"));
+    if (!bits.match(text).hasMatch()) {
+        *error = QStringLiteral("the holidays must be 13 characters of 0 and 1: \"%1\"").arg(text);
+        return std::nullopt;
+    }
+    std::array<bool, 13> flags{};
+    for (std::size_t i = 0; i < flags.size(); ++i)
+        flags[i] = text[static_cast<qsizetype>(i)] == u'1';
+    return flags;
+}
+
 } // namespace CommandOptions

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <optional>
 
 // Parsing and checking of the values the subcommands share. Every check returns nullopt and
@@ -24,5 +25,8 @@ std::optional<int> Year(const QString& text, QString* error);
 // A whole number of at least `minimum`.
 std::optional<qint64> WholeNumber(const QString& text, const QString& what, qint64 minimum,
                                   QString* error);
+
+// The thirteen holiday flags written as "1111111100000".
+std::optional<std::array<bool, 13>> HolidayBits(const QString& text, QString* error);
 
 } // namespace CommandOptions
