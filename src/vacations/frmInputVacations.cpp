@@ -1,0 +1,672 @@
+#include "vacations/frmInputVacations.h"
+
+#include "rota/NumberText.h"
+#include "store/AppState.h"
+#include "store/CalendarDatabase.h"
+#include "store/ColorText.h"
+#include "store/Prompter.h"
+#include "store/VacationTable.h"
+
+#include <QDate>
+#include <QFocusEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QStandardItemModel>
+#include <QTableView>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <optional>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Grid columns, in the order of the fields on the form.
+const std::array<QString, 5> kGridFields = {u"Type"_s, u"Month"_s, u"Day"_s, u"Year"_s, u"Color"_s};
+
+// Strict whole-number reading for the entry date: digits only, blanks around allowed.
+std::optional<int> wholeNumber(const QString& text)
+{
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty() || trimmed.size() > 9)
+        return std::nullopt;
+    for (const QChar c : trimmed) {
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+    }
+    return trimmed.toInt();
+}
+
+// What a numeric field stores: nothing for an empty text, else its number. The field checks
+// and the date check keep other texts out; one that slips through is stored as nothing
+// rather than as text in a number column.
+QVariant numericFieldValue(const QString& text)
+{
+    if (!NumberText::IsNumeric(text))
+        return {};
+    return QVariant::fromValue(NumberText::RoundHalfEven(NumberText::Val(text)));
+}
+
+QString shownText(const QVariant& value)
+{
+    return value.isNull() ? QString() : value.toString();
+}
+
+} // namespace
+
+frmInputVacations::frmInputVacations(std::function<QString()> mainYearText, AppState& state,
+                                     Prompter& prompter, QWidget* parent)
+    : QDialog(parent), m_mainYearText(std::move(mainYearText)), m_state(state),
+      m_prompter(prompter), CurrentColor(ColorText::DefaultColor())
+{
+    buildControls();
+}
+
+frmInputVacations::frmInputVacations(const QString& mainYearText, AppState& state,
+                                     Prompter& prompter, QWidget* parent)
+    : frmInputVacations([mainYearText] { return mainYearText; }, state, prompter, parent)
+{
+}
+
+frmInputVacations::~frmInputVacations()
+{
+    const QList<QWidget*> children = findChildren<QWidget*>();
+    for (QWidget* child : children)
+        child->removeEventFilter(this);
+    // Destroyed while still open (its owner went away): store what was typed all the same.
+    if (m_loaded && m_attached) {
+        QString error;
+        if (!isUntouchedNewRecord() && !Data1.close(&error))
+            showStoreFailure(error);
+    }
+}
+
+QString frmInputVacations::InstructionsText()
+{
+    return u"Instructions: Enter a single character identifier in the 'Type' box (if you use the "
+           "standard identifiers V=Vacation, D=Dat, N=Sick, I=Injury, R=Excused, B=Birthday, "
+           "E=DOE, then the appropriate entry will be made on the Single Month form. Enter Month "
+           "and Day, select a color from the six choices, and click next or press the Enter key. "
+           "To work on a different year first select that year on the  Kelvane main form by "
+           "clicking the 'Return' button."_s;
+}
+
+QString frmInputVacations::StoreFailedTitle()
+{
+    return u"Entry not stored"_s;
+}
+
+void frmInputVacations::buildControls()
+{
+    setWindowTitle(u"Input Vacations"_s);
+    setModal(true);
+
+    const QStringList headings = {u"Type:"_s, u"Month #"_s, u"Day:"_s, u"Year:"_s,
+                                  u"Color: (click to change)"_s};
+    for (int i = 0; i < 5; ++i) {
+        Label1[static_cast<size_t>(i)] = new QLabel(headings.at(i), this);
+        Label1[static_cast<size_t>(i)]->setObjectName(u"Label1_%1"_s.arg(i));
+    }
+
+    auto makeField = [this](const QString& name, int width) {
+        auto* field = new QLineEdit(this);
+        field->setObjectName(name);
+        field->setMinimumWidth(width);
+        return field;
+    };
+    txtType = makeField(u"txtType"_s, 50);
+    txtMonth = makeField(u"txtMonth"_s, 60);
+    txtDay = makeField(u"txtDay"_s, 60);
+    txtYear = makeField(u"txtYear"_s, 70);
+    txtColor = makeField(u"txtColor"_s, 120);
+
+    Frame1 = new QFrame(this);
+    Frame1->setObjectName(u"Frame1"_s);
+    Frame1->setFrameShape(QFrame::Box);
+    Frame1->setLineWidth(1);
+    Frame1->setAutoFillBackground(true);
+    Frame1->setMinimumSize(70, 44);
+    Frame1->setCursor(Qt::PointingHandCursor);
+    Frame1->setToolTip(u"Click to change the colour"_s);
+    paintSwatch(ColorText::ParseColorText(CurrentColor));
+
+    Label2 = new QLabel(InstructionsText(), this);
+    Label2->setObjectName(u"Label2"_s);
+    Label2->setTextFormat(Qt::PlainText);
+    Label2->setWordWrap(true);
+
+    m_gridModel = new QStandardItemModel(0, static_cast<int>(kGridFields.size()), this);
+    for (int column = 0; column < static_cast<int>(kGridFields.size()); ++column)
+        m_gridModel->setHeaderData(column, Qt::Horizontal,
+                                   kGridFields[static_cast<size_t>(column)]);
+    DBGrid1 = new QTableView(this);
+    DBGrid1->setObjectName(u"DBGrid1"_s);
+    DBGrid1->setModel(m_gridModel);
+    DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    DBGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    DBGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
+    DBGrid1->verticalHeader()->setDefaultSectionSize(DBGrid1->fontMetrics().height() + 6);
+    DBGrid1->horizontalHeader()->setStretchLastSection(true);
+    DBGrid1->setMinimumHeight(200);
+    connect(DBGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) { DBGrid1_RowColChange(current); });
+
+    auto makeButton = [this](const QString& name, const QString& caption) {
+        auto* button = new QPushButton(caption, this);
+        button->setObjectName(name);
+        // Enter belongs to the window (it acts as Next on a valid date), never to a button.
+        button->setAutoDefault(false);
+        button->setDefault(false);
+        return button;
+    };
+    cmdNext = makeButton(u"cmdNext"_s, u"&Next"_s);
+    cmdUpdate = makeButton(u"cmdUpdate"_s, u"&Update"_s);
+    cmdDelete = makeButton(u"cmdDelete"_s, u"&Delete"_s);
+    cmdReturn = makeButton(u"cmdReturn"_s, u"&Return"_s);
+    connect(cmdNext, &QPushButton::clicked, this, [this] { cmdNext_Click(); });
+    connect(cmdUpdate, &QPushButton::clicked, this, [this] { cmdUpdate_Click(); });
+    connect(cmdDelete, &QPushButton::clicked, this, [this] { cmdDelete_Click(); });
+    connect(cmdReturn, &QPushButton::clicked, this, [this] { cmdReturn_Click(); });
+
+    connect(txtType, &QLineEdit::textChanged, this, [this] { txtType_Change(); });
+    connect(txtColor, &QLineEdit::textChanged, this, [this] { txtColor_Change(); });
+
+    auto* fields = new QGridLayout;
+    fields->setHorizontalSpacing(8);
+    const std::array<QLineEdit*, 5> row = {txtType, txtMonth, txtDay, txtYear, txtColor};
+    for (int i = 0; i < 5; ++i) {
+        fields->addWidget(Label1[static_cast<size_t>(i)], 0, i);
+        fields->addWidget(row[static_cast<size_t>(i)], 1, i);
+    }
+    fields->addWidget(Frame1, 0, 5, 2, 1);
+    fields->setColumnStretch(4, 1);
+
+    auto* buttons = new QVBoxLayout;
+    for (QPushButton* button : {cmdNext, cmdUpdate, cmdDelete, cmdReturn})
+        buttons->addWidget(button);
+    buttons->addStretch(1);
+
+    auto* lower = new QHBoxLayout;
+    lower->addWidget(DBGrid1, 1);
+    lower->addLayout(buttons);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(fields);
+    layout->addWidget(Label2);
+    layout->addLayout(lower, 1);
+
+    setTabOrder(txtType, txtMonth);
+    setTabOrder(txtMonth, txtDay);
+    setTabOrder(txtDay, txtYear);
+    setTabOrder(txtYear, txtColor);
+    setTabOrder(txtColor, cmdNext);
+    setTabOrder(cmdNext, cmdUpdate);
+    setTabOrder(cmdUpdate, cmdDelete);
+    setTabOrder(cmdDelete, cmdReturn);
+    setTabOrder(cmdReturn, DBGrid1);
+
+    // The window sees every key, focus change and swatch click before its controls do.
+    const QList<QWidget*> children = findChildren<QWidget*>();
+    for (QWidget* child : children)
+        child->installEventFilter(this);
+
+    resize(640, sizeHint().height() + 40);
+}
+
+void frmInputVacations::bindFields()
+{
+    Data1.unbindAll();
+    auto bindText = [this](const QString& field, QLineEdit* control) {
+        Data1.bind(
+            field, [control] { return QVariant(control->text()); },
+            [control](const QVariant& value) { control->setText(shownText(value)); });
+    };
+    auto bindNumber = [this](const QString& field, QLineEdit* control) {
+        Data1.bind(
+            field, [control] { return numericFieldValue(control->text()); },
+            [control](const QVariant& value) { control->setText(shownText(value)); });
+    };
+    bindText(u"Type"_s, txtType);
+    bindNumber(u"Month"_s, txtMonth);
+    bindNumber(u"Day"_s, txtDay);
+    bindNumber(u"Year"_s, txtYear);
+    bindText(u"Color"_s, txtColor);
+}
+
+void frmInputVacations::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (event->spontaneous())
+        return;
+    if (!m_loaded)
+        Form_Load();
+    Form_Activate();
+}
+
+void frmInputVacations::Form_Load()
+{
+    m_loaded = true;
+    const QString path = m_state.DatabasePath;
+
+    // Blank records left by abandoned new entries go first; a failure here changes nothing.
+    {
+        CalendarDatabase cleanUp;
+        if (!path.isEmpty() && cleanUp.open(path)) {
+            VacationTable table(cleanUp);
+            table.cleanUp();
+        }
+    }
+
+    const QScreen* onScreen = parentWidget() ? parentWidget()->screen() : screen();
+    const QRect screenArea = onScreen->geometry();
+    move(screenArea.x() + (screenArea.width() - width()) / 2,
+         screenArea.y() + (screenArea.height() - height()) / 2);
+
+    m_attachError.clear();
+    if (path.isEmpty()) {
+        m_attached = false;
+        m_attachError =
+            u"No working copy of %1 has been found."_s.arg(CalendarDatabase::FileName());
+    } else {
+        m_attached = Data1.setDatabaseName(path, &m_attachError);
+    }
+    if (m_attached) {
+        bindFields();
+    } else {
+        Data1.unbindAll();
+        // Shown once the window is on screen, so the user sees what it refers to.
+        QTimer::singleShot(0, this, [this] { reportDatabaseProblem(); });
+    }
+    setStoringEnabled(m_attached);
+}
+
+void frmInputVacations::reportDatabaseProblem()
+{
+    QString text = u"The calendar database could not be opened, so no entries can be added, "
+                   "changed or deleted."_s;
+    if (!m_attachError.isEmpty())
+        text += u"\n\r"_s + m_attachError;
+    m_prompter.message(text, u"Input Vacations"_s, Prompter::Buttons::Ok);
+}
+
+void frmInputVacations::setStoringEnabled(bool enabled)
+{
+    for (QPushButton* button : {cmdNext, cmdUpdate, cmdDelete})
+        button->setEnabled(enabled);
+    for (QLineEdit* field : {txtType, txtMonth, txtDay, txtYear, txtColor})
+        field->setReadOnly(!enabled);
+}
+
+void frmInputVacations::Form_Activate()
+{
+    if (m_attached) {
+        Data1.setSelection(VacationTable::TableName(), VacationTable::YearListWhere(),
+                           VacationTable::YearListValues(m_mainYearText()),
+                           VacationTable::YearListOrder());
+        QString error;
+        if (!Data1.refresh(&error)) {
+            // The file opened but cannot be read: treat it like a missing database.
+            m_attached = false;
+            m_attachError = error;
+            Data1.unbindAll();
+            setStoringEnabled(false);
+            QTimer::singleShot(0, this, [this] { reportDatabaseProblem(); });
+        }
+    }
+    if (!m_attached) {
+        txtYear->setText(m_mainYearText());
+        txtColor->setText(ColorText::DefaultColor());
+        reloadGrid();
+        txtType->setFocus();
+        return;
+    }
+
+    if (Data1.isBOF() && Data1.isEOF()) {
+        startNewRecordForEmptyList();
+    } else {
+        CurrentColor = txtColor->text();
+    }
+    reloadGrid();
+    txtType->setFocus();
+}
+
+// An empty list gets a new record with the main window's year and the default colour.
+void frmInputVacations::startNewRecordForEmptyList()
+{
+    QString error;
+    if (!Data1.addNew(&error)) {
+        showStoreFailure(error);
+        return;
+    }
+    txtYear->setText(m_mainYearText());
+    CurrentColor = ColorText::DefaultColor();
+    txtColor->setText(CurrentColor);
+}
+
+bool frmInputVacations::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
+            Form_KeyPress(13);
+        return false; // the key goes on to the control unchanged
+    }
+    case QEvent::FocusOut: {
+        // Switching to another window, or a message box coming up, is not leaving the field.
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+            return false;
+        if (watched == txtDay)
+            txtDay_LostFocus();
+        else if (watched == txtMonth)
+            txtMonth_LostFocus();
+        else if (watched == txtYear)
+            txtYear_LostFocus();
+        return false;
+    }
+    case QEvent::MouseButtonRelease: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (watched == Frame1 && mouse->button() == Qt::LeftButton &&
+            Frame1->rect().contains(mouse->position().toPoint())) {
+            Frame1_Click();
+            return true;
+        }
+        return false;
+    }
+    default:
+        return QDialog::eventFilter(watched, event);
+    }
+}
+
+void frmInputVacations::Form_KeyPress(int keyAscii)
+{
+    if (keyAscii == 13 && m_attached && isEntryDateValid())
+        cmdNext_Click();
+}
+
+// The entry date is month/day/year as typed; it must be a real calendar date.
+bool frmInputVacations::isEntryDateValid() const
+{
+    const auto month = wholeNumber(txtMonth->text());
+    const auto day = wholeNumber(txtDay->text());
+    const auto year = wholeNumber(txtYear->text());
+    if (!month || !day || !year || *year < 1)
+        return false;
+    return QDate(*year, *month, *day).isValid();
+}
+
+void frmInputVacations::notADate()
+{
+    m_prompter.message(u"Not a date!"_s, u"ERROR! Enter a valid date!"_s, Prompter::Buttons::Ok);
+    txtDay->clear();
+    txtDay->setFocus();
+}
+
+void frmInputVacations::cmdNext_Click()
+{
+    if (!m_attached)
+        return;
+    if (!isEntryDateValid()) {
+        notADate();
+        return;
+    }
+    QString error;
+    if (!Data1.addNew(&error)) {
+        // The entry stays in the fields so that nothing typed is lost.
+        showStoreFailure(error);
+        return;
+    }
+    txtYear->setText(m_mainYearText());
+    txtColor->setText(CurrentColor);
+    reloadGrid();
+    txtType->setFocus();
+}
+
+void frmInputVacations::cmdUpdate_Click()
+{
+    if (!m_attached)
+        return;
+    if (!isEntryDateValid()) {
+        notADate();
+        return;
+    }
+    QString error;
+    if (!Data1.refresh(&error)) {
+        showStoreFailure(error);
+        return;
+    }
+    // The entry may have gone to another year and left the list empty.
+    if (Data1.isBOF() && Data1.isEOF())
+        startNewRecordForEmptyList();
+    reloadGrid();
+}
+
+void frmInputVacations::cmdDelete_Click()
+{
+    if (!m_attached || Data1.isBOF() || Data1.isEOF())
+        return;
+    QString error;
+    if (!Data1.deleteCurrent(&error) || !Data1.refresh(&error)) {
+        showStoreFailure(error);
+        reloadGrid();
+        return;
+    }
+    if (Data1.isBOF() && Data1.isEOF())
+        startNewRecordForEmptyList();
+    reloadGrid();
+}
+
+void frmInputVacations::cmdReturn_Click()
+{
+    close();
+}
+
+void frmInputVacations::reject()
+{
+    if (!storeAndDetach())
+        return;
+    QDialog::reject();
+}
+
+// A value typed into the field that still has the focus has not been checked yet.
+bool frmInputVacations::checkFocusedField()
+{
+    const QWidget* focused = focusWidget();
+    if (focused == txtDay)
+        return txtDay_LostFocus();
+    if (focused == txtMonth)
+        return txtMonth_LostFocus();
+    if (focused == txtYear)
+        return txtYear_LostFocus();
+    return true;
+}
+
+// A new record nobody has typed into (only its year and colour were filled in) holds no entry.
+bool frmInputVacations::isUntouchedNewRecord() const
+{
+    return Data1.isNewRecord() && txtType->text().isEmpty() && txtMonth->text().isEmpty() &&
+           txtDay->text().isEmpty();
+}
+
+bool frmInputVacations::storeAndDetach()
+{
+    if (!m_loaded)
+        return true;
+    if (m_attached) {
+        if (!checkFocusedField())
+            return false;
+        QString error;
+        if (isUntouchedNewRecord()) {
+            detachWithoutStoring();
+        } else if (!Data1.close(&error)) {
+            const QString text = u"The entry could not be stored in the calendar database."_s +
+                                 u"\n\r"_s + error + u"\n\r"_s +
+                                 u"Close the window anyway and lose this entry?"_s;
+            if (m_prompter.message(text, StoreFailedTitle(), Prompter::Buttons::YesNo) !=
+                Prompter::Answer::Yes)
+                return false;
+            detachWithoutStoring();
+        }
+    }
+    m_loaded = false;
+    return true;
+}
+
+void frmInputVacations::detachWithoutStoring()
+{
+    Data1.unbindAll();
+    Data1.setDatabaseName(QString());
+}
+
+void frmInputVacations::showStoreFailure(const QString& error)
+{
+    QString text = u"The entry could not be stored in the calendar database."_s;
+    if (!error.isEmpty())
+        text += u"\n\r"_s + error;
+    m_prompter.message(text, StoreFailedTitle(), Prompter::Buttons::Ok);
+}
+
+void frmInputVacations::Frame1_Click()
+{
+    ColorChanging = true;
+    const QStringList cycle = ColorText::Cycle();
+    CurrentColor = cycle.at(ColorCycleIndex);
+    ColorCycleIndex = static_cast<qint16>((ColorCycleIndex + 1) % cycle.size());
+    paintSwatch(ColorText::ParseColorText(CurrentColor));
+    txtColor->setText(CurrentColor);
+    ColorChanging = false;
+}
+
+void frmInputVacations::txtColor_Change()
+{
+    if (ColorChanging || txtColor->text().isEmpty())
+        return;
+    paintSwatch(ColorText::ParseColorText(txtColor->text()));
+    CurrentColor = txtColor->text();
+}
+
+void frmInputVacations::txtType_Change()
+{
+    const QString text = txtType->text();
+    const QString upper = text.toUpper();
+    if (upper == text)
+        return;
+    const int cursor = txtType->cursorPosition();
+    txtType->setText(upper);
+    txtType->setCursorPosition(std::min(cursor, static_cast<int>(upper.size())));
+}
+
+bool frmInputVacations::txtDay_LostFocus()
+{
+    if (m_checkingField || txtDay->text().isEmpty())
+        return true;
+    const QString text = txtDay->text();
+    if (NumberText::IsNumeric(text)) {
+        const double day = NumberText::Val(text);
+        if (day >= 1 && day <= 31)
+            return true;
+    }
+    m_checkingField = true;
+    m_prompter.message(u"Enter Day in numeric form."_s, u"Enter an integer from 1 to 31!"_s,
+                       Prompter::Buttons::Ok);
+    txtDay->clear();
+    txtDay->setFocus();
+    m_checkingField = false;
+    return false;
+}
+
+bool frmInputVacations::txtMonth_LostFocus()
+{
+    if (m_checkingField || txtMonth->text().isEmpty())
+        return true;
+    const QString text = txtMonth->text();
+    QString message;
+    if (!NumberText::IsNumeric(text)) {
+        message = u"Enter Month in numeric form."_s;
+    } else {
+        const double month = NumberText::Val(text);
+        if (month >= 1 && month <= 12)
+            return true;
+        message = u"Enter month in numeric form."_s;
+    }
+    m_checkingField = true;
+    m_prompter.message(message, u"Enter an integer from 1 to 12!"_s, Prompter::Buttons::Ok);
+    txtMonth->clear();
+    txtMonth->setFocus();
+    m_checkingField = false;
+    return false;
+}
+
+bool frmInputVacations::txtYear_LostFocus()
+{
+    if (m_checkingField || NumberText::IsNumeric(txtYear->text()))
+        return true;
+    m_checkingField = true;
+    m_prompter.message(u"Enter a valid year!"_s, u"Not a year!"_s, Prompter::Buttons::Ok);
+    txtYear->clear();
+    txtYear->setFocus();
+    m_checkingField = false;
+    return false;
+}
+
+void frmInputVacations::DBGrid1_RowColChange(const QModelIndex& current)
+{
+    if (m_syncingGrid || !current.isValid() || !m_attached)
+        return;
+    if (current.row() == Data1.currentIndex() && !Data1.isNewRecord())
+        return;
+    // A new record nobody typed into is abandoned rather than stored as a blank entry.
+    if (isUntouchedNewRecord())
+        Data1.deleteCurrent();
+    QString error;
+    if (!Data1.moveTo(current.row(), &error))
+        showStoreFailure(error);
+    reloadGrid();
+}
+
+// Brings the grid in line with Data1's rows and current record, in place, so that it can run
+// while the grid itself is handling a click.
+void frmInputVacations::reloadGrid()
+{
+    m_syncingGrid = true;
+    const int rows = m_attached ? Data1.recordCount() : 0;
+    m_gridModel->setRowCount(rows);
+    for (int row = 0; row < rows; ++row) {
+        for (int column = 0; column < static_cast<int>(kGridFields.size()); ++column) {
+            const QString text =
+                shownText(Data1.rowValue(row, kGridFields[static_cast<size_t>(column)]));
+            QStandardItem* item = m_gridModel->item(row, column);
+            if (!item)
+                m_gridModel->setItem(row, column, new QStandardItem(text));
+            else if (item->text() != text)
+                item->setText(text);
+        }
+    }
+    const int current = m_attached && !Data1.isNewRecord() ? Data1.currentIndex() : -1;
+    QItemSelectionModel* selection = DBGrid1->selectionModel();
+    if (current >= 0 && current < rows) {
+        selection->setCurrentIndex(m_gridModel->index(current, 0),
+                                   QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    } else {
+        selection->clearSelection();
+        selection->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+    }
+    m_syncingGrid = false;
+}
+
+void frmInputVacations::paintSwatch(const QColor& colour)
+{
+    QPalette palette = Frame1->palette();
+    palette.setColor(QPalette::Window, colour);
+    Frame1->setPalette(palette);
+}

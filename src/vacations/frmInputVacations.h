@@ -1,0 +1,120 @@
+#pragma once
+
+#include "store/RecordSource.h"
+
+#include <QDialog>
+#include <QString>
+
+#include <array>
+#include <functional>
+
+struct AppState;
+class Prompter;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QModelIndex;
+class QPushButton;
+class QStandardItemModel;
+class QTableView;
+
+// The window in which the user adds, changes and deletes the personal entries of the year
+// shown in the main window. Open it modally, one object per opening:
+//
+//     frmInputVacations window([this] { return txtYear->text(); }, state, prompter, this);
+//     window.exec();
+//
+// Everything typed into the bound fields is stored in the Vacation table when the window
+// moves to another record, reloads, or closes (Return, close box, Escape).
+class frmInputVacations final : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // `mainYearText` gives the main window's year text at the moment it is needed.
+    frmInputVacations(std::function<QString()> mainYearText, AppState& state, Prompter& prompter,
+                      QWidget* parent = nullptr);
+    frmInputVacations(const QString& mainYearText, AppState& state, Prompter& prompter,
+                      QWidget* parent = nullptr);
+    ~frmInputVacations() override;
+
+    // The window state: position in the colour cycle, the colour of the next new entry, and
+    // whether the calendar database could be opened (when not, nothing can be stored).
+    qint16 colorCycleIndex() const { return ColorCycleIndex; }
+    QString currentColor() const { return CurrentColor; }
+    bool isAttached() const { return m_attached; }
+
+    static QString InstructionsText();
+    static QString StoreFailedTitle();
+
+public slots:
+    // The close box, Escape and "&Return" all end here: pending edits are stored first.
+    void reject() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void buildControls();
+    void bindFields();
+
+    void Form_Load();
+    void Form_Activate();
+    void Form_KeyPress(int keyAscii);
+    void cmdNext_Click();
+    void cmdUpdate_Click();
+    void cmdDelete_Click();
+    void cmdReturn_Click();
+    void Frame1_Click();
+    void txtColor_Change();
+    void txtType_Change();
+    bool txtDay_LostFocus();
+    bool txtMonth_LostFocus();
+    bool txtYear_LostFocus();
+    void DBGrid1_RowColChange(const QModelIndex& current);
+
+    bool isEntryDateValid() const;
+    void notADate();
+    void startNewRecordForEmptyList();
+    bool checkFocusedField();
+    bool isUntouchedNewRecord() const;
+    bool storeAndDetach();
+    void detachWithoutStoring();
+    void showStoreFailure(const QString& error);
+    void reportDatabaseProblem();
+    void setStoringEnabled(bool enabled);
+    void reloadGrid();
+    void paintSwatch(const QColor& colour);
+
+    std::function<QString()> m_mainYearText;
+    AppState& m_state;
+    Prompter& m_prompter;
+
+    RecordSource Data1;
+
+    std::array<QLabel*, 5> Label1{};
+    QLabel* Label2 = nullptr;
+    QLineEdit* txtType = nullptr;
+    QLineEdit* txtMonth = nullptr;
+    QLineEdit* txtDay = nullptr;
+    QLineEdit* txtYear = nullptr;
+    QLineEdit* txtColor = nullptr;
+    QFrame* Frame1 = nullptr;
+    QTableView* DBGrid1 = nullptr;
+    QStandardItemModel* m_gridModel = nullptr;
+    QPushButton* cmdNext = nullptr;
+    QPushButton* cmdUpdate = nullptr;
+    QPushButton* cmdDelete = nullptr;
+    QPushButton* cmdReturn = nullptr;
+
+    qint16 ColorCycleIndex = 0;
+    QString CurrentColor;
+    bool ColorChanging = false;
+
+    bool m_loaded = false;   // Form_Load has run for this opening
+    bool m_attached = false; // Data1 is attached to a usable database
+    QString m_attachError;
+    bool m_checkingField = false; // a field check is showing its message
+    bool m_syncingGrid = false;   // the grid is being brought in line with Data1
+};
