@@ -53,4 +53,11 @@ public:
     virtual void circle(int x, int y, int radius, const QColor& color) = 0;
     // Ends the document: the page is printed copies times.
     virtual void endDoc() = 0;
+    // Hands over whatever the back-end still holds (writes its file, closes the print job).
+    // False, with one line in *error, when that failed. Nothing is drawn afterwards.
+    virtual bool finish(QString* error = nullptr)
+    {
+        Q_UNUSED(error);
+        return true;
+    }
 };

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QStringList>
+#include <QTextStream>
+
+class Clock;
+
+// `kelvane print-year` and `kelvane print-all`: the year calendar, and the fourteen
+// calendars of the all-patterns batch, printed or written to PDF, PNG or an .ops trace.
+namespace PrintCommands {
+
+int PrintYear(const QStringList& arguments, QTextStream& out, QTextStream& err);
+int PrintAll(const QStringList& arguments, QTextStream& out, QTextStream& err);
+
+// The same with "today" (the default year) from `clock`.
+int RunPrintYear(const QStringList& arguments, QTextStream& out, QTextStream& err,
+                 const Clock& clock);
+int RunPrintAll(const QStringList& arguments, QTextStream& out, QTextStream& err,
+                const Clock& clock);
+
+// The file name of calendar `index` (0..13) of print-all: "01-1" .. "07-7", "08-A" .. "14-G",
+// with the extension.
+QString BatchFileName(int index, const QString& extension);
+
+} // namespace PrintCommands

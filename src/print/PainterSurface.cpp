@@ -1,0 +1,404 @@
+#include "print/PainterSurface.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QSaveFile>
+
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr double TwipsPerInch = 1440.0;
+constexpr double TwipsPerPoint = 20.0;
+// Light compression: a calendar page is mostly white, and the strongest setting costs more
+// time than it saves bytes.
+constexpr int PngQuality = 80;
+
+QPageLayout::Orientation layoutOrientation(int orientation)
+{
+    return orientation == 2 ? QPageLayout::Landscape : QPageLayout::Portrait;
+}
+
+} // namespace
+
+PainterSurface::PainterSurface(QPrinter* printer) : m_target(Target::Printer), m_printer(printer)
+{
+    QPageLayout layout = printer->pageLayout();
+    layout.setOrientation(QPageLayout::Portrait);
+    const QRectF area = layout.paintRect(QPageLayout::Point);
+    m_printable = QSize(static_cast<int>(std::floor(area.width() * TwipsPerPoint)),
+                        static_cast<int>(std::floor(area.height() * TwipsPerPoint)));
+    m_dpi = printer->resolution() > 0 ? printer->resolution() : PdfResolution;
+    // The page stands as the printer was set up until a printout turns it.
+    m_orientation = printer->pageLayout().orientation() == QPageLayout::Landscape ? 2 : 1;
+}
+
+PainterSurface::PainterSurface(Target target, QSize printable)
+    : m_target(target), m_printable(printable)
+{
+}
+
+std::unique_ptr<PainterSurface> PainterSurface::ForPrinter(std::unique_ptr<QPrinter> printer)
+{
+    std::unique_ptr<PainterSurface> surface(new PainterSurface(printer.get()));
+    surface->m_ownedPrinter = std::move(printer);
+    return surface;
+}
+
+std::unique_ptr<PainterSurface> PainterSurface::ForPdf(const QString& path, QSize printable)
+{
+    std::unique_ptr<PainterSurface> surface(new PainterSurface(Target::Pdf, printable));
+    surface->m_path = path;
+    surface->m_dpi = PdfResolution;
+    // Written beside the target and renamed at the end: a failed printout leaves no file.
+    surface->m_file = std::make_unique<QSaveFile>(path);
+    if (!surface->m_file->open(QIODevice::WriteOnly)) {
+        surface->fail(u"cannot write %1: %2"_s.arg(path, surface->m_file->errorString()));
+        return surface;
+    }
+    surface->m_pdf = std::make_unique<QPdfWriter>(surface->m_file.get());
+    surface->m_pdf->setResolution(PdfResolution);
+    surface->m_pdf->setCreator(u"Kelvane"_s);
+    const QSizeF pagePoints((printable.width() + 2 * MarginTwips) / TwipsPerPoint,
+                            (printable.height() + 2 * MarginTwips) / TwipsPerPoint);
+    QPageSize pageSize(pagePoints, QPageSize::Point, QString(), QPageSize::FuzzyMatch);
+    const double margin = MarginTwips / TwipsPerPoint;
+    surface->m_pdf->setPageLayout(QPageLayout(pageSize, QPageLayout::Portrait,
+                                              QMarginsF(margin, margin, margin, margin),
+                                              QPageLayout::Point));
+    return surface;
+}
+
+std::unique_ptr<PainterSurface> PainterSurface::ForImage(const QString& path, int dpi,
+                                                         QSize printable)
+{
+    std::unique_ptr<PainterSurface> surface(new PainterSurface(Target::Image, printable));
+    surface->m_path = path;
+    surface->m_dpi = dpi > 0 ? dpi : 150;
+    return surface;
+}
+
+PainterSurface::~PainterSurface()
+{
+    finish();
+}
+
+void PainterSurface::fail(const QString& message)
+{
+    if (m_error.isEmpty())
+        m_error = message;
+}
+
+double PainterSurface::penTwips(int dots) const
+{
+    return dots * TwipsPerInch / m_dpi;
+}
+
+QString PainterSurface::imagePathFor(int document) const
+{
+    if (document <= 1)
+        return m_path;
+    const QFileInfo info(m_path);
+    const QString name = info.completeBaseName() + u'-' + QString::number(document) +
+                         (info.suffix().isEmpty() ? QString() : u'.' + info.suffix());
+    return info.dir().filePath(name);
+}
+
+int PainterSurface::ScaleWidth() const
+{
+    return m_orientation == 2 ? m_printable.height() : m_printable.width();
+}
+
+int PainterSurface::ScaleHeight() const
+{
+    return m_orientation == 2 ? m_printable.width() : m_printable.height();
+}
+
+void PainterSurface::setOrientation(int orientation)
+{
+    // Takes effect with the next page; a page already open keeps its orientation.
+    if (orientation == 1 || orientation == 2)
+        m_orientation = orientation;
+}
+
+void PainterSurface::setCopies(int copies)
+{
+    // Only a printer makes copies; files hold each page once.
+    if (copies >= 1)
+        m_copies = copies;
+}
+
+void PainterSurface::setOrigin(int scaleLeft, int scaleTop)
+{
+    m_originLeft = scaleLeft;
+    m_originTop = scaleTop;
+    if (m_pageOpen)
+        applyTransform();
+}
+
+void PainterSurface::setFontName(const QString& name)
+{
+    if (!name.isEmpty() && name != m_fontName) {
+        m_fontName = name;
+        m_fontDirty = true;
+    }
+}
+
+void PainterSurface::setFontSize(int points)
+{
+    if (points > 0 && points != m_fontSize) {
+        m_fontSize = points;
+        m_fontDirty = true;
+    }
+}
+
+void PainterSurface::setFontBold(bool bold)
+{
+    if (bold != m_bold) {
+        m_bold = bold;
+        m_fontDirty = true;
+    }
+}
+
+void PainterSurface::setFontUnderline(bool underline)
+{
+    if (underline != m_underline) {
+        m_underline = underline;
+        m_fontDirty = true;
+    }
+}
+
+void PainterSurface::setForeColor(const QColor& color)
+{
+    if (color.isValid())
+        m_foreColor = color;
+}
+
+void PainterSurface::setDrawWidth(int dots)
+{
+    // No pen is thinner than one dot; such a width is refused.
+    if (dots >= 1)
+        m_drawWidth = dots;
+}
+
+void PainterSurface::setFillColor(const QColor& color)
+{
+    if (color.isValid())
+        m_fillColor = color;
+}
+
+bool PainterSurface::openPage()
+{
+    if (m_finished || !m_error.isEmpty())
+        return false;
+    if (m_pageOpen)
+        return true;
+    const QPageLayout::Orientation orientation = layoutOrientation(m_orientation);
+    switch (m_target) {
+    case Target::Printer:
+        m_printer->setPageOrientation(orientation);
+        m_printer->setCopyCount(m_copies);
+        if (!m_painter.begin(m_printer)) {
+            fail(u"the printer did not accept the page"_s);
+            return false;
+        }
+        break;
+    case Target::Pdf:
+        m_pdf->setPageOrientation(orientation);
+        if (!m_painter.isActive()) {
+            if (!m_painter.begin(m_pdf.get())) {
+                fail(u"cannot write %1"_s.arg(m_path));
+                return false;
+            }
+        } else if (!m_pdf->newPage()) {
+            fail(u"cannot start another page in %1"_s.arg(m_path));
+            return false;
+        }
+        break;
+    case Target::Image: {
+        const QSize pageTwips(ScaleWidth() + 2 * MarginTwips, ScaleHeight() + 2 * MarginTwips);
+        const QSize pixels(qRound(pageTwips.width() * m_dpi / TwipsPerInch),
+                           qRound(pageTwips.height() * m_dpi / TwipsPerInch));
+        m_image = QImage(pixels, QImage::Format_RGB32);
+        if (m_image.isNull()) {
+            fail(u"the page image is too large (%1 x %2 pixels)"_s.arg(pixels.width())
+                     .arg(pixels.height()));
+            return false;
+        }
+        const int dotsPerMetre = qRound(m_dpi / 0.0254);
+        m_image.setDotsPerMeterX(dotsPerMetre);
+        m_image.setDotsPerMeterY(dotsPerMetre);
+        m_image.fill(Qt::white);
+        if (!m_painter.begin(&m_image)) {
+            fail(u"cannot draw the page image"_s);
+            return false;
+        }
+        break;
+    }
+    }
+    m_pageOpen = true;
+    m_painterHasFont = false;
+    m_painter.setRenderHint(QPainter::TextAntialiasing, true);
+    m_painter.setRenderHint(QPainter::Antialiasing, false);
+    applyTransform();
+    return true;
+}
+
+void PainterSurface::applyTransform()
+{
+    const double unitsPerTwip = m_dpi / TwipsPerInch;
+    QTransform transform;
+    transform.scale(unitsPerTwip, unitsPerTwip);
+    // The printer and the PDF writer already paint inside their margins.
+    if (m_target == Target::Image)
+        transform.translate(MarginTwips, MarginTwips);
+    transform.translate(-m_originLeft, -m_originTop);
+    m_painter.setTransform(transform);
+}
+
+void PainterSurface::useFont()
+{
+    if (m_fontDirty) {
+        const FontKey key{m_fontName, m_fontSize, m_bold, m_underline};
+        auto found = m_fonts.find(key);
+        if (found == m_fonts.end()) {
+            QFont font(m_fontName);
+            // One unit is one twip, twenty to the point.
+            font.setPixelSize(m_fontSize * 20);
+            font.setBold(m_bold);
+            font.setUnderline(m_underline);
+            font.setHintingPreference(QFont::PreferNoHinting);
+            found = m_fonts.emplace(key, CachedFont{font, QFontMetricsF(font)}).first;
+        }
+        m_current = &found->second;
+        m_fontDirty = false;
+        m_painterHasFont = false;
+    }
+    if (!m_painterHasFont) {
+        m_painter.setFont(m_current->font);
+        m_painterHasFont = true;
+    }
+}
+
+void PainterSurface::print(const QString& text, bool endLine)
+{
+    if (!openPage())
+        return;
+    useFont();
+    const QFontMetricsF& metrics = m_current->metrics;
+    // The width is measured only when something needs it.
+    const bool needsWidth = !text.isEmpty() && (!endLine || !m_transparent);
+    const double advance = needsWidth ? metrics.horizontalAdvance(text) : 0.0;
+    if (!text.isEmpty()) {
+        if (!m_transparent)
+            m_painter.fillRect(QRectF(m_x, m_y, advance, metrics.height()), Qt::white);
+        m_painter.setPen(m_foreColor);
+        m_painter.drawText(QPointF(m_x, m_y + metrics.ascent()), text);
+    }
+    if (endLine) {
+        m_x = m_originLeft;
+        m_y += qRound(metrics.lineSpacing());
+    } else {
+        m_x += qRound(advance);
+    }
+}
+
+void PainterSurface::line(int x1, int y1, int x2, int y2, const QColor& color, LineMode mode)
+{
+    if (!openPage())
+        return;
+    const QRectF rect = QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized();
+    if (mode == LineMode::FilledBox) {
+        m_painter.fillRect(rect, color);
+        return;
+    }
+    QPen pen(color, penTwips(m_drawWidth), Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
+    pen.setCosmetic(false);
+    m_painter.setPen(pen);
+    m_painter.setBrush(Qt::NoBrush);
+    if (mode == LineMode::Line)
+        m_painter.drawLine(QLineF(x1, y1, x2, y2));
+    else
+        m_painter.drawRect(rect);
+}
+
+void PainterSurface::circle(int x, int y, int radius, const QColor& color)
+{
+    if (!openPage())
+        return;
+    QPen pen(color, penTwips(m_drawWidth));
+    pen.setCosmetic(false);
+    m_painter.setPen(pen);
+    if (m_fillStyle == FillStyle::Solid)
+        m_painter.setBrush(m_fillColor);
+    else
+        m_painter.setBrush(Qt::NoBrush);
+    m_painter.setRenderHint(QPainter::Antialiasing, true);
+    m_painter.drawEllipse(QPointF(x, y), radius, radius);
+    m_painter.setRenderHint(QPainter::Antialiasing, false);
+}
+
+void PainterSurface::endDoc()
+{
+    if (!openPage())
+        return;
+    switch (m_target) {
+    case Target::Printer:
+        // The job goes to the printer now; the next document is a job of its own.
+        m_painter.end();
+        break;
+    case Target::Pdf:
+        // The writer stays open: the next document is the next page.
+        break;
+    case Target::Image: {
+        m_painter.end();
+        const QString path = imagePathFor(m_documents + 1);
+        QSaveFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || !m_image.save(&file, "PNG", PngQuality) ||
+            !file.commit())
+            fail(u"cannot write %1: %2"_s.arg(path, file.errorString()));
+        m_image = QImage();
+        break;
+    }
+    }
+    m_pageOpen = false;
+    ++m_documents;
+    m_originLeft = 0;
+    m_originTop = 0;
+    m_x = 0;
+    m_y = 0;
+}
+
+bool PainterSurface::finish(QString* error)
+{
+    if (!m_finished) {
+        if (m_pageOpen)
+            endDoc();
+        if (m_target == Target::Pdf && m_error.isEmpty() && m_documents == 0) {
+            // A PDF needs a page even when nothing was drawn.
+            if (openPage())
+                endDoc();
+        }
+        if (m_painter.isActive())
+            m_painter.end();
+        if (m_target == Target::Pdf && m_file) {
+            m_pdf.reset(); // flushes the writer into the file
+            if (m_error.isEmpty()) {
+                if (!m_file->commit())
+                    fail(u"cannot write %1: %2"_s.arg(m_path, m_file->errorString()));
+            } else {
+                m_file->cancelWriting();
+            }
+        }
+        m_finished = true;
+    }
+    if (!m_error.isEmpty() && error)
+        *error = m_error;
+    return m_error.isEmpty();
+}

@@ -1,0 +1,99 @@
+#include "print/SurfaceFactory.h"
+
+#include "print/PainterSurface.h"
+#include "print/RecordingSurface.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+using namespace Qt::StringLiterals;
+
+namespace SurfaceFactory {
+
+std::optional<Format> FormatOf(const QString& path)
+{
+    return FormatNamed(QFileInfo(path).suffix().toLower());
+}
+
+QString Extension(Format format)
+{
+    switch (format) {
+    case Format::Pdf:
+        return u"pdf"_s;
+    case Format::Png:
+        return u"png"_s;
+    case Format::Ops:
+        return u"ops"_s;
+    }
+    return {};
+}
+
+std::optional<Format> FormatNamed(const QString& name)
+{
+    for (Format format : {Format::Pdf, Format::Png, Format::Ops}) {
+        if (name == Extension(format))
+            return format;
+    }
+    return std::nullopt;
+}
+
+std::unique_ptr<PrintSurface> OpenFile(const QString& path, Format format,
+                                       const FileOptions& options, QString* error)
+{
+    const QFileInfo info(path);
+    if (info.isDir() || !info.absoluteDir().exists()) {
+        if (error)
+            *error = info.isDir() ? u"%1 is a folder, not a file"_s.arg(path)
+                                  : u"the folder of %1 does not exist"_s.arg(path);
+        return nullptr;
+    }
+    switch (format) {
+    case Format::Pdf:
+        return PainterSurface::ForPdf(path, options.printable);
+    case Format::Png:
+        return PainterSurface::ForImage(path, options.dpi, options.printable);
+    case Format::Ops:
+        return std::make_unique<RecordingSurface>(options.printable.width(),
+                                                  options.printable.height(), path);
+    }
+    return nullptr;
+}
+
+std::unique_ptr<PrintSurface> OpenFile(const QString& path, const FileOptions& options,
+                                       QString* error)
+{
+    const std::optional<Format> format = FormatOf(path);
+    if (!format) {
+        if (error)
+            *error = u"cannot tell the format of %1: the name must end in .pdf, .png or .ops"_s.arg(
+                path);
+        return nullptr;
+    }
+    return OpenFile(path, *format, options, error);
+}
+
+bool HasPrinter()
+{
+    return !QPrinterInfo::availablePrinterNames().isEmpty();
+}
+
+std::unique_ptr<PrintSurface> OpenDefaultPrinter(QString* error)
+{
+    QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull()) {
+        const QList<QPrinterInfo> printers = QPrinterInfo::availablePrinters();
+        if (!printers.isEmpty())
+            info = printers.first();
+    }
+    if (info.isNull()) {
+        if (error)
+            *error = u"no printer is installed"_s;
+        return nullptr;
+    }
+    auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    return PainterSurface::ForPrinter(std::move(printer));
+}
+
+} // namespace SurfaceFactory

@@ -1,0 +1,226 @@
+#include "print/YearCalendarPrinter.h"
+
+#include "print/PrintSurface.h"
+#include "print/YearDayCell.h"
+#include "rota/DayNumbering.h"
+#include "rota/Holidays.h"
+#include "rota/NumberText.h"
+#include "store/AppState.h"
+
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <limits>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int MonthsPerRow = 3;
+constexpr int BlockWidth = 3800;
+constexpr int BlockHeight = 3550;
+// At most 31 days a month; the walk stops there whatever the dates say.
+constexpr int MaxDaysPerMonth = 31;
+
+} // namespace
+
+YearCalendarPrinter::YearCalendarPrinter(PrintSurface& surface, const CalendarChoices& choices,
+                                         AppState& state, EntryLookup* entries)
+    : m_surface(surface), m_choices(choices), m_state(state), m_entries(entries)
+{
+}
+
+void YearCalendarPrinter::Print(PrintSurface& surface, const CalendarChoices& choices,
+                                AppState& state, EntryLookup* entries)
+{
+    YearCalendarPrinter(surface, choices, state, entries).print();
+}
+
+double YearCalendarPrinter::SizeFactor(int printableWidth, int printableHeight,
+                                       const QString& sizeText)
+{
+    double factor = printableWidth >= FullWidth ? 1.0 : printableWidth / double(DesignWidth);
+    if (printableHeight < FullHeight && printableHeight / double(DesignHeight) < factor)
+        factor = printableHeight / double(DesignHeight);
+    const double size = NumberText::Val(sizeText) * 0.01;
+    if (size < factor)
+        factor = size;
+    return factor;
+}
+
+int YearCalendarPrinter::Scaled(double design, double factor)
+{
+    return static_cast<int>(std::floor(design * factor));
+}
+
+QString YearCalendarPrinter::TitleSuffix(RotaKind kind)
+{
+    switch (kind) {
+    case RotaKind::CgSixTwo:
+    case RotaKind::MmSixTwo:
+        return u" 6-2 RDO Calendar"_s;
+    case RotaKind::FourTwo:
+        return u" 4-2 RDO Calendar"_s;
+    case RotaKind::FiveThree:
+        return u" 10 Hour 5-3 RDO Calendar"_s;
+    case RotaKind::ThreeThree:
+        return u" 10 Hour 3-3 RDO Calendar"_s;
+    case RotaKind::Combination:
+        return u" 6-2 And 4-2 RDO Calendar"_s;
+    case RotaKind::FiveTwoFiveThree:
+        return u" 5-2-5-3 RDO Calendar"_s;
+    case RotaKind::NoPattern:
+        return u" Calendar"_s;
+    }
+    return u" Calendar"_s;
+}
+
+QString YearCalendarPrinter::Title(const CalendarChoices& choices)
+{
+    return (choices.station + u" - "_s + choices.yearText + TitleSuffix(choices.kind)).toUpper();
+}
+
+QString YearCalendarPrinter::MonthName(int monthIndex)
+{
+    static const std::array<QString, 12> names = {u"  JANUARY"_s,  u"  FEBRUARY"_s, u"    MARCH"_s,
+                                                  u"     APRIL"_s, u"       MAY"_s, u"      JUNE"_s,
+                                                  u"      JULY"_s, u"   AUGUST"_s,  u"SEPTEMBER"_s,
+                                                  u"  OCTOBER"_s,  u" NOVEMBER"_s,  u" DECEMBER"_s};
+    if (monthIndex < 0 || monthIndex >= 12)
+        return {};
+    return names[static_cast<std::size_t>(monthIndex)];
+}
+
+std::optional<QDate> YearCalendarPrinter::FirstDay(const QString& yearText)
+{
+    // "1/1/" and the year text read as a month/day/year date: blanks around the year are
+    // fine, two digits mean 1930..2029, anything else names no date.
+    static const QRegularExpression digits(u"^\\d{1,4}$"_s);
+    const QString trimmed = yearText.trimmed();
+    if (!digits.match(trimmed).hasMatch())
+        return std::nullopt;
+    int year = trimmed.toInt();
+    if (trimmed.size() <= 2)
+        year += year < 30 ? 2000 : 1900;
+    const QDate date(year, 1, 1);
+    if (!date.isValid())
+        return std::nullopt;
+    return date;
+}
+
+int YearCalendarPrinter::FirstWeekNumber(QDate firstDay)
+{
+    const int column = DayNumbering::WeekdayColumn(DayNumbering::DayNumber(firstDay));
+    return column >= 4 ? 0 : 1;
+}
+
+void YearCalendarPrinter::setUpPage()
+{
+    m_surface.setOrientation(1);
+    const qint64 copies = NumberText::RoundHalfEven(NumberText::Val(m_choices.copiesText));
+    m_surface.setCopies(
+        static_cast<int>(std::clamp<qint64>(copies, 0, std::numeric_limits<int>::max())));
+    m_surface.setFontName(u"Times New Roman"_s);
+    m_surface.setFontSize(scaled(18));
+    m_surface.setFontBold(true);
+    m_surface.setFillStyle(PrintSurface::FillStyle::Transparent);
+    m_surface.setFillColor(m_choices.shades.RdoColor);
+    m_surface.setFontTransparent(false);
+    m_surface.setFontUnderline(true);
+    m_surface.setOrigin(scaled(-350), scaled(-1200));
+    m_surface.setCurrentY(scaled(-1000));
+}
+
+void YearCalendarPrinter::printTitle()
+{
+    const QString title = Title(m_choices);
+    m_surface.setCurrentX(scaled(5672 - 106 * static_cast<double>(title.size())));
+    m_surface.print(title, true);
+    m_surface.setFontTransparent(true);
+    m_surface.setFontUnderline(false);
+}
+
+void YearCalendarPrinter::printMonthHeading(int monthIndex, int x0, int y0)
+{
+    m_surface.setCurrentY(scaled(y0 - 500));
+    m_surface.setCurrentX(scaled(x0 + 1000));
+    m_surface.setFontSize(scaled(12));
+    m_surface.setFontBold(true);
+    m_surface.print(MonthName(monthIndex), true);
+
+    static const std::array<QString, 7> letters = {u"S"_s, u"M"_s, u"T"_s, u"W"_s,
+                                                   u"T"_s, u"F"_s, u"S"_s};
+    m_surface.setFontSize(scaled(10));
+    m_surface.setFontBold(false);
+    m_surface.setCurrentY(scaled(y0 - 200));
+    for (int k = 0; k < 7; ++k) {
+        m_surface.setCurrentX(scaled(x0 + 150 + 500 * k));
+        m_surface.print(letters[static_cast<std::size_t>(k)], k == 6);
+    }
+}
+
+void YearCalendarPrinter::printGrid(int x0, int y0)
+{
+    // Drawn after the days, so the lines lie on top of every fill.
+    const auto line = [this](int x1, int y1, int x2, int y2) {
+        m_surface.line(scaled(x1), scaled(y1), scaled(x2), scaled(y2), Qt::black,
+                       PrintSurface::LineMode::Line);
+    };
+    const int left = x0 - 30;
+    const int right = x0 + 3470;
+    const int top = y0 - 200;
+    const int bottom = y0 + 3000;
+    line(left, top, right, top);
+    line(right, top, right, bottom);
+    line(left, bottom, right, bottom);
+    line(left, top, left, bottom);
+    for (int k = 0; k < 6; ++k)
+        line(left, y0 + 500 * k, right, y0 + 500 * k);
+    for (int k = 0; k < 6; ++k)
+        line(x0 + 470 + 500 * k, top, x0 + 470 + 500 * k, bottom);
+}
+
+void YearCalendarPrinter::print()
+{
+    m_scale = SizeFactor(m_surface.ScaleWidth(), m_surface.ScaleHeight(), m_choices.sizeText);
+    if (m_scale < 0.5)
+        m_surface.setPrintQualityHigh();
+
+    const std::optional<QDate> firstDay = FirstDay(m_choices.yearText);
+    m_state.goodFriday.GoodFridayYear = m_choices.yearText;
+    GetGoodFriday(m_state.goodFriday);
+
+    setUpPage();
+    printTitle();
+
+    // A year text that names no date leaves the days out; the blocks are still drawn.
+    std::optional<YearDayCell> cell;
+    YearDayCell::Walk walk;
+    if (firstDay) {
+        cell.emplace(m_surface, m_choices, m_state, m_entries, m_scale,
+                     HolidayYear::From(m_state.goodFriday, firstDay->year()));
+        walk.firstDay = *firstDay;
+        walk.firstDayNumber = DayNumbering::DayNumber(*firstDay);
+        walk.weekNumber = FirstWeekNumber(*firstDay);
+    }
+
+    for (int m = 0; m < 12; ++m) {
+        const int x0 = BlockWidth * (m % MonthsPerRow);
+        const int y0 = BlockHeight * (m / MonthsPerRow);
+        printMonthHeading(m, x0, y0);
+        if (cell) {
+            walk.monthIndex = m;
+            walk.x0 = x0;
+            walk.y0 = y0;
+            walk.weekRow = 0;
+            for (int drawn = 0; drawn < MaxDaysPerMonth; ++drawn) {
+                if (cell->draw(walk))
+                    break;
+            }
+        }
+        printGrid(x0, y0);
+    }
+    m_surface.endDoc();
+}

@@ -1,0 +1,227 @@
+#include "print/YearDayCell.h"
+
+#include "print/PrintSurface.h"
+#include "rota/DayNumbering.h"
+#include "rota/GroupMatch.h"
+#include "rota/NumberText.h"
+#include "rota/RotaDay.h"
+#include "store/AppState.h"
+#include "store/ColorText.h"
+#include "store/EntryLookup.h"
+
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+const QColor YearDayCell::PayDayColor(255, 140, 255);
+const QColor YearDayCell::PayDayHolidayColor(200, 100, 200);
+const QColor YearDayCell::SecondPayDayColor(180, 255, 180);
+const QColor YearDayCell::SecondPayDayHolidayColor(100, 255, 100);
+const QColor YearDayCell::PayDayDiscColor(255, 255, 185);
+const QColor YearDayCell::PayDayWeekNumberColor(0, 0, 255);
+
+namespace {
+
+constexpr int Wednesday = 3;
+
+} // namespace
+
+YearDayCell::YearDayCell(PrintSurface& surface, const CalendarChoices& choices, AppState& state,
+                         EntryLookup* entries, double scale, const HolidayYear& holidays)
+    : m_surface(surface), m_choices(choices), m_state(state), m_entries(entries), m_scale(scale),
+      m_holidays(holidays), m_adjustment(NumberText::Val(choices.adjustmentText))
+{
+}
+
+int YearDayCell::scaled(double design) const
+{
+    return static_cast<int>(std::floor(design * m_scale));
+}
+
+void YearDayCell::fillCell(const QColor& color)
+{
+    m_surface.line(scaled(m_left), scaled(m_top), scaled(m_right), scaled(m_bottom), color,
+                   PrintSurface::LineMode::FilledBox);
+}
+
+void YearDayCell::printAt(int x, int y, const QString& text, bool endLine)
+{
+    m_surface.setCurrentX(x);
+    m_surface.setCurrentY(y);
+    m_surface.print(text, endLine);
+}
+
+bool YearDayCell::draw(Walk& walk)
+{
+    const QDate date = walk.firstDay.addDays(walk.dayOffset);
+    const qint32 dayNumber = walk.firstDayNumber + walk.dayOffset;
+    const int column = DayNumbering::WeekdayColumn(dayNumber);
+    const int month = walk.monthIndex + 1;
+    const int day = date.day();
+    const int x0 = walk.x0;
+    const int y0 = walk.y0;
+    const int w = walk.weekRow;
+    m_left = x0 - 30 + 500 * column;
+    m_right = x0 + 470 + 500 * column;
+    m_top = y0 + 500 * w;
+    m_bottom = y0 + 500 * w + 500;
+
+    m_holiday = false;
+    m_shaded = false;
+
+    RotaDay& rota = m_state.rotaDay;
+    rota.PatternDay = DayNumbering::PatternPosition(m_choices.kind, dayNumber, m_adjustment);
+    GetPatterns(rota);
+
+    const ShadeColors& shades = m_choices.shades;
+    for (int i = 0; i < Holidays::Count; ++i) {
+        if (m_choices.holidays[static_cast<std::size_t>(i)] &&
+            Holidays::IsHoliday(i, month, day, column, m_holidays)) {
+            fillCell(shades.HolidayColor);
+            m_holiday = true;
+            m_shaded = true;
+        }
+    }
+
+    if (GroupMatch::IsHighlightedGroupOff(m_choices.kind, m_choices.highlightGroup, rota)) {
+        fillCell(m_holiday ? shades.RdoOnHolidayColor : shades.RdoColor);
+        m_shaded = true;
+    }
+
+    if (m_choices.highlightVacations)
+        drawEntry(month, day);
+
+    if (m_choices.highlightPayday) {
+        if (IsFirstPayDay(dayNumber)) {
+            if (m_choices.noHighlight)
+                fillCell(m_holiday ? PayDayHolidayColor : PayDayColor);
+            ringPayDay();
+        } else if (IsSecondPayDay(dayNumber)) {
+            if (m_choices.noHighlight)
+                fillCell(m_holiday ? SecondPayDayHolidayColor : SecondPayDayColor);
+        }
+    }
+
+    const int textX = scaled(x0 + 500 * column);
+    m_surface.setFontBold(true);
+    m_surface.setFontTransparent(true);
+    printAt(textX, scaled(y0 + 500 * w), NumberText::Plain(day));
+    m_surface.setFontBold(false);
+
+    if (!m_choices.noPatterns)
+        printGroups(x0 + 500 * column, y0 + 500 * w);
+
+    if (m_choices.highlightVacations && m_choices.kind != RotaKind::Combination && m_entry) {
+        m_surface.setFontSize(scaled(8));
+        printAt(scaled(x0 + 500 * column + 300), scaled(y0 + 30 + 500 * w), m_entryType);
+        m_entry = false;
+        m_surface.setFontSize(scaled(10));
+    }
+
+    m_surface.setCurrentX(scaled(x0 - 300));
+    m_surface.setCurrentY(scaled(y0 + 500 * w + 120));
+    if (m_choices.highlightPayday)
+        m_surface.setForeColor(PayDayWeekNumberColor);
+    // The last days of December print the number only from the Wednesday cell, so that a
+    // week mostly in the next year carries no number of this one.
+    const bool lateDecember = month == 12 && day > 22;
+    if (walk.weekNumber != 0 && (!lateDecember || column == Wednesday))
+        m_surface.print(NumberText::Blank(walk.weekNumber), true);
+    m_surface.setForeColor(Qt::black);
+
+    ++walk.dayOffset;
+    const QDate next = walk.firstDay.addDays(walk.dayOffset);
+    if (DayNumbering::WeekdayColumn(dayNumber + 1) < column) {
+        ++walk.weekRow;
+        ++walk.weekNumber;
+    }
+    return next.day() < day;
+}
+
+void YearDayCell::drawEntry(int month, int day)
+{
+    if (!m_entries)
+        return;
+    const std::optional<VacationEntry> entry = m_entries->lookUp(m_choices.yearText, month, day);
+    if (!entry)
+        return;
+    const QColor color = ColorText::ParseColorText(entry->color);
+    if (color.isValid()) {
+        if (m_shaded) {
+            const int left = scaled(m_left + 250);
+            const int top = scaled(m_top);
+            const int right = scaled(m_right);
+            const int bottom = scaled(m_bottom - 250);
+            m_surface.line(left, top, right, bottom, Qt::black, PrintSurface::LineMode::Box);
+            m_surface.line(left, top, right, bottom, color, PrintSurface::LineMode::FilledBox);
+        } else {
+            fillCell(color);
+        }
+    }
+    m_shaded = true;
+    m_entry = true;
+    m_entryType = entry->type;
+}
+
+void YearDayCell::ringPayDay()
+{
+    const int width = m_surface.drawWidth();
+    const QColor fill = m_surface.fillColor();
+    const PrintSurface::FillStyle style = m_surface.fillStyle();
+    const double s = m_scale;
+    const int x = static_cast<int>(std::floor(std::floor(125 * s) + s * m_left));
+    const int y = static_cast<int>(std::floor(125 * s) + std::floor(s * m_top));
+    m_surface.setFillStyle(PrintSurface::FillStyle::Solid);
+    m_surface.setFillColor(PayDayDiscColor);
+    m_surface.circle(x, y, scaled(120), Qt::black);
+    m_surface.setDrawWidth(scaled(3));
+    m_surface.setFillColor(fill);
+    m_surface.setFillStyle(style);
+    m_surface.circle(x, y, scaled(125), Qt::black);
+    m_surface.setDrawWidth(width);
+}
+
+void YearDayCell::printGroups(int x, int y)
+{
+    using NumberText::Plain;
+    const RotaDay& rota = m_state.rotaDay;
+    const int lowerX = scaled(x);
+    const int lowerY = scaled(y + 250);
+    switch (m_choices.kind) {
+    case RotaKind::CgSixTwo:
+    case RotaKind::MmSixTwo:
+        printAt(lowerX, lowerY, u' ' + Plain(rota.SixTwoOff1) + u'-' + Plain(rota.SixTwoOff2));
+        break;
+    case RotaKind::FourTwo:
+        printAt(lowerX, lowerY, u' ' + rota.FourTwoOff1 + u'-' + rota.FourTwoOff2);
+        break;
+    case RotaKind::FiveThree:
+        printAt(lowerX, lowerY,
+                Plain(rota.FiveThreeOff1) + u'-' + Plain(rota.FiveThreeOff2) + u'-' +
+                    Plain(rota.FiveThreeOff3));
+        break;
+    case RotaKind::ThreeThree:
+        m_surface.setFontSize(scaled(9));
+        printAt(lowerX, lowerY,
+                rota.ThreeThreeOff1.trimmed() + rota.ThreeThreeOff2.trimmed() +
+                    rota.ThreeThreeOff3.trimmed());
+        m_surface.setFontSize(scaled(10));
+        break;
+    case RotaKind::Combination:
+        m_surface.setFontSize(scaled(9));
+        printAt(scaled(x + 320), scaled(y), rota.FourTwoOff1);
+        printAt(lowerX, lowerY, u' ' + Plain(rota.SixTwoOff1) + u'-' + Plain(rota.SixTwoOff2),
+                false);
+        // Same line: only the pen's x moves.
+        m_surface.setCurrentX(scaled(x + 320));
+        m_surface.print(rota.FourTwoOff2, true);
+        m_surface.setFontSize(scaled(10));
+        break;
+    case RotaKind::FiveTwoFiveThree:
+        printAt(lowerX, lowerY,
+                u' ' + rota.FiveTwoFiveThreeOff1 + u'-' + rota.FiveTwoFiveThreeOff2);
+        break;
+    case RotaKind::NoPattern:
+        break;
+    }
+}
