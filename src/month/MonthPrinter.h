@@ -1,0 +1,44 @@
+#pragma once
+
+#include "print/CalendarChoices.h"
+
+#include <QStringList>
+
+struct AppState;
+class EntryLookup;
+class PrintSurface;
+struct MonthNotesRecord;
+
+// The month sheet's page: the month of choices.calendarDate with the given notes and
+// highlights, drawn through a PrintSurface and ended there. The window and the command line
+// both print through this.
+class MonthPrinter
+{
+public:
+    static constexpr int MinimumPrintSize = 30;
+    static constexpr int MaximumPrintSize = 110;
+    static constexpr int DefaultPrintSize = 100;
+
+    // `entries` may be null (no database): the page then has no personal-entry fills.
+    MonthPrinter(const CalendarChoices& choices, AppState& state, EntryLookup* entries);
+
+    // One page at `printSize` percent (30..110). Notes "Click" print nothing.
+    void print(PrintSurface& surface, const MonthNotesRecord& notes, int printSize) const;
+
+    // s: the print size over 100, rounded to single precision.
+    static float Scale(int printSize);
+    static bool IsLandscape(int printSize) { return printSize > 75; }
+    // floor(s * points), the product in single precision.
+    static int FontSize(int printSize, int points);
+    // How a note prints: one line up to 25 characters, else two lines broken after the last
+    // blank at positions 16..29, or after 25 characters with a "-".
+    static QStringList NoteLines(const QString& note);
+
+    // The fill of a ticked "Highlight" box.
+    static QColor HighlightColor() { return {255, 140, 255}; }
+
+private:
+    CalendarChoices m_choices;
+    AppState& m_state;
+    EntryLookup* m_entries;
+};

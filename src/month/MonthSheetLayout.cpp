@@ -1,0 +1,204 @@
+#include "month/MonthSheetLayout.h"
+
+#include "month/NoteText.h"
+#include "print/CalendarChoices.h"
+#include "rota/DayNumbering.h"
+#include "rota/GroupMatch.h"
+#include "rota/NumberText.h"
+#include "store/AppState.h"
+
+#include <array>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Whole-number floor of a / b for b > 0, also for negative a.
+int floorDiv(int a, int b)
+{
+    const int quotient = a / b;
+    return (a % b != 0 && a < 0) ? quotient - 1 : quotient;
+}
+
+} // namespace
+
+QPoint MonthSheetLayout::ToDrawing(int x, int y)
+{
+    // 1.7 as 17/10 in whole numbers, so no rounding of the factor can move a line.
+    return {3 * x, floorDiv(17 * y, 10)};
+}
+
+QPoint MonthSheetLayout::Day::firstNote() const
+{
+    return ToDrawing(500 * column + 10, 500 * row + 350);
+}
+
+QPoint MonthSheetLayout::Day::secondNote() const
+{
+    const QPoint top = ToDrawing(500 * column + 10, 500 * row + 200);
+    return {top.x(), top.y() + 440};
+}
+
+QPoint MonthSheetLayout::Day::checkBox() const
+{
+    const QPoint corner = ToDrawing(500 * column + 140, 500 * row + 200);
+    return {corner.x(), corner.y() + 50};
+}
+
+QPoint MonthSheetLayout::Day::dayNumberPen() const
+{
+    return ToDrawing(500 * column, 500 * row + 200);
+}
+
+QPoint MonthSheetLayout::Day::groupsOffPen() const
+{
+    return ToDrawing(500 * column, 500 * row + 550);
+}
+
+QList<QLine> MonthSheetLayout::Day::strokes() const
+{
+    QList<QLine> lines;
+    for (Mark mark : marks)
+        lines += MarkLines(mark, column, row);
+    return lines;
+}
+
+QList<QLine> MonthSheetLayout::MarkLines(Mark mark, int column, int row)
+{
+    const QPoint leftTop = ToDrawing(CellLeft(column), CellTop(row));
+    const QPoint rightBottom = ToDrawing(CellRight(column), CellBottom(row));
+    const QLine holiday(rightBottom.x(), leftTop.y(), leftTop.x(), rightBottom.y());
+    const QLine dayOff(leftTop, rightBottom);
+    switch (mark) {
+    case Mark::HolidayStroke:
+        return {holiday};
+    case Mark::DayOffStroke:
+        return {dayOff};
+    case Mark::EntryCross:
+        return {holiday, dayOff};
+    }
+    return {};
+}
+
+QList<QLine> MonthSheetLayout::GridLinesInSheetUnits()
+{
+    constexpr int left = -30;
+    constexpr int right = 3470;
+    constexpr int top = 0;
+    constexpr int bottom = 3200;
+    QList<QLine> lines = {
+        {left, top, right, top},
+        {right, top, right, bottom},
+        {left, bottom, right, bottom},
+        {left, top, left, bottom},
+    };
+    for (int y = 200; y <= 2700; y += 500)
+        lines.append({left, y, right, y});
+    for (int x = 470; x <= 2970; x += 500)
+        lines.append({x, top, x, bottom});
+    return lines;
+}
+
+QList<QLine> MonthSheetLayout::GridLines()
+{
+    QList<QLine> lines;
+    for (const QLine& line : GridLinesInSheetUnits())
+        lines.append({ToDrawing(line.x1(), line.y1()), ToDrawing(line.x2(), line.y2())});
+    return lines;
+}
+
+QString MonthSheetLayout::MonthTitle(int month)
+{
+    static const std::array<QStringView, 12> titles = {
+        u"  JANUARY",  u"  FEBRUARY", u"    MARCH", u"     APRIL", u"       MAY", u"      JUNE",
+        u"      JULY", u"   AUGUST",  u"SEPTEMBER", u"  OCTOBER",  u" NOVEMBER",  u" DECEMBER",
+    };
+    if (month < 1 || month > 12)
+        return {};
+    return titles[static_cast<std::size_t>(month - 1)].toString();
+}
+
+QStringList MonthSheetLayout::WeekdayLetters()
+{
+    return {u"S"_s, u"M"_s, u"T"_s, u"W"_s, u"T"_s, u"F"_s, u"S"_s};
+}
+
+QString MonthSheetLayout::title() const
+{
+    if (!m_firstOfMonth.isValid())
+        return {};
+    return MonthTitle(m_firstOfMonth.month()) + NumberText::Blank(m_firstOfMonth.year());
+}
+
+QPoint MonthSheetLayout::TitlePen()
+{
+    return ToDrawing(900, -400);
+}
+
+QPoint MonthSheetLayout::WeekdayLetterPen(int column)
+{
+    return ToDrawing(150 + 500 * column, 0);
+}
+
+int MonthSheetLayout::rowsUsed() const
+{
+    return m_days.isEmpty() ? 0 : m_days.constLast().row + 1;
+}
+
+MonthSheetLayout MonthSheetLayout::Build(const CalendarChoices& choices, AppState& state,
+                                         EntryLookup* entries)
+{
+    MonthSheetLayout layout;
+    const QDate date = choices.calendarDate;
+    if (!date.isValid())
+        return layout;
+    layout.m_firstOfMonth = QDate(date.year(), date.month(), 1);
+    const int month = date.month();
+    const qint32 firstDayNumber = DayNumbering::DayNumber(layout.m_firstOfMonth);
+    const double adjustment = NumberText::Val(choices.adjustmentText);
+
+    state.goodFriday.GoodFridayYear = NumberText::Plain(date.year());
+    GetGoodFriday(state.goodFriday);
+    const HolidayYear holidayYear = HolidayYear::From(state.goodFriday, date.year());
+
+    const int daysInMonth = layout.m_firstOfMonth.daysInMonth();
+    int row = 0;
+    for (int d = 1; d <= daysInMonth; ++d) {
+        const qint32 dayNumber = firstDayNumber + (d - 1);
+        Day day;
+        day.day = d;
+        day.column = DayNumbering::WeekdayColumn(dayNumber);
+        day.row = row;
+
+        state.rotaDay.PatternDay =
+            DayNumbering::PatternPosition(choices.kind, dayNumber, adjustment);
+        GetPatterns(state.rotaDay);
+
+        for (int i = 0; i < Holidays::Count; ++i) {
+            if (choices.holidays[static_cast<std::size_t>(i)] &&
+                Holidays::IsHoliday(i, month, d, day.column, holidayYear)) {
+                day.holidays.append(i);
+                day.marks.append(Mark::HolidayStroke);
+            }
+        }
+        if (choices.highlightVacations && entries) {
+            day.entry = entries->lookUp(choices.yearText, month, d);
+            if (day.entry) {
+                day.marks.append(Mark::EntryCross);
+                day.entryWord = NoteText::EntryWord(day.entry->type);
+            }
+        }
+        day.dayOff =
+            GroupMatch::IsHighlightedGroupOff(choices.kind, choices.highlightGroup, state.rotaDay);
+        if (day.dayOff)
+            day.marks.append(Mark::DayOffStroke);
+        if (!choices.noPatterns)
+            day.groupsOffText = GroupMatch::GroupsOffText(choices.kind, state.rotaDay);
+
+        layout.m_days.append(day);
+        // The day after a Saturday starts the next week row.
+        if (DayNumbering::WeekdayColumn(dayNumber + 1) < day.column)
+            ++row;
+    }
+    return layout;
+}

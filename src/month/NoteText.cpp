@@ -1,0 +1,78 @@
+#include "month/NoteText.h"
+
+#include "store/Prompter.h"
+
+#include <array>
+
+using namespace Qt::StringLiterals;
+
+namespace NoteText {
+
+QString Placeholder()
+{
+    return u"Click"_s;
+}
+
+QString Shown(const QVariant& stored)
+{
+    const QString text = stored.isNull() ? QString() : stored.toString();
+    return text.isEmpty() ? Placeholder() : text;
+}
+
+QString EntryWord(const QString& type)
+{
+    struct Code
+    {
+        QStringView code;
+        QStringView word;
+    };
+    // Tested in this order; the first match wins.
+    static constexpr std::array<Code, 7> codes = {{
+        {u"V", u"Vacation"},
+        {u"D", u"Dat Day"},
+        {u"N", u"Sick"},
+        {u"B", u"Birthday"},
+        {u"E", u"Employment Date"},
+        {u"I", u"I Time"},
+        {u"R", u"Excused Time"},
+    }};
+    for (const Code& code : codes) {
+        if (type == code.code)
+            return code.word.toString();
+    }
+    return {};
+}
+
+bool PlaceEntryWord(QString& firstNote, QString& secondNote, const QString& word)
+{
+    if (word.isEmpty())
+        return false;
+    if (firstNote == Placeholder() || firstNote == word) {
+        const bool changed = firstNote != word;
+        firstNote = word;
+        return changed;
+    }
+    if (secondNote == Placeholder()) {
+        secondNote = word;
+        return true;
+    }
+    return false;
+}
+
+std::optional<QString> Edit(Prompter& prompter, const QString& current)
+{
+    const QString answer = prompter.input(u"Enter a note"_s, u"Replace Current Note"_s, current);
+    if (answer.size() > MaximumLength) {
+        const QString text = u"Your note was longer than 50 characters"_s + u"\n\r"_s +
+                             u"and will be truncated to:"_s + u"\n\r"_s +
+                             answer.left(MaximumLength) + u"\n\r"_s + u"Do you want to continue?"_s;
+        if (prompter.message(text, u"Shorten note?"_s, Prompter::Buttons::YesNo) !=
+            Prompter::Answer::Yes)
+            return std::nullopt;
+    }
+    if (answer.isEmpty() || answer == Placeholder())
+        return Placeholder();
+    return answer.left(MaximumLength);
+}
+
+} // namespace NoteText

@@ -1,0 +1,539 @@
+#include "month/frmMonth.h"
+
+#include "month/MonthPrinter.h"
+#include "month/NoteText.h"
+#include "print/PrintSurface.h"
+#include "print/SurfaceFactory.h"
+#include "store/AppState.h"
+#include "store/Prompter.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QFrame>
+#include <QLabel>
+#include <QLocale>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStandardPaths>
+#include <QtDebug>
+
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int TwipsPerPixel = 15;
+
+// The client area in twips: the grid spans drawing X -90..10410 and Y up to 5440; the
+// controls of the window sit below it.
+constexpr int ClientWidth = 10920;
+constexpr int ControlsTop = 6210; // client twips
+constexpr int ClientHeight = 8490;
+
+int pixels(int twips)
+{
+    return static_cast<int>(std::lround(static_cast<double>(twips) / TwipsPerPixel));
+}
+
+QRect pixelRect(int leftTwips, int topTwips, int widthTwips, int heightTwips)
+{
+    return {pixels(leftTwips), pixels(topTwips), pixels(widthTwips), pixels(heightTwips)};
+}
+
+QString instructions()
+{
+    return u"Instructions: You may enter two notes of up to 50 characters each by clicking on "
+           "the word click. You may highlight any day desired by checking the Highlight check "
+           "box (Note: Holidays and days off, if selected, will be highlighted automatically). "
+           "The data you enter will automatically be saved so you needn't finish the calendar "
+           "in one sitting. Press the print button when you are finished with the calendar."_s;
+}
+
+void setTextColor(QWidget* widget, const QColor& color)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, color);
+    palette.setColor(QPalette::Text, color);
+    palette.setColor(QPalette::ButtonText, color);
+    widget->setPalette(palette);
+}
+
+QFrame* swatch(QWidget* parent, const QColor& color)
+{
+    auto* frame = new QFrame(parent);
+    frame->setFrameShape(QFrame::Box);
+    frame->setAutoFillBackground(true);
+    QPalette palette = frame->palette();
+    palette.setColor(QPalette::Window, color);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    frame->setPalette(palette);
+    return frame;
+}
+
+// The system's default printer; without one, a new PDF file in the documents folder, so that
+// a press of "Print" never goes nowhere.
+frmMonth::PrintTarget defaultPrintTarget(const QDate& firstOfMonth)
+{
+    frmMonth::PrintTarget target;
+    if (SurfaceFactory::HasPrinter()) {
+        target.surface = SurfaceFactory::OpenDefaultPrinter(&target.error);
+        if (target.surface) {
+            const QString name = QPrinterInfo::defaultPrinterName();
+            target.description =
+                name.isEmpty() ? u"the printer"_s : u"the printer \"%1\""_s.arg(name);
+            return target;
+        }
+    }
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QDir().mkpath(folder)) {
+        target.error = u"no printer is installed and there is no documents folder for a PDF."_s;
+        return target;
+    }
+    const QString stem =
+        u"Kelvane "_s + QLocale(QLocale::English).toString(firstOfMonth, u"MMMM yyyy"_s);
+    QString path = QDir(folder).filePath(stem + u".pdf"_s);
+    for (int n = 2; QFileInfo::exists(path); ++n)
+        path = QDir(folder).filePath(u"%1 (%2).pdf"_s.arg(stem).arg(n));
+    target.surface = SurfaceFactory::OpenFile(path, SurfaceFactory::Format::Pdf, {}, &target.error);
+    target.description =
+        u"the PDF file "_s + QDir::toNativeSeparators(path) + u" (no printer is installed)"_s;
+    return target;
+}
+
+} // namespace
+
+frmMonth::frmMonth(const CalendarChoices& choices, AppState& state, Prompter& prompter,
+                   EntryLookup* entries, const PlacementFolders& folders, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_choices(choices), m_state(state), m_prompter(prompter),
+      m_entries(entries), m_folders(folders), m_printTargets(defaultPrintTarget)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(u"Add Notes and Print Only This Month"_s);
+    setAutoFillBackground(true);
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+    Form_Load();
+}
+
+frmMonth::~frmMonth()
+{
+    // A window destroyed without being closed still keeps what the user entered.
+    if (!m_unloaded) {
+        m_unloaded = true;
+        QString error;
+        if (!m_data1.close(&error))
+            qWarning().noquote() << "The month's notes could not be stored:" << error;
+    }
+    m_data1.unbindAll();
+}
+
+void frmMonth::setPrintTargetSource(PrintTargetSource source)
+{
+    m_printTargets = std::move(source);
+}
+
+QPoint frmMonth::ToPixels(const QPoint& drawing)
+{
+    return {pixels(drawing.x() + MonthSheetLayout::OriginX),
+            pixels(drawing.y() + MonthSheetLayout::OriginY)};
+}
+
+void frmMonth::Form_Load()
+{
+    // The rota and entry look-ups of every day, before anything is shown.
+    m_layout = MonthSheetLayout::Build(m_choices, m_state, m_entries);
+    createControls();
+    openMonthNotes();
+    placeDays();
+    drawSheet();
+
+    m_highlightSwatch->show();
+    if (!m_choices.noHighlight) {
+        QPalette palette = m_dayOffSwatch->palette();
+        palette.setColor(QPalette::Window, m_choices.shades.RdoColor);
+        m_dayOffSwatch->setPalette(palette);
+        m_dayOffSwatch->show();
+        m_dayOffLabel->show();
+    }
+
+    setFixedSize(pixels(ClientWidth), pixels(ClientHeight));
+    if (const QScreen* screen = this->screen()) {
+        const QRect area = screen->geometry();
+        move(area.x() + (area.width() - width()) / 2,
+             area.y() + (area.height() - height()) / 2 - pixels(75));
+    }
+}
+
+void frmMonth::createControls()
+{
+    QFont dayFont = font();
+    dayFont.setPixelSize(11);
+    for (int k = 0; k < Days; ++k) {
+        const auto index = static_cast<std::size_t>(k);
+        for (auto* notes : {&m_firstNotes, &m_secondNotes}) {
+            auto* label = new QLabel(NoteText::Placeholder(), this);
+            label->setObjectName(
+                (notes == &m_firstNotes ? u"lblFirstNote_"_s : u"lblSecondNote_"_s) +
+                QString::number(k));
+            label->setTextFormat(Qt::PlainText);
+            label->setFont(dayFont);
+            label->setCursor(Qt::PointingHandCursor);
+            label->resize(pixels(1215), pixels(195));
+            label->installEventFilter(this);
+            label->hide();
+            (*notes)[index] = label;
+        }
+        auto* box = new QCheckBox(u"Highlight"_s, this);
+        box->setObjectName(u"chkHighlight_"_s + QString::number(k));
+        QFont boxFont = dayFont;
+        boxFont.setPixelSize(10); // "Highlight" fits its 65 pixels
+        box->setFont(boxFont);
+        box->setAutoFillBackground(true);
+        QPalette palette = box->palette();
+        palette.setColor(QPalette::Window, Qt::white);
+        box->setPalette(palette);
+        box->resize(pixels(MonthSheetLayout::CheckBoxWidth),
+                    pixels(MonthSheetLayout::CheckBoxHeight));
+        box->hide();
+        connect(box, &QCheckBox::toggled, this, [this, k] { chkHighlight_Click(k); });
+        m_highlights[index] = box;
+    }
+
+    constexpr int left = 210;
+    constexpr int rightColumn = 7050;
+    m_instructionsLabel = new QLabel(instructions(), this);
+    m_instructionsLabel->setWordWrap(true);
+    m_instructionsLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_instructionsLabel->setGeometry(pixelRect(left, ControlsTop, 6600, 1440));
+    m_clickNoteLabel = new QLabel(u"Note: the word 'Click' will NOT print!"_s, this);
+    QFont bold = m_clickNoteLabel->font();
+    bold.setBold(true);
+    m_clickNoteLabel->setFont(bold);
+    m_clickNoteLabel->setGeometry(pixelRect(left, ControlsTop + 1530, 6600, 270));
+
+    m_highlightSwatch = swatch(this, MonthPrinter::HighlightColor());
+    m_highlightSwatch->setGeometry(pixelRect(rightColumn, ControlsTop + 15, 360, 240));
+    m_highlightSwatch->hide();
+    m_highlightLabel = new QLabel(u"Printer Highlight color"_s, this);
+    m_highlightLabel->setGeometry(pixelRect(rightColumn + 480, ControlsTop, 3100, 270));
+    m_dayOffSwatch = swatch(this, Qt::white);
+    m_dayOffSwatch->setGeometry(pixelRect(rightColumn, ControlsTop + 345, 360, 240));
+    m_dayOffSwatch->hide();
+    m_dayOffLabel = new QLabel(u"Printer Day off color"_s, this);
+    m_dayOffLabel->setGeometry(pixelRect(rightColumn + 480, ControlsTop + 330, 3100, 270));
+    m_dayOffLabel->hide();
+
+    m_printSizeLabel = new QLabel(u"Print Size : 100%"_s, this);
+    m_printSizeLabel->setGeometry(pixelRect(rightColumn, ControlsTop + 690, 3600, 270));
+    m_printSizeBar = new QScrollBar(Qt::Horizontal, this);
+    m_printSizeBar->setRange(MonthPrinter::MinimumPrintSize, MonthPrinter::MaximumPrintSize);
+    m_printSizeBar->setSingleStep(1);
+    m_printSizeBar->setPageStep(10);
+    m_printSizeBar->setValue(MonthPrinter::DefaultPrintSize);
+    m_printSizeBar->setGeometry(pixelRect(rightColumn, ControlsTop + 975, 3600, 255));
+    connect(m_printSizeBar, &QScrollBar::valueChanged, this, &frmMonth::HScroll1_Change);
+    connect(m_printSizeBar, &QScrollBar::sliderMoved, this, &frmMonth::HScroll1_Scroll);
+
+    m_printButton = new QPushButton(u"&Print"_s, this);
+    m_printButton->setGeometry(pixelRect(rightColumn, ControlsTop + 1365, 1740, 420));
+    connect(m_printButton, &QPushButton::clicked, this, &frmMonth::cmdPrint_Click);
+    m_exitButton = new QPushButton(u"E&xit"_s, this);
+    m_exitButton->setGeometry(pixelRect(rightColumn + 1860, ControlsTop + 1365, 1740, 420));
+    connect(m_exitButton, &QPushButton::clicked, this, &frmMonth::cmdExit_Click);
+
+    m_statusLabel = new QLabel(this);
+    m_statusLabel->setObjectName(u"lblStatus"_s);
+    m_statusLabel->setWordWrap(true);
+    m_statusLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_statusLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_statusLabel->setGeometry(pixelRect(left, ControlsTop + 1860, ClientWidth - 2 * left, 420));
+}
+
+void frmMonth::openMonthNotes()
+{
+    const QDate first = m_layout.firstOfMonth();
+    for (int k = 0; k < Days; ++k) {
+        const auto index = static_cast<std::size_t>(k);
+        for (QLabel* label : {m_firstNotes[index], m_secondNotes[index]}) {
+            m_data1.bind(
+                label == m_firstNotes[index] ? MonthNotesTable::NoteField(k)
+                                             : MonthNotesTable::SecondNoteField(k),
+                [label] { return QVariant(label->text()); },
+                [this, label](const QVariant& stored) { setNote(label, NoteText::Shown(stored)); });
+        }
+        QCheckBox* box = m_highlights[index];
+        m_data1.bind(
+            MonthNotesTable::HighlightField(k), [box] { return QVariant(box->isChecked()); },
+            [box](const QVariant& stored) { box->setChecked(stored.toBool()); });
+    }
+    // The record's key never changes while the window is open.
+    const QString key = MonthNotesTable::MonthKey(first);
+    m_data1.bind(u"Month"_s, [key] { return QVariant(key); }, {});
+    if (!first.isValid())
+        return;
+
+    QString path = m_state.DatabasePath;
+    if (path.isEmpty() || !QFileInfo::exists(path)) {
+        // The working copy is missing: copy it in again, or remind the user, as at start-up.
+        if (!DatabasePlacement::Recover(m_state, m_prompter, m_folders))
+            return;
+        path = m_state.DatabasePath;
+    }
+    QString error;
+    if (m_data1.setDatabaseName(path, &error) &&
+        MonthNotesTable::OpenMonthNotes(m_data1, first, &error))
+        return;
+    // A file that is there but cannot be used is left alone; the sheet works without it.
+    m_data1.setDatabaseName(QString());
+    report(u"The calendar database could not be opened:"_s + u"\n\r"_s + error + u"\n\r"_s +
+           u"The notes of this month are shown empty and will not be saved."_s);
+}
+
+void frmMonth::placeDays()
+{
+    bool wordsPlaced = false;
+    for (const MonthSheetLayout::Day& day : m_layout.days()) {
+        const auto index = static_cast<std::size_t>(day.day - 1);
+        QLabel* first = m_firstNotes[index];
+        QLabel* second = m_secondNotes[index];
+        QCheckBox* box = m_highlights[index];
+        first->setGeometry(
+            QRect(ToPixels(day.firstNote()), QSize(pixels(MonthSheetLayout::NoteWidth),
+                                                   pixels(MonthSheetLayout::NoteHeight))));
+        second->setGeometry(QRect(ToPixels(day.secondNote()), first->size()));
+        box->move(ToPixels(day.checkBox()));
+        first->show();
+        second->show();
+        box->show();
+        chkHighlight_Click(day.day - 1);
+
+        if (!day.entryWord.isEmpty()) {
+            QString firstText = first->text();
+            QString secondText = second->text();
+            if (NoteText::PlaceEntryWord(firstText, secondText, day.entryWord)) {
+                setNote(first, firstText);
+                setNote(second, secondText);
+                wordsPlaced = true;
+            }
+        }
+    }
+    // Entry words are stored at once, all in one write.
+    QString error;
+    if (wordsPlaced && storesNotes() && !m_data1.writeNow(&error))
+        report(u"The notes could not be saved:"_s + u"\n\r"_s + error);
+}
+
+void frmMonth::drawSheet()
+{
+    const qreal ratio = devicePixelRatioF();
+    m_sheet = QPixmap(QSize(pixels(ClientWidth), pixels(ControlsTop)) * ratio);
+    m_sheet.setDevicePixelRatio(ratio);
+    m_sheet.fill(Qt::white);
+
+    QPainter painter(&m_sheet);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    // From here on the painter works in drawing coordinates (twips).
+    painter.scale(1.0 / TwipsPerPixel, 1.0 / TwipsPerPixel);
+    painter.translate(MonthSheetLayout::OriginX, MonthSheetLayout::OriginY);
+    const QColor textColor = palette().color(QPalette::WindowText);
+    painter.setPen(textColor);
+
+    auto setFont = [&painter](int points, bool bold) {
+        QFont font(u"Times New Roman"_s);
+        font.setPixelSize(points * 20); // twips
+        font.setBold(bold);
+        painter.setFont(font);
+    };
+    // Text is placed by its top-left corner.
+    auto write = [&painter](const QPoint& pen, const QString& text) {
+        painter.drawText(QPointF(pen.x(), pen.y() + QFontMetricsF(painter.font()).ascent()), text);
+    };
+
+    if (m_layout.firstOfMonth().isValid()) {
+        setFont(MonthSheetLayout::TitleFontSize, true);
+        write(MonthSheetLayout::TitlePen(), m_layout.title());
+        setFont(MonthSheetLayout::TextFontSize, false);
+        const QStringList letters = MonthSheetLayout::WeekdayLetters();
+        for (int c = 0; c < letters.size(); ++c)
+            write(MonthSheetLayout::WeekdayLetterPen(c), letters[c]);
+    }
+
+    const QPen black(Qt::black, 0);
+    for (const MonthSheetLayout::Day& day : m_layout.days()) {
+        painter.setPen(black);
+        painter.drawLines(day.strokes());
+        painter.setPen(textColor);
+        setFont(MonthSheetLayout::TextFontSize, true);
+        write(day.dayNumberPen(), QString::number(day.day));
+        if (!day.groupsOffText.isEmpty()) {
+            setFont(MonthSheetLayout::TextFontSize, false);
+            write(day.groupsOffPen(), day.groupsOffText);
+        }
+    }
+    painter.setPen(black);
+    painter.drawLines(MonthSheetLayout::GridLines());
+}
+
+void frmMonth::paintEvent(QPaintEvent* event)
+{
+    QWidget::paintEvent(event);
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, m_sheet);
+}
+
+void frmMonth::setNote(QLabel* note, const QString& caption)
+{
+    note->setText(caption);
+    const bool placeholder = caption == NoteText::Placeholder();
+    setTextColor(note, placeholder ? QColor(0, 0, 255)
+                                   : QApplication::palette().color(QPalette::ButtonText));
+    note->setToolTip(placeholder ? QString() : caption);
+}
+
+void frmMonth::editNote(QLabel* note)
+{
+    if (const std::optional<QString> caption = NoteText::Edit(m_prompter, note->text()))
+        setNote(note, *caption);
+}
+
+void frmMonth::lblFirstNote_Click(int index)
+{
+    if (index >= 0 && index < Days)
+        editNote(m_firstNotes[static_cast<std::size_t>(index)]);
+}
+
+void frmMonth::lblSecondNote_Click(int index)
+{
+    if (index >= 0 && index < Days)
+        editNote(m_secondNotes[static_cast<std::size_t>(index)]);
+}
+
+void frmMonth::chkHighlight_Click(int index)
+{
+    if (index < 0 || index >= Days)
+        return;
+    QCheckBox* box = m_highlights[static_cast<std::size_t>(index)];
+    setTextColor(box, box->isChecked() ? QColor(255, 0, 0) : QColor(128, 128, 255));
+}
+
+void frmMonth::HScroll1_Change()
+{
+    showPrintSize(m_printSizeBar->value());
+}
+
+void frmMonth::HScroll1_Scroll()
+{
+    // While the thumb is dragged its position leads the value.
+    showPrintSize(m_printSizeBar->sliderPosition());
+}
+
+void frmMonth::showPrintSize(int percent)
+{
+    m_printSizeLabel->setText(u"Print Size : "_s + QString::number(percent) + u'%');
+}
+
+int frmMonth::printSize() const
+{
+    return m_printSizeBar->value();
+}
+
+bool frmMonth::storesNotes() const
+{
+    return m_data1.hasDatabase();
+}
+
+MonthNotesRecord frmMonth::notes() const
+{
+    MonthNotesRecord record = MonthNotesRecord::Fresh();
+    record.Month = MonthNotesTable::MonthKey(m_layout.firstOfMonth());
+    for (std::size_t k = 0; k < Days; ++k) {
+        record.Note[k] = m_firstNotes[k]->text();
+        record.SecondNote[k] = m_secondNotes[k]->text();
+        record.Highlight[k] = m_highlights[k]->isChecked();
+    }
+    return record;
+}
+
+void frmMonth::printTo(PrintSurface& surface) const
+{
+    MonthPrinter(m_choices, m_state, m_entries).print(surface, notes(), printSize());
+}
+
+void frmMonth::cmdPrint_Click()
+{
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    PrintTarget target = m_printTargets ? m_printTargets(m_layout.firstOfMonth())
+                                        : defaultPrintTarget(m_layout.firstOfMonth());
+    QString status;
+    if (!target.surface) {
+        status = u"Nothing was printed: "_s +
+                 (target.error.isEmpty() ? u"no printer is available."_s : target.error);
+    } else {
+        printTo(*target.surface);
+        QString error;
+        if (target.surface->finish(&error))
+            status = u"Printed to "_s + target.description + u'.';
+        else
+            status = u"Printing to "_s + target.description + u" failed: "_s + error;
+    }
+    QGuiApplication::restoreOverrideCursor();
+    m_statusLabel->setText(status);
+}
+
+void frmMonth::cmdExit_Click()
+{
+    close();
+}
+
+void frmMonth::closeEvent(QCloseEvent* event)
+{
+    Form_Unload();
+    event->accept();
+}
+
+void frmMonth::Form_Unload()
+{
+    if (m_unloaded)
+        return;
+    m_unloaded = true;
+    QString error;
+    if (!m_data1.close(&error))
+        report(u"The notes of this month could not be saved:"_s + u"\n\r"_s + error);
+}
+
+void frmMonth::report(const QString& text)
+{
+    m_prompter.message(text, windowTitle(), Prompter::Buttons::Ok);
+}
+
+bool frmMonth::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonRelease) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        auto* label = qobject_cast<QLabel*>(watched);
+        if (label && mouse->button() == Qt::LeftButton &&
+            label->rect().contains(mouse->position().toPoint())) {
+            for (int k = 0; k < Days; ++k) {
+                const auto index = static_cast<std::size_t>(k);
+                if (label == m_firstNotes[index]) {
+                    lblFirstNote_Click(k);
+                    return true;
+                }
+                if (label == m_secondNotes[index]) {
+                    lblSecondNote_Click(k);
+                    return true;
+                }
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
