@@ -2,6 +2,8 @@
 
 #include "app/ExportCommand.h"
 #include "app/LookupCommands.h"
+#include "app/MonthCommand.h"
+#include "app/PrintCommands.h"
 
 #include <functional>
 
@@ -28,6 +30,20 @@ const QList<Subcommand>& subcommands()
          "export-ics --kind KIND --group G --from YYYY-MM-DD --to YYYY-MM-DD [--adjust N] "
          "[--holidays BITS] --out FILE.ics",
          ExportCommand::ExportIcs},
+        {"print-year",
+         "print-year [--year TEXT] [--kind KIND] [--group G] [--station TEXT] [--adjust N] "
+         "[--holidays BITS] [--colour FAMILY] [--shade V] [--size P] [--copies N] [--paydays] "
+         "[--no-patterns] [--vacations] [--database FILE] [--out FILE.pdf|.png|.ops] [--dpi N] "
+         "[--page W,H]",
+         PrintCommands::PrintYear},
+        {"print-all",
+         "print-all [choices of print-year] [--random-colours] [--out DIR [--format pdf|png|ops]] "
+         "[--dpi N] [--page W,H]",
+         PrintCommands::PrintAll},
+        {"print-month",
+         "print-month --month YYYY-MM [choices of print-year] [--print-size N] "
+         "[--database FILE] [--out FILE.pdf|.png|.ops] [--dpi N] [--page W,H]",
+         MonthCommand::PrintMonth},
     };
     return all;
 }

@@ -1,0 +1,98 @@
+#include "mainwindow/MainWindowBatchTarget.h"
+
+#include "mainwindow/frmCalendar.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QRadioButton>
+
+MainWindowBatchTarget::MainWindowBatchTarget(frmCalendar& window, PrintCalendar printCalendar)
+    : m_window(window), m_printCalendar(std::move(printCalendar))
+{
+}
+
+MainWindowBatchTarget::~MainWindowBatchTarget()
+{
+    setBusy(false);
+}
+
+QString MainWindowBatchTarget::copiesText() const
+{
+    return m_window.txtCopies->text();
+}
+
+QString MainWindowBatchTarget::yearText() const
+{
+    return m_window.txtYear->text();
+}
+
+void MainWindowBatchTarget::untickVacations()
+{
+    m_window.chkHilightVacations->setChecked(false);
+}
+
+// Selecting runs the handler when the option was not selected yet; the explicit call makes
+// sure it runs in any case (a second run changes nothing).
+void MainWindowBatchTarget::selectSixAndTwo()
+{
+    m_window.optSixAndTwo->setChecked(true);
+    m_window.optSixAndTwo_Click();
+}
+
+void MainWindowBatchTarget::selectFourAndTwo()
+{
+    m_window.optFourAndTwo->setChecked(true);
+    m_window.optFourAndTwo_Click();
+}
+
+void MainWindowBatchTarget::selectPattern(int index)
+{
+    if (index < 0 || index >= static_cast<int>(m_window.optPattern.size()))
+        return;
+    m_window.optPattern[index]->setChecked(true);
+    m_window.optPattern_Click(index);
+}
+
+void MainWindowBatchTarget::selectColour(ColourFamily family)
+{
+    switch (family) {
+    case ColourFamily::Yellow:
+        m_window.optYellow->setChecked(true);
+        m_window.optYellow_Click();
+        break;
+    case ColourFamily::Blue:
+        m_window.optBlue->setChecked(true);
+        m_window.optBlue_Click();
+        break;
+    case ColourFamily::Pink:
+        m_window.optPink->setChecked(true);
+        m_window.optPink_Click();
+        break;
+    case ColourFamily::Grey:
+        m_window.optGrey->setChecked(true);
+        m_window.optGrey_Click();
+        break;
+    case ColourFamily::Green:
+        m_window.optGreen->setChecked(true);
+        m_window.optGreen_Click();
+        break;
+    }
+}
+
+void MainWindowBatchTarget::printCalendar()
+{
+    if (m_printCalendar)
+        m_printCalendar();
+}
+
+void MainWindowBatchTarget::setBusy(bool busy)
+{
+    if (busy == m_busy)
+        return;
+    m_busy = busy;
+    if (busy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}

@@ -1,0 +1,107 @@
+#include "mainwindow/MessageBoxPrompter.h"
+
+#include <QApplication>
+#include <QGridLayout>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPointer>
+#include <QScreen>
+#include <QSpacerItem>
+
+#include <algorithm>
+
+namespace {
+
+// Without a window manager nobody hands the keyboard back to the window a box was shown
+// over; the caller expects to carry on in it (a field check puts the cursor back).
+void giveBackFocus(QWidget* owner)
+{
+    if (owner && owner->isVisible())
+        owner->activateWindow();
+}
+
+// A box wraps text at about 500 pixels; the instructions are written line by line and read
+// badly re-wrapped, so the box is made as wide as its longest line (within the screen).
+void keepLinesWhole(QMessageBox& box)
+{
+    int widest = 0;
+    for (const QString& line : box.text().split(u'\n'))
+        widest = std::max(widest, box.fontMetrics().horizontalAdvance(line));
+    const QScreen* screen = box.screen();
+    if (screen)
+        widest = std::min(widest, screen->availableGeometry().width() - 160);
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (!grid || widest <= 0)
+        return;
+    grid->addItem(new QSpacerItem(widest + 40, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                  grid->rowCount(), 0, 1, grid->columnCount());
+}
+
+} // namespace
+
+Prompter::Answer MessageBoxPrompter::message(const QString& text, const QString& title,
+                                             Buttons buttons)
+{
+    const QPointer<QWidget> owner = QApplication::activeWindow();
+    QMessageBox box(owner);
+    box.setIcon(QMessageBox::NoIcon);
+    box.setWindowTitle(title);
+    box.setTextFormat(Qt::PlainText);
+    box.setText(DisplayText(text));
+    keepLinesWhole(box);
+    switch (buttons) {
+    case Buttons::Ok:
+        box.setStandardButtons(QMessageBox::Ok);
+        box.setDefaultButton(QMessageBox::Ok);
+        break;
+    case Buttons::YesNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        break;
+    case Buttons::YesNoCancel:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Yes);
+        break;
+    }
+    const int result = box.exec();
+    giveBackFocus(owner);
+    switch (result) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    case QMessageBox::Cancel:
+        return Answer::Cancel;
+    case QMessageBox::Ok:
+        return Answer::Ok;
+    default:
+        // Closed some other way: the answer that does least.
+        if (buttons == Buttons::Ok)
+            return Answer::Ok;
+        return buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
+    }
+}
+
+QString MessageBoxPrompter::input(const QString& prompt, const QString& title,
+                                  const QString& proposal)
+{
+    const QPointer<QWidget> owner = QApplication::activeWindow();
+    bool accepted = false;
+    const QString text = QInputDialog::getText(owner, title, DisplayText(prompt), QLineEdit::Normal,
+                                               proposal, &accepted);
+    giveBackFocus(owner);
+    return accepted ? text : QString();
+}
+
+void MessageBoxPrompter::beep()
+{
+    QApplication::beep();
+}
+
+QString MessageBoxPrompter::DisplayText(const QString& text)
+{
+    QString shown = text;
+    shown.replace(QLatin1String("\n\r"), QLatin1String("\n"));
+    shown.remove(u'\r');
+    return shown;
+}

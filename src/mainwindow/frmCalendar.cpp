@@ -1,0 +1,969 @@
+#include "mainwindow/frmCalendar.h"
+
+#include "about/frmAbout.h"
+#include "mainwindow/HeadingRow.h"
+#include "rota/NumberText.h"
+#include "store/AppState.h"
+#include "store/Clock.h"
+#include "store/Prompter.h"
+#include "store/SettingsStore.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCalendarWidget>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+using NumberText::Val;
+
+namespace {
+
+const QColor Cyan(0, 255, 255);
+
+const QString YearMessage =
+    QStringLiteral("Only years form 1901 to 2124 may be printed (use all four digits)! ");
+const QString SizeMessage = QStringLiteral("Enter a value between 20 and 100");
+const QString AdjustmentMessage = QStringLiteral(" Adjustment value must be between 0 and 48!");
+
+QString instructions()
+{
+    const QStringList lines = {
+        QStringLiteral(
+            "First select a pattern type and print a calendar with zero in the adjustment"),
+        QStringLiteral("box for a year that you already have a calendar to compare with."),
+        QStringLiteral("Next count days between where a group has it's first Saturday off on your "
+                       "calendar"),
+        QStringLiteral(
+            "and where the same group has it's first Saturday off on the one you just printed."),
+        QStringLiteral(
+            "Next enter this number in the adjustment box (it should be a multiple of 7)."),
+        QStringLiteral("Then check to see if the patterns match up using the Calendar."),
+        QStringLiteral("Next print the calendar for the year you want."),
+        QStringLiteral("Lastly make a note of the value to use next time!"),
+    };
+    return lines.join(QStringLiteral("\n\r"));
+}
+
+// Room for `characters` digits in a text box of this font.
+int fieldWidth(const QLineEdit* field, int characters)
+{
+    return field->fontMetrics().horizontalAdvance(QString(characters, u'0')) + 16;
+}
+
+QRadioButton* radio(const QString& caption, const char* name, QWidget* parent)
+{
+    auto* button = new QRadioButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    return button;
+}
+
+// A user's leaving of a field, as opposed to the window losing focus to another window,
+// a message box or a menu.
+bool isLeavingField(const QFocusEvent* event)
+{
+    switch (event->reason()) {
+    case Qt::MouseFocusReason:
+    case Qt::TabFocusReason:
+    case Qt::BacktabFocusReason:
+    case Qt::ShortcutFocusReason:
+    case Qt::OtherFocusReason:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+frmCalendar::frmCalendar(AppState& state, Prompter& prompter, Clock& clock, SettingsStore& settings,
+                         QWidget* parent)
+    : QMainWindow(parent), m_state(state), m_prompter(prompter), m_clock(clock),
+      m_settings(settings)
+{
+    setWindowTitle(QStringLiteral("Kelvane"));
+    buildControls();
+    buildLayout();
+    connectHandlers();
+    Form_Load();
+}
+
+frmCalendar::~frmCalendar() = default;
+
+// ---------------------------------------------------------------------------------------------
+// Controls and layout
+
+void frmCalendar::buildControls()
+{
+    Calendar1 = new QCalendarWidget(this);
+    Calendar1->setObjectName(QStringLiteral("Calendar1"));
+    Calendar1->setFirstDayOfWeek(Qt::Sunday);
+    Calendar1->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    Calendar1->setGridVisible(true);
+    Calendar1->setSelectedDate(m_clock.today());
+    m_shownYear = Calendar1->yearShown();
+
+    for (int i = 0; i < WhosOff::BoxCount; ++i) {
+        txtWhosOff[i] = new QLineEdit(this);
+        txtWhosOff[i]->setObjectName(QStringLiteral("txtWhosOff%1").arg(i));
+        txtWhosOff[i]->setReadOnly(true);
+        txtWhosOff[i]->setFocusPolicy(Qt::NoFocus);
+        txtWhosOff[i]->setAlignment(Qt::AlignCenter);
+    }
+    m_normalBoxColor = txtWhosOff[0]->palette().color(QPalette::Base);
+
+    txtYear = new QLineEdit(this);
+    txtYear->setObjectName(QStringLiteral("txtYear"));
+    txtYear->setFixedWidth(fieldWidth(txtYear, 5));
+    txtCopies = new QLineEdit(QStringLiteral("1"), this);
+    txtCopies->setObjectName(QStringLiteral("txtCopies"));
+    txtCopies->setFixedWidth(fieldWidth(txtCopies, 4));
+    txtReduction = new QLineEdit(QStringLiteral("100"), this);
+    txtReduction->setObjectName(QStringLiteral("txtReduction"));
+    txtReduction->setFixedWidth(fieldWidth(txtReduction, 4));
+    txtReduction->setToolTip(
+        QStringLiteral("100% prints an 8.5 x 11 inch calendar on most sheet feed printers. "
+                       "If you have problems printing, try a smaller number."));
+    txtStation = new QLineEdit(QStringLiteral("DARIZU"), this);
+    txtStation->setObjectName(QStringLiteral("txtStation"));
+    txtStation->setMinimumWidth(fieldWidth(txtStation, 14));
+    txtPatternAdjustment = new QLineEdit(QStringLiteral("0"), this);
+    txtPatternAdjustment->setObjectName(QStringLiteral("txtPatternAdjustment"));
+    txtPatternAdjustment->setFixedWidth(fieldWidth(txtPatternAdjustment, 4));
+    txtPatternAdjustment->setToolTip(QStringLiteral("Click for instructions."));
+
+    optSixAndTwo = radio(RotaKinds::Caption(RotaKind::CgSixTwo), "optSixAndTwo", this);
+    optMMSixAndTwo = radio(RotaKinds::Caption(RotaKind::MmSixTwo), "optMMSixAndTwo", this);
+    optFourAndTwo = radio(RotaKinds::Caption(RotaKind::FourTwo), "optFourAndTwo", this);
+    optCombination = radio(RotaKinds::Caption(RotaKind::Combination), "optCombination", this);
+    optFiveAndThree = radio(RotaKinds::Caption(RotaKind::FiveThree), "optFiveAndThree", this);
+    optThreeAndThree = radio(RotaKinds::Caption(RotaKind::ThreeThree), "optThreeAndThree", this);
+    optNoPattern = radio(RotaKinds::Caption(RotaKind::NoPattern), "optNoPattern", this);
+    optFiveTwoFiveThree =
+        radio(RotaKinds::Caption(RotaKind::FiveTwoFiveThree), "optFiveTwoFiveThree", this);
+    auto* kinds = new QButtonGroup(this);
+    for (int code = 0; code < RotaKinds::Count; ++code)
+        kinds->addButton(kindOption(static_cast<RotaKind>(code)), code);
+
+    auto* patterns = new QButtonGroup(this);
+    for (int i = 0; i < RotaKinds::PatternButtonCount; ++i) {
+        optPattern[i] = new QRadioButton(RotaKinds::PatternButtonCaption(i), this);
+        optPattern[i]->setObjectName(QStringLiteral("optPattern%1").arg(i));
+        patterns->addButton(optPattern[i], i);
+    }
+    optNoHighlight = radio(QStringLiteral("Don't highlight any patterns."), "optNoHighlight", this);
+    patterns->addButton(optNoHighlight, RotaKinds::PatternButtonCount);
+
+    optYellow = radio(QStringLiteral("Yellow"), "optYellow", this);
+    optBlue = radio(QStringLiteral("Blue"), "optBlue", this);
+    optPink = radio(QStringLiteral("Pink"), "optPink", this);
+    optGrey = radio(QStringLiteral("Grey"), "optGrey", this);
+    optGreen = radio(QStringLiteral("Green"), "optGreen", this);
+    auto* colours = new QButtonGroup(this);
+    for (QRadioButton* option : {optYellow, optBlue, optPink, optGrey, optGreen})
+        colours->addButton(option);
+    optYellow->setChecked(true);
+
+    hsbHighlightShade = new QScrollBar(Qt::Horizontal, this);
+    hsbHighlightShade->setObjectName(QStringLiteral("hsbHighlightShade"));
+    hsbHighlightShade->setRange(-100, 100);
+    hsbHighlightShade->setSingleStep(1);
+    hsbHighlightShade->setPageStep(10);
+    hsbHighlightShade->setValue(0);
+
+    const QString swatchHint = QStringLiteral(
+        "These boxes will show the shade colors to be used when printing the calendars.");
+    for (int i = 0; i < 3; ++i) {
+        shpColor[i] = new QFrame(this);
+        shpColor[i]->setObjectName(QStringLiteral("shpColor%1").arg(i));
+        shpColor[i]->setFrameShape(QFrame::Box);
+        shpColor[i]->setAutoFillBackground(true);
+        shpColor[i]->setFixedHeight(22);
+        shpColor[i]->setMinimumWidth(40);
+        shpColor[i]->setToolTip(swatchHint);
+    }
+
+    for (int i = 0; i < Holidays::Count; ++i) {
+        chkHolidays[i] = new QCheckBox(Holidays::Caption(i), this);
+        chkHolidays[i]->setObjectName(QStringLiteral("chkHolidays%1").arg(i));
+        chkHolidays[i]->setChecked(Holidays::IsOnByDefault(i));
+    }
+    cmdSetHolidays = new QPushButton(QStringLiteral("&Set Holidays"), this);
+    cmdSetHolidays->setObjectName(QStringLiteral("cmdSetHolidays"));
+
+    chkHilightVacations = new QCheckBox(QStringLiteral("Highlight Vacations"), this);
+    chkHilightVacations->setObjectName(QStringLiteral("chkHilightVacations"));
+    chkHighlightPayday = new QCheckBox(QStringLiteral("Highlight Payday"), this);
+    chkHighlightPayday->setObjectName(QStringLiteral("chkHighlightPayday"));
+    chkNoPatterns =
+        new QCheckBox(QStringLiteral("Highlight only don't print day off patterns."), this);
+    chkNoPatterns->setObjectName(QStringLiteral("chkNoPatterns"));
+
+    cmdPrintRdoCalendar = new QPushButton(QStringLiteral("&Print R.D.O. Calendar"), this);
+    cmdPrintRdoCalendar->setObjectName(QStringLiteral("cmdPrintRdoCalendar"));
+    cmdPrintAllPatterns = new QPushButton(
+        QStringLiteral(" Print 1 Copy of All C&G  6 && 2 and 4 && 2 Patterns"), this);
+    cmdPrintAllPatterns->setObjectName(QStringLiteral("cmdPrintAllPatterns"));
+    cmdShowMonth = new QPushButton(QStringLiteral("Go To Print &Just this Month"), this);
+    cmdShowMonth->setObjectName(QStringLiteral("cmdShowMonth"));
+    cmdShowMonth->setToolTip(QStringLiteral("Press this button to display the single month form."));
+    cmdInputVacations = new QPushButton(QStringLiteral("&Input Vacations"), this);
+    cmdInputVacations->setObjectName(QStringLiteral("cmdInputVacations"));
+    cmdExit = new QPushButton(QStringLiteral("E&xit"), this);
+    cmdExit->setObjectName(QStringLiteral("cmdExit"));
+    for (QPushButton* pending :
+         {cmdPrintRdoCalendar, cmdPrintAllPatterns, cmdShowMonth, cmdInputVacations})
+        pending->setEnabled(false);
+
+    QMenu* fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuExit = fileMenu->addAction(QStringLiteral("E&xit"));
+    mnuExit->setObjectName(QStringLiteral("mnuExit"));
+    QMenu* helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
+    mnuAbout = helpMenu->addAction(QStringLiteral("&About Kelvane"));
+    mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
+}
+
+void frmCalendar::buildLayout()
+{
+    auto* central = new QWidget(this);
+    setCentralWidget(central);
+
+    // Who's off on the clicked day: one box under each rota's heading.
+    auto* fraWhosOff = new QGroupBox(QStringLiteral("RDO Patterns OFF on day clicked above."));
+    auto* whosOffRow = new HeadingRow(
+        QStringLiteral(" CG 6-2     MM 6-2       4-2           5-3           3-3         5-2-5-3"));
+    const QStringList headings = WhosOff::Headings();
+    for (int i = 0; i < WhosOff::BoxCount; ++i)
+        whosOffRow->add(txtWhosOff[i], headings.at(i), true);
+    auto* whosOffLayout = new QVBoxLayout(fraWhosOff);
+    whosOffLayout->addWidget(whosOffRow);
+
+    // The print fields, each under its label.
+    auto* yearRow = new HeadingRow(QStringLiteral("Year to print calendar for    Copies:"));
+    yearRow->add(txtYear, QStringLiteral("Year"), false);
+    yearRow->add(txtCopies, QStringLiteral("Copies:"), false);
+    auto* sizeRow = new HeadingRow(QStringLiteral("Size: % of full"));
+    sizeRow->add(txtReduction, QStringLiteral("Size"), false);
+    sizeRow->label()->setToolTip(txtReduction->toolTip());
+    auto* stationRow = new HeadingRow(QStringLiteral("Enter Department  here."));
+    stationRow->add(txtStation, QStringLiteral("Enter"), true);
+    auto* adjustmentRow = new HeadingRow(QStringLiteral("Adjustment for non Darizu stations."));
+    adjustmentRow->add(txtPatternAdjustment, QStringLiteral("Adjustment"), false);
+    auto* fields = new QGridLayout;
+    fields->setHorizontalSpacing(16);
+    fields->addWidget(yearRow, 0, 0, Qt::AlignLeft | Qt::AlignTop);
+    fields->addWidget(sizeRow, 0, 1, Qt::AlignLeft | Qt::AlignTop);
+    fields->addWidget(stationRow, 1, 0, Qt::AlignLeft | Qt::AlignTop);
+    fields->addWidget(adjustmentRow, 1, 1, Qt::AlignLeft | Qt::AlignTop);
+    fields->setColumnStretch(2, 1);
+
+    auto* options = new QVBoxLayout;
+    options->setSpacing(2);
+    options->addWidget(chkHilightVacations);
+    options->addWidget(chkHighlightPayday);
+    options->addWidget(chkNoPatterns);
+
+    auto* commands = new QGridLayout;
+    commands->addWidget(cmdPrintRdoCalendar, 0, 0);
+    commands->addWidget(cmdShowMonth, 0, 1);
+    commands->addWidget(cmdPrintAllPatterns, 1, 0, 1, 2);
+    commands->addWidget(cmdInputVacations, 2, 0);
+    commands->addWidget(cmdExit, 2, 1);
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(Calendar1, 1);
+    left->addWidget(fraWhosOff);
+    left->addLayout(fields);
+    left->addLayout(options);
+    left->addLayout(commands);
+
+    // Calendar types in three columns under their headings, the combination below.
+    auto* fraType = new QGroupBox(QStringLiteral("What type of calendar do you want to print?"));
+    auto* typeRow =
+        new HeadingRow(QStringLiteral("8 Hour day patterns:    10 Hour day patterns:     Others:"));
+    auto column = [](std::initializer_list<QRadioButton*> buttons) {
+        auto* widget = new QWidget;
+        auto* layout = new QVBoxLayout(widget);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->setSpacing(2);
+        for (QRadioButton* button : buttons)
+            layout->addWidget(button);
+        layout->addStretch(1);
+        return widget;
+    };
+    typeRow->add(column({optSixAndTwo, optMMSixAndTwo, optFourAndTwo}), QStringLiteral("8 Hour"),
+                 false);
+    typeRow->add(column({optFiveAndThree, optThreeAndThree}), QStringLiteral("10 Hour"), false);
+    typeRow->add(column({optFiveTwoFiveThree, optNoPattern}), QStringLiteral("Others:"), false);
+    auto* typeLayout = new QVBoxLayout(fraType);
+    typeLayout->setSpacing(2);
+    typeLayout->addWidget(typeRow);
+    typeLayout->addWidget(optCombination);
+
+    // The highlighted group: 1..7, A..G and H..N side by side.
+    m_fraPatterns = new QGroupBox(QStringLiteral("Highlight pattern:"));
+    auto* patternLayout = new QGridLayout(m_fraPatterns);
+    patternLayout->setVerticalSpacing(2);
+    for (int i = 0; i < RotaKinds::PatternButtonCount; ++i)
+        patternLayout->addWidget(optPattern[i], i % 7, i / 7);
+    patternLayout->addWidget(optNoHighlight, 7, 0, 1, 3);
+
+    // The holidays share that place while they are being set.
+    fraSetHolidays = new QGroupBox(QStringLiteral("Set Holidays"));
+    fraSetHolidays->setObjectName(QStringLiteral("fraSetHolidays"));
+    auto* fraZaz = new QGroupBox(QStringLiteral("ZAZ Holidays"));
+    auto* fraOther = new QGroupBox(QStringLiteral("Other Holidays"));
+    auto* zazLayout = new QVBoxLayout(fraZaz);
+    auto* otherLayout = new QVBoxLayout(fraOther);
+    zazLayout->setSpacing(2);
+    otherLayout->setSpacing(2);
+    for (int i = 0; i < Holidays::Count; ++i)
+        (i < 8 ? zazLayout : otherLayout)->addWidget(chkHolidays[i]);
+    zazLayout->addStretch(1);
+    otherLayout->addStretch(1);
+    auto* holidaysLayout = new QHBoxLayout(fraSetHolidays);
+    holidaysLayout->addWidget(fraZaz);
+    holidaysLayout->addWidget(fraOther);
+
+    m_highlightOrHolidays = new QStackedWidget;
+    m_highlightOrHolidays->addWidget(m_fraPatterns);
+    m_highlightOrHolidays->addWidget(fraSetHolidays);
+    m_highlightOrHolidays->setCurrentWidget(m_fraPatterns);
+
+    // Highlight colour family, shade and the three resulting colours.
+    auto* fraColor = new QGroupBox(QStringLiteral("Highlight "));
+    auto* familyRow = new QHBoxLayout;
+    familyRow->addWidget(new QLabel(QStringLiteral("Color")));
+    for (QRadioButton* option : {optYellow, optBlue, optPink, optGrey, optGreen})
+        familyRow->addWidget(option);
+    familyRow->addStretch(1);
+    auto* shadeRow = new HeadingRow(
+        QStringLiteral("Darker                    Highlight Shade                  Lighter"));
+    shadeRow->add(hsbHighlightShade, QStringLiteral("Darker"), true);
+    auto* swatchRow =
+        new HeadingRow(QStringLiteral("  RDO                   Holiday           RDO on Holiday"));
+    swatchRow->add(shpColor[0], QStringLiteral("RDO"), true);
+    swatchRow->add(shpColor[1], QStringLiteral("Holiday"), true);
+    swatchRow->add(shpColor[2], QStringLiteral("RDO on Holiday"), true);
+    swatchRow->label()->setToolTip(shpColor[0]->toolTip());
+    auto* colorLayout = new QVBoxLayout(fraColor);
+    colorLayout->addLayout(familyRow);
+    colorLayout->addWidget(shadeRow);
+    colorLayout->addWidget(swatchRow);
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(fraType);
+    right->addWidget(m_highlightOrHolidays);
+    right->addWidget(cmdSetHolidays, 0, Qt::AlignRight);
+    right->addWidget(fraColor);
+
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(left);
+    columns->addSpacing(8);
+    columns->addLayout(right);
+
+    auto* layout = new QVBoxLayout(central);
+    layout->addLayout(columns);
+}
+
+void frmCalendar::connectHandlers()
+{
+    connect(Calendar1, &QCalendarWidget::clicked, this, [this] { Calendar1_Click(); });
+    connect(Calendar1, &QCalendarWidget::selectionChanged, this, [this] {
+        if (!m_followingPage)
+            Calendar1_Click();
+    });
+    connect(Calendar1, &QCalendarWidget::currentPageChanged, this,
+            &frmCalendar::onCalendarPageChanged);
+
+    connect(txtYear, &QLineEdit::textChanged, this, &frmCalendar::txtYear_Change);
+    connect(txtReduction, &QLineEdit::textChanged, this, &frmCalendar::txtReduction_Change);
+    connect(txtCopies, &QLineEdit::textChanged, this, &frmCalendar::txtCopies_Change);
+    for (QLineEdit* field : {txtYear, txtReduction, txtPatternAdjustment})
+        field->installEventFilter(this);
+
+    // Option buttons run their handler when they become selected, by hand or in code.
+    auto onSelected = [this](QRadioButton* option, auto handler) {
+        connect(option, &QRadioButton::toggled, this, [this, handler](bool checked) {
+            if (checked)
+                (this->*handler)();
+        });
+    };
+    onSelected(optSixAndTwo, &frmCalendar::optSixAndTwo_Click);
+    onSelected(optMMSixAndTwo, &frmCalendar::optMMSixAndTwo_Click);
+    onSelected(optFourAndTwo, &frmCalendar::optFourAndTwo_Click);
+    onSelected(optCombination, &frmCalendar::optCombination_Click);
+    onSelected(optFiveAndThree, &frmCalendar::optFiveAndThree_Click);
+    onSelected(optThreeAndThree, &frmCalendar::optThreeAndThree_Click);
+    onSelected(optNoPattern, &frmCalendar::optNoPattern_Click);
+    onSelected(optFiveTwoFiveThree, &frmCalendar::optFiveTwoFiveThree_Click);
+    onSelected(optYellow, &frmCalendar::optYellow_Click);
+    onSelected(optBlue, &frmCalendar::optBlue_Click);
+    onSelected(optPink, &frmCalendar::optPink_Click);
+    onSelected(optGrey, &frmCalendar::optGrey_Click);
+    onSelected(optGreen, &frmCalendar::optGreen_Click);
+    for (int i = 0; i < RotaKinds::PatternButtonCount; ++i) {
+        connect(optPattern[i], &QRadioButton::toggled, this, [this, i](bool checked) {
+            if (checked)
+                optPattern_Click(i);
+        });
+    }
+    connect(optNoHighlight, &QRadioButton::toggled, this, [this](bool checked) {
+        if (checked)
+            optNoHighlight_Click(NoHighlightIndex);
+    });
+
+    connect(hsbHighlightShade, &QScrollBar::valueChanged, this,
+            &frmCalendar::hsbHighlightShade_Change);
+    for (int i = 0; i < Holidays::Count; ++i) {
+        connect(chkHolidays[i], &QCheckBox::toggled, this, [this, i] { chkHolidays_Click(i); });
+    }
+    connect(cmdSetHolidays, &QPushButton::clicked, this, &frmCalendar::cmdSetHolidays_Click);
+    connect(cmdExit, &QPushButton::clicked, this, &frmCalendar::cmdExit_Click);
+    connect(mnuExit, &QAction::triggered, this, &frmCalendar::mnuExit_Click);
+    connect(mnuAbout, &QAction::triggered, this, &frmCalendar::mnuAbout_Click);
+}
+
+QRadioButton* frmCalendar::kindOption(RotaKind kind) const
+{
+    switch (kind) {
+    case RotaKind::CgSixTwo:
+        return optSixAndTwo;
+    case RotaKind::MmSixTwo:
+        return optMMSixAndTwo;
+    case RotaKind::FourTwo:
+        return optFourAndTwo;
+    case RotaKind::Combination:
+        return optCombination;
+    case RotaKind::FiveThree:
+        return optFiveAndThree;
+    case RotaKind::ThreeThree:
+        return optThreeAndThree;
+    case RotaKind::NoPattern:
+        return optNoPattern;
+    case RotaKind::FiveTwoFiveThree:
+        return optFiveTwoFiveThree;
+    }
+    return optSixAndTwo;
+}
+
+// ---------------------------------------------------------------------------------------------
+// What the rest of the program reads
+
+CalendarChoices frmCalendar::choices() const
+{
+    CalendarChoices choices;
+    choices.yearText = txtYear->text();
+    choices.station = txtStation->text();
+    choices.sizeText = txtReduction->text();
+    choices.copiesText = txtCopies->text();
+    choices.adjustmentText = txtPatternAdjustment->text();
+    choices.kind = chosenKind();
+    choices.highlightGroup = m_state.HighlightGroup;
+    choices.noHighlight = optNoHighlight->isChecked();
+    for (int i = 0; i < Holidays::Count; ++i)
+        choices.holidays[i] = chkHolidays[i]->isChecked();
+    choices.highlightVacations = chkHilightVacations->isChecked();
+    choices.highlightPayday = chkHighlightPayday->isChecked();
+    choices.noPatterns = chkNoPatterns->isChecked();
+    choices.shades = m_state.shades;
+    choices.calendarDate = Calendar1->selectedDate();
+    return choices;
+}
+
+RotaKind frmCalendar::chosenKind() const
+{
+    for (int code = 0; code < RotaKinds::Count; ++code) {
+        const auto kind = static_cast<RotaKind>(code);
+        if (kindOption(kind)->isChecked())
+            return kind;
+    }
+    return RotaKind::CgSixTwo;
+}
+
+void frmCalendar::addSecondaryWindow(QWidget* window)
+{
+    if (window && !m_secondaryWindows.contains(window))
+        m_secondaryWindows.append(window);
+}
+
+QList<QWidget*> frmCalendar::secondaryWindows() const
+{
+    QList<QWidget*> windows;
+    for (const QPointer<QWidget>& window : m_secondaryWindows) {
+        if (window)
+            windows.append(window.data());
+    }
+    return windows;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Start and end
+
+void frmCalendar::Form_Load()
+{
+    centreOnScreen();
+
+    for (int i = 0; i < RotaKinds::PatternButtonCount; ++i)
+        optPattern[i]->setEnabled(RotaKinds::IsPatternButtonEnabled(RotaKind::CgSixTwo, i));
+    optNoHighlight->setChecked(true);
+    m_state.HighlightGroup = QStringLiteral("0");
+
+    const QDate today = m_clock.today();
+    const QDate shown = Calendar1->selectedDate();
+    const QDate sameMonth(shown.year(), shown.month(), today.day());
+    if (sameMonth.isValid())
+        Calendar1->setSelectedDate(sameMonth);
+    Calendar1_Click();
+
+    optYellow_Click();
+
+    Calendar1->setSelectedDate(today);
+    Calendar1_Click();
+    txtYear->setText(NumberText::Plain(Calendar1->selectedDate().year()));
+
+    applyStoredSettings();
+    placeDatabase();
+}
+
+void frmCalendar::centreOnScreen()
+{
+    ensurePolished();
+    adjustSize();
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
+}
+
+void frmCalendar::applyStoredSettings()
+{
+    const SettingsStore::Values stored = m_settings.read();
+    txtStation->setText(stored.Station);
+    m_state.NoDatabase = stored.NoDatabase;
+    m_state.MyPattern = stored.MyPattern;
+    m_state.HolidaySet = stored.MyHolidays;
+
+    // Each box whose state changes writes its own character back.
+    for (int i = 0; i < Holidays::Count; ++i)
+        chkHolidays[i]->setChecked(m_state.HolidaySet.at(i) == u'1');
+
+    const auto kind = RotaKinds::FromCode(static_cast<int>(Val(m_state.MyPattern.left(1))));
+    if (kind)
+        kindOption(*kind)->setChecked(true);
+
+    // The kind's handler kept the stored pattern number, because no highlight was already
+    // selected: that number now picks the highlighted group.
+    const int button = static_cast<int>(Val(m_state.MyPattern.mid(1, 2)));
+    if (button > 0 && button <= RotaKinds::PatternButtonCount)
+        optPattern[button - 1]->setChecked(true);
+    else
+        optNoHighlight->setChecked(true);
+}
+
+void frmCalendar::placeDatabase()
+{
+    // Last step of the start: find or copy the calendar database into place and point the
+    // window's record source at it. Not connected to the database module yet.
+}
+
+void frmCalendar::Form_Activate()
+{
+    m_windowShown = true;
+}
+
+bool frmCalendar::Form_Unload()
+{
+    for (qsizetype i = m_secondaryWindows.size() - 1; i >= 0; --i) {
+        QWidget* window = m_secondaryWindows.at(i);
+        // A window that refuses to close keeps the program open rather than losing its work.
+        if (window && window->isVisible() && !window->close())
+            return false;
+    }
+    m_secondaryWindows.removeIf(
+        [](const QPointer<QWidget>& window) { return !window || !window->isVisible(); });
+
+    SettingsStore::Values values;
+    values.Station = txtStation->text();
+    values.NoDatabase = m_state.NoDatabase;
+    values.MyPattern = m_state.MyPattern;
+    values.MyHolidays = m_state.HolidaySet;
+    m_settings.write(values);
+    return true;
+}
+
+void frmCalendar::closeEvent(QCloseEvent* event)
+{
+    if (Form_Unload())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void frmCalendar::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    Form_Activate();
+}
+
+void frmCalendar::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        Form_Activate();
+}
+
+bool frmCalendar::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::FocusOut && !m_fieldCheckRunning &&
+        isLeavingField(static_cast<QFocusEvent*>(event))) {
+        // The field finishes losing the focus first (it drops its selection then), so that a
+        // check that sends the focus back leaves the field with a cursor and its selection.
+        // A check that sends the focus back must not set off the check of the field the user
+        // was going to either.
+        m_fieldCheckRunning = true;
+        QCoreApplication::sendEvent(watched, event);
+        if (watched == txtYear)
+            txtYear_LostFocus();
+        else if (watched == txtReduction)
+            txtReduction_LostFocus();
+        else if (watched == txtPatternAdjustment)
+            txtPatternAdjustment_LostFocus();
+        m_fieldCheckRunning = false;
+        return true;
+    }
+    if (watched == txtPatternAdjustment) {
+        if (event->type() == QEvent::MouseButtonDblClick) {
+            m_skipNextAdjustmentRelease = true; // one click, one set of instructions
+        } else if (event->type() == QEvent::MouseButtonRelease) {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            const bool skip = m_skipNextAdjustmentRelease;
+            m_skipNextAdjustmentRelease = false;
+            // Not when a check of the field the user came from kept the focus there.
+            if (!skip && mouse->button() == Qt::LeftButton && txtPatternAdjustment->hasFocus() &&
+                txtPatternAdjustment->rect().contains(mouse->position().toPoint()))
+                txtPatternAdjustment_Click();
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Field checks. Replacing a field's text runs its change handler again for the new text; the
+// replacements are always valid, so that second run changes nothing.
+
+int frmCalendar::nextYear() const
+{
+    return m_clock.today().year() + 1;
+}
+
+void frmCalendar::txtYear_Change()
+{
+    if (!NumberText::IsNumeric(txtYear->text())) {
+        txtYear->setText(NumberText::Plain(nextYear()));
+        m_prompter.beep();
+    }
+}
+
+void frmCalendar::txtYear_LostFocus()
+{
+    const double year = Val(txtYear->text());
+    if (year < 1901 || year > 2124) {
+        m_prompter.message(YearMessage, QStringLiteral("Year out of range"), Prompter::Buttons::Ok);
+        txtYear->setFocus(Qt::OtherFocusReason);
+        txtYear->setText(NumberText::Blank(nextYear()));
+        txtYear->setSelection(1, 10);
+    }
+}
+
+void frmCalendar::txtReduction_Change()
+{
+    if (!NumberText::IsNumeric(txtReduction->text())) {
+        txtReduction->setText(QStringLiteral("100"));
+        m_prompter.beep();
+    }
+}
+
+void frmCalendar::txtReduction_LostFocus()
+{
+    txtReduction->setText(NumberText::Plain(NumberText::WholePart(Val(txtReduction->text()))));
+    const double size = Val(txtReduction->text());
+    if (size < 20 || size > 100) {
+        m_prompter.message(SizeMessage, QStringLiteral("Invalid size!"), Prompter::Buttons::Ok);
+        txtReduction->setText(QStringLiteral("100"));
+        txtReduction->setFocus(Qt::OtherFocusReason);
+        txtReduction->setSelection(0, 3);
+    }
+}
+
+void frmCalendar::txtCopies_Change()
+{
+    if (!NumberText::IsNumeric(txtCopies->text())) {
+        txtCopies->setText(QStringLiteral("1"));
+        m_prompter.beep();
+    }
+    if (Val(txtCopies->text()) < 1) {
+        txtCopies->setText(QStringLiteral("1"));
+        m_prompter.beep();
+    }
+    const QString copies = txtCopies->text();
+    if (Val(copies) > 1)
+        cmdPrintAllPatterns->setText(QStringLiteral("Print ") + copies +
+                                     QStringLiteral(" Copies of  All Pa&tterns"));
+    else
+        cmdPrintAllPatterns->setText(QStringLiteral("Print ") + copies +
+                                     QStringLiteral(" Copy of  All Pa&tterns"));
+}
+
+void frmCalendar::txtPatternAdjustment_Click()
+{
+    m_prompter.message(instructions(), QStringLiteral("INSTRUCTIONS"), Prompter::Buttons::Ok);
+}
+
+void frmCalendar::txtPatternAdjustment_LostFocus()
+{
+    const double adjustment = Val(txtPatternAdjustment->text());
+    if (adjustment < 0 || adjustment > 48) {
+        m_prompter.message(AdjustmentMessage, QStringLiteral("ERROR!"), Prompter::Buttons::Ok);
+        txtPatternAdjustment->setText(QStringLiteral("0"));
+        txtPatternAdjustment->setFocus(Qt::OtherFocusReason);
+    } else {
+        txtPatternAdjustment->setText(NumberText::Plain(NumberText::WholePart(adjustment)));
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Who's off
+
+void frmCalendar::Calendar1_Click()
+{
+    const QStringList texts = WhosOff::LookUp(Calendar1->selectedDate(),
+                                              Val(txtPatternAdjustment->text()), m_state.rotaDay);
+    for (int i = 0; i < WhosOff::BoxCount && i < texts.size(); ++i)
+        txtWhosOff[i]->setText(texts.at(i));
+}
+
+void frmCalendar::onCalendarPageChanged(int year, int /*month*/)
+{
+    if (year != m_shownYear) {
+        m_shownYear = year;
+        Calendar1_NewYear();
+    } else {
+        Calendar1_NewMonth();
+    }
+}
+
+void frmCalendar::followShownPage()
+{
+    const QDate selected = Calendar1->selectedDate();
+    const int year = Calendar1->yearShown();
+    const int month = Calendar1->monthShown();
+    if (selected.year() == year && selected.month() == month)
+        return;
+    QDate moved(year, month, selected.day());
+    if (!moved.isValid())
+        moved = QDate(year, month, 1); // the kept day is not in the new month
+    m_followingPage = true;
+    Calendar1->setSelectedDate(moved);
+    m_followingPage = false;
+}
+
+void frmCalendar::Calendar1_NewMonth()
+{
+    followShownPage();
+    Calendar1_Click();
+}
+
+void frmCalendar::Calendar1_NewYear()
+{
+    Calendar1_NewMonth();
+    // Also when the kept day had to move to the 1st: the year to print follows the calendar.
+    txtYear->setText(NumberText::Plain(Calendar1->selectedDate().year()));
+}
+
+// ---------------------------------------------------------------------------------------------
+// Choices
+
+void frmCalendar::chooseCalendarType(RotaKind kind)
+{
+    for (int i = 0; i < RotaKinds::PatternButtonCount; ++i)
+        optPattern[i]->setEnabled(RotaKinds::IsPatternButtonEnabled(kind, i));
+    // Runs the no-highlight handler only when it was not selected yet; otherwise the stored
+    // pattern number survives (the start-up restores the highlight that way).
+    optNoHighlight->setChecked(true);
+    m_state.HighlightGroup = QStringLiteral("0");
+    m_state.MyPattern = NumberText::Plain(RotaKinds::Code(kind)) + m_state.MyPattern.mid(1, 2);
+    for (QLineEdit* box : txtWhosOff)
+        setBoxColor(box, m_normalBoxColor);
+    for (int box : RotaKinds::MarkedWhosOffBoxes(kind))
+        setBoxColor(txtWhosOff[box], Cyan);
+}
+
+void frmCalendar::setBoxColor(QLineEdit* box, const QColor& color)
+{
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, color);
+    box->setPalette(palette);
+}
+
+void frmCalendar::optSixAndTwo_Click()
+{
+    chooseCalendarType(RotaKind::CgSixTwo);
+}
+
+void frmCalendar::optMMSixAndTwo_Click()
+{
+    chooseCalendarType(RotaKind::MmSixTwo);
+}
+
+void frmCalendar::optFourAndTwo_Click()
+{
+    chooseCalendarType(RotaKind::FourTwo);
+}
+
+void frmCalendar::optCombination_Click()
+{
+    chooseCalendarType(RotaKind::Combination);
+}
+
+void frmCalendar::optFiveAndThree_Click()
+{
+    chooseCalendarType(RotaKind::FiveThree);
+}
+
+void frmCalendar::optThreeAndThree_Click()
+{
+    chooseCalendarType(RotaKind::ThreeThree);
+}
+
+void frmCalendar::optNoPattern_Click()
+{
+    chooseCalendarType(RotaKind::NoPattern);
+}
+
+void frmCalendar::optFiveTwoFiveThree_Click()
+{
+    chooseCalendarType(RotaKind::FiveTwoFiveThree);
+}
+
+void frmCalendar::optPattern_Click(int index)
+{
+    m_state.HighlightGroup = RotaKinds::GroupForPatternButton(index);
+    m_state.MyPattern = m_state.MyPattern.left(1) + NumberText::Plain(index + 1);
+    chkNoPatterns->setEnabled(true);
+    chkHighlightPayday->setText(QStringLiteral("Circle Paydays"));
+}
+
+void frmCalendar::optNoHighlight_Click(int /*index*/)
+{
+    m_state.HighlightGroup = QStringLiteral(" 0");
+    if (m_windowShown)
+        m_state.MyPattern = m_state.MyPattern.left(1) + QStringLiteral(" 0");
+    chkNoPatterns->setChecked(false);
+    chkNoPatterns->setEnabled(false);
+    chkHighlightPayday->setText(QStringLiteral("Highlight Paydays"));
+}
+
+void frmCalendar::paintShades(ColourFamily family)
+{
+    m_state.shades = ShadeColors::For(family, hsbHighlightShade->value());
+    const std::array<QColor, 3> colors = {m_state.shades.RdoColor, m_state.shades.HolidayColor,
+                                          m_state.shades.RdoOnHolidayColor};
+    for (int i = 0; i < 3; ++i) {
+        QPalette palette = shpColor[i]->palette();
+        palette.setColor(QPalette::Window, colors[i]);
+        shpColor[i]->setPalette(palette);
+    }
+}
+
+void frmCalendar::optYellow_Click()
+{
+    paintShades(ColourFamily::Yellow);
+}
+
+void frmCalendar::optBlue_Click()
+{
+    paintShades(ColourFamily::Blue);
+}
+
+void frmCalendar::optPink_Click()
+{
+    paintShades(ColourFamily::Pink);
+}
+
+void frmCalendar::optGrey_Click()
+{
+    paintShades(ColourFamily::Grey);
+}
+
+void frmCalendar::optGreen_Click()
+{
+    paintShades(ColourFamily::Green);
+}
+
+void frmCalendar::hsbHighlightShade_Change()
+{
+    if (optBlue->isChecked())
+        optBlue_Click();
+    else if (optGreen->isChecked())
+        optGreen_Click();
+    else if (optGrey->isChecked())
+        optGrey_Click();
+    else if (optPink->isChecked())
+        optPink_Click();
+    else
+        optYellow_Click();
+}
+
+void frmCalendar::chkHolidays_Click(int index)
+{
+    if (index < 0 || index >= m_state.HolidaySet.size())
+        return;
+    m_state.HolidaySet[index] = chkHolidays[index]->isChecked() ? u'1' : u'0';
+}
+
+void frmCalendar::cmdSetHolidays_Click()
+{
+    if (m_highlightOrHolidays->currentWidget() == fraSetHolidays) {
+        m_highlightOrHolidays->setCurrentWidget(m_fraPatterns);
+        cmdSetHolidays->setText(QStringLiteral("&Set Holidays"));
+    } else {
+        m_highlightOrHolidays->setCurrentWidget(fraSetHolidays);
+        cmdSetHolidays->setText(QStringLiteral("&Return"));
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Commands
+
+void frmCalendar::cmdExit_Click()
+{
+    close();
+}
+
+void frmCalendar::mnuExit_Click()
+{
+    close();
+}
+
+void frmCalendar::mnuAbout_Click()
+{
+    frmAbout about(m_prompter, this);
+    about.exec();
+}

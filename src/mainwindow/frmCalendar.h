@@ -1,0 +1,187 @@
+#pragma once
+
+#include "print/CalendarChoices.h"
+#include "rota/Holidays.h"
+#include "rota/RotaKind.h"
+#include "rota/WhosOff.h"
+#include "store/ShadeColors.h"
+
+#include <QColor>
+#include <QList>
+#include <QMainWindow>
+#include <QPointer>
+
+#include <array>
+
+struct AppState;
+class Clock;
+class Prompter;
+class SettingsStore;
+class QAction;
+class QCalendarWidget;
+class QCheckBox;
+class QFrame;
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
+class QStackedWidget;
+
+// The main window: every choice of a calendar is made here, and the printouts, the month
+// sheet and the vacation window read those choices (through choices()) when they run.
+// Controls and handlers are public and carry the names the other windows and the tests use;
+// changing a control in code runs its handler at once, as a user's change would.
+class frmCalendar : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    frmCalendar(AppState& state, Prompter& prompter, Clock& clock, SettingsStore& settings,
+                QWidget* parent = nullptr);
+    ~frmCalendar() override;
+
+    // The window's choices as they stand now.
+    CalendarChoices choices() const;
+    // The selected calendar type; six-and-two while none is selected.
+    RotaKind chosenKind() const;
+    // False while the window loads, true from its first showing on.
+    bool windowShown() const { return m_windowShown; }
+
+    // Windows opened from here (the month sheet) close, last opened first, before this one.
+    void addSecondaryWindow(QWidget* window);
+    QList<QWidget*> secondaryWindows() const;
+
+    // Controls. Arrays are indexed from 0.
+    QCalendarWidget* Calendar1 = nullptr;
+    std::array<QLineEdit*, WhosOff::BoxCount> txtWhosOff{};
+    QLineEdit* txtYear = nullptr;
+    QLineEdit* txtCopies = nullptr;
+    QLineEdit* txtReduction = nullptr;
+    QLineEdit* txtStation = nullptr;
+    QLineEdit* txtPatternAdjustment = nullptr;
+
+    QRadioButton* optSixAndTwo = nullptr;
+    QRadioButton* optMMSixAndTwo = nullptr;
+    QRadioButton* optFourAndTwo = nullptr;
+    QRadioButton* optCombination = nullptr;
+    QRadioButton* optFiveAndThree = nullptr;
+    QRadioButton* optThreeAndThree = nullptr;
+    QRadioButton* optNoPattern = nullptr;
+    QRadioButton* optFiveTwoFiveThree = nullptr;
+
+    std::array<QRadioButton*, RotaKinds::PatternButtonCount> optPattern{};
+    QRadioButton* optNoHighlight = nullptr; // index 14 of an array of its own
+    static constexpr int NoHighlightIndex = 14;
+
+    QRadioButton* optYellow = nullptr;
+    QRadioButton* optBlue = nullptr;
+    QRadioButton* optPink = nullptr;
+    QRadioButton* optGrey = nullptr;
+    QRadioButton* optGreen = nullptr;
+    QScrollBar* hsbHighlightShade = nullptr;
+    std::array<QFrame*, 3> shpColor{}; // RdoColor, HolidayColor, RdoOnHolidayColor
+
+    QGroupBox* fraSetHolidays = nullptr; // holds the "ZAZ Holidays" and "Other Holidays" boxes
+    std::array<QCheckBox*, Holidays::Count> chkHolidays{};
+    QPushButton* cmdSetHolidays = nullptr;
+
+    QCheckBox* chkHilightVacations = nullptr;
+    QCheckBox* chkHighlightPayday = nullptr;
+    QCheckBox* chkNoPatterns = nullptr;
+
+    // The printing and window buttons stay disabled until their targets are connected.
+    QPushButton* cmdPrintRdoCalendar = nullptr;
+    QPushButton* cmdPrintAllPatterns = nullptr;
+    QPushButton* cmdShowMonth = nullptr;
+    QPushButton* cmdInputVacations = nullptr;
+    QPushButton* cmdExit = nullptr;
+
+    QAction* mnuExit = nullptr;
+    QAction* mnuAbout = nullptr;
+
+    // Window events.
+    void Form_Load();
+    void Form_Activate();
+    // Closes the other windows, then stores the settings; false when a window stays open.
+    bool Form_Unload();
+
+    // Field checks.
+    void txtYear_Change();
+    void txtYear_LostFocus();
+    void txtReduction_Change();
+    void txtReduction_LostFocus();
+    void txtCopies_Change();
+    void txtPatternAdjustment_Click();
+    void txtPatternAdjustment_LostFocus();
+
+    // Who's off on the calendar's date.
+    void Calendar1_Click();
+    void Calendar1_NewMonth();
+    void Calendar1_NewYear();
+
+    // Choices.
+    void optSixAndTwo_Click();
+    void optMMSixAndTwo_Click();
+    void optFourAndTwo_Click();
+    void optCombination_Click();
+    void optFiveAndThree_Click();
+    void optThreeAndThree_Click();
+    void optNoPattern_Click();
+    void optFiveTwoFiveThree_Click();
+    void optPattern_Click(int index);
+    void optNoHighlight_Click(int index);
+    void optYellow_Click();
+    void optBlue_Click();
+    void optPink_Click();
+    void optGrey_Click();
+    void optGreen_Click();
+    void hsbHighlightShade_Change();
+    void chkHolidays_Click(int index);
+    void cmdSetHolidays_Click();
+
+    // Commands.
+    void cmdExit_Click();
+    void mnuExit_Click();
+    void mnuAbout_Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildControls();
+    void buildLayout();
+    void connectHandlers();
+
+    QRadioButton* kindOption(RotaKind kind) const;
+    void chooseCalendarType(RotaKind kind);
+    void paintShades(ColourFamily family);
+    void setBoxColor(QLineEdit* box, const QColor& color);
+    void centreOnScreen();
+    void applyStoredSettings();
+    // Finds or copies the calendar database and points the record source at it.
+    void placeDatabase();
+
+    void onCalendarPageChanged(int year, int month);
+    // Moves the selected date into the page the calendar now shows.
+    void followShownPage();
+    int nextYear() const;
+
+    AppState& m_state;
+    Prompter& m_prompter;
+    Clock& m_clock;
+    SettingsStore& m_settings;
+
+    QStackedWidget* m_highlightOrHolidays = nullptr;
+    QGroupBox* m_fraPatterns = nullptr;
+    QColor m_normalBoxColor;
+    bool m_windowShown = false;
+    bool m_fieldCheckRunning = false;
+    bool m_followingPage = false;
+    bool m_skipNextAdjustmentRelease = false;
+    int m_shownYear = 0;
+    QList<QPointer<QWidget>> m_secondaryWindows;
+};

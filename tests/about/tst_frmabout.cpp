@@ -1,0 +1,80 @@
+#include "about/frmAbout.h"
+
+#include "ScriptedPrompter.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTest>
+
+class tst_frmAbout : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void showsTitleAndVersion()
+    {
+        ScriptedPrompter prompter;
+        frmAbout about(prompter);
+        QCOMPARE(about.windowTitle(), QStringLiteral("About Kelvane"));
+        QCOMPARE(about.lblTitle->text(), QStringLiteral("Kelvane"));
+        QCOMPARE(about.lblVersion->text(), QStringLiteral("Version 1.0.0"));
+        QVERIFY(about.lblDescription->text().contains(QStringLiteral("1901 to 2124")));
+        QVERIFY(!about.picLogo->pixmap().isNull());
+        QCOMPARE(about.cmdOK->text(), QStringLiteral("OK"));
+        QCOMPARE(about.cmdSysInfo->text(), QStringLiteral("&System Info..."));
+    }
+
+    void systemInfo_data()
+    {
+        QTest::addColumn<QStringList>("installed");
+        QTest::addColumn<bool>("starts");
+        QTest::addColumn<QStringList>("started");
+        QTest::addColumn<bool>("unavailable");
+        QTest::newRow("best one found first") << QStringList{"xfce4-taskmanager", "hardinfo"}
+                                              << true << QStringList{"/usr/bin/hardinfo"} << false;
+        QTest::newRow("a system monitor as the fallback")
+            << QStringList{"gnome-system-monitor"} << true
+            << QStringList{"/usr/bin/gnome-system-monitor"} << false;
+        QTest::newRow("nothing installed") << QStringList{} << true << QStringList{} << true;
+        QTest::newRow("found but does not start") << QStringList{"kinfocenter", "lxtask"} << false
+                                                  << QStringList{"/usr/bin/kinfocenter"} << true;
+    }
+
+    void systemInfo()
+    {
+        QFETCH(QStringList, installed);
+        QFETCH(bool, starts);
+        QFETCH(QStringList, started);
+        QFETCH(bool, unavailable);
+
+        ScriptedPrompter prompter;
+        frmAbout about(prompter);
+        QStringList attempts;
+        about.setProgramAccess(
+            [&installed](const QString& name) {
+                return installed.contains(name) ? QStringLiteral("/usr/bin/") + name : QString();
+            },
+            [&attempts, starts](const QString& path) {
+                attempts.append(path);
+                return starts;
+            });
+        QTest::mouseClick(about.cmdSysInfo, Qt::LeftButton);
+
+        QCOMPARE(attempts, started);
+        if (unavailable) {
+            QCOMPARE(prompter.shown().size(), 1);
+            QCOMPARE(prompter.shown().at(0).text,
+                     QStringLiteral("System Information Is Unavailable At This Time"));
+            QCOMPARE(prompter.shown().at(0).title, QStringLiteral("Kelvane"));
+            QCOMPARE(prompter.shown().at(0).buttons, Prompter::Buttons::Ok);
+        } else {
+            QVERIFY(prompter.shown().isEmpty());
+        }
+    }
+};
+
+QTEST_MAIN(tst_frmAbout)
+#include "tst_frmabout.moc"

@@ -1,0 +1,645 @@
+#include "mainwindow/frmCalendar.h"
+
+#include "FixedClock.h"
+#include "ScriptedPrompter.h"
+#include "about/frmAbout.h"
+#include "mainwindow/MainWindowBatchTarget.h"
+#include "print/AllPatternsBatch.h"
+#include "store/AppState.h"
+#include "store/SettingsStore.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+Q_DECLARE_METATYPE(RotaKind)
+
+namespace {
+
+const QDate Today(2025, 6, 15); // "next year" is 2026
+const QColor Cyan(0, 255, 255);
+
+// A main window over its own temporary settings file, a fixed "today" and a scripted prompter.
+struct Fixture
+{
+    explicit Fixture(const QMap<QString, QString>& stored = {})
+    {
+        QSettings raw(iniPath(), QSettings::IniFormat);
+        for (auto it = stored.cbegin(); it != stored.cend(); ++it)
+            raw.setValue(QStringLiteral("Settings/") + it.key(), it.value());
+        raw.sync();
+        store = std::make_unique<SettingsStore>(iniPath());
+        window = std::make_unique<frmCalendar>(state, prompter, clock, *store);
+    }
+
+    QString iniPath() const { return dir.filePath(QStringLiteral("kelvane.ini")); }
+    QString storedValue(const QString& key) const
+    {
+        return QSettings(iniPath(), QSettings::IniFormat)
+            .value(QStringLiteral("Settings/") + key)
+            .toString();
+    }
+
+    void show()
+    {
+        window->show();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    QStringList whosOff() const
+    {
+        QStringList texts;
+        for (QLineEdit* box : window->txtWhosOff)
+            texts.append(box->text());
+        return texts;
+    }
+
+    QList<int> enabledPatternButtons() const
+    {
+        QList<int> enabled;
+        for (int i = 0; i < RotaKinds::PatternButtonCount; ++i) {
+            if (window->optPattern[i]->isEnabled())
+                enabled.append(i);
+        }
+        return enabled;
+    }
+
+    QList<int> cyanBoxes() const
+    {
+        QList<int> cyan;
+        for (int i = 0; i < WhosOff::BoxCount; ++i) {
+            if (window->txtWhosOff[i]->palette().color(QPalette::Base) == Cyan)
+                cyan.append(i);
+        }
+        return cyan;
+    }
+
+    QTemporaryDir dir;
+    FixedClock clock{Today};
+    ScriptedPrompter prompter;
+    AppState state;
+    std::unique_ptr<SettingsStore> store;
+    std::unique_ptr<frmCalendar> window;
+};
+
+// Types into a field the way a user replaces its contents.
+void typeInto(QLineEdit* field, const QString& text)
+{
+    field->setFocus(Qt::MouseFocusReason);
+    field->selectAll();
+    if (text.isEmpty())
+        QTest::keyClick(field, Qt::Key_Backspace);
+    else
+        QTest::keyClicks(field, text);
+}
+
+// Clicks an option or check box on its indicator: a click elsewhere in a wide box misses.
+void clickBox(QAbstractButton* box)
+{
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
+}
+
+QList<int> range(int first, int last)
+{
+    QList<int> values;
+    for (int i = first; i <= last; ++i)
+        values.append(i);
+    return values;
+}
+
+// A window that records when it closes, and can refuse to.
+class SecondaryWindow : public QWidget
+{
+public:
+    SecondaryWindow(QString name, QStringList& log, const Fixture& fixture, bool refuse = false)
+        : m_name(std::move(name)), m_log(log), m_fixture(fixture), m_refuse(refuse)
+    {
+    }
+
+protected:
+    void closeEvent(QCloseEvent* event) override
+    {
+        const bool stored = !m_fixture.storedValue(QStringLiteral("MyPattern")).isEmpty();
+        m_log.append(m_name + (stored ? QStringLiteral(" after settings")
+                                      : QStringLiteral(" before settings")));
+        if (m_refuse)
+            event->ignore();
+    }
+
+private:
+    QString m_name;
+    QStringList& m_log;
+    const Fixture& m_fixture;
+    bool m_refuse;
+};
+
+} // namespace
+
+class tst_frmCalendar : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void firstRunStartsFromDefaults()
+    {
+        Fixture f;
+        frmCalendar& w = *f.window;
+        QCOMPARE(w.txtStation->text(), QStringLiteral("Darizu"));
+        QCOMPARE(f.state.NoDatabase, qint16(0));
+        QCOMPARE(f.state.MyPattern, QStringLiteral("000"));
+        QCOMPARE(f.state.HolidaySet, QStringLiteral("1111111100000"));
+        QCOMPARE(f.state.HighlightGroup, QStringLiteral("0"));
+        QVERIFY(w.optSixAndTwo->isChecked());
+        QVERIFY(w.optNoHighlight->isChecked());
+        QCOMPARE(f.enabledPatternButtons(), range(0, 6));
+        QCOMPARE(f.cyanBoxes(), QList<int>{0});
+        for (int i = 0; i < Holidays::Count; ++i)
+            QCOMPARE(w.chkHolidays[i]->isChecked(), i < 8);
+        QCOMPARE(w.Calendar1->selectedDate(), Today);
+        QCOMPARE(w.txtYear->text(), QStringLiteral("2025"));
+        QCOMPARE(w.chkHighlightPayday->text(), QStringLiteral("Highlight Paydays"));
+        QVERIFY(!w.chkNoPatterns->isEnabled());
+        QVERIFY(w.fraSetHolidays->isHidden());
+        QCOMPARE(w.shpColor[0]->palette().color(QPalette::Window), QColor(255, 255, 100));
+        QCOMPARE(w.cmdPrintAllPatterns->text(),
+                 QStringLiteral(" Print 1 Copy of All C&G  6 && 2 and 4 && 2 Patterns"));
+        // Their targets are not connected yet.
+        for (QPushButton* pending :
+             {w.cmdPrintRdoCalendar, w.cmdPrintAllPatterns, w.cmdShowMonth, w.cmdInputVacations})
+            QVERIFY(!pending->isEnabled());
+        QVERIFY(f.prompter.shown().isEmpty());
+        QVERIFY(!w.windowShown());
+    }
+
+    void restoresStoredSettings_data()
+    {
+        QTest::addColumn<QString>("myPattern");
+        QTest::addColumn<QString>("myHolidays");
+        QTest::addColumn<RotaKind>("kind");
+        QTest::addColumn<int>("patternButton"); // -1: no highlight
+        QTest::addColumn<QString>("highlightGroup");
+        QTest::addColumn<QString>("patternAfterLoad");
+        // clang-format off
+        QTest::newRow("four-two C, Veterans Day only")
+            << "210" << "0000000000001" << RotaKind::FourTwo << 9 << "C" << "210";
+        QTest::newRow("three-three without highlight")
+            << "5 0" << "1111111111111" << RotaKind::ThreeThree << -1 << "0" << "5 0";
+        QTest::newRow("five-two-five-three F")
+            << "713" << "1111111100000" << RotaKind::FiveTwoFiveThree << 12 << "F" << "713";
+        QTest::newRow("malformed pattern")
+            << "9x" << "1111111100000" << RotaKind::CgSixTwo << -1 << "0" << "000";
+        // clang-format on
+    }
+
+    void restoresStoredSettings()
+    {
+        QFETCH(QString, myPattern);
+        QFETCH(QString, myHolidays);
+        QFETCH(RotaKind, kind);
+        QFETCH(int, patternButton);
+        QFETCH(QString, highlightGroup);
+        QFETCH(QString, patternAfterLoad);
+
+        Fixture f({{QStringLiteral("Station"), QStringLiteral("North Yard")},
+                   {QStringLiteral("NoDatabase"), QStringLiteral("1")},
+                   {QStringLiteral("MyPattern"), myPattern},
+                   {QStringLiteral("MyHolidays"), myHolidays}});
+        frmCalendar& w = *f.window;
+        QCOMPARE(w.txtStation->text(), QStringLiteral("North Yard"));
+        QCOMPARE(f.state.NoDatabase, qint16(1));
+        QCOMPARE(w.chosenKind(), kind);
+        if (patternButton >= 0)
+            QVERIFY(w.optPattern[patternButton]->isChecked());
+        else
+            QVERIFY(w.optNoHighlight->isChecked());
+        QCOMPARE(f.state.HighlightGroup, highlightGroup);
+        QCOMPARE(f.state.MyPattern, patternAfterLoad);
+        QCOMPARE(f.state.HolidaySet, myHolidays);
+        for (int i = 0; i < Holidays::Count; ++i)
+            QCOMPARE(w.chkHolidays[i]->isChecked(), myHolidays.at(i) == u'1');
+        QCOMPARE(f.cyanBoxes(), RotaKinds::MarkedWhosOffBoxes(kind));
+        QCOMPARE(w.chkNoPatterns->isEnabled(), patternButton >= 0);
+        QCOMPARE(w.chkHighlightPayday->text(), patternButton >= 0
+                                                   ? QStringLiteral("Circle Paydays")
+                                                   : QStringLiteral("Highlight Paydays"));
+    }
+
+    void closingStoresTheFourSettingsOnly()
+    {
+        Fixture f;
+        f.show();
+        frmCalendar& w = *f.window;
+        w.txtStation->setText(QStringLiteral("Quenbrook"));
+        clickBox(w.optFourAndTwo);
+        clickBox(w.optPattern[9]);
+        w.chkHolidays[12]->setChecked(true);
+        w.chkHolidays[0]->setChecked(false);
+        w.txtYear->setText(QStringLiteral("2030"));
+        w.txtPatternAdjustment->setText(QStringLiteral("7"));
+        QVERIFY(f.storedValue(QStringLiteral("MyPattern")).isEmpty());
+
+        QTest::mouseClick(w.cmdExit, Qt::LeftButton);
+        QVERIFY(!w.isVisible());
+        QCOMPARE(f.storedValue(QStringLiteral("Station")), QStringLiteral("Quenbrook"));
+        QCOMPARE(f.storedValue(QStringLiteral("NoDatabase")), QStringLiteral("0"));
+        QCOMPARE(f.storedValue(QStringLiteral("MyPattern")), QStringLiteral("210"));
+        QCOMPARE(f.storedValue(QStringLiteral("MyHolidays")), QStringLiteral("0111111100001"));
+        QSettings raw(f.iniPath(), QSettings::IniFormat);
+        raw.beginGroup(QStringLiteral("Settings"));
+        QCOMPARE(raw.childKeys().size(), 4);
+    }
+
+    void closingClosesOtherWindowsFirst_data()
+    {
+        QTest::addColumn<bool>("monthRefuses");
+        QTest::addColumn<QStringList>("closed");
+        QTest::newRow("both close")
+            << false << QStringList{"other before settings", "month before settings"};
+        // A window that stays open (unsaved work) keeps the program open and nothing is stored.
+        QTest::newRow("month stays open")
+            << true << QStringList{"other before settings", "month before settings"};
+    }
+
+    void closingClosesOtherWindowsFirst()
+    {
+        QFETCH(bool, monthRefuses);
+        QFETCH(QStringList, closed);
+        Fixture f;
+        f.show();
+        QStringList log;
+        SecondaryWindow month(QStringLiteral("month"), log, f, monthRefuses);
+        SecondaryWindow other(QStringLiteral("other"), log, f);
+        for (SecondaryWindow* window : {&month, &other}) {
+            window->show();
+            f.window->addSecondaryWindow(window);
+        }
+
+        QCOMPARE(f.window->close(), !monthRefuses);
+        QCOMPARE(log, closed);
+        QCOMPARE(f.window->isVisible(), monthRefuses);
+        QCOMPARE(f.storedValue(QStringLiteral("MyPattern")),
+                 monthRefuses ? QString() : QStringLiteral("000"));
+    }
+
+    void fieldChecks_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("afterTyping");
+        QTest::addColumn<int>("beeps");
+        QTest::addColumn<QString>("afterLeaving");
+        QTest::addColumn<QString>("title"); // of the message on leaving; empty: none
+        QTest::addColumn<QString>("selected");
+        const QString year = QStringLiteral("txtYear");
+        const QString size = QStringLiteral("txtReduction");
+        const QString adjustment = QStringLiteral("txtPatternAdjustment");
+        // clang-format off
+        // field, typed, text after typing, beeps, text after leaving, message title, selection
+        QTest::newRow("year 19")         << year       << "19"   << "19"   << 0 << " 2026" << "Year out of range" << "2026";
+        QTest::newRow("year emptied")    << year       << ""     << "2026" << 1 << "2026"  << ""                  << "";
+        QTest::newRow("year 2124")       << year       << "2124" << "2124" << 0 << "2124"  << ""                  << "";
+        QTest::newRow("year 2125")       << year       << "2125" << "2125" << 0 << " 2026" << "Year out of range" << "2026";
+        QTest::newRow("size 150")        << size       << "150"  << "150"  << 0 << "100"   << "Invalid size!"     << "100";
+        QTest::newRow("size 55.9")       << size       << "55.9" << "55.9" << 0 << "55"    << ""                  << "";
+        QTest::newRow("size 19.9")       << size       << "19.9" << "19.9" << 0 << "100"   << "Invalid size!"     << "100";
+        QTest::newRow("size letter")     << size       << "x"    << "100"  << 1 << "100"   << ""                  << "";
+        QTest::newRow("adjustment -1")   << adjustment << "-1"   << "-1"   << 0 << "0"     << "ERROR!"            << "";
+        QTest::newRow("adjustment 49")   << adjustment << "49"   << "49"   << 0 << "0"     << "ERROR!"            << "";
+        QTest::newRow("adjustment 7.8")  << adjustment << "7.8"  << "7.8"  << 0 << "7"     << ""                  << "";
+        QTest::newRow("adjustment text") << adjustment << "abc"  << "abc"  << 0 << "0"     << ""                  << "";
+        // clang-format on
+    }
+
+    void fieldChecks()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        QFETCH(QString, afterTyping);
+        QFETCH(int, beeps);
+        QFETCH(QString, afterLeaving);
+        QFETCH(QString, title);
+        QFETCH(QString, selected);
+        const QMap<QString, QString> messages = {
+            {QStringLiteral("Year out of range"),
+             QStringLiteral("Only years form 1901 to 2124 may be printed (use all four digits)! ")},
+            {QStringLiteral("Invalid size!"), QStringLiteral("Enter a value between 20 and 100")},
+            {QStringLiteral("ERROR!"),
+             QStringLiteral(" Adjustment value must be between 0 and 48!")},
+        };
+        Fixture f;
+        f.show();
+        auto* edit = f.window->findChild<QLineEdit*>(field);
+        QVERIFY(edit);
+
+        typeInto(edit, typed);
+        QCOMPARE(edit->text(), afterTyping);
+        QCOMPARE(f.prompter.beeps(), beeps);
+        QVERIFY(f.prompter.shown().isEmpty());
+
+        QTest::keyClick(edit, Qt::Key_Tab);
+        QCOMPARE(edit->text(), afterLeaving);
+        if (title.isEmpty()) {
+            QVERIFY(f.prompter.shown().isEmpty());
+            QVERIFY(QApplication::focusWidget() != edit);
+            return;
+        }
+        QCOMPARE(f.prompter.shown().size(), 1);
+        QCOMPARE(f.prompter.shown().at(0).title, title);
+        QCOMPARE(f.prompter.shown().at(0).text, messages.value(title));
+        QCOMPARE(f.prompter.shown().at(0).buttons, Prompter::Buttons::Ok);
+        QCOMPARE(QApplication::focusWidget(), edit);
+        QCOMPARE(edit->selectedText(), selected);
+    }
+
+    void copiesFieldRewritesTheBatchButton_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("beeps");
+        QTest::addColumn<QString>("caption");
+        // clang-format off
+        QTest::newRow("3")       << "3" << "3" << 0 << "Print 3 Copies of  All Pa&tterns";
+        QTest::newRow("0")       << "0" << "1" << 1 << "Print 1 Copy of  All Pa&tterns";
+        QTest::newRow("emptied") << ""  << "1" << 1 << "Print 1 Copy of  All Pa&tterns";
+        // clang-format on
+    }
+
+    void copiesFieldRewritesTheBatchButton()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, text);
+        QFETCH(int, beeps);
+        QFETCH(QString, caption);
+        Fixture f;
+        f.show();
+        typeInto(f.window->txtCopies, typed);
+        QCOMPARE(f.window->txtCopies->text(), text);
+        QCOMPARE(f.prompter.beeps(), beeps);
+        QCOMPARE(f.window->cmdPrintAllPatterns->text(), caption);
+    }
+
+    void clickingTheAdjustmentShowsInstructions()
+    {
+        Fixture f;
+        f.show();
+        QTest::mouseClick(f.window->txtPatternAdjustment, Qt::LeftButton);
+        QCOMPARE(f.prompter.shown().size(), 1);
+        const ScriptedPrompter::Shown& shown = f.prompter.shown().at(0);
+        QCOMPARE(shown.title, QStringLiteral("INSTRUCTIONS"));
+        QCOMPARE(shown.buttons, Prompter::Buttons::Ok);
+        const QStringList lines = shown.text.split(QStringLiteral("\n\r"));
+        QCOMPARE(lines.size(), 8);
+        QCOMPARE(
+            lines.first(),
+            QStringLiteral(
+                "First select a pattern type and print a calendar with zero in the adjustment"));
+        QCOMPARE(lines.last(), QStringLiteral("Lastly make a note of the value to use next time!"));
+    }
+
+    void calendarTypes_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QList<int>>("enabled");
+        QTest::addColumn<QList<int>>("cyan");
+        QTest::newRow("combination") << "optCombination" << range(0, 13) << QList<int>{0, 2};
+        QTest::newRow("three-three") << "optThreeAndThree" << range(14, 20) << QList<int>{4};
+        QTest::newRow("no pattern") << "optNoPattern" << QList<int>{} << QList<int>{};
+        QTest::newRow("five-two-five-three A..F")
+            << "optFiveTwoFiveThree" << range(7, 12) << QList<int>{5};
+    }
+
+    void calendarTypes()
+    {
+        QFETCH(QString, option);
+        QFETCH(QList<int>, enabled);
+        QFETCH(QList<int>, cyan);
+        Fixture f;
+        f.show();
+        clickBox(f.window->optPattern[2]);
+        QCOMPARE(f.state.HighlightGroup, QStringLiteral(" 3"));
+
+        auto* button = f.window->findChild<QRadioButton*>(option);
+        QVERIFY(button);
+        clickBox(button);
+        QCOMPARE(f.enabledPatternButtons(), enabled);
+        QCOMPARE(f.cyanBoxes(), cyan);
+        QVERIFY(f.window->optNoHighlight->isChecked());
+        QCOMPARE(f.state.HighlightGroup, QStringLiteral("0"));
+        QCOMPARE(f.state.MyPattern.mid(1), QStringLiteral(" 0"));
+    }
+
+    void highlightChoicesKeepMyPattern()
+    {
+        Fixture f;
+        f.show();
+        frmCalendar& w = *f.window;
+        clickBox(w.optPattern[4]);
+        QCOMPARE(f.state.MyPattern, QStringLiteral("05"));
+        QCOMPARE(f.state.HighlightGroup, QStringLiteral(" 5"));
+
+        clickBox(w.optFourAndTwo);
+        QCOMPARE(f.state.MyPattern, QStringLiteral("2 0"));
+
+        clickBox(w.optPattern[9]);
+        QCOMPARE(f.state.HighlightGroup, QStringLiteral("C"));
+        QCOMPARE(f.state.MyPattern, QStringLiteral("210"));
+        QCOMPARE(w.chkHighlightPayday->text(), QStringLiteral("Circle Paydays"));
+        QVERIFY(w.chkNoPatterns->isEnabled());
+        clickBox(w.chkNoPatterns);
+        QVERIFY(w.chkNoPatterns->isChecked());
+
+        clickBox(w.optNoHighlight);
+        QCOMPARE(f.state.HighlightGroup, QStringLiteral(" 0"));
+        QCOMPARE(f.state.MyPattern, QStringLiteral("2 0"));
+        QCOMPARE(w.chkHighlightPayday->text(), QStringLiteral("Highlight Paydays"));
+        QVERIFY(!w.chkNoPatterns->isChecked());
+        QVERIFY(!w.chkNoPatterns->isEnabled());
+    }
+
+    void colours_data()
+    {
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<int>("shade");
+        QTest::addColumn<QColor>("rdo");
+        QTest::addColumn<QColor>("holiday");
+        QTest::addColumn<QColor>("rdoOnHoliday");
+        QTest::newRow("grey +100 clamps") << "optGrey" << 100 << QColor(255, 255, 255)
+                                          << QColor(255, 255, 255) << QColor(220, 220, 220);
+        QTest::newRow("yellow -100") << "optYellow" << -100 << QColor(155, 155, 0)
+                                     << QColor(100, 100, 100) << QColor(70, 70, 50);
+        QTest::newRow("pink -50") << "optPink" << -50 << QColor(205, 130, 130)
+                                  << QColor(150, 150, 150) << QColor(150, 50, 50);
+    }
+
+    void colours()
+    {
+        QFETCH(QString, family);
+        QFETCH(int, shade);
+        QFETCH(QColor, rdo);
+        QFETCH(QColor, holiday);
+        QFETCH(QColor, rdoOnHoliday);
+        Fixture f;
+        f.show();
+        frmCalendar& w = *f.window;
+        clickBox(w.findChild<QRadioButton*>(family));
+        w.hsbHighlightShade->setValue(shade);
+        const std::array<QColor, 3> expected{rdo, holiday, rdoOnHoliday};
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(w.shpColor[i]->palette().color(QPalette::Window), expected[i]);
+        QCOMPARE(f.state.shades.RdoColor, rdo);
+        QCOMPARE(w.choices().shades.RdoOnHolidayColor, rdoOnHoliday);
+    }
+
+    void whosOffForAClickedDate()
+    {
+        Fixture f;
+        f.show();
+        frmCalendar& w = *f.window;
+        w.Calendar1->setSelectedDate(QDate(1901, 1, 1));
+        QCOMPARE(f.whosOff(), (QStringList{"1 - 2", "5 - 6", "E - F", "4-5-6", "N-H-I", "A-D"}));
+
+        // A week's adjustment shows the groups of 8 January once the date is clicked again.
+        w.txtPatternAdjustment->setText(QStringLiteral("7"));
+        auto* view = w.Calendar1->findChild<QTableView*>();
+        QVERIFY(view);
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                          view->visualRect(view->currentIndex()).center());
+        QCOMPARE(w.Calendar1->selectedDate(), QDate(1901, 1, 1));
+        QCOMPARE(f.whosOff(), (QStringList{"7 - 1", "4 - 5", "E - D", "3-4-5", "H-I-J", "C-D"}));
+    }
+
+    void movingTheCalendar_data()
+    {
+        QTest::addColumn<QDate>("from");
+        QTest::addColumn<bool>("nextYear");
+        QTest::addColumn<QDate>("landsOn");
+        QTest::newRow("31st into a 30-day month")
+            << QDate(2024, 3, 31) << false << QDate(2024, 4, 1);
+        QTest::newRow("next year") << QDate(2024, 4, 15) << true << QDate(2025, 4, 15);
+        QTest::newRow("29 February into a common year")
+            << QDate(2024, 2, 29) << true << QDate(2025, 2, 1);
+    }
+
+    void movingTheCalendar()
+    {
+        QFETCH(QDate, from);
+        QFETCH(bool, nextYear);
+        QFETCH(QDate, landsOn);
+        Fixture f;
+        frmCalendar& w = *f.window;
+        w.Calendar1->setSelectedDate(from);
+        QCOMPARE(w.txtYear->text(), QString::number(from.year()));
+        if (nextYear)
+            w.Calendar1->showNextYear();
+        else
+            w.Calendar1->showNextMonth();
+        QCOMPARE(w.Calendar1->selectedDate(), landsOn);
+        QCOMPARE(w.txtYear->text(), QString::number(landsOn.year()));
+        RotaDay fresh;
+        QCOMPARE(f.whosOff(), WhosOff::LookUp(landsOn, 0, fresh));
+    }
+
+    void holidayBoxesAndFrame()
+    {
+        Fixture f;
+        f.show();
+        frmCalendar& w = *f.window;
+        QTest::mouseClick(w.cmdSetHolidays, Qt::LeftButton);
+        QVERIFY(w.fraSetHolidays->isVisible());
+        QCOMPARE(w.cmdSetHolidays->text(), QStringLiteral("&Return"));
+
+        clickBox(w.chkHolidays[1]);
+        clickBox(w.chkHolidays[10]);
+        QCOMPARE(f.state.HolidaySet, QStringLiteral("1011111100100"));
+        QCOMPARE(w.choices().holidays[10], true);
+
+        QTest::mouseClick(w.cmdSetHolidays, Qt::LeftButton);
+        QVERIFY(!w.fraSetHolidays->isVisible());
+        QCOMPARE(w.cmdSetHolidays->text(), QStringLiteral("&Set Holidays"));
+    }
+
+    void choicesSnapshot()
+    {
+        Fixture f;
+        f.show();
+        frmCalendar& w = *f.window;
+        clickBox(w.optThreeAndThree);
+        clickBox(w.optPattern[16]);
+        typeInto(w.txtReduction, QStringLiteral("80"));
+        typeInto(w.txtPatternAdjustment, QStringLiteral("14"));
+        clickBox(w.chkNoPatterns);
+
+        const CalendarChoices choices = w.choices();
+        QCOMPARE(choices.yearText, QStringLiteral("2025"));
+        QCOMPARE(choices.sizeText, QStringLiteral("80"));
+        QCOMPARE(choices.adjustmentText, QStringLiteral("14"));
+        QCOMPARE(choices.kind, RotaKind::ThreeThree);
+        QCOMPARE(choices.highlightGroup, QStringLiteral("J"));
+        QVERIFY(!choices.noHighlight);
+        QVERIFY(choices.noPatterns);
+        QCOMPARE(choices.calendarDate, Today);
+    }
+
+    void batchDrivesTheWindowsOwnChoices()
+    {
+        Fixture f;
+        f.show();
+        frmCalendar& w = *f.window;
+        clickBox(w.chkHilightVacations);
+        clickBox(w.optThreeAndThree);
+        QList<CalendarChoices> printed;
+        MainWindowBatchTarget target(w, [&] { printed.append(w.choices()); });
+        AllPatternsBatch batch(target, [] { return 0.3; }); // always the second colour, pink
+        QCOMPARE(batch.printAll(true), AllPatternsBatch::Result::Printed);
+
+        QCOMPARE(printed.size(), 14);
+        for (int i = 0; i < 14; ++i) {
+            QCOMPARE(printed[i].kind, i < 7 ? RotaKind::CgSixTwo : RotaKind::FourTwo);
+            QCOMPARE(printed[i].highlightGroup, RotaKinds::GroupForPatternButton(i));
+            QVERIFY(!printed[i].highlightVacations);
+            QCOMPARE(printed[i].shades.RdoColor, QColor(255, 180, 180));
+        }
+        QVERIFY(w.optFourAndTwo->isChecked());
+        QVERIFY(w.optPattern[13]->isChecked());
+        QVERIFY(w.optPink->isChecked());
+        QCOMPARE(f.state.MyPattern, QStringLiteral("214"));
+    }
+
+    void aboutOpensFromTheHelpMenu()
+    {
+        Fixture f;
+        f.show();
+        QString title;
+        QTimer::singleShot(0, this, [&title] {
+            if (auto* about = qobject_cast<frmAbout*>(QApplication::activeModalWidget())) {
+                title = about->windowTitle();
+                about->cmdOK->click();
+            }
+        });
+        f.window->mnuAbout->trigger();
+        QCOMPARE(title, QStringLiteral("About Kelvane"));
+    }
+};
+
+QTEST_MAIN(tst_frmCalendar)
+#include "tst_frmcalendar.moc"

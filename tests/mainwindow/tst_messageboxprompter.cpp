@@ -1,0 +1,68 @@
+#include "mainwindow/MessageBoxPrompter.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+Q_DECLARE_METATYPE(Prompter::Buttons)
+Q_DECLARE_METATYPE(Prompter::Answer)
+
+class tst_MessageBoxPrompter : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void messageBox_data()
+    {
+        QTest::addColumn<Prompter::Buttons>("buttons");
+        QTest::addColumn<int>("shownButtons");
+        QTest::addColumn<int>("press");
+        QTest::addColumn<Prompter::Answer>("answer");
+        QTest::newRow("ok") << Prompter::Buttons::Ok << int(QMessageBox::Ok) << int(QMessageBox::Ok)
+                            << Prompter::Answer::Ok;
+        QTest::newRow("yes") << Prompter::Buttons::YesNo << int(QMessageBox::Yes | QMessageBox::No)
+                             << int(QMessageBox::Yes) << Prompter::Answer::Yes;
+        QTest::newRow("no") << Prompter::Buttons::YesNo << int(QMessageBox::Yes | QMessageBox::No)
+                            << int(QMessageBox::No) << Prompter::Answer::No;
+        QTest::newRow("cancel") << Prompter::Buttons::YesNoCancel
+                                << int(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)
+                                << int(QMessageBox::Cancel) << Prompter::Answer::Cancel;
+    }
+
+    void messageBox()
+    {
+        QFETCH(Prompter::Buttons, buttons);
+        QFETCH(int, shownButtons);
+        QFETCH(int, press);
+        QFETCH(Prompter::Answer, answer);
+
+        QString title;
+        QString text;
+        int standardButtons = 0;
+        QMessageBox::Icon icon = QMessageBox::Warning;
+        QTimer::singleShot(0, this, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            title = box->windowTitle();
+            text = box->text();
+            standardButtons = int(box->standardButtons());
+            icon = box->icon();
+            box->button(QMessageBox::StandardButton(press))->click();
+        });
+        MessageBoxPrompter prompter;
+        const Prompter::Answer given = prompter.message(QStringLiteral("First line\n\rSecond line"),
+                                                        QStringLiteral("ERROR!"), buttons);
+
+        QCOMPARE(given, answer);
+        QCOMPARE(title, QStringLiteral("ERROR!"));
+        QCOMPARE(text, QStringLiteral("First line\nSecond line"));
+        QCOMPARE(standardButtons, shownButtons);
+        QCOMPARE(icon, QMessageBox::NoIcon);
+    }
+};
+
+QTEST_MAIN(tst_MessageBoxPrompter)
+#include "tst_messageboxprompter.moc"
