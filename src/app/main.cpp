@@ -2,18 +2,23 @@
 #include "app/CommandLine.h"
 #include "mainwindow/MessageBoxPrompter.h"
 #include "mainwindow/frmCalendar.h"
+#include "month/frmMonth.h"
 #include "store/AppState.h"
 #include "store/Clock.h"
 #include "store/SettingsStore.h"
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QPixmap>
 #include <QStringList>
 #include <QTextStream>
 #include <QTimer>
 #include <QWindow>
 
 #include <cstdio>
+#include <functional>
 
 namespace {
 
@@ -31,26 +36,45 @@ bool displayAvailable()
            !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
 }
 
-// For the start-up benchmark: ends the run as soon as the main window is on the screen.
-void quitWhenShown(QWidget& window)
+// The icon compiled into the program; the drawn one when the resource is missing.
+QIcon windowIcon()
+{
+    const QPixmap pixmap(QStringLiteral(":/kelvane.png"));
+    return pixmap.isNull() ? AppIcon::Icon() : QIcon(pixmap);
+}
+
+bool environmentFlag(const char* name)
+{
+    return qEnvironmentVariable(name) == QLatin1String("1");
+}
+
+// Runs `then` once `window` is on the screen.
+void whenExposed(QWidget& window, std::function<void()> then)
 {
     auto* poll = new QTimer(QCoreApplication::instance());
     poll->setInterval(1);
-    QObject::connect(poll, &QTimer::timeout, poll, [&window, poll] {
+    QObject::connect(poll, &QTimer::timeout, poll, [&window, poll, then = std::move(then)] {
         if (window.windowHandle() && window.windowHandle()->isExposed()) {
             poll->stop();
-            // exit, not quit: quitting closes the window, and closing stores the settings.
-            QCoreApplication::exit(0);
+            poll->deleteLater();
+            then();
         }
     });
     poll->start();
+}
+
+// For the start-up benchmarks: exit, not quit, since quitting closes the window, and closing
+// stores the settings.
+void quit()
+{
+    QCoreApplication::exit(0);
 }
 
 int runWindow(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     nameApplication();
-    QApplication::setWindowIcon(AppIcon::Icon());
+    QApplication::setWindowIcon(windowIcon());
 
     SystemClock clock;
     SettingsStore settings;
@@ -58,14 +82,45 @@ int runWindow(int argc, char* argv[])
     AppState state;
     frmCalendar window(state, prompter, clock, settings);
     window.show();
-    if (qEnvironmentVariable("KELVANE_QUIT_WHEN_SHOWN") == QLatin1String("1"))
-        quitWhenShown(window);
+
+    const bool quitWhenShown = environmentFlag("KELVANE_QUIT_WHEN_SHOWN");
+    if (environmentFlag("KELVANE_OPEN_MONTH")) {
+        // The month window once the main window is up; with the quit flag, the run ends as
+        // soon as the month window is on the screen.
+        whenExposed(window, [&window, quitWhenShown] {
+            window.cmdShowMonth_Click();
+            frmMonth* month = window.monthWindow();
+            if (quitWhenShown && month)
+                whenExposed(*month, quit);
+            else if (quitWhenShown)
+                quit();
+        });
+    } else if (quitWhenShown) {
+        whenExposed(window, quit);
+    }
     return app.exec();
+}
+
+// Starting the GUI library without a desktop session warns that XDG_RUNTIME_DIR is unset;
+// that says nothing to a user of the command line, whose errors are one line each. Installed
+// only while the application object is built; anything else is written as usual.
+void dropRuntimeDirWarning(QtMsgType type, const QMessageLogContext& context,
+                           const QString& message)
+{
+    if (message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
+        return;
+    const QByteArray line = qFormatLogMessage(type, context, message).toLocal8Bit() + '\n';
+    std::fputs(line.constData(), stderr);
 }
 
 int runCommandLine(int argc, char* argv[])
 {
-    QCoreApplication app(argc, argv);
+    // Drawing text needs the GUI library, and the subcommands need no display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const QtMessageHandler previous = qInstallMessageHandler(dropRuntimeDirWarning);
+    QGuiApplication app(argc, argv);
+    qInstallMessageHandler(previous);
     nameApplication();
     QTextStream out(stdout);
     QTextStream err(stderr);

@@ -7,8 +7,10 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
-MainWindowBatchTarget::MainWindowBatchTarget(frmCalendar& window, PrintCalendar printCalendar)
-    : m_window(window), m_printCalendar(std::move(printCalendar))
+MainWindowBatchTarget::MainWindowBatchTarget(frmCalendar& window, PrintCalendar printCalendar,
+                                             ShowProgress showProgress)
+    : m_window(window), m_printCalendar(std::move(printCalendar)),
+      m_showProgress(std::move(showProgress))
 {
 }
 
@@ -84,6 +86,12 @@ void MainWindowBatchTarget::printCalendar()
 {
     if (m_printCalendar)
         m_printCalendar();
+}
+
+void MainWindowBatchTarget::showProgress(int number, int total)
+{
+    if (m_showProgress)
+        m_showProgress(number, total);
 }
 
 void MainWindowBatchTarget::setBusy(bool busy)

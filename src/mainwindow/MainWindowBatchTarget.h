@@ -13,8 +13,11 @@ class MainWindowBatchTarget final : public BatchTarget
 {
 public:
     using PrintCalendar = std::function<void()>;
+    // Calendar `number` of `total` is about to print.
+    using ShowProgress = std::function<void(int number, int total)>;
 
-    MainWindowBatchTarget(frmCalendar& window, PrintCalendar printCalendar);
+    MainWindowBatchTarget(frmCalendar& window, PrintCalendar printCalendar,
+                          ShowProgress showProgress = {});
     ~MainWindowBatchTarget() override;
 
     QString copiesText() const override;
@@ -26,9 +29,11 @@ public:
     void selectColour(ColourFamily family) override;
     void printCalendar() override;
     void setBusy(bool busy) override;
+    void showProgress(int number, int total) override;
 
 private:
     frmCalendar& m_window;
     PrintCalendar m_printCalendar;
+    ShowProgress m_showProgress;
     bool m_busy = false;
 };

@@ -2,11 +2,19 @@
 
 #include "about/frmAbout.h"
 #include "mainwindow/HeadingRow.h"
+#include "mainwindow/MainWindowBatchTarget.h"
+#include "month/frmMonth.h"
+#include "print/AllPatternsBatch.h"
+#include "print/PainterSurface.h"
+#include "print/YearCalendarPrinter.h"
 #include "rota/NumberText.h"
 #include "store/AppState.h"
 #include "store/Clock.h"
+#include "store/DaysOffCalendar.h"
 #include "store/Prompter.h"
 #include "store/SettingsStore.h"
+#include "store/VacationTable.h"
+#include "vacations/frmInputVacations.h"
 
 #include <QAction>
 #include <QApplication>
@@ -14,6 +22,10 @@
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDateTime>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -23,11 +35,17 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSaveFile>
 #include <QScreen>
 #include <QScrollBar>
 #include <QStackedWidget>
+#include <QStandardPaths>
+#include <QStatusBar>
 #include <QVBoxLayout>
 
 using NumberText::Val;
@@ -92,9 +110,9 @@ bool isLeavingField(const QFocusEvent* event)
 } // namespace
 
 frmCalendar::frmCalendar(AppState& state, Prompter& prompter, Clock& clock, SettingsStore& settings,
-                         QWidget* parent)
+                         const PlacementFolders& folders, QWidget* parent)
     : QMainWindow(parent), m_state(state), m_prompter(prompter), m_clock(clock),
-      m_settings(settings)
+      m_settings(settings), m_folders(folders)
 {
     setWindowTitle(QStringLiteral("Kelvane"));
     buildControls();
@@ -103,7 +121,22 @@ frmCalendar::frmCalendar(AppState& state, Prompter& prompter, Clock& clock, Sett
     Form_Load();
 }
 
-frmCalendar::~frmCalendar() = default;
+frmCalendar::~frmCalendar()
+{
+    // The month window reads the entry look-up; it goes (storing its notes) before the
+    // look-up and the database do.
+    delete m_monthWindow.data();
+}
+
+void frmCalendar::setPrintDestinationSource(PrintDestinationSource source)
+{
+    m_destinations = std::move(source);
+}
+
+void frmCalendar::setSavePathChooser(SavePathChooser chooser)
+{
+    m_savePath = std::move(chooser);
+}
 
 // ---------------------------------------------------------------------------------------------
 // Controls and layout
@@ -226,11 +259,15 @@ void frmCalendar::buildControls()
     cmdInputVacations->setObjectName(QStringLiteral("cmdInputVacations"));
     cmdExit = new QPushButton(QStringLiteral("E&xit"), this);
     cmdExit->setObjectName(QStringLiteral("cmdExit"));
-    for (QPushButton* pending :
-         {cmdPrintRdoCalendar, cmdPrintAllPatterns, cmdShowMonth, cmdInputVacations})
-        pending->setEnabled(false);
 
     QMenu* fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuPrintPreview = fileMenu->addAction(QStringLiteral("Print Pre&view..."));
+    mnuPrintPreview->setObjectName(QStringLiteral("mnuPrintPreview"));
+    mnuSaveAsPdf = fileMenu->addAction(QStringLiteral("Save as P&DF..."));
+    mnuSaveAsPdf->setObjectName(QStringLiteral("mnuSaveAsPdf"));
+    mnuExportDaysOff = fileMenu->addAction(QStringLiteral("&Export Days Off (.ics)..."));
+    mnuExportDaysOff->setObjectName(QStringLiteral("mnuExportDaysOff"));
+    fileMenu->addSeparator();
     mnuExit = fileMenu->addAction(QStringLiteral("E&xit"));
     mnuExit->setObjectName(QStringLiteral("mnuExit"));
     QMenu* helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
@@ -379,6 +416,9 @@ void frmCalendar::buildLayout()
 
     auto* layout = new QVBoxLayout(central);
     layout->addLayout(columns);
+
+    // Where the printouts went.
+    statusBar()->setSizeGripEnabled(false);
 }
 
 void frmCalendar::connectHandlers()
@@ -434,7 +474,16 @@ void frmCalendar::connectHandlers()
         connect(chkHolidays[i], &QCheckBox::toggled, this, [this, i] { chkHolidays_Click(i); });
     }
     connect(cmdSetHolidays, &QPushButton::clicked, this, &frmCalendar::cmdSetHolidays_Click);
+    connect(cmdPrintRdoCalendar, &QPushButton::clicked, this,
+            &frmCalendar::cmdPrintRdoCalendar_Click);
+    connect(cmdPrintAllPatterns, &QPushButton::clicked, this,
+            &frmCalendar::cmdPrintAllPatterns_Click);
+    connect(cmdShowMonth, &QPushButton::clicked, this, &frmCalendar::cmdShowMonth_Click);
+    connect(cmdInputVacations, &QPushButton::clicked, this, &frmCalendar::cmdInputVacations_Click);
     connect(cmdExit, &QPushButton::clicked, this, &frmCalendar::cmdExit_Click);
+    connect(mnuPrintPreview, &QAction::triggered, this, &frmCalendar::mnuPrintPreview_Click);
+    connect(mnuSaveAsPdf, &QAction::triggered, this, &frmCalendar::mnuSaveAsPdf_Click);
+    connect(mnuExportDaysOff, &QAction::triggered, this, &frmCalendar::mnuExportDaysOff_Click);
     connect(mnuExit, &QAction::triggered, this, &frmCalendar::mnuExit_Click);
     connect(mnuAbout, &QAction::triggered, this, &frmCalendar::mnuAbout_Click);
 }
@@ -512,6 +561,16 @@ QList<QWidget*> frmCalendar::secondaryWindows() const
     return windows;
 }
 
+frmMonth* frmCalendar::monthWindow() const
+{
+    return m_monthWindow.data();
+}
+
+EntryLookup* frmCalendar::entries() const
+{
+    return m_vacations.get();
+}
+
 // ---------------------------------------------------------------------------------------------
 // Start and end
 
@@ -579,8 +638,20 @@ void frmCalendar::applyStoredSettings()
 
 void frmCalendar::placeDatabase()
 {
-    // Last step of the start: find or copy the calendar database into place and point the
-    // window's record source at it. Not connected to the database module yet.
+    const PlacementResult placed = DatabasePlacement::Place(m_state, m_prompter, m_folders);
+    QString problem = placed.problem;
+    if (placed.attached) {
+        QString error;
+        if (Data1.open(placed.databasePath, &error))
+            m_vacations = std::make_unique<VacationTable>(Data1);
+        else if (problem.isEmpty())
+            problem = QStringLiteral("The calendar database could not be opened (%1). Personal "
+                                     "entries and month notes are not available.")
+                          .arg(error);
+    }
+    // Without a database the calendars print without personal entries.
+    if (!problem.isEmpty())
+        m_prompter.message(problem, QStringLiteral("Kelvane"), Prompter::Buttons::Ok);
 }
 
 void frmCalendar::Form_Activate()
@@ -951,6 +1022,235 @@ void frmCalendar::cmdSetHolidays_Click()
 
 // ---------------------------------------------------------------------------------------------
 // Commands
+
+namespace {
+
+// The busy pointer while a command draws; back to normal however it ends.
+class BusyPointer
+{
+public:
+    BusyPointer() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyPointer() { QGuiApplication::restoreOverrideCursor(); }
+    BusyPointer(const BusyPointer&) = delete;
+    BusyPointer& operator=(const BusyPointer&) = delete;
+};
+
+} // namespace
+
+PrintDestination frmCalendar::openDestination(const QString& pdfStem) const
+{
+    return m_destinations ? m_destinations(pdfStem) : PrintDestination::OpenDefault(pdfStem);
+}
+
+QString frmCalendar::choosePath(const QString& caption, const QString& proposedPath,
+                                const QString& filter) const
+{
+    if (m_savePath)
+        return m_savePath(caption, proposedPath, filter);
+    return QFileDialog::getSaveFileName(const_cast<frmCalendar*>(this), caption, proposedPath,
+                                        filter);
+}
+
+QString frmCalendar::proposedPath(const QString& fileName)
+{
+    // Only a proposal: the folder is not created for a dialog the user may cancel.
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+        .filePath(fileName);
+}
+
+QString frmCalendar::yearFileStem(const QString& what) const
+{
+    return QStringLiteral("Kelvane ") +
+           NumberText::Plain(NumberText::WholePart(Val(txtYear->text()))) + u' ' + what;
+}
+
+void frmCalendar::printYearTo(PrintSurface& surface)
+{
+    YearCalendarPrinter::Print(surface, choices(), m_state,
+                               chkHilightVacations->isChecked() ? entries() : nullptr);
+}
+
+void frmCalendar::cmdPrintRdoCalendar_Click()
+{
+    QString status;
+    {
+        const BusyPointer busy;
+        PrintDestination destination =
+            openDestination(yearFileStem(QStringLiteral("RDO Calendar")));
+        if (destination.surface)
+            printYearTo(*destination.surface);
+        status = destination.finish();
+    }
+    statusBar()->showMessage(status);
+}
+
+void frmCalendar::cmdPrintAllPatterns_Click()
+{
+    // One destination for the whole batch, opened once the question is answered: on a printer
+    // each calendar is a job of its own, without one each is a page of one PDF file.
+    std::optional<PrintDestination> destination;
+    std::unique_ptr<QProgressDialog> progress;
+    AllPatternsBatch* running = nullptr;
+
+    auto printOne = [&] {
+        if (!destination)
+            destination = openDestination(yearFileStem(QStringLiteral("All Patterns")));
+        if (destination->surface)
+            printYearTo(*destination->surface);
+        else
+            running->requestStop(); // nowhere to print: the rest would go nowhere too
+    };
+    auto showProgress = [&](int number, int total) {
+        if (!progress) {
+            progress = std::make_unique<QProgressDialog>(this);
+            progress->setWindowTitle(QStringLiteral("Kelvane"));
+            progress->setWindowModality(Qt::ApplicationModal);
+            progress->setRange(0, total);
+            progress->setMinimumDuration(0);
+            progress->setAutoClose(false);
+            progress->setAutoReset(false);
+            connect(progress.get(), &QProgressDialog::canceled, this,
+                    [&running] { running->requestStop(); });
+        }
+        progress->setLabelText(QStringLiteral("Printing calendar %1 of %2").arg(number).arg(total));
+        progress->setValue(number - 1);
+        progress->show();
+        // The dialog is drawn and its Cancel button heard between two calendars.
+        QCoreApplication::processEvents();
+        if (progress->wasCanceled())
+            running->requestStop();
+    };
+
+    MainWindowBatchTarget target(*this, printOne, showProgress);
+    AllPatternsBatch batch(target);
+    running = &batch;
+    const AllPatternsBatch::Result result = batch.run(m_prompter);
+    progress.reset();
+    if (result == AllPatternsBatch::Result::Cancelled || !destination)
+        return;
+
+    const int printed = destination->surface ? batch.printedCount() : 0;
+    const QString what =
+        printed == 1 ? QStringLiteral("1 calendar") : QStringLiteral("%1 calendars").arg(printed);
+    QString status = destination->finish(what);
+    if (result == AllPatternsBatch::Result::Stopped && printed > 0)
+        status = QStringLiteral("Stopped after calendar %1 of %2. ")
+                     .arg(printed)
+                     .arg(AllPatternsBatch::CalendarCount) +
+                 status;
+    statusBar()->showMessage(status);
+}
+
+void frmCalendar::cmdShowMonth_Click()
+{
+    if (m_monthWindow) {
+        m_monthWindow->showNormal();
+        m_monthWindow->raise();
+        m_monthWindow->activateWindow();
+        return;
+    }
+    // The sheet is built now from the choices as they stand; later changes here show when
+    // it is opened again.
+    auto* month = new frmMonth(choices(), m_state, m_prompter, entries(), m_folders, this);
+    m_monthWindow = month;
+    addSecondaryWindow(month);
+    month->show();
+}
+
+void frmCalendar::cmdInputVacations_Click()
+{
+    frmInputVacations window([this] { return txtYear->text(); }, m_state, m_prompter, this);
+    window.exec();
+}
+
+void frmCalendar::mnuPrintPreview_Click()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintPreviewDialog preview(&printer, this);
+    preview.setWindowTitle(QStringLiteral("Print Preview - Kelvane"));
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* target) {
+        const BusyPointer busy;
+        PainterSurface surface(target);
+        printYearTo(surface);
+        surface.finish();
+    });
+    preview.exec();
+}
+
+void frmCalendar::mnuSaveAsPdf_Click()
+{
+    const QString stem = yearFileStem(QStringLiteral("RDO Calendar"));
+    QString path =
+        choosePath(QStringLiteral("Save as PDF"), proposedPath(stem + QStringLiteral(".pdf")),
+                   QStringLiteral("PDF files (*.pdf)"));
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".pdf");
+    QString status;
+    {
+        const BusyPointer busy;
+        PrintDestination destination = PrintDestination::OpenPdf(path);
+        if (destination.surface)
+            printYearTo(*destination.surface);
+        status = destination.finish();
+    }
+    statusBar()->showMessage(status);
+}
+
+void frmCalendar::mnuExportDaysOff_Click()
+{
+    const QString title = QStringLiteral("Export Days Off");
+    const QString group = m_state.HighlightGroup.trimmed();
+    const RotaKind kind = chosenKind();
+    if (optNoHighlight->isChecked() || !DaysOffCalendar::KindAllowsGroup(kind, group)) {
+        m_prompter.message(QStringLiteral("Choose the pattern whose days off you want to export "
+                                          "under \"Highlight pattern:\" first."),
+                           title, Prompter::Buttons::Ok);
+        return;
+    }
+    const double year = Val(txtYear->text());
+    const double adjustment = Val(txtPatternAdjustment->text());
+    if (year < 1901 || year > 2124 || adjustment < 0 || adjustment > 48) {
+        m_prompter.message(QStringLiteral("The days off can be exported for a year from 1901 to "
+                                          "2124 with an adjustment from 0 to 48."),
+                           title, Prompter::Buttons::Ok);
+        return;
+    }
+
+    DaysOffCalendar::Request request;
+    request.kind = kind;
+    request.groupLetter = group;
+    const int wholeYear = static_cast<int>(NumberText::WholePart(year));
+    request.from = QDate(wholeYear, 1, 1);
+    request.to = QDate(wholeYear, 12, 31);
+    request.adjustment = NumberText::WholePart(adjustment);
+    request.holidays = choices().holidays;
+    request.stamp = QDateTime::currentDateTimeUtc();
+
+    const QString name =
+        QStringLiteral("Kelvane RDO %1 group %2.ics").arg(NumberText::Plain(wholeYear), group);
+    QString path = choosePath(QStringLiteral("Export Days Off"), proposedPath(name),
+                              QStringLiteral("iCalendar files (*.ics)"));
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".ics");
+
+    RotaDay rota;
+    GoodFriday goodFriday;
+    const QByteArray calendar = DaysOffCalendar::Build(request, rota, goodFriday);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(calendar) != calendar.size() ||
+        !file.commit()) {
+        m_prompter.message(QStringLiteral("The days off could not be written to %1: %2")
+                               .arg(QDir::toNativeSeparators(path), file.errorString()),
+                           title, Prompter::Buttons::Ok);
+        return;
+    }
+    statusBar()->showMessage(QStringLiteral("Exported the days off of group %1 to %2.")
+                                 .arg(group, QDir::toNativeSeparators(path)));
+}
 
 void frmCalendar::cmdExit_Click()
 {

@@ -1,9 +1,12 @@
 #pragma once
 
 #include "print/CalendarChoices.h"
+#include "print/PrintDestination.h"
 #include "rota/Holidays.h"
 #include "rota/RotaKind.h"
 #include "rota/WhosOff.h"
+#include "store/CalendarDatabase.h"
+#include "store/DatabasePlacement.h"
 #include "store/ShadeColors.h"
 
 #include <QColor>
@@ -12,11 +15,17 @@
 #include <QPointer>
 
 #include <array>
+#include <functional>
+#include <memory>
 
 struct AppState;
 class Clock;
 class Prompter;
 class SettingsStore;
+class VacationTable;
+class EntryLookup;
+class PrintSurface;
+class frmMonth;
 class QAction;
 class QCalendarWidget;
 class QCheckBox;
@@ -37,9 +46,21 @@ class frmCalendar : public QMainWindow
     Q_OBJECT
 
 public:
+    // Opens where a printout goes; `pdfStem` names the PDF written when there is no printer.
+    using PrintDestinationSource = std::function<PrintDestination(const QString& pdfStem)>;
+    // Asks for the path of a file to write; empty when the user cancels.
+    using SavePathChooser = std::function<QString(
+        const QString& caption, const QString& proposedPath, const QString& filter)>;
+
+    // `folders`: where the calendar database lives and where its template is looked for.
     frmCalendar(AppState& state, Prompter& prompter, Clock& clock, SettingsStore& settings,
+                const PlacementFolders& folders = PlacementFolders::Standard(),
                 QWidget* parent = nullptr);
     ~frmCalendar() override;
+
+    // Replace the system's default printer (or PDF) and the save dialog, e.g. in tests.
+    void setPrintDestinationSource(PrintDestinationSource source);
+    void setSavePathChooser(SavePathChooser chooser);
 
     // The window's choices as they stand now.
     CalendarChoices choices() const;
@@ -51,6 +72,13 @@ public:
     // Windows opened from here (the month sheet) close, last opened first, before this one.
     void addSecondaryWindow(QWidget* window);
     QList<QWidget*> secondaryWindows() const;
+    // The month window while it is open.
+    frmMonth* monthWindow() const;
+
+    // The personal entries of the calendar database; null when there is none.
+    EntryLookup* entries() const;
+    // Draws the year page of the current choices on `surface` and ends the document.
+    void printYearTo(PrintSurface& surface);
 
     // Controls. Arrays are indexed from 0.
     QCalendarWidget* Calendar1 = nullptr;
@@ -90,15 +118,20 @@ public:
     QCheckBox* chkHighlightPayday = nullptr;
     QCheckBox* chkNoPatterns = nullptr;
 
-    // The printing and window buttons stay disabled until their targets are connected.
     QPushButton* cmdPrintRdoCalendar = nullptr;
     QPushButton* cmdPrintAllPatterns = nullptr;
     QPushButton* cmdShowMonth = nullptr;
     QPushButton* cmdInputVacations = nullptr;
     QPushButton* cmdExit = nullptr;
 
+    QAction* mnuPrintPreview = nullptr;
+    QAction* mnuSaveAsPdf = nullptr;
+    QAction* mnuExportDaysOff = nullptr;
     QAction* mnuExit = nullptr;
     QAction* mnuAbout = nullptr;
+
+    // The calendar database; closed when there is none.
+    CalendarDatabase Data1;
 
     // Window events.
     void Form_Load();
@@ -141,7 +174,14 @@ public:
     void cmdSetHolidays_Click();
 
     // Commands.
+    void cmdPrintRdoCalendar_Click();
+    void cmdPrintAllPatterns_Click();
+    void cmdShowMonth_Click();
+    void cmdInputVacations_Click();
     void cmdExit_Click();
+    void mnuPrintPreview_Click();
+    void mnuSaveAsPdf_Click();
+    void mnuExportDaysOff_Click();
     void mnuExit_Click();
     void mnuAbout_Click();
 
@@ -170,6 +210,14 @@ private:
     void followShownPage();
     int nextYear() const;
 
+    PrintDestination openDestination(const QString& pdfStem) const;
+    QString choosePath(const QString& caption, const QString& proposedPath,
+                       const QString& filter) const;
+    // `fileName` in the documents folder, for a save dialog.
+    static QString proposedPath(const QString& fileName);
+    // "Kelvane 2025 " followed by `what`: the default name of this year's files.
+    QString yearFileStem(const QString& what) const;
+
     AppState& m_state;
     Prompter& m_prompter;
     Clock& m_clock;
@@ -184,4 +232,11 @@ private:
     bool m_skipNextAdjustmentRelease = false;
     int m_shownYear = 0;
     QList<QPointer<QWidget>> m_secondaryWindows;
+
+    PlacementFolders m_folders;
+    // Declared after Data1: its prepared look-up goes before the connection does.
+    std::unique_ptr<VacationTable> m_vacations;
+    QPointer<frmMonth> m_monthWindow;
+    PrintDestinationSource m_destinations;
+    SavePathChooser m_savePath;
 };

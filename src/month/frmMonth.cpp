@@ -3,25 +3,21 @@
 #include "month/MonthPrinter.h"
 #include "month/NoteText.h"
 #include "print/PrintSurface.h"
-#include "print/SurfaceFactory.h"
 #include "store/AppState.h"
 #include "store/Prompter.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QDir>
 #include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPrinterInfo>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
-#include <QStandardPaths>
 #include <QtDebug>
 
 #include <cmath>
@@ -78,42 +74,12 @@ QFrame* swatch(QWidget* parent, const QColor& color)
     return frame;
 }
 
-// The system's default printer; without one, a new PDF file in the documents folder, so that
-// a press of "Print" never goes nowhere.
-frmMonth::PrintTarget defaultPrintTarget(const QDate& firstOfMonth)
-{
-    frmMonth::PrintTarget target;
-    if (SurfaceFactory::HasPrinter()) {
-        target.surface = SurfaceFactory::OpenDefaultPrinter(&target.error);
-        if (target.surface) {
-            const QString name = QPrinterInfo::defaultPrinterName();
-            target.description =
-                name.isEmpty() ? u"the printer"_s : u"the printer \"%1\""_s.arg(name);
-            return target;
-        }
-    }
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty() || !QDir().mkpath(folder)) {
-        target.error = u"no printer is installed and there is no documents folder for a PDF."_s;
-        return target;
-    }
-    const QString stem =
-        u"Kelvane "_s + QLocale(QLocale::English).toString(firstOfMonth, u"MMMM yyyy"_s);
-    QString path = QDir(folder).filePath(stem + u".pdf"_s);
-    for (int n = 2; QFileInfo::exists(path); ++n)
-        path = QDir(folder).filePath(u"%1 (%2).pdf"_s.arg(stem).arg(n));
-    target.surface = SurfaceFactory::OpenFile(path, SurfaceFactory::Format::Pdf, {}, &target.error);
-    target.description =
-        u"the PDF file "_s + QDir::toNativeSeparators(path) + u" (no printer is installed)"_s;
-    return target;
-}
-
 } // namespace
 
 frmMonth::frmMonth(const CalendarChoices& choices, AppState& state, Prompter& prompter,
                    EntryLookup* entries, const PlacementFolders& folders, QWidget* parent)
     : QWidget(parent, Qt::Window), m_choices(choices), m_state(state), m_prompter(prompter),
-      m_entries(entries), m_folders(folders), m_printTargets(defaultPrintTarget)
+      m_entries(entries), m_folders(folders)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(u"Add Notes and Print Only This Month"_s);
@@ -139,6 +105,11 @@ frmMonth::~frmMonth()
 void frmMonth::setPrintTargetSource(PrintTargetSource source)
 {
     m_printTargets = std::move(source);
+}
+
+QString frmMonth::PdfStem(const QDate& firstOfMonth)
+{
+    return u"Kelvane "_s + QLocale(QLocale::English).toString(firstOfMonth, u"MMMM yyyy"_s);
 }
 
 QPoint frmMonth::ToPixels(const QPoint& drawing)
@@ -471,20 +442,12 @@ void frmMonth::printTo(PrintSurface& surface) const
 void frmMonth::cmdPrint_Click()
 {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    PrintTarget target = m_printTargets ? m_printTargets(m_layout.firstOfMonth())
-                                        : defaultPrintTarget(m_layout.firstOfMonth());
-    QString status;
-    if (!target.surface) {
-        status = u"Nothing was printed: "_s +
-                 (target.error.isEmpty() ? u"no printer is available."_s : target.error);
-    } else {
+    const QDate month = m_layout.firstOfMonth();
+    PrintTarget target =
+        m_printTargets ? m_printTargets(month) : PrintDestination::OpenDefault(PdfStem(month));
+    if (target.surface)
         printTo(*target.surface);
-        QString error;
-        if (target.surface->finish(&error))
-            status = u"Printed to "_s + target.description + u'.';
-        else
-            status = u"Printing to "_s + target.description + u" failed: "_s + error;
-    }
+    const QString status = target.finish();
     QGuiApplication::restoreOverrideCursor();
     m_statusLabel->setText(status);
 }

@@ -2,6 +2,7 @@
 
 #include "month/MonthSheetLayout.h"
 #include "print/CalendarChoices.h"
+#include "print/PrintDestination.h"
 #include "store/DatabasePlacement.h"
 #include "store/MonthNotesTable.h"
 #include "store/RecordSource.h"
@@ -35,15 +36,8 @@ class frmMonth : public QWidget
     Q_OBJECT
 
 public:
-    // Where "&Print" sends the page: a surface to draw on, plus a short description of the
-    // destination for the status line ("the printer ...", "PDF file ..."). A null surface
-    // means nothing can print; `error` then says why.
-    struct PrintTarget
-    {
-        std::unique_ptr<PrintSurface> surface;
-        QString description;
-        QString error;
-    };
+    // Where "&Print" sends the page (see PrintDestination).
+    using PrintTarget = PrintDestination;
     using PrintTargetSource = std::function<PrintTarget(const QDate& firstOfMonth)>;
 
     static constexpr int Days = 31;
@@ -58,6 +52,8 @@ public:
     // Replaces the default destination (the system's default printer, else a PDF file in the
     // documents folder).
     void setPrintTargetSource(PrintTargetSource source);
+    // The name of the month's PDF when there is no printer: "Kelvane September 2024".
+    static QString PdfStem(const QDate& firstOfMonth);
 
     // Controls, element k for day k + 1.
     QLabel* lblFirstNote(int k) const { return m_firstNotes.at(static_cast<std::size_t>(k)); }

@@ -1,12 +1,20 @@
 #include "mainwindow/frmCalendar.h"
 
+#include "CalendarFixture.h"
 #include "FixedClock.h"
 #include "ScriptedPrompter.h"
 #include "about/frmAbout.h"
 #include "mainwindow/MainWindowBatchTarget.h"
+#include "month/frmMonth.h"
 #include "print/AllPatternsBatch.h"
+#include "print/RecordingSurface.h"
+#include "print/YearCalendarPrinter.h"
 #include "store/AppState.h"
+#include "store/DatabasePlacement.h"
+#include "store/EntryLookup.h"
+#include "store/MonthNotesTable.h"
 #include "store/SettingsStore.h"
+#include "vacations/frmInputVacations.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -16,12 +24,15 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -36,25 +47,65 @@ namespace {
 const QDate Today(2025, 6, 15); // "next year" is 2026
 const QColor Cyan(0, 255, 255);
 
-// A main window over its own temporary settings file, a fixed "today" and a scripted prompter.
+// A main window over its own temporary settings file and database folders, a fixed "today"
+// and a scripted prompter. By default the start folder holds an empty calendar database, so
+// the window starts without the reminder.
 struct Fixture
 {
-    explicit Fixture(const QMap<QString, QString>& stored = {})
+    enum class Database
+    {
+        Template, // an empty calendar database in the start folder
+        None,
+    };
+
+    explicit Fixture(const QMap<QString, QString>& stored = {},
+                     Database database = Database::Template, bool openNow = true)
     {
         QSettings raw(iniPath(), QSettings::IniFormat);
         for (auto it = stored.cbegin(); it != stored.cend(); ++it)
             raw.setValue(QStringLiteral("Settings/") + it.key(), it.value());
         raw.sync();
         store = std::make_unique<SettingsStore>(iniPath());
-        window = std::make_unique<frmCalendar>(state, prompter, clock, *store);
+        folders.dataFolder = dir.filePath(QStringLiteral("data"));
+        folders.sources = {dir.filePath(QStringLiteral("start"))};
+        QDir().mkpath(folders.sources.first());
+        if (database == Database::Template)
+            CalendarFixture::MakeDatabase(folders.sources.first());
+        if (openNow)
+            open();
     }
 
+    void open() { window = std::make_unique<frmCalendar>(state, prompter, clock, *store, folders); }
+
+    QString templatePath() const
+    {
+        return QDir(folders.sources.first()).filePath(CalendarDatabase::FileName());
+    }
+    QString workingPath() const
+    {
+        return QDir(folders.dataFolder).filePath(CalendarDatabase::FileName());
+    }
     QString iniPath() const { return dir.filePath(QStringLiteral("kelvane.ini")); }
     QString storedValue(const QString& key) const
     {
         return QSettings(iniPath(), QSettings::IniFormat)
             .value(QStringLiteral("Settings/") + key)
             .toString();
+    }
+
+    // Every printout goes to a trace file in the temporary folder; the PDF names the window
+    // asks for are kept.
+    QString recordPrintouts()
+    {
+        const QString path = dir.filePath(QStringLiteral("printout.ops"));
+        window->setPrintDestinationSource([this, path](const QString& stem) {
+            stems.append(stem);
+            PrintDestination destination;
+            destination.surface = std::make_unique<RecordingSurface>(11520, 15120, path);
+            destination.description = QStringLiteral("the trace");
+            return destination;
+        });
+        return path;
     }
 
     void show()
@@ -96,8 +147,10 @@ struct Fixture
     FixedClock clock{Today};
     ScriptedPrompter prompter;
     AppState state;
+    PlacementFolders folders;
     std::unique_ptr<SettingsStore> store;
     std::unique_ptr<frmCalendar> window;
+    QStringList stems;
 };
 
 // Types into a field the way a user replaces its contents.
@@ -183,10 +236,9 @@ private slots:
         QCOMPARE(w.shpColor[0]->palette().color(QPalette::Window), QColor(255, 255, 100));
         QCOMPARE(w.cmdPrintAllPatterns->text(),
                  QStringLiteral(" Print 1 Copy of All C&G  6 && 2 and 4 && 2 Patterns"));
-        // Their targets are not connected yet.
-        for (QPushButton* pending :
+        for (QPushButton* command :
              {w.cmdPrintRdoCalendar, w.cmdPrintAllPatterns, w.cmdShowMonth, w.cmdInputVacations})
-            QVERIFY(!pending->isEnabled());
+            QVERIFY(command->isEnabled());
         QVERIFY(f.prompter.shown().isEmpty());
         QVERIFY(!w.windowShown());
     }
@@ -623,6 +675,313 @@ private slots:
         QVERIFY(w.optPattern[13]->isChecked());
         QVERIFY(w.optPink->isChecked());
         QCOMPARE(f.state.MyPattern, QStringLiteral("214"));
+    }
+
+    void placesTheDatabaseAtStart_data()
+    {
+        QTest::addColumn<QString>("setUp"); // template, none, damaged
+        QTest::addColumn<int>("answer");    // to the reminder; -1: not asked
+        QTest::addColumn<bool>("attached");
+        QTest::addColumn<QString>("title"); // of the one message; empty: none
+        QTest::addColumn<QString>("noDatabaseStored");
+        QTest::newRow("template copied") << "template" << -1 << true << ""
+                                         << "0";
+        QTest::newRow("none, Yes") << "none" << int(Prompter::Answer::Yes) << false
+                                   << "DO YOU WANT TO SEE THIS REMINDER AGAIN?"
+                                   << "0";
+        QTest::newRow("none, No") << "none" << int(Prompter::Answer::No) << false
+                                  << "DO YOU WANT TO SEE THIS REMINDER AGAIN?"
+                                  << "1";
+        QTest::newRow("damaged working copy") << "damaged" << -1 << false << "Kelvane"
+                                              << "0";
+    }
+
+    void placesTheDatabaseAtStart()
+    {
+        QFETCH(QString, setUp);
+        QFETCH(int, answer);
+        QFETCH(bool, attached);
+        QFETCH(QString, title);
+        QFETCH(QString, noDatabaseStored);
+        Fixture f({},
+                  setUp == QLatin1String("template") ? Fixture::Database::Template
+                                                     : Fixture::Database::None,
+                  false);
+        const QByteArray damaged("not a database at all");
+        if (setUp == QLatin1String("template")) {
+            QVERIFY(CalendarFixture::AddVacation(f.templatePath(), 2025, 6, 15, "Q"));
+        } else if (setUp == QLatin1String("damaged")) {
+            QDir().mkpath(f.folders.dataFolder);
+            CalendarFixture::WriteFile(f.workingPath(), damaged);
+        }
+        if (answer >= 0)
+            f.prompter.queueAnswer(static_cast<Prompter::Answer>(answer));
+        f.open();
+
+        QCOMPARE(f.state.DatabasePath, f.workingPath());
+        QCOMPARE(f.window->entries() != nullptr, attached);
+        QCOMPARE(f.window->Data1.isOpen(), attached);
+        if (attached) {
+            QVERIFY(QFileInfo::exists(f.workingPath()));
+            const std::optional<VacationEntry> entry =
+                f.window->entries()->lookUp(QStringLiteral("2025"), 6, 15);
+            QVERIFY(entry);
+            QCOMPARE(entry->type, QStringLiteral("Q"));
+        }
+        if (title.isEmpty()) {
+            QVERIFY(f.prompter.shown().isEmpty());
+        } else {
+            QCOMPARE(f.prompter.shown().size(), 1);
+            QCOMPARE(f.prompter.shown().at(0).title, title);
+            if (answer >= 0) {
+                QCOMPARE(f.prompter.shown().at(0).text, DatabasePlacement::ReminderText());
+                QCOMPARE(f.prompter.shown().at(0).buttons, Prompter::Buttons::YesNo);
+            }
+        }
+        if (setUp == QLatin1String("damaged")) {
+            QFile file(f.workingPath());
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), damaged);
+        }
+
+        f.window->close();
+        QCOMPARE(f.storedValue(QStringLiteral("NoDatabase")), noDatabaseStored);
+    }
+
+    void printButtonDrawsTheYearPage_data()
+    {
+        QTest::addColumn<bool>("vacations");
+        QTest::newRow("without entries") << false;
+        QTest::newRow("with entries") << true;
+    }
+
+    void printButtonDrawsTheYearPage()
+    {
+        QFETCH(bool, vacations);
+        Fixture f({}, Fixture::Database::Template, false);
+        QVERIFY(CalendarFixture::AddVacation(f.templatePath(), 2025, 3, 4, "Q", "010, 020, 030"));
+        f.open();
+        f.show();
+        const QString trace = f.recordPrintouts();
+        f.window->chkHilightVacations->setChecked(vacations);
+
+        QTest::mouseClick(f.window->cmdPrintRdoCalendar, Qt::LeftButton);
+        QCOMPARE(f.stems, QStringList{"Kelvane 2025 RDO Calendar"});
+        const QStringList lines = CalendarFixture::ReadText(trace).split(u'\n', Qt::SkipEmptyParts);
+        QVERIFY(!lines.isEmpty());
+        QCOMPARE(lines.first(), QStringLiteral("page 11520 15120"));
+        QCOMPARE(lines.count(QStringLiteral("end")), 1);
+        QCOMPARE(lines.last(), QStringLiteral("end"));
+        QVERIFY(lines.contains(
+            QStringLiteral("text 2492 -1000 18 1 1 0 #000000 \"DARIZU - 2025 6-2 RDO CALENDAR\"")));
+        // The entry of 4 March shows only while vacations are highlighted.
+        QCOMPARE(CalendarFixture::ReadText(trace).contains(QStringLiteral("#0a141e")), vacations);
+        QCOMPARE(f.window->statusBar()->currentMessage(), QStringLiteral("Printed to the trace."));
+        QVERIFY(!QGuiApplication::overrideCursor());
+    }
+
+    void batchButton_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("stopAtFirst"); // Cancel on the progress dialog
+        QTest::addColumn<int>("calendars");
+        QTest::newRow("Cancel") << int(Prompter::Answer::Cancel) << false << 0;
+        QTest::newRow("No: fixed colour") << int(Prompter::Answer::No) << false << 14;
+        QTest::newRow("stopped after the first") << int(Prompter::Answer::No) << true << 1;
+    }
+
+    void batchButton()
+    {
+        QFETCH(int, answer);
+        QFETCH(bool, stopAtFirst);
+        QFETCH(int, calendars);
+        Fixture f;
+        f.show();
+        frmCalendar& w = *f.window;
+        const QString trace = f.recordPrintouts();
+        typeInto(w.txtCopies, QStringLiteral("2"));
+        clickBox(w.chkHilightVacations);
+        clickBox(w.optThreeAndThree);
+        clickBox(w.optPattern[15]);
+        clickBox(w.optBlue);
+        const CalendarChoices before = w.choices();
+        f.prompter.queueAnswer(static_cast<Prompter::Answer>(answer));
+        if (stopAtFirst) {
+            QTimer::singleShot(0, this, [] {
+                if (auto* progress =
+                        qobject_cast<QProgressDialog*>(QApplication::activeModalWidget())) {
+                    QCOMPARE(progress->labelText(), QStringLiteral("Printing calendar 1 of 14"));
+                    if (auto* cancel = progress->findChild<QPushButton*>())
+                        cancel->click();
+                }
+            });
+        }
+
+        QTest::mouseClick(w.cmdPrintAllPatterns, Qt::LeftButton);
+        QCOMPARE(f.prompter.shown().size(), 1);
+        QVERIFY(!QGuiApplication::overrideCursor());
+        QVERIFY(!w.findChild<QProgressDialog*>());
+
+        if (calendars == 0) {
+            QVERIFY(f.stems.isEmpty());
+            QVERIFY(!QFileInfo::exists(trace));
+            QVERIFY(w.chkHilightVacations->isChecked());
+            QCOMPARE(w.chosenKind(), RotaKind::ThreeThree);
+            QVERIFY(w.optPattern[15]->isChecked());
+            QVERIFY(w.optBlue->isChecked());
+            QVERIFY(w.statusBar()->currentMessage().isEmpty());
+            return;
+        }
+
+        // Each calendar is the page "Print" gives for that kind, group and yellow.
+        QCOMPARE(f.stems, QStringList{"Kelvane 2025 All Patterns"});
+        QString expected = QStringLiteral("page 11520 15120\n");
+        for (int i = 0; i < calendars; ++i) {
+            CalendarChoices choices = before;
+            choices.kind = i < 7 ? RotaKind::CgSixTwo : RotaKind::FourTwo;
+            choices.highlightGroup = RotaKinds::GroupForPatternButton(i);
+            choices.noHighlight = false;
+            choices.highlightVacations = false;
+            choices.shades = ShadeColors::For(ColourFamily::Yellow, 0);
+            AppState state;
+            RecordingSurface page;
+            YearCalendarPrinter::Print(page, choices, state);
+            expected += page.trace().section(u'\n', 1);
+        }
+        QCOMPARE(CalendarFixture::ReadText(trace), expected);
+
+        const QString message = w.statusBar()->currentMessage();
+        if (stopAtFirst) {
+            QCOMPARE(message, QStringLiteral("Stopped after calendar 1 of 14. Printed 1 calendar "
+                                             "to the trace."));
+            return;
+        }
+        QCOMPARE(message, QStringLiteral("Printed 14 calendars to the trace."));
+        QVERIFY(w.optFourAndTwo->isChecked());
+        QVERIFY(w.optPattern[13]->isChecked());
+        QVERIFY(w.optYellow->isChecked());
+        QVERIFY(!w.chkHilightVacations->isChecked());
+        QCOMPARE(f.state.HighlightGroup, QStringLiteral("G"));
+    }
+
+    void monthButtonOpensOneWindow()
+    {
+        Fixture f;
+        f.show();
+        frmCalendar& w = *f.window;
+        w.Calendar1->setSelectedDate(QDate(2025, 2, 20));
+        QTest::mouseClick(w.cmdShowMonth, Qt::LeftButton);
+        const QPointer<frmMonth> month = w.monthWindow();
+        QVERIFY(month);
+        QVERIFY(month->isVisible());
+        QVERIFY(!month->isModal());
+        QCOMPARE(month->windowTitle(), QStringLiteral("Add Notes and Print Only This Month"));
+        QCOMPARE(month->layout().firstOfMonth(), QDate(2025, 2, 1));
+        QVERIFY(month->storesNotes());
+        QCOMPARE(w.secondaryWindows(), QList<QWidget*>{month.data()});
+
+        // A second press brings the open window forward instead of opening another.
+        w.activateWindow();
+        QTest::mouseClick(w.cmdShowMonth, Qt::LeftButton);
+        QCOMPARE(w.monthWindow(), month.data());
+        QCOMPARE(w.findChildren<frmMonth*>().size(), 1);
+        QTRY_COMPARE(QApplication::activeWindow(), month.data());
+    }
+
+    void closingTheMainWindowStoresTheMonthNotes()
+    {
+        Fixture f;
+        f.show();
+        frmCalendar& w = *f.window;
+        w.cmdShowMonth_Click();
+        const QPointer<frmMonth> month = w.monthWindow();
+        QVERIFY(month);
+        f.prompter.queueInput(QStringLiteral("Dentist"));
+        month->lblFirstNote_Click(2);
+        QCOMPARE(month->lblFirstNote(2)->text(), QStringLiteral("Dentist"));
+
+        QVERIFY(w.close());
+        QCOMPARE(f.storedValue(QStringLiteral("MyPattern")), QStringLiteral("000"));
+        QTRY_VERIFY(!month);
+        QCOMPARE(CalendarFixture::Scalar(
+                     f.workingPath(),
+                     QStringLiteral("SELECT \"Note3\" FROM \"Monthly Notes\" WHERE \"Month\" = ?"),
+                     {MonthNotesTable::MonthKey(QDate(2025, 6, 1))})
+                     .toString(),
+                 QStringLiteral("Dentist"));
+    }
+
+    void vacationsButtonOpensTheModalWindow()
+    {
+        Fixture f;
+        f.show();
+        QString title;
+        bool modal = false;
+        QTimer::singleShot(0, this, [&] {
+            if (auto* window =
+                    qobject_cast<frmInputVacations*>(QApplication::activeModalWidget())) {
+                title = window->windowTitle();
+                modal = window->isModal();
+                window->reject();
+            }
+        });
+        QTest::mouseClick(f.window->cmdInputVacations, Qt::LeftButton);
+        QCOMPARE(title, QStringLiteral("Input Vacations"));
+        QVERIFY(modal);
+        QVERIFY(!f.window->findChild<frmInputVacations*>());
+    }
+
+    void exportDaysOff_data()
+    {
+        QTest::addColumn<int>("patternButton"); // -1: none highlighted
+        QTest::addColumn<QString>("message");   // empty: the file is written
+        const QString noGroup = QStringLiteral(
+            "Choose the pattern whose days off you want to export under \"Highlight pattern:\" "
+            "first.");
+        QTest::newRow("group 3 of 2025") << 2 << "";
+        QTest::newRow("no group") << -1 << noGroup;
+    }
+
+    void exportDaysOff()
+    {
+        QFETCH(int, patternButton);
+        QFETCH(QString, message);
+        Fixture f;
+        f.show();
+        frmCalendar& w = *f.window;
+        if (patternButton >= 0)
+            clickBox(w.optPattern[patternButton]);
+        QString proposed;
+        const QString chosen = f.dir.filePath(QStringLiteral("days.ics"));
+        w.setSavePathChooser([&](const QString&, const QString& proposal, const QString&) {
+            proposed = proposal;
+            return chosen;
+        });
+
+        w.mnuExportDaysOff->trigger();
+        if (!message.isEmpty()) {
+            QCOMPARE(f.prompter.shown().size(), 1);
+            QCOMPARE(f.prompter.shown().at(0).text, message);
+            QCOMPARE(f.prompter.shown().at(0).title, QStringLiteral("Export Days Off"));
+            QVERIFY(proposed.isEmpty());
+            QVERIFY(!QFileInfo::exists(chosen));
+            return;
+        }
+        QVERIFY(f.prompter.shown().isEmpty());
+        QCOMPARE(QFileInfo(proposed).fileName(), QStringLiteral("Kelvane RDO 2025 group 3.ics"));
+        const QString calendar = CalendarFixture::ReadText(chosen);
+        QVERIFY(calendar.startsWith(QStringLiteral("BEGIN:VCALENDAR\r\n")));
+        // One event per day the who's-off list shows group 3 of the CG six-and-two rota off.
+        RotaDay rota;
+        qsizetype daysOff = 0;
+        for (QDate day(2025, 1, 1); day.year() == 2025; day = day.addDays(1)) {
+            if (WhosOff::LookUp(day, 0, rota).at(0).contains(u'3')) {
+                ++daysOff;
+                QVERIFY(calendar.contains(QStringLiteral("UID:rdo-cg-six-two-3-") +
+                                          day.toString(QStringLiteral("yyyyMMdd"))));
+            }
+        }
+        QCOMPARE(calendar.count(QStringLiteral("SUMMARY:RDO")), daysOff);
     }
 
     void aboutOpensFromTheHelpMenu()
