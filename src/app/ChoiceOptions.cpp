@@ -213,4 +213,12 @@ std::optional<Choices> Build(const QCommandLineParser& parser, QDate today, QStr
     return choices;
 }
 
+AppState StateFor(const Choices& choices)
+{
+    AppState state;
+    state.HighlightGroup = choices.calendar.highlightGroup;
+    state.shades = choices.calendar.shades;
+    return state;
+}
+
 } // namespace ChoiceOptions

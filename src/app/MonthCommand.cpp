@@ -3,10 +3,10 @@
 #include "app/ChoiceOptions.h"
 #include "app/CommandLine.h"
 #include "app/CommandOptions.h"
+#include "app/OutputOptions.h"
 #include "month/MonthPrinter.h"
 #include "month/MonthSheetLayout.h"
 #include "month/NoteText.h"
-#include "print/SurfaceFactory.h"
 #include "store/AppState.h"
 #include "store/CalendarDatabase.h"
 #include "store/Clock.h"
@@ -17,7 +17,6 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QRegularExpression>
 
 #include <memory>
@@ -29,9 +28,6 @@ namespace MonthCommand {
 namespace {
 
 const QString Name = u"print-month"_s;
-
-// About 160 MB of page image, as for the year page.
-constexpr qint64 MaximumImagePixels = 40'000'000;
 
 int refuse(QTextStream& err, const QString& why, int status = CommandLine::BadArguments)
 {
@@ -65,51 +61,6 @@ std::optional<int> readPrintSize(const QString& text, QString* error)
         return std::nullopt;
     }
     return size;
-}
-
-bool readFileOptions(const QCommandLineParser& parser, SurfaceFactory::FileOptions& options,
-                     QString* error)
-{
-    if (parser.isSet(u"dpi"_s)) {
-        const QString text = parser.value(u"dpi"_s);
-        const std::optional<qint64> dpi =
-            CommandOptions::WholeNumber(text, u"the resolution (--dpi)"_s, 10, error);
-        if (!dpi)
-            return false;
-        if (*dpi > 600) {
-            *error = u"the resolution (--dpi) must be at most 600: \"%1\""_s.arg(text);
-            return false;
-        }
-        options.dpi = static_cast<int>(*dpi);
-    }
-    if (parser.isSet(u"page"_s)) {
-        static const QRegularExpression shape(u"^\\s*(\\d{1,6})\\s*,\\s*(\\d{1,6})\\s*$"_s);
-        const QString text = parser.value(u"page"_s);
-        const QRegularExpressionMatch match = shape.match(text);
-        const int width = match.hasMatch() ? match.captured(1).toInt() : 0;
-        const int height = match.hasMatch() ? match.captured(2).toInt() : 0;
-        const auto fits = [](int twips) { return twips >= 1440 && twips <= 50000; };
-        if (!fits(width) || !fits(height)) {
-            *error = u"the page must be W,H in twips, each from 1440 to 50000: \"%1\""_s.arg(text);
-            return false;
-        }
-        options.printable = QSize(width, height);
-    }
-    if (parser.isSet(u"out"_s) &&
-        SurfaceFactory::FormatOf(parser.value(u"out"_s)) == SurfaceFactory::Format::Png) {
-        const auto pixels = [&options](int twips) {
-            return qint64(twips + 720) * options.dpi / 1440 + 1;
-        };
-        const qint64 width = pixels(options.printable.width());
-        const qint64 height = pixels(options.printable.height());
-        if (width * height > MaximumImagePixels) {
-            *error =
-                u"the page image would be %1 x %2 pixels: lower --dpi or --page"_s.arg(width).arg(
-                    height);
-            return false;
-        }
-    }
-    return true;
 }
 
 // The notes as the month window shows them right after opening: the stored record (or a
@@ -156,15 +107,9 @@ int RunPrintMonth(const QStringList& arguments, QTextStream& out, QTextStream& e
     parser.addHelpOption();
     parser.addOption({u"month"_s, u"The month to print, YYYY-MM."_s, u"YYYY-MM"_s});
     ChoiceOptions::AddTo(parser);
-    parser.addOptions({
-        {u"print-size"_s, u"Print size in percent, 30..110 (default: 100)."_s, u"N"_s},
-        {u"out"_s, u"Write the page to FILE (.pdf, .png or .ops) instead."_s, u"FILE"_s},
-        {u"dpi"_s, u"Resolution of PNG output (default: 150)."_s, u"N"_s},
-        {u"page"_s,
-         u"Printable width and height in twips of file output (default: 11520,15120, US Letter "
-         "less quarter-inch margins)."_s,
-         u"W,H"_s},
-    });
+    parser.addOption(
+        {u"print-size"_s, u"Print size in percent, 30..110 (default: 100)."_s, u"N"_s});
+    OutputOptions::AddTo(parser, OutputOptions::Out::File);
     QString error;
     if (!CommandOptions::Parse(parser, arguments, &error))
         return refuse(err, error);
@@ -200,26 +145,10 @@ int RunPrintMonth(const QStringList& arguments, QTextStream& out, QTextStream& e
         printSize = *size;
     }
 
-    SurfaceFactory::FileOptions fileOptions;
-    if (!readFileOptions(parser, fileOptions, &error))
+    const std::optional<OutputOptions> output =
+        OutputOptions::Read(parser, OutputOptions::Out::File, &error);
+    if (!output)
         return refuse(err, error);
-    const QString outPath = parser.value(u"out"_s);
-    std::optional<SurfaceFactory::Format> format;
-    if (parser.isSet(u"out"_s)) {
-        format = SurfaceFactory::FormatOf(outPath);
-        if (!format)
-            return refuse(
-                err,
-                u"cannot tell the format of \"%1\": the name must end in .pdf, .png or .ops"_s.arg(
-                    outPath));
-        const QFileInfo info(outPath);
-        if (info.isDir())
-            return refuse(err, u"\"%1\" is a folder, not a file"_s.arg(outPath));
-        if (!info.absoluteDir().exists())
-            return refuse(err, u"the folder of \"%1\" does not exist"_s.arg(outPath));
-    } else if (parser.isSet(u"page"_s)) {
-        return refuse(err, u"--page applies to file output only (--out FILE)"_s);
-    }
 
     // The notes come from --database, or the working copy when there is one; entries need a
     // readable file.
@@ -251,28 +180,14 @@ int RunPrintMonth(const QStringList& arguments, QTextStream& out, QTextStream& e
         return refuse(err, u"cannot read the notes of %1 from \"%2\": %3"_s.arg(
                                parser.value(u"month"_s), databasePath, error));
 
-    const bool canPaint = qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;
-    if (format != SurfaceFactory::Format::Ops && !canPaint)
-        return refuse(err, u"cannot draw: the program was started without its graphics library"_s,
-                      CommandLine::WriteFailed);
-    std::unique_ptr<PrintSurface> surface;
-    if (format) {
-        surface = SurfaceFactory::OpenFile(outPath, *format, fileOptions, &error);
-        if (!surface)
-            return refuse(err, error);
-    } else {
-        surface = SurfaceFactory::OpenDefaultPrinter(&error);
-        if (!surface)
-            return refuse(err, u"no printer is installed (write a file with --out FILE.pdf)"_s,
-                          CommandLine::NoPrinter);
-    }
-
-    AppState state;
-    state.HighlightGroup = choices->calendar.highlightGroup;
-    state.shades = choices->calendar.shades;
+    int status = CommandLine::Success;
+    const std::unique_ptr<PrintSurface> surface = output->open(&status, &error);
+    if (!surface)
+        return refuse(err, error, status);
+    AppState state = ChoiceOptions::StateFor(*choices);
     MonthPrinter(choices->calendar, state, entries.get()).print(*surface, notes, printSize);
     if (!surface->finish(&error))
-        return refuse(err, error, format ? CommandLine::WriteFailed : CommandLine::NoPrinter);
+        return refuse(err, error, output->finishFailure());
     return CommandLine::Success;
 }
 

@@ -25,22 +25,29 @@ QPageLayout::Orientation layoutOrientation(int orientation)
     return orientation == 2 ? QPageLayout::Landscape : QPageLayout::Portrait;
 }
 
-} // namespace
-
-PainterSurface::PainterSurface(QPrinter* printer) : m_target(Target::Printer), m_printer(printer)
+// The printer's printable area with the page upright, in twips.
+QSize printableOf(const QPrinter& printer)
 {
-    QPageLayout layout = printer->pageLayout();
+    QPageLayout layout = printer.pageLayout();
     layout.setOrientation(QPageLayout::Portrait);
     const QRectF area = layout.paintRect(QPageLayout::Point);
-    m_printable = QSize(static_cast<int>(std::floor(area.width() * TwipsPerPoint)),
-                        static_cast<int>(std::floor(area.height() * TwipsPerPoint)));
+    return QSize(static_cast<int>(std::floor(area.width() * TwipsPerPoint)),
+                 static_cast<int>(std::floor(area.height() * TwipsPerPoint)));
+}
+
+} // namespace
+
+PainterSurface::PainterSurface(QPrinter* printer)
+    : PrintSurfaceBase(printableOf(*printer)), m_target(Target::Printer), m_printer(printer)
+{
     m_dpi = printer->resolution() > 0 ? printer->resolution() : PdfResolution;
     // The page stands as the printer was set up until a printout turns it.
-    m_orientation = printer->pageLayout().orientation() == QPageLayout::Landscape ? 2 : 1;
+    PrintSurfaceBase::setOrientation(
+        printer->pageLayout().orientation() == QPageLayout::Landscape ? 2 : 1);
 }
 
 PainterSurface::PainterSurface(Target target, QSize printable)
-    : m_target(target), m_printable(printable)
+    : PrintSurfaceBase(printable), m_target(target)
 {
 }
 
@@ -110,87 +117,11 @@ QString PainterSurface::imagePathFor(int document) const
     return info.dir().filePath(name);
 }
 
-int PainterSurface::ScaleWidth() const
-{
-    return m_orientation == 2 ? m_printable.height() : m_printable.width();
-}
-
-int PainterSurface::ScaleHeight() const
-{
-    return m_orientation == 2 ? m_printable.width() : m_printable.height();
-}
-
-void PainterSurface::setOrientation(int orientation)
-{
-    // Takes effect with the next page; a page already open keeps its orientation.
-    if (orientation == 1 || orientation == 2)
-        m_orientation = orientation;
-}
-
-void PainterSurface::setCopies(int copies)
-{
-    // Only a printer makes copies; files hold each page once.
-    if (copies >= 1)
-        m_copies = copies;
-}
-
 void PainterSurface::setOrigin(int scaleLeft, int scaleTop)
 {
-    m_originLeft = scaleLeft;
-    m_originTop = scaleTop;
+    PrintSurfaceBase::setOrigin(scaleLeft, scaleTop);
     if (m_pageOpen)
         applyTransform();
-}
-
-void PainterSurface::setFontName(const QString& name)
-{
-    if (!name.isEmpty() && name != m_fontName) {
-        m_fontName = name;
-        m_fontDirty = true;
-    }
-}
-
-void PainterSurface::setFontSize(int points)
-{
-    if (points > 0 && points != m_fontSize) {
-        m_fontSize = points;
-        m_fontDirty = true;
-    }
-}
-
-void PainterSurface::setFontBold(bool bold)
-{
-    if (bold != m_bold) {
-        m_bold = bold;
-        m_fontDirty = true;
-    }
-}
-
-void PainterSurface::setFontUnderline(bool underline)
-{
-    if (underline != m_underline) {
-        m_underline = underline;
-        m_fontDirty = true;
-    }
-}
-
-void PainterSurface::setForeColor(const QColor& color)
-{
-    if (color.isValid())
-        m_foreColor = color;
-}
-
-void PainterSurface::setDrawWidth(int dots)
-{
-    // No pen is thinner than one dot; such a width is refused.
-    if (dots >= 1)
-        m_drawWidth = dots;
-}
-
-void PainterSurface::setFillColor(const QColor& color)
-{
-    if (color.isValid())
-        m_fillColor = color;
 }
 
 bool PainterSurface::openPage()
@@ -199,11 +130,11 @@ bool PainterSurface::openPage()
         return false;
     if (m_pageOpen)
         return true;
-    const QPageLayout::Orientation orientation = layoutOrientation(m_orientation);
+    const QPageLayout::Orientation orientation = layoutOrientation(this->orientation());
     switch (m_target) {
     case Target::Printer:
         m_printer->setPageOrientation(orientation);
-        m_printer->setCopyCount(m_copies);
+        m_printer->setCopyCount(copies());
         if (!m_painter.begin(m_printer)) {
             fail(u"the printer did not accept the page"_s);
             return false;
@@ -258,30 +189,28 @@ void PainterSurface::applyTransform()
     // The printer and the PDF writer already paint inside their margins.
     if (m_target == Target::Image)
         transform.translate(MarginTwips, MarginTwips);
-    transform.translate(-m_originLeft, -m_originTop);
+    transform.translate(-originLeft(), -originTop());
     m_painter.setTransform(transform);
 }
 
 void PainterSurface::useFont()
 {
-    if (m_fontDirty) {
-        const FontKey key{m_fontName, m_fontSize, m_bold, m_underline};
-        auto found = m_fonts.find(key);
-        if (found == m_fonts.end()) {
-            QFont font(m_fontName);
+    const FontKey key{fontName(), fontSize(), fontBold(), fontUnderline()};
+    if (m_current == m_fonts.cend() || m_current->first != key) {
+        m_current = m_fonts.find(key);
+        if (m_current == m_fonts.cend()) {
+            QFont font(fontName());
             // One unit is one twip, twenty to the point.
-            font.setPixelSize(m_fontSize * 20);
-            font.setBold(m_bold);
-            font.setUnderline(m_underline);
+            font.setPixelSize(fontSize() * 20);
+            font.setBold(fontBold());
+            font.setUnderline(fontUnderline());
             font.setHintingPreference(QFont::PreferNoHinting);
-            found = m_fonts.emplace(key, CachedFont{font, QFontMetricsF(font)}).first;
+            m_current = m_fonts.emplace(key, CachedFont{font, QFontMetricsF(font)}).first;
         }
-        m_current = &found->second;
-        m_fontDirty = false;
         m_painterHasFont = false;
     }
     if (!m_painterHasFont) {
-        m_painter.setFont(m_current->font);
+        m_painter.setFont(m_current->second.font);
         m_painterHasFont = true;
     }
 }
@@ -291,22 +220,18 @@ void PainterSurface::print(const QString& text, bool endLine)
     if (!openPage())
         return;
     useFont();
-    const QFontMetricsF& metrics = m_current->metrics;
+    const QFontMetricsF& metrics = m_current->second.metrics;
     // The width is measured only when something needs it.
-    const bool needsWidth = !text.isEmpty() && (!endLine || !m_transparent);
+    const bool needsWidth = !text.isEmpty() && (!endLine || !fontTransparent());
     const double advance = needsWidth ? metrics.horizontalAdvance(text) : 0.0;
     if (!text.isEmpty()) {
-        if (!m_transparent)
-            m_painter.fillRect(QRectF(m_x, m_y, advance, metrics.height()), Qt::white);
-        m_painter.setPen(m_foreColor);
-        m_painter.drawText(QPointF(m_x, m_y + metrics.ascent()), text);
+        const QPointF pen(currentX(), currentY());
+        if (!fontTransparent())
+            m_painter.fillRect(QRectF(pen, QSizeF(advance, metrics.height())), Qt::white);
+        m_painter.setPen(foreColor());
+        m_painter.drawText(pen + QPointF(0, metrics.ascent()), text);
     }
-    if (endLine) {
-        m_x = m_originLeft;
-        m_y += qRound(metrics.lineSpacing());
-    } else {
-        m_x += qRound(advance);
-    }
+    advancePen(qRound(advance), qRound(metrics.lineSpacing()), endLine);
 }
 
 void PainterSurface::line(int x1, int y1, int x2, int y2, const QColor& color, LineMode mode)
@@ -318,7 +243,7 @@ void PainterSurface::line(int x1, int y1, int x2, int y2, const QColor& color, L
         m_painter.fillRect(rect, color);
         return;
     }
-    QPen pen(color, penTwips(m_drawWidth), Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
+    QPen pen(color, penTwips(drawWidth()), Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
     pen.setCosmetic(false);
     m_painter.setPen(pen);
     m_painter.setBrush(Qt::NoBrush);
@@ -332,11 +257,11 @@ void PainterSurface::circle(int x, int y, int radius, const QColor& color)
 {
     if (!openPage())
         return;
-    QPen pen(color, penTwips(m_drawWidth));
+    QPen pen(color, penTwips(drawWidth()));
     pen.setCosmetic(false);
     m_painter.setPen(pen);
-    if (m_fillStyle == FillStyle::Solid)
-        m_painter.setBrush(m_fillColor);
+    if (fillStyle() == FillStyle::Solid)
+        m_painter.setBrush(fillColor());
     else
         m_painter.setBrush(Qt::NoBrush);
     m_painter.setRenderHint(QPainter::Antialiasing, true);
@@ -369,10 +294,7 @@ void PainterSurface::endDoc()
     }
     m_pageOpen = false;
     ++m_documents;
-    m_originLeft = 0;
-    m_originTop = 0;
-    m_x = 0;
-    m_y = 0;
+    resetOrigin();
 }
 
 bool PainterSurface::finish(QString* error)

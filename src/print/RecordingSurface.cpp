@@ -76,13 +76,18 @@ QString RecordingSurface::Op::traceLine() const
 }
 
 RecordingSurface::RecordingSurface(int printableWidth, int printableHeight, const QString& path)
-    : m_width(printableWidth), m_height(printableHeight), m_path(path)
+    : PrintSurfaceBase(QSize(printableWidth, printableHeight)), m_path(path)
 {
-    Op page;
-    page.kind = Op::Kind::Page;
-    page.x1 = printableWidth;
-    page.y1 = printableHeight;
-    m_ops.append(page);
+    record(Op::Kind::Page, printableWidth, printableHeight);
+}
+
+RecordingSurface::Op& RecordingSurface::record(Op::Kind kind, int x1, int y1)
+{
+    Op& op = m_ops.emplaceBack();
+    op.kind = kind;
+    op.x1 = x1;
+    op.y1 = y1;
+    return op;
 }
 
 QString RecordingSurface::trace() const
@@ -96,25 +101,12 @@ QString RecordingSurface::trace() const
     return text;
 }
 
-int RecordingSurface::ScaleWidth() const
-{
-    return m_orientation == 2 ? m_height : m_width;
-}
-
-int RecordingSurface::ScaleHeight() const
-{
-    return m_orientation == 2 ? m_width : m_height;
-}
-
 void RecordingSurface::setOrientation(int orientation)
 {
     if (orientation != 1 && orientation != 2)
         return;
-    m_orientation = orientation;
-    Op op;
-    op.kind = Op::Kind::Orientation;
-    op.x1 = orientation;
-    m_ops.append(op);
+    PrintSurfaceBase::setOrientation(orientation);
+    record(Op::Kind::Orientation, orientation);
 }
 
 void RecordingSurface::setCopies(int copies)
@@ -122,128 +114,68 @@ void RecordingSurface::setCopies(int copies)
     // A printer refuses fewer than one copy; so does the trace.
     if (copies < 1)
         return;
-    Op op;
-    op.kind = Op::Kind::Copies;
-    op.x1 = copies;
-    m_ops.append(op);
+    PrintSurfaceBase::setCopies(copies);
+    record(Op::Kind::Copies, copies);
 }
 
 void RecordingSurface::setPrintQualityHigh()
 {
-    Op op;
-    op.kind = Op::Kind::Quality;
-    m_ops.append(op);
+    record(Op::Kind::Quality);
 }
 
 void RecordingSurface::setOrigin(int scaleLeft, int scaleTop)
 {
-    m_originLeft = scaleLeft;
-    m_originTop = scaleTop;
-    Op op;
-    op.kind = Op::Kind::Origin;
-    op.x1 = scaleLeft;
-    op.y1 = scaleTop;
-    m_ops.append(op);
+    PrintSurfaceBase::setOrigin(scaleLeft, scaleTop);
+    record(Op::Kind::Origin, scaleLeft, scaleTop);
 }
 
 void RecordingSurface::setFontName(const QString& name)
 {
-    Op op;
-    op.kind = Op::Kind::Font;
-    op.text = name;
-    m_ops.append(op);
-}
-
-void RecordingSurface::setFontSize(int points)
-{
-    if (points > 0)
-        m_fontSize = points;
-}
-
-void RecordingSurface::setForeColor(const QColor& color)
-{
-    if (color.isValid())
-        m_foreColor = color;
-}
-
-void RecordingSurface::setDrawWidth(int dots)
-{
-    // Pen widths below one dot are refused, as on a printer.
-    if (dots >= 1)
-        m_drawWidth = dots;
-}
-
-void RecordingSurface::setFillColor(const QColor& color)
-{
-    if (color.isValid())
-        m_fillColor = color;
+    PrintSurfaceBase::setFontName(name);
+    record(Op::Kind::Font).text = name;
 }
 
 void RecordingSurface::print(const QString& text, bool endLine)
 {
-    Op op;
-    op.kind = Op::Kind::Text;
-    op.x1 = m_x;
-    op.y1 = m_y;
-    op.size = m_fontSize;
-    op.bold = m_bold;
-    op.underline = m_underline;
-    op.transparent = m_transparent;
-    op.color = m_foreColor;
+    Op& op = record(Op::Kind::Text, currentX(), currentY());
+    op.size = fontSize();
+    op.bold = fontBold();
+    op.underline = fontUnderline();
+    op.transparent = fontTransparent();
+    op.color = foreColor();
     op.text = text;
-    m_ops.append(op);
     // No font is measured here: half an em per character and a line of 1.15 em stand in
     // for the real metrics. The printouts set the pen before every text that matters.
-    if (endLine) {
-        m_x = m_originLeft;
-        m_y += m_fontSize * 23;
-    } else {
-        m_x += static_cast<int>(text.size()) * m_fontSize * 10;
-    }
+    advancePen(static_cast<int>(text.size()) * fontSize() * 10, fontSize() * 23, endLine);
 }
 
 void RecordingSurface::line(int x1, int y1, int x2, int y2, const QColor& color, LineMode mode)
 {
-    Op op;
-    switch (mode) {
-    case LineMode::Line:
-        op.kind = Op::Kind::Line;
-        break;
-    case LineMode::Box:
-        op.kind = Op::Kind::Box;
-        break;
-    case LineMode::FilledBox:
-        op.kind = Op::Kind::Fill;
-        break;
-    }
-    op.x1 = x1;
-    op.y1 = y1;
+    Op::Kind kind = Op::Kind::Line;
+    if (mode == LineMode::Box)
+        kind = Op::Kind::Box;
+    else if (mode == LineMode::FilledBox)
+        kind = Op::Kind::Fill;
+    Op& op = record(kind, x1, y1);
     op.x2 = x2;
     op.y2 = y2;
-    op.width = m_drawWidth;
+    op.width = drawWidth();
     op.color = color;
-    m_ops.append(op);
 }
 
 void RecordingSurface::circle(int x, int y, int radius, const QColor& color)
 {
-    Op op;
-    op.kind = Op::Kind::Circle;
-    op.x1 = x;
-    op.y1 = y;
+    Op& op = record(Op::Kind::Circle, x, y);
     op.x2 = radius;
-    op.width = m_drawWidth;
+    op.width = drawWidth();
     op.color = color;
-    if (m_fillStyle == FillStyle::Solid)
-        op.fill = m_fillColor;
-    m_ops.append(op);
+    if (fillStyle() == FillStyle::Solid)
+        op.fill = fillColor();
 }
 
 void RecordingSurface::endDoc()
 {
-    Op op;
-    op.kind = Op::Kind::End;
-    m_ops.append(op);
+    record(Op::Kind::End);
 }
 
 bool RecordingSurface::finish(QString* error)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "print/PrintSurface.h"
+#include "print/PrintSurfaceBase.h"
 
 #include <QColor>
 #include <QList>
@@ -9,12 +9,9 @@
 // A print surface that draws nothing and keeps every drawing call in order: the tests read
 // the calls, the command line writes them as an ".ops" trace (one call per line, coordinates
 // exactly as handed over, before the origin applies).
-class RecordingSurface final : public PrintSurface
+class RecordingSurface final : public PrintSurfaceBase
 {
 public:
-    static constexpr int LetterWidth = 11520;
-    static constexpr int LetterHeight = 15120;
-
     struct Op
     {
         enum class Kind
@@ -62,28 +59,11 @@ public:
     // Escapes a text for the trace: in double quotes, with \" \\ \n \r.
     static QString Quoted(const QString& text);
 
-    int ScaleWidth() const override;
-    int ScaleHeight() const override;
     void setOrientation(int orientation) override;
     void setCopies(int copies) override;
     void setPrintQualityHigh() override;
     void setOrigin(int scaleLeft, int scaleTop) override;
     void setFontName(const QString& name) override;
-    void setFontSize(int points) override;
-    void setFontBold(bool bold) override { m_bold = bold; }
-    void setFontUnderline(bool underline) override { m_underline = underline; }
-    void setFontTransparent(bool transparent) override { m_transparent = transparent; }
-    void setForeColor(const QColor& color) override;
-    void setCurrentX(int x) override { m_x = x; }
-    void setCurrentY(int y) override { m_y = y; }
-    int currentX() const override { return m_x; }
-    int currentY() const override { return m_y; }
-    int drawWidth() const override { return m_drawWidth; }
-    void setDrawWidth(int dots) override;
-    FillStyle fillStyle() const override { return m_fillStyle; }
-    void setFillStyle(FillStyle style) override { m_fillStyle = style; }
-    QColor fillColor() const override { return m_fillColor; }
-    void setFillColor(const QColor& color) override;
     void print(const QString& text, bool endLine) override;
     void line(int x1, int y1, int x2, int y2, const QColor& color, LineMode mode) override;
     void circle(int x, int y, int radius, const QColor& color) override;
@@ -92,21 +72,9 @@ public:
     bool finish(QString* error = nullptr) override;
 
 private:
-    int m_width;
-    int m_height;
+    // Appends a call to the trace.
+    Op& record(Op::Kind kind, int x1 = 0, int y1 = 0);
+
     QString m_path;
     QList<Op> m_ops;
-    int m_orientation = 1;
-    int m_originLeft = 0;
-    int m_originTop = 0;
-    int m_fontSize = 12;
-    bool m_bold = false;
-    bool m_underline = false;
-    bool m_transparent = true;
-    QColor m_foreColor = Qt::black;
-    int m_x = 0;
-    int m_y = 0;
-    int m_drawWidth = 1;
-    FillStyle m_fillStyle = FillStyle::Transparent;
-    QColor m_fillColor = Qt::black;
 };

@@ -1,29 +1,6 @@
-#include "app/CommandLine.h"
+#include "CommandRun.h"
 
 #include <QTest>
-
-namespace {
-
-struct Outcome
-{
-    int status;
-    QString out;
-    QString err;
-};
-
-Outcome run(const QStringList& arguments)
-{
-    QString out;
-    QString err;
-    QTextStream outStream(&out);
-    QTextStream errStream(&err);
-    const int status = CommandLine::Run(QStringList{"kelvane"} + arguments, outStream, errStream);
-    outStream.flush();
-    errStream.flush();
-    return {status, out, err};
-}
-
-} // namespace
 
 class TestLookupCommands : public QObject
 {
@@ -32,7 +9,7 @@ class TestLookupCommands : public QObject
 private slots:
     void whosOffPrintsSixLabelledLines()
     {
-        const Outcome result = run({"whos-off", "1901-01-01"});
+        const auto result = CommandRun::Kelvane({"whos-off", "1901-01-01"});
         QCOMPARE(result.status, 0);
         QCOMPARE(result.err, QString());
         QCOMPARE(result.out, QStringLiteral("CG 6-2: 1 - 2\nMM 6-2: 5 - 6\n4-2: E - F\n"
@@ -41,15 +18,15 @@ private slots:
 
     void whosOffWithAdjustmentIsAWeekLater()
     {
-        const Outcome shifted = run({"whos-off", "2024-03-01", "--adjust", "7.8"});
-        const Outcome later = run({"whos-off", "2024-03-08"});
+        const auto shifted = CommandRun::Kelvane({"whos-off", "2024-03-01", "--adjust", "7.8"});
+        const auto later = CommandRun::Kelvane({"whos-off", "2024-03-08"});
         QCOMPARE(shifted.status, 0);
         QCOMPARE(shifted.out, later.out);
     }
 
     void whosOffDaysListsOneLinePerDate()
     {
-        const Outcome result = run({"whos-off", "2024-12-30", "--days", "3"});
+        const auto result = CommandRun::Kelvane({"whos-off", "2024-12-30", "--days", "3"});
         QCOMPARE(result.status, 0);
         const QStringList lines = result.out.split(u'\n', Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), 4);
@@ -58,7 +35,7 @@ private slots:
         QVERIFY(lines[3].startsWith(QStringLiteral("2025-01-01\t")));
         QCOMPARE(lines[3].split(u'\t').size(), 7);
         // Each line says the same as the single-date form.
-        const Outcome single = run({"whos-off", "2025-01-01"});
+        const auto single = CommandRun::Kelvane({"whos-off", "2025-01-01"});
         QStringList boxes;
         for (const QString& line : single.out.split(u'\n', Qt::SkipEmptyParts))
             boxes << line.section(QStringLiteral(": "), 1);
@@ -67,7 +44,7 @@ private slots:
 
     void holidaysListsThirteenDates()
     {
-        const Outcome result = run({"holidays", "2024"});
+        const auto result = CommandRun::Kelvane({"holidays", "2024"});
         QCOMPARE(result.status, 0);
         const QStringList lines = result.out.split(u'\n', Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), 13);
@@ -86,7 +63,8 @@ private slots:
         QTest::newRow("two dates") << QStringList{"whos-off", "2024-01-01", "2024-01-02"};
         QTest::newRow("29 Feb common year") << QStringList{"whos-off", "2023-02-29"};
         QTest::newRow("other date form") << QStringList{"whos-off", "1/2/2024"};
-        QTest::newRow("adjustment too big") << QStringList{"whos-off", "2024-01-01", "--adjust", "49"};
+        QTest::newRow("adjustment too big")
+            << QStringList{"whos-off", "2024-01-01", "--adjust", "49"};
         QTest::newRow("adjustment negative")
             << QStringList{"whos-off", "2024-01-01", "--adjust", "-1"};
         QTest::newRow("adjustment word") << QStringList{"whos-off", "2024-01-01", "--adjust", "x"};
@@ -101,7 +79,7 @@ private slots:
     void badArgumentsAreRefused()
     {
         QFETCH(QStringList, arguments);
-        const Outcome result = run(arguments);
+        const auto result = CommandRun::Kelvane(arguments);
         QCOMPARE(result.status, CommandLine::BadArguments);
         QCOMPARE(result.out, QString());
         QVERIFY(!result.err.trimmed().isEmpty());
@@ -121,7 +99,7 @@ private slots:
     {
         QFETCH(QStringList, arguments);
         QFETCH(QString, expected);
-        const Outcome result = run(arguments);
+        const auto result = CommandRun::Kelvane(arguments);
         QCOMPARE(result.status, 0);
         QVERIFY2(result.out.contains(expected), qPrintable(result.out));
     }

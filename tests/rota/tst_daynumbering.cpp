@@ -54,8 +54,8 @@ private slots:
         QTest::newRow("negative half to even") << cg << -3 << 0.5 << -2;
         QTest::newRow("adjustment 48") << cg << 1 << 48.0 << 0;
         QTest::newRow("large day number") << cg << 82155 << 48.0 << (82155 + 48) % 49;
-        QTest::newRow("four-two uses 49 days") << static_cast<int>(RotaKind::FourTwo) << 50 << 0.0
-                                                << 1;
+        QTest::newRow("four-two uses 49 days")
+            << static_cast<int>(RotaKind::FourTwo) << 50 << 0.0 << 1;
         QTest::newRow("no pattern uses 49 days")
             << static_cast<int>(RotaKind::NoPattern) << 98 << 3.0 << 3;
     }
@@ -66,9 +66,9 @@ private slots:
         QFETCH(int, dayNumber);
         QFETCH(double, adjustment);
         QFETCH(int, position);
-        QCOMPARE(int(DayNumbering::PatternPosition(static_cast<RotaKind>(kind), dayNumber,
-                                                   adjustment)),
-                 position);
+        QCOMPARE(
+            int(DayNumbering::PatternPosition(static_cast<RotaKind>(kind), dayNumber, adjustment)),
+            position);
     }
 };
 

@@ -102,8 +102,8 @@ private slots:
         QTest::newRow("five-three uses its triple") << int(RotaKind::FiveThree) << " 5" << true;
         QTest::newRow("five-three ignores six-two") << int(RotaKind::FiveThree) << " 1" << false;
         QTest::newRow("5-2-5-3 pair") << int(RotaKind::FiveTwoFiveThree) << "A" << true;
-        QTest::newRow("5-2-5-3 ignores four-two") << int(RotaKind::FiveTwoFiveThree) << "E"
-                                                   << false;
+        QTest::newRow("5-2-5-3 ignores four-two")
+            << int(RotaKind::FiveTwoFiveThree) << "E" << false;
     }
 
     void highlightedGroupMatching()

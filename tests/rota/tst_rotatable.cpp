@@ -67,16 +67,12 @@ private slots:
         QCOMPARE(fourTwo.keys(), QStringList({"A", "B", "C", "D", "E", "F", "G"}));
         QCOMPARE(threeThree.keys(), QStringList({"H", "I", "J", "K", "L", "M", "N"}));
         QCOMPARE(fiveTwoFiveThree.keys(), QStringList({"A", "B", "C", "D", "E", "F"}));
-        for (int count : sixTwo)
-            QCOMPARE(count, 14);
-        for (int count : fourTwo)
-            QCOMPARE(count, 14);
-        for (int count : fiveThree)
-            QCOMPARE(count, 21);
-        for (int count : threeThree)
-            QCOMPARE(count, 21);
-        for (int count : fiveTwoFiveThree)
-            QCOMPARE(count, 5);
+        const QList<std::pair<QMap<QString, int>, int>> expected = {
+            {sixTwo, 14}, {fourTwo, 14}, {fiveThree, 21}, {threeThree, 21}, {fiveTwoFiveThree, 5}};
+        for (const auto& [counts, times] : expected) {
+            for (int count : counts)
+                QCOMPARE(count, times);
+        }
     }
 
     void fiveTwoFiveThreeGivesFiveOnTwoOffFiveOnThreeOff()

@@ -9,11 +9,12 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QString>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QVariant>
 
-// Small helpers shared by the calendar database tests: files in a temporary folder and
-// direct statements that bypass the classes under test.
+// Small helpers shared by the tests that read or write files: calendar databases in a
+// temporary folder and direct statements that bypass the classes under test.
 namespace CalendarFixture {
 
 inline QString MakeDatabase(const QString& folder)
@@ -30,6 +31,17 @@ inline void WriteFile(const QString& path, const QByteArray& bytes)
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(bytes);
+}
+
+inline QByteArray ReadFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline QString ReadText(const QString& path)
+{
+    return QString::fromUtf8(ReadFile(path));
 }
 
 inline QByteArray Fingerprint(const QString& path)
@@ -80,5 +92,20 @@ inline bool AddVacation(const QString& path, const QVariant& year, const QVarian
                                "\"Color\") VALUES (?, ?, ?, ?, ?)"),
                 {year, month, day, type, color});
 }
+
+// A template database in a temporary folder; reset() makes it afresh.
+struct DatabaseFolder
+{
+    QTemporaryDir dir;
+    QString path = MakeDatabase(dir.path());
+
+    void reset()
+    {
+        // A test may have left the file read-only.
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+        QFile::remove(path);
+        path = MakeDatabase(dir.path());
+    }
+};
 
 } // namespace CalendarFixture

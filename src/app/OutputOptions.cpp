@@ -1,0 +1,199 @@
+#include "app/OutputOptions.h"
+
+#include "app/CommandLine.h"
+#include "app/CommandOptions.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QRegularExpression>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int MinimumDpi = 10;
+constexpr int MaximumDpi = 600;
+constexpr int MinimumPageTwips = 1440;
+constexpr int MaximumPageTwips = 50000;
+// About 160 MB of page image.
+constexpr qint64 MaximumImagePixels = 40'000'000;
+
+bool refuse(QString* error, const QString& why)
+{
+    *error = why;
+    return false;
+}
+
+} // namespace
+
+void OutputOptions::AddTo(QCommandLineParser& parser, Out out)
+{
+    if (out == Out::File) {
+        parser.addOption(
+            {u"out"_s, u"Write the page to FILE (.pdf, .png or .ops) instead."_s, u"FILE"_s});
+    } else {
+        parser.addOptions({
+            {u"out"_s, u"Write the fourteen pages into the folder DIR instead."_s, u"DIR"_s},
+            {u"format"_s, u"File format of --out: pdf (default), png or ops."_s, u"FORMAT"_s},
+        });
+    }
+    parser.addOptions({
+        {u"dpi"_s, u"Resolution of PNG output (default: 150)."_s, u"N"_s},
+        {u"page"_s,
+         u"Printable width and height in twips of file output (default: 11520,15120, US Letter "
+         "less quarter-inch margins)."_s,
+         u"W,H"_s},
+    });
+}
+
+std::optional<OutputOptions> OutputOptions::Read(const QCommandLineParser& parser, Out out,
+                                                 QString* error)
+{
+    OutputOptions options;
+    if (!options.readFileOptions(parser, error))
+        return std::nullopt;
+    options.m_toFiles = parser.isSet(u"out"_s);
+    options.m_path = parser.value(u"out"_s);
+    const QString placeholder = out == Out::File ? u"FILE"_s : u"DIR"_s;
+    if (out == Out::Folder && parser.isSet(u"format"_s)) {
+        const QString name = parser.value(u"format"_s);
+        const std::optional<SurfaceFactory::Format> named =
+            SurfaceFactory::FormatNamed(name.trimmed().toLower());
+        if (!named) {
+            refuse(error, u"unknown format \"%1\" (pdf, png or ops)"_s.arg(name));
+            return std::nullopt;
+        }
+        options.m_format = *named;
+        if (!options.m_toFiles) {
+            refuse(error, u"--format applies to file output only (--out DIR)"_s);
+            return std::nullopt;
+        }
+    }
+    if (!options.m_toFiles) {
+        if (parser.isSet(u"page"_s)) {
+            refuse(error, u"--page applies to file output only (--out %1)"_s.arg(placeholder));
+            return std::nullopt;
+        }
+        return options;
+    }
+
+    const QString& path = options.m_path;
+    if (out == Out::File) {
+        const std::optional<SurfaceFactory::Format> format = SurfaceFactory::FormatOf(path);
+        if (!format) {
+            refuse(
+                error,
+                u"cannot tell the format of \"%1\": the name must end in .pdf, .png or .ops"_s.arg(
+                    path));
+            return std::nullopt;
+        }
+        options.m_format = *format;
+    }
+    if (options.m_format == SurfaceFactory::Format::Png && !options.imageFits(error))
+        return std::nullopt;
+    const QFileInfo info(path);
+    QString problem;
+    if (out == Out::Folder) {
+        if (info.exists() && !info.isDir())
+            problem = u"\"%1\" is a file, not a folder"_s.arg(path);
+    } else if (info.isDir()) {
+        problem = u"\"%1\" is a folder, not a file"_s.arg(path);
+    } else if (!info.absoluteDir().exists()) {
+        problem = u"the folder of \"%1\" does not exist"_s.arg(path);
+    }
+    if (!problem.isEmpty()) {
+        *error = problem;
+        return std::nullopt;
+    }
+    return options;
+}
+
+bool OutputOptions::readFileOptions(const QCommandLineParser& parser, QString* error)
+{
+    if (parser.isSet(u"dpi"_s)) {
+        const QString text = parser.value(u"dpi"_s);
+        const std::optional<qint64> dpi =
+            CommandOptions::WholeNumber(text, u"the resolution (--dpi)"_s, MinimumDpi, error);
+        if (!dpi)
+            return false;
+        if (*dpi > MaximumDpi)
+            return refuse(
+                error,
+                u"the resolution (--dpi) must be at most %1: \"%2\""_s.arg(MaximumDpi).arg(text));
+        m_fileOptions.dpi = static_cast<int>(*dpi);
+    }
+    if (parser.isSet(u"page"_s)) {
+        static const QRegularExpression shape(u"^\\s*(\\d{1,6})\\s*,\\s*(\\d{1,6})\\s*$"_s);
+        const QString text = parser.value(u"page"_s);
+        const QRegularExpressionMatch match = shape.match(text);
+        const int width = match.hasMatch() ? match.captured(1).toInt() : 0;
+        const int height = match.hasMatch() ? match.captured(2).toInt() : 0;
+        const auto fits = [](int twips) {
+            return twips >= MinimumPageTwips && twips <= MaximumPageTwips;
+        };
+        if (!fits(width) || !fits(height))
+            return refuse(error, u"the page must be W,H in twips, each from %1 to %2: \"%3\""_s
+                                     .arg(MinimumPageTwips)
+                                     .arg(MaximumPageTwips)
+                                     .arg(text));
+        m_fileOptions.printable = QSize(width, height);
+    }
+    return true;
+}
+
+bool OutputOptions::imageFits(QString* error) const
+{
+    const auto pixels = [this](int twips) {
+        return qint64(twips + 720) * m_fileOptions.dpi / 1440 + 1;
+    };
+    const qint64 width = pixels(m_fileOptions.printable.width());
+    const qint64 height = pixels(m_fileOptions.printable.height());
+    if (width * height > MaximumImagePixels)
+        return refuse(
+            error,
+            u"the page image would be %1 x %2 pixels: lower --dpi or --page"_s.arg(width).arg(
+                height));
+    return true;
+}
+
+bool OutputOptions::canDraw(QString* error) const
+{
+    // Fonts and painting need the GUI library started; the .ops trace does not.
+    if (m_toFiles && m_format == SurfaceFactory::Format::Ops)
+        return true;
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        return true;
+    return refuse(error, u"cannot draw: the program was started without its graphics library"_s);
+}
+
+std::unique_ptr<PrintSurface> OutputOptions::openPrinter(QString* error) const
+{
+    std::unique_ptr<PrintSurface> printer = SurfaceFactory::OpenDefaultPrinter(error);
+    if (!printer)
+        *error = u"no printer is installed (write a file with --out FILE.pdf)"_s;
+    return printer;
+}
+
+std::unique_ptr<PrintSurface> OutputOptions::openFile(const QString& path, QString* error) const
+{
+    return SurfaceFactory::OpenFile(path, m_format, m_fileOptions, error);
+}
+
+std::unique_ptr<PrintSurface> OutputOptions::open(int* status, QString* error) const
+{
+    if (!canDraw(error)) {
+        *status = CommandLine::WriteFailed;
+        return nullptr;
+    }
+    std::unique_ptr<PrintSurface> surface =
+        m_toFiles ? openFile(m_path, error) : openPrinter(error);
+    if (!surface)
+        *status = m_toFiles ? CommandLine::BadArguments : CommandLine::NoPrinter;
+    return surface;
+}
+
+int OutputOptions::finishFailure() const
+{
+    return m_toFiles ? CommandLine::WriteFailed : CommandLine::NoPrinter;
+}

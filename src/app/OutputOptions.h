@@ -1,0 +1,54 @@
+#pragma once
+
+#include "print/PrintSurface.h"
+#include "print/SurfaceFactory.h"
+
+#include <QCommandLineParser>
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+// Where a print subcommand sends its pages: --out (one FILE, whose ending names the format, or
+// a folder DIR with --format), --dpi and --page for files. Without --out the pages go to the
+// default printer.
+class OutputOptions
+{
+public:
+    enum class Out
+    {
+        File,
+        Folder
+    };
+
+    static void AddTo(QCommandLineParser& parser, Out out);
+    // Checks the values together: the file's format and folder, the size of a PNG page, no file
+    // settings for the printer. nullopt with one line in *error when one is refused.
+    static std::optional<OutputOptions> Read(const QCommandLineParser& parser, Out out,
+                                             QString* error);
+
+    bool toPrinter() const { return !m_toFiles; }
+    // The --out file or folder.
+    const QString& path() const { return m_path; }
+    SurfaceFactory::Format format() const { return m_format; }
+
+    // False, with one line in *error, when the pages need painting and the program was started
+    // without its graphics library.
+    bool canDraw(QString* error) const;
+    std::unique_ptr<PrintSurface> openPrinter(QString* error) const;
+    std::unique_ptr<PrintSurface> openFile(const QString& path, QString* error) const;
+    // The surface of a single page: the --out file or the default printer. Null, with the exit
+    // status and one line in *error, when it cannot be opened.
+    std::unique_ptr<PrintSurface> open(int* status, QString* error) const;
+    // The exit status when handing the pages over fails.
+    int finishFailure() const;
+
+private:
+    bool readFileOptions(const QCommandLineParser& parser, QString* error);
+    bool imageFits(QString* error) const;
+
+    bool m_toFiles = false;
+    QString m_path;
+    SurfaceFactory::Format m_format = SurfaceFactory::Format::Pdf;
+    SurfaceFactory::FileOptions m_fileOptions;
+};
