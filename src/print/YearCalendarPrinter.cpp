@@ -28,8 +28,13 @@ constexpr int MaxDaysPerMonth = 31;
 
 YearCalendarPrinter::YearCalendarPrinter(PrintSurface& surface, const CalendarChoices& choices,
                                          AppState& state, EntryLookup* entries)
-    : m_surface(surface), m_choices(choices), m_state(state), m_entries(entries)
+    : m_surface(surface), m_choices(choices), m_state(state)
 {
+    // A page asks for every day of the year: let the source answer in one go if it can.
+    if (entries) {
+        m_yearEntries.emplace(*entries);
+        m_entries = &*m_yearEntries;
+    }
 }
 
 void YearCalendarPrinter::Print(PrintSurface& surface, const CalendarChoices& choices,

@@ -2,6 +2,7 @@
 
 #include "print/CalendarChoices.h"
 #include "rota/RotaKind.h"
+#include "store/YearEntries.h"
 
 #include <QDate>
 #include <QString>
@@ -64,6 +65,7 @@ private:
     PrintSurface& m_surface;
     const CalendarChoices& m_choices;
     AppState& m_state;
-    EntryLookup* m_entries;
+    std::optional<YearEntries> m_yearEntries;
+    EntryLookup* m_entries = nullptr;
     double m_scale = 1.0;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 
 #include <optional>
@@ -18,4 +19,14 @@ class EntryLookup
 public:
     virtual ~EntryLookup() = default;
     virtual std::optional<VacationEntry> lookUp(const QString& yearText, int month, int day) = 0;
+
+    // The first entry of every date of one year at once, keyed by DateKey, for a caller that
+    // walks the whole year; nullopt when the source answers only day by day or fails.
+    virtual std::optional<QHash<int, VacationEntry>> entriesOfYear(const QString& yearText)
+    {
+        Q_UNUSED(yearText);
+        return std::nullopt;
+    }
+
+    static int DateKey(int month, int day) { return month * 100 + day; }
 };

@@ -96,6 +96,42 @@ std::optional<VacationEntry> VacationTable::lookUp(const QString& yearText, int 
     return entry;
 }
 
+std::optional<QHash<int, VacationEntry>> VacationTable::entriesOfYear(const QString& yearText)
+{
+    m_lastError.clear();
+    if (!m_database.isOpen()) {
+        m_lastError = u"No calendar database is open."_s;
+        return std::nullopt;
+    }
+    QSqlQuery query(m_database.connection());
+    query.setForwardOnly(true);
+    query.prepare(u"SELECT \"Month\", \"Day\", \"Type\", \"Color\" FROM \"Vacation\" "
+                  "WHERE \"Year\" = ? ORDER BY rowid"_s);
+    query.addBindValue(YearValue(yearText));
+    if (!query.exec()) {
+        m_lastError = query.lastError().text();
+        return std::nullopt;
+    }
+    QHash<int, VacationEntry> entries;
+    while (query.next()) {
+        const QVariant month = query.value(0);
+        const QVariant day = query.value(1);
+        bool monthOk = false;
+        bool dayOk = false;
+        const double monthValue = month.toDouble(&monthOk);
+        const double dayValue = day.toDouble(&dayOk);
+        // Only whole month and day numbers can equal a drawn date.
+        if (!monthOk || !dayOk || month.isNull() || day.isNull() ||
+            monthValue != static_cast<int>(monthValue) || dayValue != static_cast<int>(dayValue))
+            continue;
+        // The lowest rowid of a date comes first and wins, as in lookUp.
+        const int key = DateKey(static_cast<int>(monthValue), static_cast<int>(dayValue));
+        if (!entries.contains(key))
+            entries.insert(key, VacationEntry{query.value(2).toString(), query.value(3).toString()});
+    }
+    return entries;
+}
+
 QList<VacationRecord> VacationTable::yearList(const QString& yearText, QString* error)
 {
     QList<VacationRecord> records;

@@ -30,6 +30,8 @@ public:
 
     // First record of that date (prepared once, reused for every day of a page).
     std::optional<VacationEntry> lookUp(const QString& yearText, int month, int day) override;
+    // One query for a whole year page instead of one per day; same first-record rule.
+    std::optional<QHash<int, VacationEntry>> entriesOfYear(const QString& yearText) override;
     // The year's records by Month, Day.
     QList<VacationRecord> yearList(const QString& yearText, QString* error = nullptr);
     // Deletes blank records: Month < 1 and Month IS NULL.

@@ -3,6 +3,7 @@
 #include "store/ColorText.h"
 #include "store/RecordSource.h"
 #include "store/VacationTable.h"
+#include "store/YearEntries.h"
 
 #include <QTest>
 
@@ -64,6 +65,33 @@ private slots:
         // The prepared statement follows the connection across a reopen.
         QVERIFY(m_connection.open(m_db.path));
         QCOMPARE(table.lookUp(u"2025"_s, 7, 4)->type, u"V"_s);
+    }
+
+    void wholeYearAnswersAsDayByDay()
+    {
+        QVERIFY(AddVacation(m_db.path, 2024, 7, 4, u"X"_s, u"180, 180, 255"_s));
+        QVERIFY(AddVacation(m_db.path, 2024, 7, 4, u"B"_s, u"255, 180, 000"_s));
+        QVERIFY(AddVacation(m_db.path, 2024, 2, 29, u"V"_s));
+        QVERIFY(AddVacation(m_db.path, 2024, 12, 31, u"N"_s));
+        QVERIFY(AddVacation(m_db.path, 2023, 1, 1, u"D"_s));
+        QVERIFY(Exec(m_db.path, u"INSERT INTO \"Vacation\" (\"Year\", \"Month\", \"Day\", "
+                                 "\"Type\") VALUES (2024, 2.5, 3, 'F'), (2024, NULL, 3, 'G')"_s));
+        VacationTable& table = *m_table;
+        YearEntries year(table);
+        int found = 0;
+        for (QDate date(2024, 1, 1); date.year() == 2024; date = date.addDays(1)) {
+            const auto single = table.lookUp(u"2024"_s, date.month(), date.day());
+            const auto batched = year.lookUp(u"2024"_s, date.month(), date.day());
+            QCOMPARE(batched.has_value(), single.has_value());
+            if (single) {
+                ++found;
+                QCOMPARE(batched->type, single->type);
+                QCOMPARE(batched->color, single->color);
+            }
+        }
+        QCOMPARE(found, 3);
+        // Another year asked of the same object is loaded afresh.
+        QCOMPARE(year.lookUp(u"2023"_s, 1, 1)->type, u"D"_s);
     }
 
     void leapDayFoundOnlyInLeapYears_data()
