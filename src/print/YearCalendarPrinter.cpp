@@ -101,12 +101,16 @@ QString YearCalendarPrinter::MonthName(int monthIndex)
 std::optional<QDate> YearCalendarPrinter::FirstDay(const QString& yearText)
 {
     // "1/1/" and the year text read as a month/day/year date: blanks around the year are
-    // fine, two digits mean 1930..2029, anything else names no date.
-    static const QRegularExpression digits(u"^\\d{1,4}$"_s);
+    // fine, leading zeros count for nothing ("02024" is 2024), two digits mean 1930..2029,
+    // anything else names no date.
+    static const QRegularExpression digits(u"^\\d+$"_s);
     const QString trimmed = yearText.trimmed();
     if (!digits.match(trimmed).hasMatch())
         return std::nullopt;
-    int year = trimmed.toInt();
+    bool ok = false;
+    int year = trimmed.toInt(&ok);
+    if (!ok || year > 9999)
+        return std::nullopt;
     if (trimmed.size() <= 2)
         year += year < 30 ? 2000 : 1900;
     const QDate date(year, 1, 1);

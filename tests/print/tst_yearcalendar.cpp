@@ -479,6 +479,19 @@ private slots:
         QCOMPARE(state.goodFriday.GoodFridayMonth, 3);
         QCOMPARE(state.goodFriday.GoodFridayDay, 29);
     }
+
+    void leadingZerosNameTheSameYear()
+    {
+        AppState state;
+        RecordingSurface padded;
+        RecordingSurface plain;
+        YearCalendarPrinter::Print(padded, Year(u"02024"_s), state);
+        YearCalendarPrinter::Print(plain, Year(u"2024"_s), state);
+        // Everything but the title, which shows the text as typed, is the same page.
+        QCOMPARE(padded.ops().size(), plain.ops().size());
+        QCOMPARE(OfKind(padded.ops(), Kind::Fill).size(), OfKind(plain.ops(), Kind::Fill).size());
+        QVERIFY(OfKind(plain.ops(), Kind::Fill).size() > 0);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestYearCalendar)
