@@ -1159,8 +1159,12 @@ void frmCalendar::cmdShowMonth_Click()
 
 void frmCalendar::cmdInputVacations_Click()
 {
-    frmInputVacations window([this] { return txtYear->text(); }, m_state, m_prompter, this);
-    window.exec();
+    // One window object for the run: its place in the colour cycle carries over from one
+    // opening to the next, while its records are loaded afresh each time.
+    if (!m_vacationsWindow)
+        m_vacationsWindow =
+            new frmInputVacations([this] { return txtYear->text(); }, m_state, m_prompter, this);
+    m_vacationsWindow->exec();
 }
 
 void frmCalendar::mnuPrintPreview_Click()

@@ -25,6 +25,7 @@ class SettingsStore;
 class VacationTable;
 class EntryLookup;
 class PrintSurface;
+class frmInputVacations;
 class frmMonth;
 class QAction;
 class QCalendarWidget;
@@ -237,6 +238,7 @@ private:
     // Declared after Data1: its prepared look-up goes before the connection does.
     std::unique_ptr<VacationTable> m_vacations;
     QPointer<frmMonth> m_monthWindow;
+    QPointer<frmInputVacations> m_vacationsWindow;
     PrintDestinationSource m_destinations;
     SavePathChooser m_savePath;
 };

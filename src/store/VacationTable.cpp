@@ -127,7 +127,8 @@ std::optional<QHash<int, VacationEntry>> VacationTable::entriesOfYear(const QStr
         // The lowest rowid of a date comes first and wins, as in lookUp.
         const int key = DateKey(static_cast<int>(monthValue), static_cast<int>(dayValue));
         if (!entries.contains(key))
-            entries.insert(key, VacationEntry{query.value(2).toString(), query.value(3).toString()});
+            entries.insert(key,
+                           VacationEntry{query.value(2).toString(), query.value(3).toString()});
     }
     return entries;
 }

@@ -915,20 +915,30 @@ private slots:
     {
         Fixture f;
         f.show();
-        QString title;
-        bool modal = false;
-        QTimer::singleShot(0, this, [&] {
-            if (auto* window =
-                    qobject_cast<frmInputVacations*>(QApplication::activeModalWidget())) {
-                title = window->windowTitle();
-                modal = window->isModal();
-                window->reject();
-            }
-        });
-        QTest::mouseClick(f.window->cmdInputVacations, Qt::LeftButton);
-        QCOMPARE(title, QStringLiteral("Input Vacations"));
+        // Each opening clicks the colour swatch once and closes; the window object lives on,
+        // so the second opening continues the colour cycle.
+        QStringList titles;
+        QList<int> cycle;
+        bool modal = true;
+        auto openClickAndClose = [&] {
+            QTimer::singleShot(0, this, [&] {
+                if (auto* window =
+                        qobject_cast<frmInputVacations*>(QApplication::activeModalWidget())) {
+                    titles << window->windowTitle();
+                    modal = modal && window->isModal();
+                    QTest::mouseClick(window->findChild<QFrame*>(QStringLiteral("Frame1")),
+                                      Qt::LeftButton);
+                    cycle << window->colorCycleIndex();
+                    window->reject();
+                }
+            });
+            QTest::mouseClick(f.window->cmdInputVacations, Qt::LeftButton);
+        };
+        openClickAndClose();
+        openClickAndClose();
+        QCOMPARE(titles, QStringList({"Input Vacations", "Input Vacations"}));
         QVERIFY(modal);
-        QVERIFY(!f.window->findChild<frmInputVacations*>());
+        QCOMPARE(cycle, QList<int>({1, 2}));
     }
 
     void exportDaysOff_data()
