@@ -265,7 +265,10 @@ bool RecordSource::storeCurrent(QString* error)
         if (column < 0 || !binding.read)
             continue;
         values[column] = binding.read();
-        if (!written.contains(column))
+        // Only what differs from the record as it was read is written back, so a second
+        // copy of the program editing other fields of the same record loses nothing.
+        const bool differs = Comparable(values[column]) != Comparable(row->values.value(column));
+        if ((m_adding || differs) && !written.contains(column))
             written.append(column);
     }
     for (int i = 0; i < values.size(); ++i) {

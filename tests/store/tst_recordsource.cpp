@@ -1,5 +1,6 @@
 #include "CalendarFixture.h"
 #include "store/CalendarDatabase.h"
+#include "store/MonthNotesTable.h"
 #include "store/RecordSource.h"
 #include "store/VacationTable.h"
 
@@ -199,6 +200,38 @@ private slots:
         QVERIFY(source.refresh(&error));
         QCOMPARE(source.recordCount(), 0);
         QCOMPARE(TypesInFile(m_db.path), QString());
+    }
+
+    void twoProgramsOnOneMonthKeepEachOthersNotes()
+    {
+        // Two running copies of the program show the same month; each stores only what its
+        // user changed, so neither overwrites the other's notes.
+        const QDate month(2025, 6, 1);
+        RecordSource first;
+        RecordSource second;
+        Field firstNote;
+        Field untouchedInFirst;
+        Field secondNote;
+        Field untouchedInSecond;
+        firstNote.bindTo(first, MonthNotesTable::NoteField(0));
+        untouchedInFirst.bindTo(first, MonthNotesTable::NoteField(1));
+        secondNote.bindTo(second, MonthNotesTable::NoteField(1));
+        untouchedInSecond.bindTo(second, MonthNotesTable::NoteField(0));
+        for (RecordSource* source : {&first, &second}) {
+            QVERIFY(source->setDatabaseName(m_db.path));
+            QString error;
+            QVERIFY2(MonthNotesTable::OpenMonthNotes(*source, month, &error), qPrintable(error));
+        }
+        QCOMPARE(untouchedInSecond.text, u"Click"_s);
+        firstNote.text = u"Dentist"_s;
+        secondNote.text = u"Swap shift"_s;
+        QString error;
+        QVERIFY2(first.close(&error), qPrintable(error));
+        QVERIFY2(second.close(&error), qPrintable(error));
+        QCOMPARE(Scalar(m_db.path, u"SELECT count(*) FROM \"Monthly Notes\""_s).toInt(), 1);
+        QCOMPARE(Scalar(m_db.path, u"SELECT \"Note1\" || '|' || \"Note2\" FROM \"Monthly Notes\""_s)
+                     .toString(),
+                 u"Dentist|Swap shift"_s);
     }
 
     void failedWriteIsReportedAndNothingIsLost_data()
