@@ -12,9 +12,10 @@ bool isDigit(QChar c)
     return c >= u'0' && c <= u'9';
 }
 
+// The same blanks IsNumeric trims, so that a text it accepts reads as the number it shows.
 bool isBlank(QChar c)
 {
-    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r';
+    return c.isSpace();
 }
 
 // Reads a number starting at `pos`; returns the index just after it, or `pos` when none.
@@ -59,10 +60,8 @@ qsizetype scanNumber(QStringView text, qsizetype pos, double* value)
             i = j;
         }
     }
-    bool ok = false;
-    double parsed = digits.toDouble(&ok);
-    if (!ok || !std::isfinite(parsed))
-        parsed = ok ? parsed : 0.0;
+    // Too large a number comes back as infinity (and not ok); the largest number stands in.
+    double parsed = digits.toDouble();
     if (!std::isfinite(parsed))
         parsed = std::numeric_limits<double>::max();
     *value = negative ? -parsed : parsed;
