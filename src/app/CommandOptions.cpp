@@ -16,6 +16,15 @@ bool Parse(QCommandLineParser& parser, const QStringList& arguments, QString* er
     return true;
 }
 
+QString HelpText(const QCommandLineParser& parser, const QStringList& arguments)
+{
+    QString text = parser.helpText();
+    static const QRegularExpression usage(QStringLiteral("^Usage: \\S+"));
+    const QString command = arguments.isEmpty() ? QString() : u' ' + arguments.first();
+    text.replace(usage, QStringLiteral("Usage: kelvane") + command);
+    return text;
+}
+
 std::optional<QDate> Date(const QString& text, QString* error)
 {
     static const QRegularExpression shape(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}$"));
@@ -46,8 +55,8 @@ std::optional<int> Year(const QString& text, QString* error)
     static const QRegularExpression digits(QStringLiteral("^\\d+$"));
     const QString trimmed = text.trimmed();
     if (!digits.match(trimmed).hasMatch() || trimmed.toInt() < 1901 || trimmed.toInt() > 2124) {
-        *error = QStringLiteral("the year must be a whole number from 1901 to 2124: \"%1\"")
-                     .arg(text);
+        *error =
+            QStringLiteral("the year must be a whole number from 1901 to 2124: \"%1\"").arg(text);
         return std::nullopt;
     }
     return trimmed.toInt();

@@ -16,6 +16,10 @@ namespace CommandOptions {
 // set on an unknown option or a missing value.
 bool Parse(QCommandLineParser& parser, const QStringList& arguments, QString* error);
 
+// The parser's help with its usage line naming the subcommand ("Usage: kelvane holidays
+// [options] year") rather than the path the program was started by.
+QString HelpText(const QCommandLineParser& parser, const QStringList& arguments);
+
 // YYYY-MM-DD naming a real date.
 std::optional<QDate> Date(const QString& text, QString* error);
 // The main window's adjustment rule: a number 0..48, of which the whole-number part counts.

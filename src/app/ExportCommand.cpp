@@ -24,8 +24,8 @@ int refuse(QTextStream& err, const QString& why)
 int ExportIcs(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Writes one group's days off (and the chosen holidays) as an iCalendar file."));
+    parser.setApplicationDescription(QStringLiteral(
+        "Writes one group's days off (and the chosen holidays) as an iCalendar file."));
     parser.addHelpOption();
     parser.addOptions({
         {QStringLiteral("kind"), QStringLiteral("Rota kind (cg-six-two, four-two, ... or 0..7)."),
@@ -44,12 +44,13 @@ int ExportIcs(const QStringList& arguments, QTextStream& out, QTextStream& err)
     if (!CommandOptions::Parse(parser, arguments, &error))
         return refuse(err, error);
     if (parser.isSet(QStringLiteral("help"))) {
-        out << parser.helpText();
+        out << CommandOptions::HelpText(parser, arguments);
         return CommandLine::Success;
     }
     if (!parser.positionalArguments().isEmpty())
-        return refuse(err, QStringLiteral("unexpected argument \"%1\"")
-                               .arg(parser.positionalArguments().first()));
+        return refuse(
+            err,
+            QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments().first()));
     for (const char* required : {"kind", "group", "from", "to", "out"}) {
         if (!parser.isSet(QLatin1String(required)))
             return refuse(err, QStringLiteral("--%1 is required").arg(QLatin1String(required)));
@@ -59,8 +60,9 @@ int ExportIcs(const QStringList& arguments, QTextStream& out, QTextStream& err)
     const std::optional<RotaKind> kind =
         RotaKinds::FromCommandName(parser.value(QStringLiteral("kind")));
     if (!kind)
-        return refuse(err, QStringLiteral("unknown rota kind \"%1\"")
-                               .arg(parser.value(QStringLiteral("kind"))));
+        return refuse(
+            err,
+            QStringLiteral("unknown rota kind \"%1\"").arg(parser.value(QStringLiteral("kind"))));
     request.kind = *kind;
     request.groupLetter = parser.value(QStringLiteral("group"));
     if (!DaysOffCalendar::KindAllowsGroup(request.kind, request.groupLetter))
@@ -70,7 +72,8 @@ int ExportIcs(const QStringList& arguments, QTextStream& out, QTextStream& err)
         CommandOptions::Date(parser.value(QStringLiteral("from")), &error);
     if (!from)
         return refuse(err, error);
-    const std::optional<QDate> to = CommandOptions::Date(parser.value(QStringLiteral("to")), &error);
+    const std::optional<QDate> to =
+        CommandOptions::Date(parser.value(QStringLiteral("to")), &error);
     if (!to)
         return refuse(err, error);
     const QDate first(1901, 1, 1);

@@ -38,7 +38,7 @@ int WhosOff(const QStringList& arguments, QTextStream& out, QTextStream& err)
     if (!CommandOptions::Parse(parser, arguments, &error))
         return refuse(err, command, error);
     if (parser.isSet(QStringLiteral("help"))) {
-        out << parser.helpText();
+        out << CommandOptions::HelpText(parser, arguments);
         return CommandLine::Success;
     }
     const QStringList positional = parser.positionalArguments();
@@ -92,7 +92,7 @@ int Holidays(const QStringList& arguments, QTextStream& out, QTextStream& err)
     if (!CommandOptions::Parse(parser, arguments, &error))
         return refuse(err, command, error);
     if (parser.isSet(QStringLiteral("help"))) {
-        out << parser.helpText();
+        out << CommandOptions::HelpText(parser, arguments);
         return CommandLine::Success;
     }
     if (parser.positionalArguments().size() != 1)

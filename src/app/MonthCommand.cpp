@@ -114,7 +114,7 @@ int RunPrintMonth(const QStringList& arguments, QTextStream& out, QTextStream& e
     if (!CommandOptions::Parse(parser, arguments, &error))
         return refuse(err, error);
     if (parser.isSet(u"help"_s)) {
-        out << parser.helpText();
+        out << CommandOptions::HelpText(parser, arguments);
         out.flush();
         return CommandLine::Success;
     }

@@ -52,7 +52,7 @@ public:
         if (!CommandOptions::Parse(m_parser, arguments, &error))
             return refuse(error);
         if (m_parser.isSet(u"help"_s)) {
-            out << m_parser.helpText();
+            out << CommandOptions::HelpText(m_parser, arguments);
             out.flush();
             return CommandLine::Success;
         }

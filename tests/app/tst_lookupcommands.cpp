@@ -92,7 +92,10 @@ private slots:
         QTest::addColumn<QString>("expected");
         QTest::newRow("help") << QStringList{"--help"} << "whos-off";
         QTest::newRow("version") << QStringList{"--version"} << "1.0.0";
-        QTest::newRow("subcommand help") << QStringList{"holidays", "--help"} << "year";
+        QTest::newRow("subcommand help")
+            << QStringList{"holidays", "--help"} << "Usage: kelvane holidays [options] year";
+        QTest::newRow("printing subcommand help")
+            << QStringList{"print-year", "--help"} << "Usage: kelvane print-year [options]";
     }
 
     void helpAndVersion()
