@@ -5,6 +5,7 @@
 #include "store/MonthNotesTable.h"
 #include "store/VacationTable.h"
 
+#include "CalendarFixture.h"
 #include "ScriptedPrompter.h"
 
 #include <QCheckBox>
@@ -32,35 +33,11 @@ QColor textColor(const QWidget* widget)
     return widget->palette().color(QPalette::WindowText);
 }
 
-QByteArray fingerprint(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
-}
-
-bool exec(const QString& path, const QString& statement, const QVariantList& values = {})
-{
-    CalendarDatabase database;
-    if (!database.open(path))
-        return false;
-    QSqlQuery query(database.connection());
-    query.prepare(statement);
-    for (const QVariant& value : values)
-        query.addBindValue(value);
-    return query.exec();
-}
-
 int monthRecords(const QString& path)
 {
-    CalendarDatabase database;
-    if (!database.open(path))
-        return -1;
-    QSqlQuery query(database.connection());
-    if (!query.exec(u"SELECT COUNT(*) FROM \"Monthly Notes\""_s) || !query.next())
-        return -1;
-    return query.value(0).toInt();
+    const QVariant count =
+        CalendarFixture::Scalar(path, u"SELECT COUNT(*) FROM \"Monthly Notes\""_s);
+    return count.isValid() ? count.toInt() : -1;
 }
 
 } // namespace
@@ -201,9 +178,10 @@ void TestFrmMonth::onlyTheMonthsDaysShow()
 void TestFrmMonth::notesStoredAcrossOpenings()
 {
     Fixture fixture;
-    QVERIFY(exec(fixture.path,
-                 u"INSERT INTO \"Vacation\" (\"Year\", \"Month\", \"Day\", \"Type\", \"Color\") "
-                 "VALUES (2024, 4, 10, 'V', '180, 255, 180')"_s));
+    QVERIFY(CalendarFixture::Exec(
+        fixture.path,
+        u"INSERT INTO \"Vacation\" (\"Year\", \"Month\", \"Day\", \"Type\", \"Color\") "
+        "VALUES (2024, 4, 10, 'V', '180, 255, 180')"_s));
     CalendarChoices choices;
     choices.calendarDate = QDate(2024, 4, 3);
     choices.yearText = u"2024"_s;
@@ -256,15 +234,15 @@ void TestFrmMonth::entryWordGoesToSecondNoteOrNowhere()
     Fixture fixture;
     const QDate may(2024, 5, 1);
     for (int day : {6, 7})
-        QVERIFY(
-            exec(fixture.path,
-                 u"INSERT INTO \"Vacation\" (\"Year\", \"Month\", \"Day\", \"Type\", \"Color\") "
-                 "VALUES (2024, 5, ?, 'N', '255, 180, 180')"_s,
-                 {day}));
-    QVERIFY(
-        exec(fixture.path,
-             u"INSERT INTO \"Monthly Notes\" (\"Month\", \"Note6\", \"Note7\", \"SecondNote7\") "
-             "VALUES ('5/1/2024', 'Dentist', 'Gym', 'Lunch')"_s));
+        QVERIFY(CalendarFixture::Exec(
+            fixture.path,
+            u"INSERT INTO \"Vacation\" (\"Year\", \"Month\", \"Day\", \"Type\", \"Color\") "
+            "VALUES (2024, 5, ?, 'N', '255, 180, 180')"_s,
+            {day}));
+    QVERIFY(CalendarFixture::Exec(
+        fixture.path,
+        u"INSERT INTO \"Monthly Notes\" (\"Month\", \"Note6\", \"Note7\", \"SecondNote7\") "
+        "VALUES ('5/1/2024', 'Dentist', 'Gym', 'Lunch')"_s));
     CalendarChoices choices;
     choices.calendarDate = may;
     choices.yearText = u"2024"_s;
@@ -279,9 +257,10 @@ void TestFrmMonth::entryWordGoesToSecondNoteOrNowhere()
 
     // Without highlighted entries no word is written.
     choices.calendarDate = QDate(2024, 6, 1);
-    QVERIFY(exec(fixture.path,
-                 u"INSERT INTO \"Vacation\" (\"Year\", \"Month\", \"Day\", \"Type\", \"Color\") "
-                 "VALUES (2024, 6, 3, 'V', '255, 180, 180')"_s));
+    QVERIFY(CalendarFixture::Exec(
+        fixture.path,
+        u"INSERT INTO \"Vacation\" (\"Year\", \"Month\", \"Day\", \"Type\", \"Color\") "
+        "VALUES (2024, 6, 3, 'V', '255, 180, 180')"_s));
     choices.highlightVacations = false;
     auto june = fixture.open(choices);
     QCOMPARE(june->lblFirstNote(2)->text(), u"Click"_s);
@@ -314,9 +293,10 @@ void TestFrmMonth::noteEditing()
     QFETCH(int, shorten);
     QFETCH(QString, after);
     Fixture fixture;
-    QVERIFY(exec(fixture.path,
-                 u"INSERT INTO \"Monthly Notes\" (\"Month\", \"SecondNote12\") VALUES (?, ?)"_s,
-                 {u"8/1/2024"_s, before}));
+    QVERIFY(CalendarFixture::Exec(
+        fixture.path,
+        u"INSERT INTO \"Monthly Notes\" (\"Month\", \"SecondNote12\") VALUES (?, ?)"_s,
+        {u"8/1/2024"_s, before}));
     CalendarChoices choices;
     choices.calendarDate = QDate(2024, 8, 1);
     auto window = fixture.open(choices);
@@ -491,7 +471,7 @@ void TestFrmMonth::damagedFileLeftAlone()
     QTemporaryDir start;
     QVERIFY(CalendarDatabase::CreateTemplate(QDir(start.path()).filePath(u"Quenbrook.mdb"_s)));
     fixture.folders.sources = {start.path()};
-    const QByteArray before = fingerprint(fixture.path);
+    const QByteArray before = CalendarFixture::Fingerprint(fixture.path);
 
     CalendarChoices choices;
     choices.calendarDate = QDate(2024, 12, 1);
@@ -505,7 +485,7 @@ void TestFrmMonth::damagedFileLeftAlone()
     window->lblFirstNote_Click(30);
     window->close();
     QCOMPARE(fixture.prompter.shown().size(), 2);
-    QCOMPARE(fingerprint(fixture.path), before);
+    QCOMPARE(CalendarFixture::Fingerprint(fixture.path), before);
 }
 
 void TestFrmMonth::failedStoreIsReported()
@@ -517,7 +497,7 @@ void TestFrmMonth::failedStoreIsReported()
     fixture.prompter.queueInput(u"Lost?"_s);
     window->lblFirstNote_Click(0);
     // Someone removes the month's record while the window is open.
-    QVERIFY(exec(fixture.path, u"DELETE FROM \"Monthly Notes\""_s));
+    QVERIFY(CalendarFixture::Exec(fixture.path, u"DELETE FROM \"Monthly Notes\""_s));
     window->close();
     QCOMPARE(fixture.prompter.shown().size(), 2);
     const auto& report = fixture.prompter.shown().constLast();
