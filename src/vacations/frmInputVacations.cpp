@@ -412,14 +412,21 @@ void frmInputVacations::notADate()
     txtDay->setFocus();
 }
 
-void frmInputVacations::cmdNext_Click()
+bool frmInputVacations::entryCanBeStored()
 {
     if (!m_attached)
-        return;
+        return false;
     if (!isEntryDateValid()) {
         notADate();
-        return;
+        return false;
     }
+    return true;
+}
+
+void frmInputVacations::cmdNext_Click()
+{
+    if (!entryCanBeStored())
+        return;
     QString error;
     if (!Data1.addNew(&error)) {
         // The entry stays in the fields so that nothing typed is lost.
@@ -434,12 +441,8 @@ void frmInputVacations::cmdNext_Click()
 
 void frmInputVacations::cmdUpdate_Click()
 {
-    if (!m_attached)
+    if (!entryCanBeStored())
         return;
-    if (!isEntryDateValid()) {
-        notADate();
-        return;
-    }
     QString error;
     if (!Data1.refresh(&error)) {
         showStoreFailure(error);

@@ -75,6 +75,8 @@ private:
     void DBGrid1_RowColChange(const QModelIndex& current);
 
     bool isEntryDateValid() const;
+    // Both storing buttons need an open database and a real entry date first.
+    bool entryCanBeStored();
     void notADate();
     void startNewRecordForEmptyList();
     bool checkFocusedField();
