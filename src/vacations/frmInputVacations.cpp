@@ -400,9 +400,15 @@ bool frmInputVacations::isEntryDateValid() const
     const auto month = wholeNumber(txtMonth->text());
     const auto day = wholeNumber(txtDay->text());
     const auto year = wholeNumber(txtYear->text());
-    if (!month || !day || !year || *year < 1)
+    if (!month || !day || !year)
         return false;
-    return QDate(*year, *month, *day).isValid();
+    // Read as a month/day/year date: one or two digits name a year from 1930 to 2029.
+    int fullYear = *year;
+    if (txtYear->text().trimmed().size() <= 2)
+        fullYear += fullYear < 30 ? 2000 : 1900;
+    if (fullYear < 1)
+        return false;
+    return QDate(fullYear, *month, *day).isValid();
 }
 
 void frmInputVacations::notADate()
