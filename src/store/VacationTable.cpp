@@ -120,8 +120,10 @@ std::optional<QHash<int, VacationEntry>> VacationTable::entriesOfYear(const QStr
         bool dayOk = false;
         const double monthValue = month.toDouble(&monthOk);
         const double dayValue = day.toDouble(&dayOk);
-        // Only whole month and day numbers can equal a drawn date.
-        if (!monthOk || !dayOk || month.isNull() || day.isNull() ||
+        // Only a whole month 1..12 and day 1..31 can equal a drawn date; anything else would
+        // land on another day's key.
+        if (!monthOk || !dayOk || month.isNull() || day.isNull() || monthValue < 1 ||
+            monthValue > 12 || dayValue < 1 || dayValue > 31 ||
             monthValue != static_cast<int>(monthValue) || dayValue != static_cast<int>(dayValue))
             continue;
         // The lowest rowid of a date comes first and wins, as in lookUp.

@@ -75,7 +75,9 @@ private slots:
         QVERIFY(AddVacation(m_db.path, 2024, 12, 31, u"N"_s));
         QVERIFY(AddVacation(m_db.path, 2023, 1, 1, u"D"_s));
         QVERIFY(Exec(m_db.path, u"INSERT INTO \"Vacation\" (\"Year\", \"Month\", \"Day\", "
-                                "\"Type\") VALUES (2024, 2.5, 3, 'F'), (2024, NULL, 3, 'G')"_s));
+                                "\"Type\") VALUES (2024, 2.5, 3, 'F'), (2024, NULL, 3, 'G'), "
+                                "(2024, 2, 101, 'H'), (2024, 0, 301, 'J'), (2024, 4, -99, 'K'), "
+                                "(2024, 1e10, 1, 'L')"_s));
         VacationTable& table = *m_table;
         YearEntries year(table);
         int found = 0;
