@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QGridLayout>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPointer>
 #include <QScreen>
@@ -37,6 +38,27 @@ void keepLinesWhole(QMessageBox& box)
                   grid->rowCount(), 0, 1, grid->columnCount());
 }
 
+// A Yes/No question has no third answer: Escape and the close box would otherwise count as
+// No, and a No can last (the database reminder's No stops it for good).
+class AnswerRequired final : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::KeyPress &&
+            static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)
+            return true;
+        if (event->type() == QEvent::Close) {
+            event->ignore();
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
 } // namespace
 
 Prompter::Answer MessageBoxPrompter::message(const QString& text, const QString& title,
@@ -57,6 +79,8 @@ Prompter::Answer MessageBoxPrompter::message(const QString& text, const QString&
     case Buttons::YesNo:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
+        box.setWindowFlag(Qt::WindowCloseButtonHint, false);
+        box.installEventFilter(new AnswerRequired(&box));
         break;
     case Buttons::YesNoCancel:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);

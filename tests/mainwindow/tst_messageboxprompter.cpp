@@ -62,6 +62,26 @@ private slots:
         QCOMPARE(standardButtons, shownButtons);
         QCOMPARE(icon, QMessageBox::NoIcon);
     }
+
+    void yesNoQuestionWaitsForAnAnswer()
+    {
+        bool stillShownAfterEscapeAndClose = false;
+        QTimer::singleShot(0, this, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            QTest::keyClick(box, Qt::Key_Escape);
+            box->close();
+            QCoreApplication::processEvents();
+            stillShownAfterEscapeAndClose = box->isVisible();
+            box->button(QMessageBox::Yes)->click();
+        });
+        MessageBoxPrompter prompter;
+        QCOMPARE(prompter.message(QStringLiteral("See this reminder again?"),
+                                  QStringLiteral("REMINDER"), Prompter::Buttons::YesNo),
+                 Prompter::Answer::Yes);
+        QVERIFY(stillShownAfterEscapeAndClose);
+    }
 };
 
 QTEST_MAIN(tst_MessageBoxPrompter)
