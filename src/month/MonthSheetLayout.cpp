@@ -2,6 +2,7 @@
 
 #include "month/NoteText.h"
 #include "print/CalendarChoices.h"
+#include "print/YearCalendarPrinter.h"
 #include "rota/DayNumbering.h"
 #include "rota/GroupMatch.h"
 #include "rota/NumberText.h"
@@ -109,13 +110,8 @@ QList<QLine> MonthSheetLayout::GridLines()
 
 QString MonthSheetLayout::MonthTitle(int month)
 {
-    static const std::array<QStringView, 12> titles = {
-        u"  JANUARY",  u"  FEBRUARY", u"    MARCH", u"     APRIL", u"       MAY", u"      JUNE",
-        u"      JULY", u"   AUGUST",  u"SEPTEMBER", u"  OCTOBER",  u" NOVEMBER",  u" DECEMBER",
-    };
-    if (month < 1 || month > 12)
-        return {};
-    return titles[static_cast<std::size_t>(month - 1)].toString();
+    // The sheet and the month page pad their month names as the year page does.
+    return YearCalendarPrinter::MonthName(month - 1);
 }
 
 QStringList MonthSheetLayout::WeekdayLetters()
