@@ -7,7 +7,9 @@
 #include "store/AppState.h"
 #include "store/ColorText.h"
 #include "store/MonthNotesTable.h"
+#include "store/WholeCharacters.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -66,19 +68,26 @@ int MonthPrinter::FontSize(int printSize, int points)
 
 QStringList MonthPrinter::NoteLines(const QString& note)
 {
-    if (note.size() <= ShortNoteLength)
+    // Positions count whole characters: a line never ends inside an emoji.
+    const QList<qsizetype> ends = WholeCharacters::Ends(note);
+    const qsizetype length = ends.size() - 1;
+    if (length <= ShortNoteLength)
         return {note};
+    const auto part = [&](qsizetype from, qsizetype count) {
+        const qsizetype start = ends[std::min(from, length)];
+        return note.sliced(start, ends[std::min(from + count, length)] - start);
+    };
     // The last blank at positions 29 down to 15 (from 1); one at 15 still breaks at 25.
     int blank = 0;
     for (int position = 29; position >= 15; --position) {
-        if (position <= note.size() && note.at(position - 1) == u' ') {
+        if (position <= length && part(position - 1, 1) == u" "_s) {
             blank = position;
             break;
         }
     }
     if (blank >= 16)
-        return {note.left(blank), note.mid(blank, ShortNoteLength)};
-    return {note.left(ShortNoteLength) + u'-', note.mid(ShortNoteLength, ShortNoteLength)};
+        return {part(0, blank), part(blank, ShortNoteLength)};
+    return {part(0, ShortNoteLength) + u'-', part(ShortNoteLength, ShortNoteLength)};
 }
 
 void MonthPrinter::print(PrintSurface& surface, const MonthNotesRecord& notes, int printSize) const

@@ -1,6 +1,7 @@
 #include "month/NoteText.h"
 
 #include "store/Prompter.h"
+#include "store/WholeCharacters.h"
 
 #include <array>
 
@@ -62,17 +63,19 @@ bool PlaceEntryWord(QString& firstNote, QString& secondNote, const QString& word
 std::optional<QString> Edit(Prompter& prompter, const QString& current)
 {
     const QString answer = prompter.input(u"Enter a note"_s, u"Replace Current Note"_s, current);
-    if (answer.size() > MaximumLength) {
+    // Counted and cut by the characters the user sees: an emoji is never split in two.
+    const QString shortened = WholeCharacters::Left(answer, MaximumLength);
+    if (shortened.size() < answer.size()) {
         const QString text = u"Your note was longer than 50 characters"_s + u"\n\r"_s +
-                             u"and will be truncated to:"_s + u"\n\r"_s +
-                             answer.left(MaximumLength) + u"\n\r"_s + u"Do you want to continue?"_s;
+                             u"and will be truncated to:"_s + u"\n\r"_s + shortened + u"\n\r"_s +
+                             u"Do you want to continue?"_s;
         if (prompter.message(text, u"Shorten note?"_s, Prompter::Buttons::YesNo) !=
             Prompter::Answer::Yes)
             return std::nullopt;
     }
     if (answer.isEmpty() || answer == Placeholder())
         return Placeholder();
-    return answer.left(MaximumLength);
+    return WholeCharacters::Mended(shortened);
 }
 
 } // namespace NoteText

@@ -1,6 +1,7 @@
 #include "store/RecordSource.h"
 
 #include "store/CalendarDatabase.h"
+#include "store/WholeCharacters.h"
 
 #include <QFileInfo>
 #include <QSqlError>
@@ -278,6 +279,8 @@ bool RecordSource::storeCurrent(QString* error)
         else if (m_columns[i].numeric && value.typeId() == QMetaType::QString &&
                  value.toString().trimmed().isEmpty())
             value = QVariant(); // an empty numeric field is a missing value
+        else if (value.typeId() == QMetaType::QString)
+            value = WholeCharacters::Mended(value.toString()); // always valid UTF-8 on disk
     }
 
     QSqlQuery query(m_database->connection());
