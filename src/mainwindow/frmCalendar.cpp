@@ -12,6 +12,7 @@
 #include "store/Clock.h"
 #include "store/DaysOffCalendar.h"
 #include "store/Prompter.h"
+#include "store/SafeFile.h"
 #include "store/SettingsStore.h"
 #include "store/VacationTable.h"
 #include "vacations/frmInputVacations.h"
@@ -40,7 +41,6 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSaveFile>
 #include <QScreen>
 #include <QScrollBar>
 #include <QStackedWidget>
@@ -1073,6 +1073,7 @@ void frmCalendar::printYearTo(PrintSurface& surface)
 void frmCalendar::cmdPrintRdoCalendar_Click()
 {
     QString status;
+    bool failed = false;
     {
         const BusyPointer busy;
         PrintDestination destination =
@@ -1080,8 +1081,11 @@ void frmCalendar::cmdPrintRdoCalendar_Click()
         if (destination.surface)
             printYearTo(*destination.surface);
         status = destination.finish();
+        failed = destination.failed;
     }
     statusBar()->showMessage(status);
+    if (failed)
+        m_prompter.message(status, QStringLiteral("Kelvane"), Prompter::Buttons::Ok);
 }
 
 void frmCalendar::cmdPrintAllPatterns_Click()
@@ -1139,6 +1143,8 @@ void frmCalendar::cmdPrintAllPatterns_Click()
                      .arg(AllPatternsBatch::CalendarCount) +
                  status;
     statusBar()->showMessage(status);
+    if (destination->failed)
+        m_prompter.message(status, QStringLiteral("Kelvane"), Prompter::Buttons::Ok);
 }
 
 void frmCalendar::cmdShowMonth_Click()
@@ -1192,14 +1198,18 @@ void frmCalendar::mnuSaveAsPdf_Click()
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".pdf");
     QString status;
+    bool failed = false;
     {
         const BusyPointer busy;
         PrintDestination destination = PrintDestination::OpenPdf(path);
         if (destination.surface)
             printYearTo(*destination.surface);
         status = destination.finish();
+        failed = destination.failed;
     }
     statusBar()->showMessage(status);
+    if (failed)
+        m_prompter.message(status, QStringLiteral("Kelvane"), Prompter::Buttons::Ok);
 }
 
 void frmCalendar::mnuExportDaysOff_Click()
@@ -1244,11 +1254,9 @@ void frmCalendar::mnuExportDaysOff_Click()
     RotaDay rota;
     GoodFriday goodFriday;
     const QByteArray calendar = DaysOffCalendar::Build(request, rota, goodFriday);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(calendar) != calendar.size() ||
-        !file.commit()) {
-        m_prompter.message(QStringLiteral("The days off could not be written to %1: %2")
-                               .arg(QDir::toNativeSeparators(path), file.errorString()),
+    QString error;
+    if (!SafeFile::Write(path, calendar, &error)) {
+        m_prompter.message(QStringLiteral("The days off could not be exported: %1").arg(error),
                            title, Prompter::Buttons::Ok);
         return;
     }

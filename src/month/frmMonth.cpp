@@ -450,6 +450,8 @@ void frmMonth::cmdPrint_Click()
     const QString status = target.finish();
     QGuiApplication::restoreOverrideCursor();
     m_statusLabel->setText(status);
+    if (target.failed)
+        report(status);
 }
 
 void frmMonth::cmdExit_Click()

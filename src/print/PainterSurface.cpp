@@ -1,12 +1,14 @@
 #include "print/PainterSurface.h"
 
+#include "store/SafeFile.h"
+
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QPrinter>
-#include <QSaveFile>
 
 #include <cmath>
 
@@ -63,13 +65,15 @@ std::unique_ptr<PainterSurface> PainterSurface::ForPdf(const QString& path, QSiz
     std::unique_ptr<PainterSurface> surface(new PainterSurface(Target::Pdf, printable));
     surface->m_path = path;
     surface->m_dpi = PdfResolution;
-    // Written beside the target and renamed at the end: a failed printout leaves no file.
-    surface->m_file = std::make_unique<QSaveFile>(path);
-    if (!surface->m_file->open(QIODevice::WriteOnly)) {
-        surface->fail(u"cannot write %1: %2"_s.arg(path, surface->m_file->errorString()));
+    // Drawn in memory and written whole at the end: a failed printout leaves no file.
+    surface->m_file = std::make_unique<SafeFile>(path);
+    if (!surface->m_file->open()) {
+        surface->fail(surface->m_file->error());
         return surface;
     }
-    surface->m_pdf = std::make_unique<QPdfWriter>(surface->m_file.get());
+    surface->m_pdfBytes = std::make_unique<QBuffer>();
+    surface->m_pdfBytes->open(QIODevice::WriteOnly);
+    surface->m_pdf = std::make_unique<QPdfWriter>(surface->m_pdfBytes.get());
     surface->m_pdf->setResolution(PdfResolution);
     surface->m_pdf->setCreator(u"Kelvane"_s);
     const QSizeF pagePoints((printable.width() + 2 * MarginTwips) / TwipsPerPoint,
@@ -284,10 +288,13 @@ void PainterSurface::endDoc()
     case Target::Image: {
         m_painter.end();
         const QString path = imagePathFor(m_documents + 1);
-        QSaveFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || !m_image.save(&file, "PNG", PngQuality) ||
-            !file.commit())
-            fail(u"cannot write %1: %2"_s.arg(path, file.errorString()));
+        QBuffer png;
+        png.open(QIODevice::WriteOnly);
+        QString error;
+        if (!m_image.save(&png, "PNG", PngQuality))
+            fail(u"cannot write %1: the image could not be encoded"_s.arg(path));
+        else if (!SafeFile::Write(path, png.data(), &error))
+            fail(error);
         m_image = QImage();
         break;
     }
@@ -307,16 +314,13 @@ bool PainterSurface::finish(QString* error)
             if (openPage())
                 endDoc();
         }
-        if (m_painter.isActive())
-            m_painter.end();
+        if (m_painter.isActive() && !m_painter.end() && m_target == Target::Pdf)
+            fail(u"cannot write %1: the PDF could not be completed"_s.arg(m_path));
         if (m_target == Target::Pdf && m_file) {
-            m_pdf.reset(); // flushes the writer into the file
-            if (m_error.isEmpty()) {
-                if (!m_file->commit())
-                    fail(u"cannot write %1: %2"_s.arg(m_path, m_file->errorString()));
-            } else {
-                m_file->cancelWriting();
-            }
+            m_pdf.reset(); // flushes the writer into the buffer
+            if (m_error.isEmpty() && !(m_file->write(m_pdfBytes->data()) && m_file->commit()))
+                fail(m_file->error());
+            m_file.reset(); // an unfinished file is thrown away
         }
         m_finished = true;
     }

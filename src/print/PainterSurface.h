@@ -12,9 +12,10 @@
 #include <memory>
 #include <tuple>
 
+class QBuffer;
 class QPdfWriter;
 class QPrinter;
-class QSaveFile;
+class SafeFile;
 
 // The print surface on a QPainter: the system printer, a PDF file or a PNG image. The painter
 // is scaled so that one unit is one twip, with (0, 0) at the printable area's top-left corner
@@ -76,7 +77,8 @@ private:
     Target m_target;
     QPrinter* m_printer = nullptr;
     std::unique_ptr<QPrinter> m_ownedPrinter;
-    std::unique_ptr<QSaveFile> m_file;
+    std::unique_ptr<SafeFile> m_file;
+    std::unique_ptr<QBuffer> m_pdfBytes;
     std::unique_ptr<QPdfWriter> m_pdf;
     QImage m_image;
     QString m_path;

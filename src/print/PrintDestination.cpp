@@ -81,5 +81,6 @@ QString PrintDestination::finish(const QString& what)
     surface.reset();
     if (done)
         return printed + description + u'.';
+    failed = true;
     return u"Printing to "_s + description + u" failed: "_s + failure;
 }

@@ -15,6 +15,9 @@ struct PrintDestination
     std::unique_ptr<PrintSurface> surface;
     QString description;
     QString error;
+    // Set by finish() when the printout was drawn but could not be handed over (a file that
+    // could not be written, a job the printer refused).
+    bool failed = false;
 
     // The system's default printer; when there is none (or it cannot be opened), a new PDF
     // file "<pdfStem>.pdf" in the documents folder, so that a press of "Print" never goes

@@ -1,6 +1,6 @@
 #include "print/RecordingSurface.h"
 
-#include <QSaveFile>
+#include "store/SafeFile.h"
 
 using namespace Qt::StringLiterals;
 
@@ -182,12 +182,5 @@ bool RecordingSurface::finish(QString* error)
 {
     if (m_path.isEmpty())
         return true;
-    QSaveFile file(m_path);
-    const QByteArray bytes = trace().toUtf8();
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        if (error)
-            *error = u"cannot write %1: %2"_s.arg(m_path, file.errorString());
-        return false;
-    }
-    return true;
+    return SafeFile::Write(m_path, trace().toUtf8(), error);
 }

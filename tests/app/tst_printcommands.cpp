@@ -2,6 +2,7 @@
 #include "app/PrintCommands.h"
 #include "print/SurfaceFactory.h"
 #include "store/CalendarDatabase.h"
+#include "store/SafeFile.h"
 
 #include "CalendarFixture.h"
 #include "CommandRun.h"
@@ -10,9 +11,12 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 using namespace CalendarFixture;
@@ -44,6 +48,43 @@ QString yearTrace(const QTemporaryDir& dir, const QStringList& arguments,
     if (result)
         *result = done;
     return ReadText(path);
+}
+
+// Every kind of file the subcommands write; @ stands for the folder, `old` is the file that
+// is already there.
+struct WritingCommand
+{
+    const char* name;
+    const char* arguments;
+    const char* old;
+};
+constexpr WritingCommand WritingCommands[] = {
+    {"print-year pdf", "print-year --year 2025 --out @/old.pdf", "old.pdf"},
+    {"print-year png", "print-year --out @/old.png", "old.png"},
+    {"print-year ops", "print-year --out @/old.ops", "old.ops"},
+    {"print-all", "print-all --out @ --format pdf", "01-1.pdf"},
+    {"print-month", "print-month --month 2025-03 --out @/old.pdf", "old.pdf"},
+    {"export-ics",
+     "export-ics --kind four-two --group A --from 2025-01-01 --to 2025-12-31 --out @/old.ics",
+     "old.ics"},
+};
+
+// Runs the command over an old file in `folder` and expects a reported failure with the old
+// file as it was and nothing else left behind.
+void failsKeepingTheOldFile(const QString& folder, QString arguments, const QString& old)
+{
+    const QByteArray oldBytes = "the old file\n";
+    const QString oldPath = QDir(folder).filePath(old);
+    WriteFile(oldPath, oldBytes);
+    const QStringList before = QDir(folder).entryList(QDir::Files | QDir::Hidden);
+    const CommandRun result = CommandRun::Kelvane(arguments.replace(u'@', folder).split(u' '));
+    QCOMPARE(result.status, CommandLine::WriteFailed);
+    QCOMPARE(result.err.count(u'\n'), 1);
+    QVERIFY2(result.err.contains(u"No space left on device"_s), qPrintable(result.err));
+    QFile file(oldPath);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), oldBytes);
+    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), before);
 }
 
 } // namespace
@@ -303,6 +344,65 @@ private slots:
                          }),
                      qPrintable(file));
         }
+    }
+
+    void writeFailureKeepsTheOldFile_data()
+    {
+        QTest::addColumn<QString>("arguments");
+        QTest::addColumn<QString>("old");
+        QTest::addColumn<bool>("atFlush");
+        for (const WritingCommand& command : WritingCommands) {
+            for (const bool atFlush : {false, true})
+                QTest::addRow("%s, %s", command.name, atFlush ? "final flush" : "first write")
+                    << QString::fromLatin1(command.arguments) << QString::fromLatin1(command.old)
+                    << atFlush;
+        }
+    }
+
+    void writeFailureKeepsTheOldFile()
+    {
+        QFETCH(QString, arguments);
+        QFETCH(QString, old);
+        QFETCH(bool, atFlush);
+        QTemporaryDir dir;
+        const auto reset = qScopeGuard([] { SafeFile::FailNothing(); });
+        if (atFlush)
+            SafeFile::FailFlush();
+        else
+            SafeFile::FailWrite(1);
+        failsKeepingTheOldFile(dir.path(), arguments, old);
+    }
+
+    // The same on a real file system that is full but for 4 KiB.
+    void fullDiskKeepsTheOldFile_data()
+    {
+        QTest::addColumn<QString>("arguments");
+        QTest::addColumn<QString>("old");
+        for (const WritingCommand& command : WritingCommands)
+            QTest::newRow(command.name)
+                << QString::fromLatin1(command.arguments) << QString::fromLatin1(command.old);
+    }
+
+    void fullDiskKeepsTheOldFile()
+    {
+        QFETCH(QString, arguments);
+        QFETCH(QString, old);
+        if (::geteuid() != 0)
+            QSKIP("mounting a small file system needs root");
+        QTemporaryDir dir;
+        const QString disk = dir.path();
+        if (QProcess::execute(u"mount"_s,
+                              {u"-t"_s, u"tmpfs"_s, u"-o"_s, u"size=64k"_s, u"tmpfs"_s, disk}) != 0)
+            QSKIP("cannot mount a tmpfs here");
+        const auto unmount = qScopeGuard([&] { QProcess::execute(u"umount"_s, {disk}); });
+        QFile filler(QDir(disk).filePath(u".filler"_s));
+        QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        const QByteArray block(4096, 'x');
+        while (filler.write(block) == block.size()) {
+        }
+        QVERIFY(filler.resize(filler.size() - 4096));
+        filler.close();
+        failsKeepingTheOldFile(disk, arguments, old);
     }
 
     void dispatchedFromTheCommandLine()

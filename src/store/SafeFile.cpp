@@ -1,0 +1,122 @@
+#include "store/SafeFile.h"
+
+#include <QDir>
+
+#include <algorithm>
+#include <utility>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Large writes go to the disk piece by piece, so that a full disk is seen where it happens.
+constexpr qsizetype ChunkBytes = 64 * 1024;
+
+int writesUntilFailure = 0;
+bool failNextFlush = false;
+
+const QString InjectedReason = u"No space left on device"_s;
+
+bool injectedWriteFailure()
+{
+    return writesUntilFailure > 0 && --writesUntilFailure == 0;
+}
+
+bool injectedFlushFailure()
+{
+    return std::exchange(failNextFlush, false);
+}
+
+} // namespace
+
+SafeFile::SafeFile(const QString& path) : m_file(path) {}
+
+SafeFile::~SafeFile()
+{
+    if (m_file.isOpen())
+        m_file.cancelWriting();
+}
+
+void SafeFile::fail(const QString& reason)
+{
+    if (m_error.isEmpty())
+        m_error = u"cannot write %1: %2"_s.arg(QDir::toNativeSeparators(m_file.fileName()), reason);
+    if (m_file.isOpen())
+        m_file.cancelWriting();
+}
+
+bool SafeFile::open()
+{
+    if (!m_file.open(QIODevice::WriteOnly)) {
+        fail(m_file.errorString());
+        return false;
+    }
+    return true;
+}
+
+bool SafeFile::write(const QByteArray& bytes)
+{
+    if (!m_error.isEmpty() || !m_file.isOpen())
+        return false;
+    for (qsizetype done = 0; done < bytes.size();) {
+        const qsizetype size = std::min(ChunkBytes, bytes.size() - done);
+        if (injectedWriteFailure()) {
+            fail(InjectedReason);
+            return false;
+        }
+        // A short write is followed by another, which tells why the disk took no more.
+        const qint64 written = m_file.write(bytes.constData() + done, size);
+        if (written <= 0 || m_file.error() != QFileDevice::NoError) {
+            fail(m_file.errorString());
+            return false;
+        }
+        done += written;
+    }
+    return true;
+}
+
+bool SafeFile::commit()
+{
+    if (!m_error.isEmpty() || !m_file.isOpen())
+        return false;
+    // QSaveFile::commit() can succeed although its own last flush failed: flush and check first.
+    if (injectedFlushFailure()) {
+        fail(InjectedReason);
+        return false;
+    }
+    if (!m_file.flush() || m_file.error() != QFileDevice::NoError) {
+        fail(m_file.errorString());
+        return false;
+    }
+    if (!m_file.commit()) {
+        fail(m_file.errorString());
+        return false;
+    }
+    return true;
+}
+
+bool SafeFile::Write(const QString& path, const QByteArray& bytes, QString* error)
+{
+    SafeFile file(path);
+    if (file.open() && file.write(bytes) && file.commit())
+        return true;
+    if (error)
+        *error = file.error();
+    return false;
+}
+
+void SafeFile::FailWrite(int nth)
+{
+    writesUntilFailure = nth;
+}
+
+void SafeFile::FailFlush()
+{
+    failNextFlush = true;
+}
+
+void SafeFile::FailNothing()
+{
+    writesUntilFailure = 0;
+    failNextFlush = false;
+}
