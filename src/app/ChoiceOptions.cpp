@@ -38,9 +38,9 @@ bool readKind(const QCommandLineParser& parser, Choices& choices, QString* error
     const QString text = parser.value(u"kind"_s);
     const std::optional<RotaKind> kind = RotaKinds::FromCommandName(text.trimmed().toLower());
     if (!kind) {
-        return refuse(error, u"unknown rota kind \"%1\" (cg-six-two, mm-six-two, four-two, "
+        return refuse(error, u"unknown rota kind %1 (cg-six-two, mm-six-two, four-two, "
                              "combination, five-three, three-three, none, five-two-five-three "
-                             "or 0..7)"_s.arg(text));
+                             "or 0..7)"_s.arg(CommandOptions::Quoted(text)));
     }
     choices.calendar.kind = *kind;
     return true;
@@ -61,10 +61,11 @@ bool readGroup(const QCommandLineParser& parser, Choices& choices, QString* erro
     if (!button || !RotaKinds::IsPatternButtonEnabled(kind, *button)) {
         const QString allowed = allowedGroups(kind);
         if (allowed.isEmpty())
-            return refuse(error, u"the %1 calendar has no groups to highlight: \"%2\""_s.arg(
-                                     RotaKinds::CommandName(kind), text));
-        return refuse(error, u"the %1 rota has no group \"%2\" (it has %3)"_s.arg(
-                                 RotaKinds::CommandName(kind), text, allowed));
+            return refuse(error, u"the %1 calendar has no groups to highlight: %2"_s.arg(
+                                     RotaKinds::CommandName(kind), CommandOptions::Quoted(text)));
+        return refuse(error,
+                      u"the %1 rota has no group %2 (it has %3)"_s.arg(
+                          RotaKinds::CommandName(kind), CommandOptions::Quoted(text), allowed));
     }
     choices.calendar.highlightGroup = RotaKinds::GroupForPatternButton(*button);
     choices.calendar.noHighlight = false;
@@ -78,8 +79,8 @@ bool readColour(const QCommandLineParser& parser, Choices& choices, QString* err
         const std::optional<ColourFamily> family =
             ColourFamilies::FromCommandName(text.trimmed().toLower());
         if (!family)
-            return refuse(error,
-                          u"unknown colour \"%1\" (yellow, blue, pink, grey or green)"_s.arg(text));
+            return refuse(error, u"unknown colour %1 (yellow, blue, pink, grey or green)"_s.arg(
+                                     CommandOptions::Quoted(text)));
         choices.colour = *family;
     }
     if (parser.isSet(u"shade"_s)) {
@@ -87,8 +88,8 @@ bool readColour(const QCommandLineParser& parser, Choices& choices, QString* err
         const QString text = parser.value(u"shade"_s);
         const int shade = text.trimmed().toInt();
         if (!whole.match(text.trimmed()).hasMatch() || shade < -100 || shade > 100)
-            return refuse(error,
-                          u"the shade must be a whole number from -100 to 100: \"%1\""_s.arg(text));
+            return refuse(error, u"the shade must be a whole number from -100 to 100: %1"_s.arg(
+                                     CommandOptions::Quoted(text)));
         choices.shade = shade;
     }
     choices.calendar.shades = ShadeColors::For(choices.colour, choices.shade);
@@ -103,8 +104,8 @@ bool readSize(const QCommandLineParser& parser, Choices& choices, QString* error
     const QString text = parser.value(u"size"_s);
     const qint64 size = NumberText::WholePart(NumberText::Val(text));
     if (!NumberText::IsNumeric(text) || size < 20 || size > 100)
-        return refuse(error,
-                      u"the size must be a number from 20 to 100 (percent): \"%1\""_s.arg(text));
+        return refuse(error, u"the size must be a number from 20 to 100 (percent): %1"_s.arg(
+                                 CommandOptions::Quoted(text)));
     choices.calendar.sizeText = NumberText::Plain(size);
     return true;
 }
@@ -120,7 +121,8 @@ bool readCopies(const QCommandLineParser& parser, Choices& choices, QString* err
         return false;
     // The copies count is a 16-bit number.
     if (*copies > 32767)
-        return refuse(error, u"the number of copies must be at most 32767: \"%1\""_s.arg(text));
+        return refuse(error, u"the number of copies must be at most 32767: %1"_s.arg(
+                                 CommandOptions::Quoted(text)));
     choices.calendar.copiesText = NumberText::Plain(*copies);
     return true;
 }

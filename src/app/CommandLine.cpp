@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 
+#include "app/CommandOptions.h"
 #include "app/ExportCommand.h"
 #include "app/LookupCommands.h"
 #include "app/MonthCommand.h"
@@ -67,8 +68,8 @@ QString versionText()
 
 bool isHelp(const QString& argument)
 {
-    return argument == QLatin1String("--help") || argument == QLatin1String("-h") ||
-           argument == QLatin1String("help");
+    return argument == QLatin1String("--help") || argument == QLatin1String("--help-all") ||
+           argument == QLatin1String("-h") || argument == QLatin1String("help");
 }
 
 bool isVersion(const QString& argument)
@@ -111,7 +112,8 @@ int Run(const QStringList& arguments, QTextStream& out, QTextStream& err)
     }
     const Subcommand* subcommand = find(name);
     if (!subcommand) {
-        err << "kelvane: unknown subcommand \"" << name << "\" (see kelvane --help)" << Qt::endl;
+        err << "kelvane: unknown subcommand " << CommandOptions::Quoted(name)
+            << " (see kelvane --help)" << Qt::endl;
         return BadArguments;
     }
     // The subcommand parses its own name as the program name.

@@ -1,6 +1,7 @@
 #include "app/CommandOptions.h"
 
 #include "rota/NumberText.h"
+#include "store/WholeCharacters.h"
 
 #include <QRegularExpression>
 
@@ -11,6 +12,54 @@ bool Parse(QCommandLineParser& parser, const QStringList& arguments, QString* er
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     if (!parser.parse(arguments)) {
         *error = parser.errorText();
+        // An unknown option is named as it was typed: keep it to one short line.
+        for (const QString& name : parser.unknownOptionNames()) {
+            const QString shown = Quoted(name).sliced(1).chopped(1);
+            if (shown != name)
+                error->replace(name, shown);
+        }
+        return false;
+    }
+    return true;
+}
+
+bool WantsHelp(const QCommandLineParser& parser)
+{
+    return parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"));
+}
+
+QString Quoted(const QString& value)
+{
+    constexpr qsizetype Longest = 60;
+    QString line;
+    for (const QChar c : value) {
+        switch (c.unicode()) {
+        case u'\n':
+            line += QStringLiteral("\\n");
+            break;
+        case u'\r':
+            line += QStringLiteral("\\r");
+            break;
+        case u'\t':
+            line += QStringLiteral("\\t");
+            break;
+        default:
+            if (c.category() == QChar::Other_Control || c.category() == QChar::Separator_Line ||
+                c.category() == QChar::Separator_Paragraph)
+                line += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+            else
+                line += c;
+        }
+    }
+    if (WholeCharacters::Count(line) > Longest)
+        line = WholeCharacters::Left(line, Longest - 3) + QStringLiteral("...");
+    return u'"' + WholeCharacters::Mended(line) + u'"';
+}
+
+bool DatesInRange(QDate first, QDate last, QString* error)
+{
+    if (first < QDate(1901, 1, 1) || !last.isValid() || last > QDate(2124, 12, 31)) {
+        *error = QStringLiteral("dates must lie between 1901-01-01 and 2124-12-31");
         return false;
     }
     return true;
@@ -30,7 +79,7 @@ std::optional<QDate> Date(const QString& text, QString* error)
     static const QRegularExpression shape(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}$"));
     const QDate date = QDate::fromString(text, QStringLiteral("yyyy-MM-dd"));
     if (!shape.match(text).hasMatch() || !date.isValid()) {
-        *error = QStringLiteral("not a date (expected YYYY-MM-DD): \"%1\"").arg(text);
+        *error = QStringLiteral("not a date (expected YYYY-MM-DD): %1").arg(Quoted(text));
         return std::nullopt;
     }
     return date;
@@ -39,12 +88,13 @@ std::optional<QDate> Date(const QString& text, QString* error)
 std::optional<int> Adjustment(const QString& text, QString* error)
 {
     if (!NumberText::IsNumeric(text)) {
-        *error = QStringLiteral("the adjustment must be a number from 0 to 48: \"%1\"").arg(text);
+        *error =
+            QStringLiteral("the adjustment must be a number from 0 to 48: %1").arg(Quoted(text));
         return std::nullopt;
     }
     const double value = NumberText::Val(text);
     if (value < 0 || value > 48) {
-        *error = QStringLiteral("the adjustment must be between 0 and 48: \"%1\"").arg(text);
+        *error = QStringLiteral("the adjustment must be between 0 and 48: %1").arg(Quoted(text));
         return std::nullopt;
     }
     return static_cast<int>(NumberText::WholePart(value));
@@ -55,8 +105,8 @@ std::optional<int> Year(const QString& text, QString* error)
     static const QRegularExpression digits(QStringLiteral("^\\d+$"));
     const QString trimmed = text.trimmed();
     if (!digits.match(trimmed).hasMatch() || trimmed.toInt() < 1901 || trimmed.toInt() > 2124) {
-        *error =
-            QStringLiteral("the year must be a whole number from 1901 to 2124: \"%1\"").arg(text);
+        *error = QStringLiteral("the year must be a whole number from 1901 to 2124: %1")
+                     .arg(Quoted(text));
         return std::nullopt;
     }
     return trimmed.toInt();
@@ -69,10 +119,10 @@ std::optional<qint64> WholeNumber(const QString& text, const QString& what, qint
     bool ok = false;
     const qint64 value = text.trimmed().toLongLong(&ok);
     if (!digits.match(text.trimmed()).hasMatch() || !ok || value < minimum) {
-        *error = QStringLiteral("%1 must be a whole number of at least %2: \"%3\"")
+        *error = QStringLiteral("%1 must be a whole number of at least %2: %3")
                      .arg(what)
                      .arg(minimum)
-                     .arg(text);
+                     .arg(Quoted(text));
         return std::nullopt;
     }
     return value;
@@ -82,7 +132,8 @@ std::optional<std::array<bool, 13>> HolidayBits(const QString& text, QString* er
 {
     static const QRegularExpression bits(QStringLiteral("^[01]{13}$"));
     if (!bits.match(text).hasMatch()) {
-        *error = QStringLiteral("the holidays must be 13 characters of 0 and 1: \"%1\"").arg(text);
+        *error =
+            QStringLiteral("the holidays must be 13 characters of 0 and 1: %1").arg(Quoted(text));
         return std::nullopt;
     }
     std::array<bool, 13> flags{};

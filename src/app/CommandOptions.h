@@ -16,6 +16,16 @@ namespace CommandOptions {
 // set on an unknown option or a missing value.
 bool Parse(QCommandLineParser& parser, const QStringList& arguments, QString* error);
 
+// Whether the arguments ask for the help (--help, -h or --help-all).
+bool WantsHelp(const QCommandLineParser& parser);
+
+// A value as an error line quotes it: in double quotes, on one line (control characters
+// written as escapes) and at most 60 characters long ("..." ends a value cut short).
+QString Quoted(const QString& value);
+
+// The dates a command covers lie between 1901-01-01 and 2124-12-31.
+bool DatesInRange(QDate first, QDate last, QString* error);
+
 // The parser's help with its usage line naming the subcommand ("Usage: kelvane holidays
 // [options] year") rather than the path the program was started by.
 QString HelpText(const QCommandLineParser& parser, const QStringList& arguments);

@@ -4,10 +4,11 @@
 #include "app/CommandOptions.h"
 #include "rota/Holidays.h"
 #include "store/DaysOffCalendar.h"
+#include "store/SafeFile.h"
 
 #include <QCommandLineParser>
 #include <QDateTime>
-#include <QSaveFile>
+#include <QFileInfo>
 
 namespace ExportCommand {
 
@@ -43,14 +44,13 @@ int ExportIcs(const QStringList& arguments, QTextStream& out, QTextStream& err)
     QString error;
     if (!CommandOptions::Parse(parser, arguments, &error))
         return refuse(err, error);
-    if (parser.isSet(QStringLiteral("help"))) {
+    if (CommandOptions::WantsHelp(parser)) {
         out << CommandOptions::HelpText(parser, arguments);
         return CommandLine::Success;
     }
     if (!parser.positionalArguments().isEmpty())
-        return refuse(
-            err,
-            QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments().first()));
+        return refuse(err, QStringLiteral("unexpected argument %1")
+                               .arg(CommandOptions::Quoted(parser.positionalArguments().first())));
     for (const char* required : {"kind", "group", "from", "to", "out"}) {
         if (!parser.isSet(QLatin1String(required)))
             return refuse(err, QStringLiteral("--%1 is required").arg(QLatin1String(required)));
@@ -58,16 +58,16 @@ int ExportIcs(const QStringList& arguments, QTextStream& out, QTextStream& err)
 
     DaysOffCalendar::Request request;
     const std::optional<RotaKind> kind =
-        RotaKinds::FromCommandName(parser.value(QStringLiteral("kind")));
+        RotaKinds::FromCommandName(parser.value(QStringLiteral("kind")).trimmed().toLower());
     if (!kind)
-        return refuse(
-            err,
-            QStringLiteral("unknown rota kind \"%1\"").arg(parser.value(QStringLiteral("kind"))));
+        return refuse(err, QStringLiteral("unknown rota kind %1")
+                               .arg(CommandOptions::Quoted(parser.value(QStringLiteral("kind")))));
     request.kind = *kind;
-    request.groupLetter = parser.value(QStringLiteral("group"));
+    request.groupLetter = parser.value(QStringLiteral("group")).trimmed().toUpper();
     if (!DaysOffCalendar::KindAllowsGroup(request.kind, request.groupLetter))
-        return refuse(err, QStringLiteral("the %1 rota has no group \"%2\"")
-                               .arg(RotaKinds::CommandName(request.kind), request.groupLetter));
+        return refuse(err, QStringLiteral("the %1 rota has no group %2")
+                               .arg(RotaKinds::CommandName(request.kind),
+                                    CommandOptions::Quoted(parser.value(QStringLiteral("group")))));
     const std::optional<QDate> from =
         CommandOptions::Date(parser.value(QStringLiteral("from")), &error);
     if (!from)
@@ -76,10 +76,8 @@ int ExportIcs(const QStringList& arguments, QTextStream& out, QTextStream& err)
         CommandOptions::Date(parser.value(QStringLiteral("to")), &error);
     if (!to)
         return refuse(err, error);
-    const QDate first(1901, 1, 1);
-    const QDate last(2124, 12, 31);
-    if (*from < first || *to > last)
-        return refuse(err, QStringLiteral("dates must lie between 1901-01-01 and 2124-12-31"));
+    if (!CommandOptions::DatesInRange(*from, *to, &error))
+        return refuse(err, error);
     if (*to < *from)
         return refuse(err, QStringLiteral("--to is before --from"));
     request.from = *from;
@@ -95,15 +93,16 @@ int ExportIcs(const QStringList& arguments, QTextStream& out, QTextStream& err)
         return refuse(err, error);
     request.holidays = *holidays;
     request.stamp = QDateTime::currentDateTimeUtc();
+    const QString outPath = parser.value(QStringLiteral("out"));
+    if (QFileInfo(outPath).isDir())
+        return refuse(
+            err, QStringLiteral("%1 is a folder, not a file").arg(CommandOptions::Quoted(outPath)));
 
     RotaDay rota;
     GoodFriday goodFriday;
     const QByteArray calendar = DaysOffCalendar::Build(request, rota, goodFriday);
-    QSaveFile file(parser.value(QStringLiteral("out")));
-    if (!file.open(QIODevice::WriteOnly) || file.write(calendar) != calendar.size() ||
-        !file.commit()) {
-        err << "kelvane export-ics: cannot write " << file.fileName() << ": " << file.errorString()
-            << Qt::endl;
+    if (!SafeFile::Write(outPath, calendar, &error)) {
+        err << "kelvane export-ics: " << error << Qt::endl;
         return CommandLine::WriteFailed;
     }
     return CommandLine::Success;

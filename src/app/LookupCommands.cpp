@@ -37,7 +37,7 @@ int WhosOff(const QStringList& arguments, QTextStream& out, QTextStream& err)
     QString error;
     if (!CommandOptions::Parse(parser, arguments, &error))
         return refuse(err, command, error);
-    if (parser.isSet(QStringLiteral("help"))) {
+    if (CommandOptions::WantsHelp(parser)) {
         out << CommandOptions::HelpText(parser, arguments);
         return CommandLine::Success;
     }
@@ -55,6 +55,8 @@ int WhosOff(const QStringList& arguments, QTextStream& out, QTextStream& err)
     const QStringList headings = ::WhosOff::Headings();
     RotaDay rota;
     if (!parser.isSet(QStringLiteral("days"))) {
+        if (!CommandOptions::DatesInRange(*date, *date, &error))
+            return refuse(err, command, error);
         const QStringList boxes = ::WhosOff::LookUp(*date, *adjustment, rota);
         for (int i = 0; i < boxes.size(); ++i)
             out << headings[i] << ": " << boxes[i] << '\n';
@@ -65,6 +67,11 @@ int WhosOff(const QStringList& arguments, QTextStream& out, QTextStream& err)
     const std::optional<qint64> days = CommandOptions::WholeNumber(
         parser.value(QStringLiteral("days")), QStringLiteral("--days"), 1, &error);
     if (!days)
+        return refuse(err, command, error);
+    // Counted without building a date far past the calendar's end.
+    const qint64 daysToEnd = date->daysTo(QDate(2124, 12, 31));
+    const QDate last = *days - 1 > daysToEnd ? QDate() : date->addDays(*days - 1);
+    if (!CommandOptions::DatesInRange(*date, last, &error))
         return refuse(err, command, error);
     out << "date";
     for (const QString& heading : headings)
@@ -91,7 +98,7 @@ int Holidays(const QStringList& arguments, QTextStream& out, QTextStream& err)
     QString error;
     if (!CommandOptions::Parse(parser, arguments, &error))
         return refuse(err, command, error);
-    if (parser.isSet(QStringLiteral("help"))) {
+    if (CommandOptions::WantsHelp(parser)) {
         out << CommandOptions::HelpText(parser, arguments);
         return CommandLine::Success;
     }

@@ -42,7 +42,8 @@ std::optional<QDate> readMonth(const QString& text, QString* error)
     const int year = match.hasMatch() ? match.captured(1).toInt() : 0;
     const int month = match.hasMatch() ? match.captured(2).toInt() : 0;
     if (!match.hasMatch() || month < 1 || month > 12 || year < 1901 || year > 2124) {
-        *error = u"the month must be YYYY-MM, 1901-01 to 2124-12: \"%1\""_s.arg(text);
+        *error = u"the month must be YYYY-MM, 1901-01 to 2124-12: %1"_s.arg(
+            CommandOptions::Quoted(text));
         return std::nullopt;
     }
     return QDate(year, month, 1);
@@ -54,10 +55,10 @@ std::optional<int> readPrintSize(const QString& text, QString* error)
     const int size = text.trimmed().toInt();
     if (!whole.match(text.trimmed()).hasMatch() || size < MonthPrinter::MinimumPrintSize ||
         size > MonthPrinter::MaximumPrintSize) {
-        *error = u"the print size must be a whole number from %1 to %2 (percent): \"%3\""_s
+        *error = u"the print size must be a whole number from %1 to %2 (percent): %3"_s
                      .arg(MonthPrinter::MinimumPrintSize)
                      .arg(MonthPrinter::MaximumPrintSize)
-                     .arg(text);
+                     .arg(CommandOptions::Quoted(text));
         return std::nullopt;
     }
     return size;
@@ -113,14 +114,14 @@ int RunPrintMonth(const QStringList& arguments, QTextStream& out, QTextStream& e
     QString error;
     if (!CommandOptions::Parse(parser, arguments, &error))
         return refuse(err, error);
-    if (parser.isSet(u"help"_s)) {
+    if (CommandOptions::WantsHelp(parser)) {
         out << CommandOptions::HelpText(parser, arguments);
         out.flush();
         return CommandLine::Success;
     }
     if (!parser.positionalArguments().isEmpty())
-        return refuse(err,
-                      u"unexpected argument \"%1\""_s.arg(parser.positionalArguments().first()));
+        return refuse(err, u"unexpected argument %1"_s.arg(
+                               CommandOptions::Quoted(parser.positionalArguments().first())));
     if (!parser.isSet(u"month"_s))
         return refuse(err, u"give the month to print with --month YYYY-MM"_s);
     const std::optional<QDate> month = readMonth(parser.value(u"month"_s), &error);
@@ -163,11 +164,11 @@ int RunPrintMonth(const QStringList& arguments, QTextStream& out, QTextStream& e
     if (databaseRequired || QFileInfo::exists(databasePath)) {
         databaseOpen = database.open(databasePath, &error);
         if (!databaseOpen && databaseRequired)
-            return refuse(
-                err, u"cannot read the calendar database \"%1\": %2"_s.arg(databasePath, error));
+            return refuse(err, u"cannot read the calendar database %1: %2"_s.arg(
+                                   CommandOptions::Quoted(databasePath), error));
         if (!databaseOpen)
-            err << "kelvane " << Name << ": printing without stored notes: cannot read \""
-                << databasePath << "\": " << error << Qt::endl;
+            err << "kelvane " << Name << ": printing without stored notes: cannot read "
+                << CommandOptions::Quoted(databasePath) << ": " << error << Qt::endl;
     }
     std::unique_ptr<VacationTable> entries;
     if (databaseOpen && choices->calendar.highlightVacations)
@@ -177,8 +178,9 @@ int RunPrintMonth(const QStringList& arguments, QTextStream& out, QTextStream& e
     const MonthNotesRecord notes =
         notesFor(*choices, databaseOpen ? &database : nullptr, entries.get(), &error);
     if (!error.isEmpty())
-        return refuse(err, u"cannot read the notes of %1 from \"%2\": %3"_s.arg(
-                               parser.value(u"month"_s), databasePath, error));
+        return refuse(err, u"cannot read the notes of %1 from %2: %3"_s.arg(
+                               CommandOptions::Quoted(parser.value(u"month"_s)),
+                               CommandOptions::Quoted(databasePath), error));
 
     int status = CommandLine::Success;
     const std::unique_ptr<PrintSurface> surface = output->open(&status, &error);

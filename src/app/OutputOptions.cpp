@@ -61,7 +61,8 @@ std::optional<OutputOptions> OutputOptions::Read(const QCommandLineParser& parse
         const std::optional<SurfaceFactory::Format> named =
             SurfaceFactory::FormatNamed(name.trimmed().toLower());
         if (!named) {
-            refuse(error, u"unknown format \"%1\" (pdf, png or ops)"_s.arg(name));
+            refuse(error,
+                   u"unknown format %1 (pdf, png or ops)"_s.arg(CommandOptions::Quoted(name)));
             return std::nullopt;
         }
         options.m_format = *named;
@@ -82,10 +83,9 @@ std::optional<OutputOptions> OutputOptions::Read(const QCommandLineParser& parse
     if (out == Out::File) {
         const std::optional<SurfaceFactory::Format> format = SurfaceFactory::FormatOf(path);
         if (!format) {
-            refuse(
-                error,
-                u"cannot tell the format of \"%1\": the name must end in .pdf, .png or .ops"_s.arg(
-                    path));
+            refuse(error,
+                   u"cannot tell the format of %1: the name must end in .pdf, .png or .ops"_s.arg(
+                       CommandOptions::Quoted(path)));
             return std::nullopt;
         }
         options.m_format = *format;
@@ -96,11 +96,11 @@ std::optional<OutputOptions> OutputOptions::Read(const QCommandLineParser& parse
     QString problem;
     if (out == Out::Folder) {
         if (info.exists() && !info.isDir())
-            problem = u"\"%1\" is a file, not a folder"_s.arg(path);
+            problem = u"%1 is a file, not a folder"_s.arg(CommandOptions::Quoted(path));
     } else if (info.isDir()) {
-        problem = u"\"%1\" is a folder, not a file"_s.arg(path);
+        problem = u"%1 is a folder, not a file"_s.arg(CommandOptions::Quoted(path));
     } else if (!info.absoluteDir().exists()) {
-        problem = u"the folder of \"%1\" does not exist"_s.arg(path);
+        problem = u"the folder of %1 does not exist"_s.arg(CommandOptions::Quoted(path));
     }
     if (!problem.isEmpty()) {
         *error = problem;
@@ -118,9 +118,8 @@ bool OutputOptions::readFileOptions(const QCommandLineParser& parser, QString* e
         if (!dpi)
             return false;
         if (*dpi > MaximumDpi)
-            return refuse(
-                error,
-                u"the resolution (--dpi) must be at most %1: \"%2\""_s.arg(MaximumDpi).arg(text));
+            return refuse(error, u"the resolution (--dpi) must be at most %1: %2"_s.arg(MaximumDpi)
+                                     .arg(CommandOptions::Quoted(text)));
         m_fileOptions.dpi = static_cast<int>(*dpi);
     }
     if (parser.isSet(u"page"_s)) {
@@ -133,10 +132,10 @@ bool OutputOptions::readFileOptions(const QCommandLineParser& parser, QString* e
             return twips >= MinimumPageTwips && twips <= MaximumPageTwips;
         };
         if (!fits(width) || !fits(height))
-            return refuse(error, u"the page must be W,H in twips, each from %1 to %2: \"%3\""_s
+            return refuse(error, u"the page must be W,H in twips, each from %1 to %2: %3"_s
                                      .arg(MinimumPageTwips)
                                      .arg(MaximumPageTwips)
-                                     .arg(text));
+                                     .arg(CommandOptions::Quoted(text)));
         m_fileOptions.printable = QSize(width, height);
     }
     return true;

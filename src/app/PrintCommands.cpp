@@ -51,14 +51,14 @@ public:
         QString error;
         if (!CommandOptions::Parse(m_parser, arguments, &error))
             return refuse(error);
-        if (m_parser.isSet(u"help"_s)) {
+        if (CommandOptions::WantsHelp(m_parser)) {
             out << CommandOptions::HelpText(m_parser, arguments);
             out.flush();
             return CommandLine::Success;
         }
         if (!m_parser.positionalArguments().isEmpty())
-            return refuse(
-                u"unexpected argument \"%1\""_s.arg(m_parser.positionalArguments().first()));
+            return refuse(u"unexpected argument %1"_s.arg(
+                CommandOptions::Quoted(m_parser.positionalArguments().first())));
         m_choices = ChoiceOptions::Build(m_parser, clock.today(), &error);
         if (!m_choices)
             return refuse(error);
@@ -213,7 +213,8 @@ int RunPrintAll(const QStringList& arguments, QTextStream& out, QTextStream& err
         if (!printer)
             return command.fail(error, CommandLine::NoPrinter);
     } else if (!QDir().mkpath(output.path())) {
-        return command.refuse(u"cannot create the folder \"%1\""_s.arg(output.path()));
+        return command.refuse(
+            u"cannot create the folder %1"_s.arg(CommandOptions::Quoted(output.path())));
     }
 
     // The batch never draws personal entries, so no database is opened.
