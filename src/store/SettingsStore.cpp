@@ -3,10 +3,13 @@
 #include "rota/Holidays.h"
 #include "rota/NumberText.h"
 #include "rota/RotaKind.h"
+#include "store/IniText.h"
+#include "store/SafeFile.h"
 
-#include <QSettings>
-#include <QStringList>
-#include <QVariant>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 namespace {
 
@@ -16,69 +19,63 @@ const QString NoDatabaseKey = QStringLiteral("NoDatabase");
 const QString MyPatternKey = QStringLiteral("MyPattern");
 const QString MyHolidaysKey = QStringLiteral("MyHolidays");
 
-// An INI value with an unquoted comma comes back as a list; keep it as the text it was.
-QString textOf(const QVariant& value)
+// A settings file is a few lines; anything far larger is not one of ours and is not read.
+constexpr qint64 LargestFile = 1024 * 1024;
+
+QByteArray contentsOf(const QString& path)
 {
-    if (value.typeId() == QMetaType::QStringList)
-        return value.toStringList().join(QStringLiteral(", "));
-    return value.toString();
+    QFile file(path);
+    if (file.size() > LargestFile || !file.open(QIODevice::ReadOnly))
+        return {};
+    return file.read(LargestFile);
 }
 
 } // namespace
 
 SettingsStore::SettingsStore()
-    : m_owned(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                          QStringLiteral("Kelvane"), QStringLiteral("Kelvane"))),
-      m_settings(m_owned.get())
+    : m_path(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+             QStringLiteral("/Kelvane/Kelvane.conf"))
 {
 }
 
-SettingsStore::SettingsStore(const QString& iniFile)
-    : m_owned(std::make_unique<QSettings>(iniFile, QSettings::IniFormat)), m_settings(m_owned.get())
-{
-}
-
-SettingsStore::SettingsStore(QSettings& settings) : m_settings(&settings) {}
-
-SettingsStore::~SettingsStore() = default;
+SettingsStore::SettingsStore(const QString& iniFile) : m_path(iniFile) {}
 
 SettingsStore::Values SettingsStore::read() const
 {
     const Values defaults;
     Values values;
-    m_settings->beginGroup(Group);
+    const QMap<QString, QString> stored = IniText::Read(contentsOf(m_path), Group);
 
-    values.Station = textOf(m_settings->value(StationKey, defaults.Station));
+    values.Station = stored.value(StationKey, defaults.Station);
 
-    const QString noDatabase =
-        textOf(m_settings->value(NoDatabaseKey, NumberText::Plain(defaults.NoDatabase)));
+    const QString noDatabase = stored.value(NoDatabaseKey, NumberText::Plain(defaults.NoDatabase));
     if (NumberText::IsNumeric(noDatabase)) {
         const double flag = NumberText::Val(noDatabase);
         if (flag == 0.0 || flag == 1.0)
             values.NoDatabase = static_cast<qint16>(flag);
     }
 
-    const QString myPattern = textOf(m_settings->value(MyPatternKey, defaults.MyPattern));
+    const QString myPattern = stored.value(MyPatternKey, defaults.MyPattern);
     if (IsWellFormedPattern(myPattern))
         values.MyPattern = myPattern;
 
-    const QString myHolidays = textOf(m_settings->value(MyHolidaysKey, defaults.MyHolidays));
+    const QString myHolidays = stored.value(MyHolidaysKey, defaults.MyHolidays);
     if (IsWellFormedHolidays(myHolidays))
         values.MyHolidays = myHolidays;
 
-    m_settings->endGroup();
     return values;
 }
 
 void SettingsStore::write(const Values& values)
 {
-    m_settings->beginGroup(Group);
-    m_settings->setValue(StationKey, values.Station);
-    m_settings->setValue(NoDatabaseKey, NumberText::Plain(values.NoDatabase));
-    m_settings->setValue(MyPatternKey, values.MyPattern);
-    m_settings->setValue(MyHolidaysKey, values.MyHolidays);
-    m_settings->endGroup();
-    m_settings->sync();
+    // In the order QSettings keeps them, so the file reads as before.
+    const QByteArray text = IniText::Write(contentsOf(m_path), Group,
+                                           {{MyHolidaysKey, values.MyHolidays},
+                                            {MyPatternKey, values.MyPattern},
+                                            {NoDatabaseKey, NumberText::Plain(values.NoDatabase)},
+                                            {StationKey, values.Station}});
+    QDir().mkpath(QFileInfo(m_path).absolutePath());
+    SafeFile::Write(m_path, text);
 }
 
 bool SettingsStore::IsWellFormedPattern(const QString& myPattern)

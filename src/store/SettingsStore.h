@@ -3,13 +3,10 @@
 #include <QString>
 #include <QtGlobal>
 
-#include <memory>
-
-class QSettings;
-
-// The four values remembered between runs: organisation and application "Kelvane", group
-// "Settings". The main window reads them once while it loads and writes them once while it
-// unloads. A stored value the program could never have written reads as its default.
+// The four values remembered between runs, in the INI file of organisation and application
+// "Kelvane", section "Settings", as QSettings keeps it. The main window reads them once while
+// it loads and writes them once while it unloads. Values are plain text: a stored value the
+// program could never have written (another type, a malformed number) reads as its default.
 class SettingsStore
 {
 public:
@@ -27,16 +24,10 @@ public:
     SettingsStore();
     // An INI file of its own (tests, a portable setup).
     explicit SettingsStore(const QString& iniFile);
-    // Someone else's QSettings, which must outlive the store.
-    explicit SettingsStore(QSettings& settings);
-    ~SettingsStore();
 
-    SettingsStore(const SettingsStore&) = delete;
-    SettingsStore& operator=(const SettingsStore&) = delete;
-
-    // Reads "Station", "NoDatabase", "MyPattern", "MyHolidays", in that order.
+    // Reads "Station", "NoDatabase", "MyPattern", "MyHolidays".
     Values read() const;
-    // Writes them in the same order and flushes the store.
+    // Writes them into the file, whole or not at all; the file's other lines stay.
     void write(const Values& values);
 
     // A rota kind code 0..7 followed by a pattern button number 1..21 that the kind allows,
@@ -46,6 +37,5 @@ public:
     static bool IsWellFormedHolidays(const QString& myHolidays);
 
 private:
-    std::unique_ptr<QSettings> m_owned;
-    QSettings* m_settings = nullptr;
+    QString m_path;
 };
