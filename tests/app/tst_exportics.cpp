@@ -3,6 +3,7 @@
 #include "rota/DayNumbering.h"
 #include "rota/GroupMatch.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
@@ -27,10 +28,22 @@ private:
     }
 
 private slots:
+    void daysOffMatchTheRota_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("group");
+        QTest::newRow("as listed") << "four-two"
+                                   << "C";
+        QTest::newRow("any letter case") << "Four-TWO"
+                                         << "c";
+    }
+
     void daysOffMatchTheRota()
     {
+        QFETCH(QString, kind);
+        QFETCH(QString, group);
         const QString ics =
-            exported("c.ics", {"--kind", "four-two", "--group", "C", "--from", "2024-01-01", "--to",
+            exported("c.ics", {"--kind", kind, "--group", group, "--from", "2024-01-01", "--to",
                                "2024-12-31", "--holidays", "0000000000000"});
         QVERIFY(ics.startsWith(QStringLiteral("BEGIN:VCALENDAR\r\nVERSION:2.0\r\n")));
         QVERIFY(ics.endsWith(QStringLiteral("END:VCALENDAR\r\n")));
@@ -128,6 +141,8 @@ private slots:
         QTest::newRow("before 1901")
             << QStringList{"export-ics", "--kind", "0",          "--group", "1",    "--from",
                            "1900-02-01", "--to",   "1901-01-01", "--out",   "x.ics"};
+        QTest::newRow("out is a folder")
+            << base + QStringList{"--kind", "0", "--group", "1", "--out", QDir::tempPath()};
     }
 
     void refusals()

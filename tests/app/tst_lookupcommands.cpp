@@ -1,5 +1,6 @@
 #include "CommandRun.h"
 
+#include <QRegularExpression>
 #include <QTest>
 
 class TestLookupCommands : public QObject
@@ -74,6 +75,14 @@ private slots:
         QTest::newRow("year too late") << QStringList{"holidays", "2125"};
         QTest::newRow("fractional year") << QStringList{"holidays", "2024.5"};
         QTest::newRow("word year") << QStringList{"holidays", "soon"};
+        QTest::newRow("date before 1901") << QStringList{"whos-off", "0001-01-01"};
+        QTest::newRow("date after 2124") << QStringList{"whos-off", "2125-01-01"};
+        QTest::newRow("days past 2124") << QStringList{"whos-off", "2124-12-30", "--days", "3"};
+        QTest::newRow("days past any date")
+            << QStringList{"whos-off", "2024-01-01", "--days", "99999999999999"};
+        QTest::newRow("long value") << QStringList{"whos-off", QString(300, u'7')};
+        QTest::newRow("value over lines") << QStringList{"whos-off", "2024-01-01\n\rnext\u2028"};
+        QTest::newRow("long option") << QStringList{"whos-off", "--" + QString(300, u'x')};
     }
 
     void badArgumentsAreRefused()
@@ -84,6 +93,11 @@ private slots:
         QCOMPARE(result.out, QString());
         QVERIFY(!result.err.trimmed().isEmpty());
         QCOMPARE(result.err.trimmed().count(u'\n'), 0);
+        QVERIFY2(!result.err.trimmed().contains(u'\r') && !result.err.contains(u'\u2028'),
+                 qPrintable(result.err));
+        // A quoted value is at most 60 characters long.
+        static const QRegularExpression quoted(QStringLiteral("[\"'](.*)[\"']"));
+        QVERIFY2(quoted.match(result.err).captured(1).size() <= 60, qPrintable(result.err));
     }
 
     void helpAndVersion_data()
@@ -96,6 +110,11 @@ private slots:
             << QStringList{"holidays", "--help"} << "Usage: kelvane holidays [options] year";
         QTest::newRow("printing subcommand help")
             << QStringList{"print-year", "--help"} << "Usage: kelvane print-year [options]";
+        for (const char* command :
+             {"whos-off", "holidays", "export-ics", "print-year", "print-all", "print-month"})
+            QTest::addRow("%s --help-all", command)
+                << QStringList{command, "--help-all"}
+                << QStringLiteral("Usage: kelvane %1 [options]").arg(QLatin1String(command));
     }
 
     void helpAndVersion()
