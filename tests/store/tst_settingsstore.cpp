@@ -1,9 +1,15 @@
 #include "store/SettingsStore.h"
 
+#include "CalendarFixture.h"
+
+#include <QFile>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+
+using namespace Qt::StringLiterals;
 
 class tst_SettingsStore : public QObject
 {
@@ -44,6 +50,8 @@ private slots:
         QTest::newRow("no highlight in window") << "Darizu"            << qint16(0) << "5 0" << "1111111100000";
         QTest::newRow("blanks and commas kept") << " Station 4, East " << qint16(0) << "05"  << "1010101010101";
         QTest::newRow("five-two-five-three F")  << ""                  << qint16(1) << "713" << "0000000000000";
+        QTest::newRow("quotes, escapes, emoji") << "@\"Nord\"\\;=\t\u00e9\U0001f600 " << qint16(0) << "000" << "1111111100000";
+        QTest::newRow("half a character")       << QString(QChar(0xd83d)) + "1a" << qint16(0) << "000" << "1111111100000";
         // clang-format on
     }
 
@@ -60,6 +68,62 @@ private slots:
         }
         const SettingsStore reread(iniPath());
         QCOMPARE(reread.read(), written);
+        // The file is one QSettings reads the same way.
+        QCOMPARE(QSettings(iniPath(), QSettings::IniFormat).value(u"Settings/Station"_s).toString(),
+                 station);
+    }
+
+    // Values are read as plain text only: nothing else is decoded.
+    void typedValuesReadAsDefaults_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("value");
+        // clang-format off
+        QTest::newRow("a list of 2^31 strings") << QByteArray("Station=@Variant(\\0\\0\\0\\v\\0\\x7f\\xff\\xff\\xff)") << "Station" << "Darizu";
+        QTest::newRow("a string variant")       << QByteArray("Station=@Variant(\\0\\0\\0\\n\\0\\0\\0\\0\\x2\\0X)") << "Station" << "Darizu";
+        QTest::newRow("a byte array")           << QByteArray("NoDatabase=@ByteArray(1)") << "NoDatabase" << "0";
+        QTest::newRow("a rectangle")            << QByteArray("MyHolidays=@Rect(1 1 1 1)") << "MyHolidays" << "1111111100000";
+        QTest::newRow("text starting with @")   << QByteArray("Station=@@Home") << "Station" << "@Home";
+        QTest::newRow("list read as text")      << QByteArray("Station=a,b ,  c") << "Station" << "a, b, c";
+        // clang-format on
+    }
+
+    void typedValuesReadAsDefaults()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(QString, key);
+        QFETCH(QString, value);
+        CalendarFixture::WriteFile(iniPath(), "[Settings]\nNoDatabase=0\n" + line + '\n');
+        const SettingsStore::Values values = SettingsStore(iniPath()).read();
+        const QMap<QString, QString> read{{u"Station"_s, values.Station},
+                                          {u"NoDatabase"_s, QString::number(values.NoDatabase)},
+                                          {u"MyHolidays"_s, values.MyHolidays}};
+        QCOMPARE(read.value(key), value);
+    }
+
+    void writingKeepsTheRestOfTheFile()
+    {
+        const QByteArray before = "; kept\r\n[General]\r\nother=@Variant(\\0)\r\n\r\n[Settings]\r\n"
+                                  "Station=Old\r\nExtra=1\r\n\r\n[Later]\r\nx=2\r\n";
+        CalendarFixture::WriteFile(iniPath(), before);
+        SettingsStore(iniPath()).write({u"New"_s, 1, u"210"_s, u"0000000000001"_s});
+        QCOMPARE(CalendarFixture::ReadText(iniPath()).toUtf8(),
+                 QByteArray("; kept\r\n[General]\r\nother=@Variant(\\0)\r\n\r\n[Settings]\r\n"
+                            "Extra=1\r\nMyHolidays=0000000000001\nMyPattern=210\nNoDatabase=1\n"
+                            "Station=New\n\r\n[Later]\r\nx=2\r\n"));
+    }
+
+    // The user's store is the file QSettings keeps for organisation and application Kelvane.
+    void usersStoreIsTheApplicationsSettingsFile()
+    {
+        QSettings settings(QSettings::NativeFormat, QSettings::UserScope, u"Kelvane"_s,
+                           u"Kelvane"_s);
+        QFile::remove(settings.fileName());
+        SettingsStore().write({u"Mine"_s, 0, u"000"_s, u"1111111100000"_s});
+        const auto cleanUp = qScopeGuard([&] { QFile::remove(settings.fileName()); });
+        settings.sync();
+        QCOMPARE(settings.value(u"Settings/Station"_s).toString(), u"Mine"_s);
     }
 
     void storedAsTextUnderSettings()
