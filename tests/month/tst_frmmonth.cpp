@@ -284,6 +284,12 @@ void TestFrmMonth::noteEditing_data()
     QTest::newRow("lower-case click is real") << u"Click"_s << u"click"_s << -1 << u"click"_s;
     QTest::newRow("blanks kept") << u"Click"_s << u"  two  "_s << -1 << u"  two  "_s;
     QTest::newRow("entry word replaced") << u"Vacation"_s << u"Beach"_s << -1 << u"Beach"_s;
+    // Characters as the user sees them: an emoji counts as one and is never cut in two.
+    const QString emoji = u"\U0001F600"_s;
+    QTest::newRow("emoji as the 50th character")
+        << u"Click"_s << QString(49, u'x') + emoji << -1 << QString(49, u'x') + emoji;
+    QTest::newRow("emoji past 50, Yes")
+        << u"Click"_s << QString(49, u'x') + emoji + emoji << 1 << QString(49, u'x') + emoji;
 }
 
 void TestFrmMonth::noteEditing()
@@ -319,7 +325,8 @@ void TestFrmMonth::noteEditing()
         QCOMPARE(shown[1].buttons, Prompter::Buttons::YesNo);
         QCOMPARE(shown[1].text, u"Your note was longer than 50 characters\n\r"
                                 "and will be truncated to:\n\r"_s +
-                                    answer.left(50) + u"\n\rDo you want to continue?"_s);
+                                    (shorten ? after : answer.left(50)) +
+                                    u"\n\rDo you want to continue?"_s);
     }
     QCOMPARE(note->text(), after);
     QCOMPARE(textColor(note),

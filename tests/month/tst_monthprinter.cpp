@@ -194,6 +194,13 @@ private slots:
             << blankAt16 << "Click"
             << QStringList{u"-20 1007 9 "_s + blankAt16.left(16),
                            u"0 1235 9 "_s + QString(25, u'y')};
+        // Positions count characters as the user sees them: an emoji is one, never split.
+        const QString a24 = QString(24, u'a') + u"\U0001F600"_s;
+        QTest::newRow("emoji as the 25th character, one line")
+            << a24 << "Click" << QStringList{u"-20 1007 10 "_s + a24};
+        QTest::newRow("emoji as the 25th character, then more")
+            << (a24 + u"bc"_s) << "Click"
+            << QStringList{u"-20 1007 9 "_s + a24 + u'-', "0 1235 9 bc"};
         QTest::newRow("long first note leaves size 9 for the second")
             << (a25 + u'b') << "Lunch"
             << QStringList{u"-20 1007 9 "_s + a25 + u'-', "0 1235 9 b", "-20 1495 9 Lunch"};

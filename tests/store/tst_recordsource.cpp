@@ -5,6 +5,7 @@
 #include "store/VacationTable.h"
 
 #include <QFileInfo>
+#include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -115,6 +116,24 @@ private slots:
         }
         if (trigger == u"close"_s)
             QVERIFY(!source.hasDatabase());
+    }
+
+    // Half of an emoji (a surrogate without its pair) never reaches the file as invalid UTF-8.
+    void storedTextIsValidUtf8()
+    {
+        RecordSource source;
+        Field type;
+        QVERIFY(openVacations(source, type));
+        type.text = u"V"_s + QChar(0xd83d);
+        QString error;
+        QVERIFY2(source.writeNow(&error), qPrintable(error));
+        const QByteArray stored =
+            Scalar(m_db.path, u"SELECT CAST(\"Type\" AS BLOB) FROM \"Vacation\" ORDER BY rowid"_s)
+                .toByteArray();
+        QStringDecoder utf8(QStringDecoder::Utf8);
+        const QString text = utf8(stored);
+        QVERIFY2(!utf8.hasError(), stored.toHex().constData());
+        QCOMPARE(text, u"V\ufffd"_s);
     }
 
     void newRecordShowsDefaultsAndIsStoredOnWrite()
