@@ -7,12 +7,14 @@
 #include "mainwindow/MainWindowBatchTarget.h"
 #include "month/frmMonth.h"
 #include "print/AllPatternsBatch.h"
+#include "print/PrintDestination.h"
 #include "print/RecordingSurface.h"
 #include "print/YearCalendarPrinter.h"
 #include "store/AppState.h"
 #include "store/DatabasePlacement.h"
 #include "store/EntryLookup.h"
 #include "store/MonthNotesTable.h"
+#include "store/SafeFile.h"
 #include "store/SettingsStore.h"
 #include "vacations/frmInputVacations.h"
 
@@ -29,6 +31,7 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QSettings>
 #include <QStandardPaths>
@@ -39,6 +42,8 @@
 #include <QTimer>
 
 #include <memory>
+
+using namespace Qt::StringLiterals;
 
 Q_DECLARE_METATYPE(RotaKind)
 
@@ -992,6 +997,60 @@ private slots:
             }
         }
         QCOMPARE(calendar.count(QStringLiteral("SUMMARY:RDO")), daysOff);
+    }
+
+    // A file that cannot be written (a full disk) is reported in a message; the file already
+    // there stays as it was and the status bar never says it was written.
+    void fileWriteFailuresAreReported_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<bool>("atFlush");
+        for (const char* command : {"Save as PDF", "Print to a PDF", "Export Days Off"}) {
+            for (const bool atFlush : {false, true})
+                QTest::addRow("%s, %s", command, atFlush ? "final flush" : "first write")
+                    << QString::fromLatin1(command) << atFlush;
+        }
+    }
+
+    void fileWriteFailuresAreReported()
+    {
+        QFETCH(QString, command);
+        QFETCH(bool, atFlush);
+        Fixture f;
+        f.show();
+        frmCalendar& w = *f.window;
+        clickBox(w.optPattern[2]);
+        const QString path =
+            f.dir.filePath(command == u"Export Days Off"_s ? u"old.ics"_s : u"old.pdf"_s);
+        const QByteArray old = "the old file\n";
+        CalendarFixture::WriteFile(path, old);
+        w.setSavePathChooser([&](const QString&, const QString&, const QString&) { return path; });
+        w.setPrintDestinationSource(
+            [&](const QString&) { return PrintDestination::OpenPdf(path); });
+
+        const auto reset = qScopeGuard([] { SafeFile::FailNothing(); });
+        if (atFlush)
+            SafeFile::FailFlush();
+        else
+            SafeFile::FailWrite(1);
+        if (command == u"Save as PDF"_s)
+            w.mnuSaveAsPdf->trigger();
+        else if (command == u"Export Days Off"_s)
+            w.mnuExportDaysOff->trigger();
+        else
+            QTest::mouseClick(w.cmdPrintRdoCalendar, Qt::LeftButton);
+
+        QCOMPARE(f.prompter.shown().size(), 1);
+        QVERIFY2(f.prompter.shown().at(0).text.contains(u"No space left on device"_s),
+                 qPrintable(f.prompter.shown().at(0).text));
+        const QString status = w.statusBar()->currentMessage();
+        QVERIFY2(!status.startsWith(u"Printed"_s) && !status.startsWith(u"Exported"_s),
+                 qPrintable(status));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), old);
+        QCOMPARE(QDir(f.dir.path()).entryList({u"old.*"_s}, QDir::Files),
+                 QStringList{QFileInfo(path).fileName()});
     }
 
     void aboutOpensFromTheHelpMenu()

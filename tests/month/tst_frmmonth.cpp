@@ -3,6 +3,7 @@
 #include "store/AppState.h"
 #include "store/CalendarDatabase.h"
 #include "store/MonthNotesTable.h"
+#include "store/SafeFile.h"
 #include "store/VacationTable.h"
 
 #include "CalendarFixture.h"
@@ -16,6 +17,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QSqlQuery>
 #include <QStandardPaths>
@@ -424,6 +426,17 @@ void TestFrmMonth::printsWhatTheSheetShows()
     QVERIFY(written.open(QIODevice::ReadOnly));
     QCOMPARE(QString::fromUtf8(written.readAll()), trace);
     QVERIFY(fixture.prompter.shown().size() == 1);
+
+    // A file that cannot be written is reported, and the one already there stays.
+    const auto reset = qScopeGuard([] { SafeFile::FailNothing(); });
+    SafeFile::FailFlush();
+    window->cmdPrint()->click();
+    QVERIFY2(!window->lblStatus()->text().startsWith(u"Printed"_s),
+             qPrintable(window->lblStatus()->text()));
+    QCOMPARE(fixture.prompter.shown().size(), 2);
+    QVERIFY(fixture.prompter.shown().last().text.contains(u"No space left on device"_s));
+    QVERIFY(written.seek(0));
+    QCOMPARE(QString::fromUtf8(written.readAll()), trace);
 }
 
 void TestFrmMonth::missingDatabaseReminds_data()
