@@ -126,7 +126,7 @@ QStringList MonthPrinter::NoteLines(const QString& note)
 }
 
 PageFit MonthPrinter::print(PrintSurface& surface, const MonthNotesRecord& notes,
-                           int printSize) const
+                            int printSize) const
 {
     const ShadeColors& shades = m_choices.shades;
 
