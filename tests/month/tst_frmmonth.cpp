@@ -417,6 +417,12 @@ void TestFrmMonth::printsWhatTheSheetShows()
     QVERIFY(written.open(QIODevice::ReadOnly));
     QCOMPARE(QString::fromUtf8(written.readAll()), trace);
     QVERIFY(fixture.prompter.shown().size() == 1);
+
+    // A size too large for the paper is printed smaller, and the status line says so.
+    QTest::keyClick(window->HScroll1(), Qt::Key_End);
+    QTest::mouseClick(window->cmdPrint(), Qt::LeftButton);
+    QCOMPARE(window->lblStatus()->text(),
+             u"Printed to September. (print size 110 reduced to 101 to fit the paper)"_s);
 }
 
 void TestFrmMonth::missingDatabaseReminds_data()
