@@ -32,15 +32,24 @@ QString Elided(const PrintSurface& surface, const QString& text, int room)
     if (surface.textWidth(text) <= room)
         return text;
     const QString ellipsis = u"\u2026"_s;
-    for (qsizetype keep = text.size() - 1; keep > 0; --keep) {
-        QString cut = text.left(keep);
-        while (cut.endsWith(u' '))
-            cut.chop(1);
-        cut += ellipsis;
-        if (surface.textWidth(cut) <= room)
-            return cut;
+    const auto cut = [&](qsizetype keep) {
+        QString kept = text.left(keep);
+        while (kept.endsWith(u' '))
+            kept.chop(1);
+        return kept + ellipsis;
+    };
+    // The longest start that fits with the ellipsis, found by halving: a long text is
+    // measured a few times, not once per character.
+    qsizetype fits = 0;
+    qsizetype tooLong = text.size();
+    while (tooLong - fits > 1) {
+        const qsizetype middle = fits + (tooLong - fits) / 2;
+        if (surface.textWidth(cut(middle)) <= room)
+            fits = middle;
+        else
+            tooLong = middle;
     }
-    return ellipsis;
+    return cut(fits);
 }
 
 } // namespace TextFit
