@@ -34,7 +34,8 @@ const QList<Subcommand>& subcommands()
         {"print-year",
          "print-year [--year TEXT] [--kind KIND] [--group G] [--station TEXT] [--adjust N] "
          "[--holidays BITS] [--colour FAMILY] [--shade V] [--size P] [--copies N] [--paydays] "
-         "[--no-patterns] [--vacations] [--database FILE] [--out FILE.pdf|.png|.ops] [--dpi N] "
+         "[--no-patterns] [--vacations] [--key] [--database FILE] [--out FILE.pdf|.png|.ops] "
+         "[--dpi N] "
          "[--page W,H]",
          PrintCommands::PrintYear},
         {"print-all",

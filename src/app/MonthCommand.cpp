@@ -187,9 +187,12 @@ int RunPrintMonth(const QStringList& arguments, QTextStream& out, QTextStream& e
     if (!surface)
         return refuse(err, error, status);
     AppState state = ChoiceOptions::StateFor(*choices);
-    MonthPrinter(choices->calendar, state, entries.get()).print(*surface, notes, printSize);
+    const PageFit fit =
+        MonthPrinter(choices->calendar, state, entries.get()).print(*surface, notes, printSize);
     if (!surface->finish(&error))
         return refuse(err, error, output->finishFailure());
+    if (fit.reduced())
+        err << "kelvane " << Name << ": " << fit.note() << Qt::endl;
     return CommandLine::Success;
 }
 

@@ -37,6 +37,8 @@ public:
         m_parser.setApplicationDescription(description);
         m_parser.addHelpOption();
         ChoiceOptions::AddTo(m_parser);
+        m_parser.addOption({u"key"_s, u"Print a key under the blocks: what each fill, strip and "
+                                      "ring of the page means."_s});
     }
 
     QCommandLineParser& parser() { return m_parser; }
@@ -62,6 +64,7 @@ public:
         m_choices = ChoiceOptions::Build(m_parser, clock.today(), &error);
         if (!m_choices)
             return refuse(error);
+        m_choices->calendar.printKey = m_parser.isSet(u"key"_s);
         m_output = OutputOptions::Read(m_parser, m_out, &error);
         if (!m_output)
             return refuse(error);
@@ -69,6 +72,10 @@ public:
     }
 
     int refuse(const QString& why) const { return fail(why, CommandLine::BadArguments); }
+    void note(const QString& what) const
+    {
+        m_err << "kelvane " << m_name << ": " << what << Qt::endl;
+    }
     int fail(const QString& why, int status) const
     {
         m_err << "kelvane " << m_name << ": " << why << Qt::endl;
@@ -182,9 +189,12 @@ int RunPrintYear(const QStringList& arguments, QTextStream& out, QTextStream& er
     if (!surface)
         return command.fail(error, status);
     AppState state = ChoiceOptions::StateFor(choices);
-    YearCalendarPrinter::Print(*surface, choices.calendar, state, entries.get());
+    const PageFit fit =
+        YearCalendarPrinter::Print(*surface, choices.calendar, state, entries.get());
     if (!surface->finish(&error))
         return command.fail(error, command.output().finishFailure());
+    if (fit.reduced())
+        command.note(fit.note());
     return CommandLine::Success;
 }
 
@@ -223,15 +233,19 @@ int RunPrintAll(const QStringList& arguments, QTextStream& out, QTextStream& err
     QString failure;
     CommandBatchTarget target(
         command.choices(), [&](int index, const CalendarChoices& calendar, AppState& state) {
+            const auto noteFit = [&](const PageFit& fit) {
+                if (fit.reduced())
+                    command.note(u"calendar %1: %2"_s.arg(index + 1).arg(fit.note()));
+            };
             if (printer) {
-                YearCalendarPrinter::Print(*printer, calendar, state);
+                noteFit(YearCalendarPrinter::Print(*printer, calendar, state));
                 return true;
             }
             const std::unique_ptr<PrintSurface> surface =
                 output.openFile(dir.filePath(BatchFileName(index, extension)), &failure);
             if (!surface)
                 return false;
-            YearCalendarPrinter::Print(*surface, calendar, state);
+            noteFit(YearCalendarPrinter::Print(*surface, calendar, state));
             return surface->finish(&failure);
         });
     AllPatternsBatch batch(target);

@@ -246,6 +246,8 @@ void frmCalendar::buildControls()
     chkNoPatterns =
         new QCheckBox(QStringLiteral("Highlight only don't print day off patterns."), this);
     chkNoPatterns->setObjectName(QStringLiteral("chkNoPatterns"));
+    chkPrintKey = new QCheckBox(QStringLiteral("Print a key"), this);
+    chkPrintKey->setObjectName(QStringLiteral("chkPrintKey"));
 
     cmdPrintRdoCalendar = new QPushButton(QStringLiteral("&Print R.D.O. Calendar"), this);
     cmdPrintRdoCalendar->setObjectName(QStringLiteral("cmdPrintRdoCalendar"));
@@ -314,6 +316,7 @@ void frmCalendar::buildLayout()
     options->addWidget(chkHilightVacations);
     options->addWidget(chkHighlightPayday);
     options->addWidget(chkNoPatterns);
+    options->addWidget(chkPrintKey);
 
     auto* commands = new QGridLayout;
     commands->addWidget(cmdPrintRdoCalendar, 0, 0);
@@ -530,6 +533,7 @@ CalendarChoices frmCalendar::choices() const
     choices.highlightVacations = chkHilightVacations->isChecked();
     choices.highlightPayday = chkHighlightPayday->isChecked();
     choices.noPatterns = chkNoPatterns->isChecked();
+    choices.printKey = chkPrintKey->isChecked();
     choices.shades = m_state.shades;
     choices.calendarDate = Calendar1->selectedDate();
     return choices;
@@ -1064,10 +1068,10 @@ QString frmCalendar::yearFileStem(const QString& what) const
            NumberText::Plain(NumberText::WholePart(Val(txtYear->text()))) + u' ' + what;
 }
 
-void frmCalendar::printYearTo(PrintSurface& surface)
+PageFit frmCalendar::printYearTo(PrintSurface& surface)
 {
-    YearCalendarPrinter::Print(surface, choices(), m_state,
-                               chkHilightVacations->isChecked() ? entries() : nullptr);
+    return YearCalendarPrinter::Print(surface, choices(), m_state,
+                                      chkHilightVacations->isChecked() ? entries() : nullptr);
 }
 
 void frmCalendar::cmdPrintRdoCalendar_Click()
@@ -1078,10 +1082,13 @@ void frmCalendar::cmdPrintRdoCalendar_Click()
         const BusyPointer busy;
         PrintDestination destination =
             openDestination(yearFileStem(QStringLiteral("RDO Calendar")));
+        PageFit fit;
         if (destination.surface)
-            printYearTo(*destination.surface);
+            fit = printYearTo(*destination.surface);
         status = destination.finish();
         failed = destination.failed;
+        if (fit.reduced() && !failed)
+            status += QStringLiteral(" (") + fit.note() + u')';
     }
     statusBar()->showMessage(status);
     if (failed)

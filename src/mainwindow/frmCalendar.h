@@ -1,6 +1,7 @@
 #pragma once
 
 #include "print/CalendarChoices.h"
+#include "print/PageFit.h"
 #include "print/PrintDestination.h"
 #include "rota/Holidays.h"
 #include "rota/RotaKind.h"
@@ -79,7 +80,7 @@ public:
     // The personal entries of the calendar database; null when there is none.
     EntryLookup* entries() const;
     // Draws the year page of the current choices on `surface` and ends the document.
-    void printYearTo(PrintSurface& surface);
+    PageFit printYearTo(PrintSurface& surface);
 
     // Controls. Arrays are indexed from 0.
     QCalendarWidget* Calendar1 = nullptr;
@@ -118,6 +119,7 @@ public:
     QCheckBox* chkHilightVacations = nullptr;
     QCheckBox* chkHighlightPayday = nullptr;
     QCheckBox* chkNoPatterns = nullptr;
+    QCheckBox* chkPrintKey = nullptr; // "Print a key": a key under the year page's blocks
 
     QPushButton* cmdPrintRdoCalendar = nullptr;
     QPushButton* cmdPrintAllPatterns = nullptr;

@@ -3,6 +3,7 @@
 #include "month/MonthSheetLayout.h"
 #include "month/NoteText.h"
 #include "print/PrintSurface.h"
+#include "print/TextFit.h"
 #include "rota/NumberText.h"
 #include "store/AppState.h"
 #include "store/ColorText.h"
@@ -18,6 +19,14 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr int ShortNoteLength = 25;
+// A note too wide for its cell is made smaller, down to this size, before it is cut short.
+constexpr int SmallestNotePoints = 5;
+// The page's reach from the printable area's corner: the origin's offset and the grid's far
+// edges in sheet units.
+constexpr int OriginLeft = 300;
+constexpr int OriginTop = 800;
+constexpr int GridRight = 3470;
+constexpr int GridBottom = 3200;
 
 // Page positions: sheet units scaled by H across and V down, each floored on its own.
 struct PageScale
@@ -34,6 +43,30 @@ struct PageScale
         return static_cast<int>(std::floor(s * static_cast<float>(points)));
     }
 };
+
+PageScale pageScale(int printSize)
+{
+    // H and V are formed in double precision from the single-precision s: at 100 % the
+    // title starts at x 4620 and the grid's right edge lies at x 14574.
+    const float s = MonthPrinter::Scale(printSize);
+    return {s, static_cast<double>(s) * 4.2, static_cast<double>(s) * 3.25};
+}
+
+// Fits the lines of a note to the room left of its cell's right edge: the note's size where
+// they fit, else the largest smaller size at which they do (not below SmallestNotePoints),
+// else that smallest size with each line too wide cut short. Returns the size it set.
+int fitNote(PrintSurface& surface, QStringList& lines, const QList<int>& room, int points)
+{
+    if (TextFit::Fits(surface, lines, room))
+        return points;
+    const int smallest = std::min(points, SmallestNotePoints);
+    if (const std::optional<int> fitting =
+            TextFit::LargestSize(surface, lines, room, points - 1, smallest))
+        return *fitting;
+    for (qsizetype i = 0; i < lines.size() && i < room.size(); ++i)
+        lines[i] = TextFit::Elided(surface, lines.at(i), room.at(i));
+    return smallest;
+}
 
 void printAt(PrintSurface& surface, int x, int y, const QString& text)
 {
@@ -59,6 +92,16 @@ MonthPrinter::MonthPrinter(const CalendarChoices& choices, AppState& state, Entr
 float MonthPrinter::Scale(int printSize)
 {
     return static_cast<float>(printSize / 100.0);
+}
+
+int MonthPrinter::FittingPrintSize(int printSize, int width, int height)
+{
+    for (int size = printSize; size > 1; --size) {
+        const PageScale scale = pageScale(size);
+        if (OriginLeft + scale.x(GridRight) <= width && OriginTop + scale.y(GridBottom) <= height)
+            return size;
+    }
+    return 1;
 }
 
 int MonthPrinter::FontSize(int printSize, int points)
@@ -90,18 +133,19 @@ QStringList MonthPrinter::NoteLines(const QString& note)
     return {part(0, ShortNoteLength) + u'-', part(ShortNoteLength, ShortNoteLength)};
 }
 
-void MonthPrinter::print(PrintSurface& surface, const MonthNotesRecord& notes, int printSize) const
+PageFit MonthPrinter::print(PrintSurface& surface, const MonthNotesRecord& notes,
+                            int printSize) const
 {
-    // H and V are formed in double precision from the single-precision s: at 100 % the
-    // title starts at x 4620 and the grid's right edge lies at x 14574.
-    const float s = Scale(printSize);
-    const PageScale scale{s, static_cast<double>(s) * 4.2, static_cast<double>(s) * 3.25};
     const ShadeColors& shades = m_choices.shades;
 
     // The look-ups come first: GetGoodFriday once, then GetPatterns and the entry per day.
     const MonthSheetLayout layout = MonthSheetLayout::Build(m_choices, m_state, m_entries);
 
+    // The size asked for turns the page; a page too large for the paper is made smaller.
     surface.setOrientation(IsLandscape(printSize) ? 2 : 1);
+    const PageFit fit{printSize,
+                      FittingPrintSize(printSize, surface.ScaleWidth(), surface.ScaleHeight())};
+    const PageScale scale = pageScale(fit.used);
     surface.setFontName(u"Times New Roman"_s);
     surface.setFontSize(scale.font(18));
     surface.setFontBold(true);
@@ -176,7 +220,8 @@ void MonthPrinter::print(PrintSurface& surface, const MonthNotesRecord& notes, i
         surface.setFontBold(false);
 
         // A long first note leaves size 9 in force for the second one.
-        surface.setFontSize(scale.font(10));
+        int noteSize = scale.font(10);
+        surface.setFontSize(noteSize);
         struct NoteSlot
         {
             const QString& text;
@@ -190,12 +235,21 @@ void MonthPrinter::print(PrintSurface& surface, const MonthNotesRecord& notes, i
         for (const NoteSlot& slot : noteSlots) {
             if (slot.text.isEmpty() || slot.text == NoteText::Placeholder())
                 continue;
-            const QStringList lines = NoteLines(slot.text);
+            QStringList lines = NoteLines(slot.text);
+            if (lines.size() > 1) {
+                noteSize = scale.font(9);
+                surface.setFontSize(noteSize);
+            }
+            // Each line stays left of the cell's right edge, where the next day begins.
+            const int firstX = scale.x(l) - 20;
+            const int secondX = scale.x(l);
+            const int edge = scale.x(l + 470);
+            const int fitted = fitNote(surface, lines, {edge - firstX, edge - secondX}, noteSize);
+            printAt(surface, firstX, scale.y(t + slot.a), lines.first());
             if (lines.size() > 1)
-                surface.setFontSize(scale.font(9));
-            printAt(surface, scale.x(l) - 20, scale.y(t + slot.a), lines.first());
-            if (lines.size() > 1)
-                printAt(surface, scale.x(l), scale.y(t + slot.b), lines.at(1));
+                printAt(surface, secondX, scale.y(t + slot.b), lines.at(1));
+            if (fitted != noteSize)
+                surface.setFontSize(noteSize);
         }
 
         if (!m_choices.noPatterns) {
@@ -209,4 +263,5 @@ void MonthPrinter::print(PrintSurface& surface, const MonthNotesRecord& notes, i
         surface.line(scale.x(line.x1()), scale.y(line.y1()), scale.x(line.x2()), scale.y(line.y2()),
                      black, PrintSurface::LineMode::Line);
     surface.endDoc();
+    return fit;
 }

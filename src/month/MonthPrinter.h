@@ -1,6 +1,7 @@
 #pragma once
 
 #include "print/CalendarChoices.h"
+#include "print/PageFit.h"
 
 #include <QStringList>
 
@@ -22,12 +23,17 @@ public:
     // `entries` may be null (no database): the page then has no personal-entry fills.
     MonthPrinter(const CalendarChoices& choices, AppState& state, EntryLookup* entries);
 
-    // One page at `printSize` percent (30..110). Notes "Click" print nothing.
-    void print(PrintSurface& surface, const MonthNotesRecord& notes, int printSize) const;
+    // One page at `printSize` percent (30..110), or at the largest smaller size at which it
+    // fits the paper. Notes "Click" print nothing; a note too wide for its cell is made
+    // smaller, then cut short.
+    PageFit print(PrintSurface& surface, const MonthNotesRecord& notes, int printSize) const;
 
     // s: the print size over 100, rounded to single precision.
     static float Scale(int printSize);
     static bool IsLandscape(int printSize) { return printSize > 75; }
+    // The largest print size up to `printSize` at which the page lies within a printable area
+    // of `width` by `height` twips (as the page is turned).
+    static int FittingPrintSize(int printSize, int width, int height);
     // floor(s * points), the product in single precision.
     static int FontSize(int printSize, int points);
     // How a note prints: one line up to 25 characters, else two lines broken after the last

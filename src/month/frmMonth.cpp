@@ -434,9 +434,9 @@ MonthNotesRecord frmMonth::notes() const
     return record;
 }
 
-void frmMonth::printTo(PrintSurface& surface) const
+PageFit frmMonth::printTo(PrintSurface& surface) const
 {
-    MonthPrinter(m_choices, m_state, m_entries).print(surface, notes(), printSize());
+    return MonthPrinter(m_choices, m_state, m_entries).print(surface, notes(), printSize());
 }
 
 void frmMonth::cmdPrint_Click()
@@ -445,9 +445,12 @@ void frmMonth::cmdPrint_Click()
     const QDate month = m_layout.firstOfMonth();
     PrintTarget target =
         m_printTargets ? m_printTargets(month) : PrintDestination::OpenDefault(PdfStem(month));
+    PageFit fit;
     if (target.surface)
-        printTo(*target.surface);
-    const QString status = target.finish();
+        fit = printTo(*target.surface);
+    QString status = target.finish();
+    if (fit.reduced())
+        status += u" ("_s + fit.note() + u')';
     QGuiApplication::restoreOverrideCursor();
     m_statusLabel->setText(status);
     if (target.failed)

@@ -2,6 +2,7 @@
 
 #include "month/MonthSheetLayout.h"
 #include "print/CalendarChoices.h"
+#include "print/PageFit.h"
 #include "print/PrintDestination.h"
 #include "store/DatabasePlacement.h"
 #include "store/MonthNotesTable.h"
@@ -89,7 +90,7 @@ public slots:
     void cmdPrint_Click();
     void cmdExit_Click();
     // Draws the page on `surface` and ends it; the window's printing without a destination.
-    void printTo(PrintSurface& surface) const;
+    PageFit printTo(PrintSurface& surface) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

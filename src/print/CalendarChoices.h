@@ -27,6 +27,7 @@ struct CalendarChoices
     bool highlightVacations = false;               // chkHilightVacations
     bool highlightPayday = false;                  // chkHighlightPayday
     bool noPatterns = false;                       // chkNoPatterns
+    bool printKey = false;                         // a key under the year page's blocks
     ShadeColors shades = ShadeColors::For(ColourFamily::Yellow, 0);
     QDate calendarDate;                            // Calendar1: the month sheet's month
 };

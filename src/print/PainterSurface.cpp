@@ -203,12 +203,9 @@ void PainterSurface::useFont()
     if (m_current == m_fonts.cend() || m_current->first != key) {
         m_current = m_fonts.find(key);
         if (m_current == m_fonts.cend()) {
-            QFont font(fontName());
-            // One unit is one twip, twenty to the point.
-            font.setPixelSize(fontSize() * 20);
-            font.setBold(fontBold());
-            font.setUnderline(fontUnderline());
-            font.setHintingPreference(QFont::PreferNoHinting);
+            // The font the page's texts were measured in.
+            const QFont font =
+                SurfaceFont::Make(fontName(), fontSize(), fontBold(), fontUnderline());
             m_current = m_fonts.emplace(key, CachedFont{font, QFontMetricsF(font)}).first;
         }
         m_painterHasFont = false;

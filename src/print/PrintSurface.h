@@ -45,6 +45,8 @@ public:
     virtual QColor fillColor() const = 0;
     virtual void setFillColor(const QColor& color) = 0;
 
+    // The width in twips that `text` takes in the current font.
+    virtual int textWidth(const QString& text) const = 0;
     // Draws the text at the pen. endLine: the pen returns to the left edge and moves down a
     // line; otherwise it moves to the end of the text on the same line.
     virtual void print(const QString& text, bool endLine) = 0;

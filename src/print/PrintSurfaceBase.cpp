@@ -59,6 +59,11 @@ void PrintSurfaceBase::setFillColor(const QColor& color)
         m_fillColor = color;
 }
 
+int PrintSurfaceBase::textWidth(const QString& text) const
+{
+    return m_measure.width(m_fontName, m_fontSize, m_bold, m_underline, text);
+}
+
 void PrintSurfaceBase::advancePen(int advance, int lineHeight, bool endLine)
 {
     if (endLine) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "print/PrintSurface.h"
+#include "print/SurfaceFont.h"
 
 #include <QColor>
 #include <QSize>
@@ -39,6 +40,7 @@ public:
     void setFillStyle(FillStyle style) override { m_fillStyle = style; }
     QColor fillColor() const override { return m_fillColor; }
     void setFillColor(const QColor& color) override;
+    int textWidth(const QString& text) const override;
 
     int orientation() const { return m_orientation; }
     int copies() const { return m_copies; }
@@ -77,4 +79,5 @@ private:
     int m_drawWidth = 1;
     FillStyle m_fillStyle = FillStyle::Transparent;
     QColor m_fillColor = Qt::black;
+    mutable SurfaceFont m_measure;
 };

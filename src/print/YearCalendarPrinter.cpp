@@ -1,11 +1,14 @@
 #include "print/YearCalendarPrinter.h"
 
 #include "print/PrintSurface.h"
+#include "print/TextFit.h"
 #include "print/YearDayCell.h"
 #include "rota/DayNumbering.h"
 #include "rota/Holidays.h"
 #include "rota/NumberText.h"
 #include "store/AppState.h"
+#include "store/ColorText.h"
+#include "store/EntryLookup.h"
 
 #include <QRegularExpression>
 
@@ -23,6 +26,13 @@ constexpr int BlockWidth = 3800;
 constexpr int BlockHeight = 3550;
 // At most 31 days a month; the walk stops there whatever the dates say.
 constexpr int MaxDaysPerMonth = 31;
+// The drawing's reach in design twips from the printable area's corner, whose coordinates
+// are (-350, -1200): the blocks' right edge and bottom, the key's left edge.
+constexpr int AreaLeft = -350;
+constexpr int AreaTop = -1200;
+constexpr int DrawingRight = 11070;
+constexpr int DrawingBottom = 13650;
+constexpr int KeyLeft = -30;
 
 } // namespace
 
@@ -37,10 +47,10 @@ YearCalendarPrinter::YearCalendarPrinter(PrintSurface& surface, const CalendarCh
     }
 }
 
-void YearCalendarPrinter::Print(PrintSurface& surface, const CalendarChoices& choices,
-                                AppState& state, EntryLookup* entries)
+PageFit YearCalendarPrinter::Print(PrintSurface& surface, const CalendarChoices& choices,
+                                   AppState& state, EntryLookup* entries)
 {
-    YearCalendarPrinter(surface, choices, state, entries).print();
+    return YearCalendarPrinter(surface, choices, state, entries).print();
 }
 
 double YearCalendarPrinter::SizeFactor(int printableWidth, int printableHeight,
@@ -125,6 +135,51 @@ int YearCalendarPrinter::FirstWeekNumber(QDate firstDay)
     return column >= 4 ? 0 : 1;
 }
 
+int YearCalendarPrinter::bottomAt(double factor) const
+{
+    if (!m_key)
+        return DrawingBottom;
+    const int width = Scaled(DrawingRight, factor) - Scaled(KeyLeft, factor);
+    return DrawingBottom + YearKey::Gap +
+           YearKey::LineHeight * m_key->lineCount(m_surface, factor, width);
+}
+
+double YearCalendarPrinter::fittingFactor(double factor, int width, int height) const
+{
+    const auto fits = [&](double f) {
+        return Scaled(DrawingRight, f) - Scaled(AreaLeft, f) <= width &&
+               Scaled(bottomAt(f), f) - Scaled(AreaTop, f) <= height;
+    };
+    if (fits(factor))
+        return factor;
+    for (int percent = static_cast<int>(std::ceil(factor * 100)) - 1; percent > 1; --percent) {
+        if (fits(percent / 100.0))
+            return percent / 100.0;
+    }
+    return 0.01;
+}
+
+YearKey::EntryKinds YearCalendarPrinter::entryKinds(QDate firstDay) const
+{
+    // Each type with the colour of its first entry of the year, in the order of the year.
+    YearKey::EntryKinds kinds;
+    if (!m_entries || !m_choices.highlightVacations)
+        return kinds;
+    for (QDate date = firstDay; date.year() == firstDay.year(); date = date.addDays(1)) {
+        const std::optional<VacationEntry> entry =
+            m_entries->lookUp(m_choices.yearText, date.month(), date.day());
+        if (!entry)
+            continue;
+        const QColor color = ColorText::ParseColorText(entry->color);
+        const bool known = std::any_of(kinds.begin(), kinds.end(), [&](const auto& kind) {
+            return kind.first == entry->type && kind.second == color;
+        });
+        if (color.isValid() && !known)
+            kinds.append({entry->type, color});
+    }
+    return kinds;
+}
+
 void YearCalendarPrinter::setUpPage()
 {
     m_surface.setOrientation(1);
@@ -145,8 +200,20 @@ void YearCalendarPrinter::setUpPage()
 void YearCalendarPrinter::printTitle()
 {
     const QString title = Title(m_choices);
-    m_surface.setCurrentX(scaled(5672 - 106 * static_cast<double>(title.size())));
-    m_surface.print(title, true);
+    int x = scaled(5672 - 106 * static_cast<double>(title.size()));
+    // The placement assumes narrower letters than bold capitals have: a title that would
+    // cross the printable area is centred on it instead, and made smaller until it fits.
+    const int left = scaled(AreaLeft);
+    const int width = m_surface.ScaleWidth();
+    QString shown = title;
+    if (x < left || x + m_surface.textWidth(title) > left + width) {
+        if (!TextFit::LargestSize(m_surface, {title}, {width}, scaled(18), 1))
+            shown = TextFit::Elided(m_surface, title, width);
+        x = left + (width - m_surface.textWidth(shown)) / 2;
+    }
+    m_surface.setCurrentX(x);
+    m_surface.print(shown, true);
+    m_surface.setFontSize(scaled(18));
     m_surface.setFontTransparent(true);
     m_surface.setFontUnderline(false);
 }
@@ -191,13 +258,20 @@ void YearCalendarPrinter::printGrid(int x0, int y0)
         line(x0 + 470 + 500 * k, top, x0 + 470 + 500 * k, bottom);
 }
 
-void YearCalendarPrinter::print()
+PageFit YearCalendarPrinter::print()
 {
-    m_scale = SizeFactor(m_surface.ScaleWidth(), m_surface.ScaleHeight(), m_choices.sizeText);
+    const int width = m_surface.ScaleWidth();
+    const int height = m_surface.ScaleHeight();
+    const std::optional<QDate> firstDay = FirstDay(m_choices.yearText);
+    if (m_choices.printKey)
+        m_key.emplace(m_choices, firstDay ? entryKinds(*firstDay) : YearKey::EntryKinds());
+    const double factor = SizeFactor(width, height, m_choices.sizeText);
+    m_scale = fittingFactor(factor, width, height);
+    const PageFit fit{static_cast<int>(std::round(factor * 100)),
+                      static_cast<int>(std::round(m_scale * 100))};
     if (m_scale < 0.5)
         m_surface.setPrintQualityHigh();
 
-    const std::optional<QDate> firstDay = FirstDay(m_choices.yearText);
     m_state.goodFriday.GoodFridayYear = m_choices.yearText;
     GetGoodFriday(m_state.goodFriday);
 
@@ -231,5 +305,9 @@ void YearCalendarPrinter::print()
         }
         printGrid(x0, y0);
     }
+    if (m_key)
+        m_key->draw(m_surface, m_scale, KeyLeft, DrawingBottom + YearKey::Gap,
+                    scaled(DrawingRight) - scaled(KeyLeft));
     m_surface.endDoc();
+    return fit;
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "print/CalendarChoices.h"
+#include "print/PageFit.h"
+#include "print/YearKey.h"
 #include "rota/RotaKind.h"
 #include "store/YearEntries.h"
 
@@ -32,12 +34,13 @@ public:
                         EntryLookup* entries = nullptr);
 
     // Draws the page and ends the document. Writes the rota and Good Friday look-up values of
-    // `state` as it goes, as every printout does.
-    void print();
+    // `state` as it goes, as every printout does. The size in percent the page was printed
+    // at: smaller than asked for only where the page would not fit the paper.
+    PageFit print();
 
     // One call: builds a printer for the choices and prints. `entries` null: no entry layer.
-    static void Print(PrintSurface& surface, const CalendarChoices& choices, AppState& state,
-                      EntryLookup* entries = nullptr);
+    static PageFit Print(PrintSurface& surface, const CalendarChoices& choices, AppState& state,
+                         EntryLookup* entries = nullptr);
 
     // The size factor for a printable area (twips) and the size field: at most 1, smaller
     // when the page is small or the size is reduced.
@@ -57,6 +60,12 @@ public:
 
 private:
     int scaled(double design) const { return Scaled(design, m_scale); }
+    // The factor itself where the page fits the printable area, else the largest whole
+    // percent below it that does.
+    double fittingFactor(double factor, int width, int height) const;
+    // The design y of the page's lowest edge at `factor`: the blocks', or the key's.
+    int bottomAt(double factor) const;
+    YearKey::EntryKinds entryKinds(QDate firstDay) const;
     void setUpPage();
     void printTitle();
     void printMonthHeading(int monthIndex, int x0, int y0);
@@ -68,4 +77,5 @@ private:
     std::optional<YearEntries> m_yearEntries;
     EntryLookup* m_entries = nullptr;
     double m_scale = 1.0;
+    std::optional<YearKey> m_key;
 };

@@ -124,9 +124,13 @@ bool YearDayCell::draw(Walk& walk)
         m_surface.setForeColor(PayDayWeekNumberColor);
     // The last days of December print the number only from the Wednesday cell, so that a
     // week mostly in the next year carries no number of this one.
+    // Each row shows its number once, from the first of its days that prints it.
     const bool lateDecember = month == 12 && day > 22;
-    if (walk.weekNumber != 0 && (!lateDecember || column == Wednesday))
+    const int row = walk.monthIndex * 6 + w;
+    if (walk.weekNumber != 0 && (!lateDecember || column == Wednesday) && row != m_numberedRow) {
         m_surface.print(NumberText::Blank(walk.weekNumber), true);
+        m_numberedRow = row;
+    }
     m_surface.setForeColor(Qt::black);
 
     ++walk.dayOffset;

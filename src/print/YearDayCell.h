@@ -75,4 +75,6 @@ private:
     // Set when an entry is found; cleared only when its type is printed.
     bool m_entry = false;
     QString m_entryType;
+    // The last row (month index * 6 + week row) whose week number was printed.
+    int m_numberedRow = -1;
 };

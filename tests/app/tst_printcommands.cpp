@@ -219,6 +219,9 @@ private slots:
             << QStringList{"--year", " 2024", "--station", "QUAY \"7\""};
         QTest::newRow("page") << QStringList{"--page", "5000,12000"} << "quality high"
                               << QStringList{"--page", "5000,12000", "--size", "100"};
+        QTest::newRow("key") << QStringList{"--year", "2025", "--group", "3", "--key"}
+                             << "text 250 13710 8 0 0 1 #000000 \"Pattern 3 days off\""
+                             << QStringList{"--year", "2025", "--key", "--group", "3"};
         QTest::newRow("pay days") << QStringList{"--year", "2024", "--paydays"}
                                   << "circle 1595 625 120 1 #000000 #ffffb9"
                                   << QStringList{"--year", "2024", "--paydays", u"--group"_s,
@@ -287,6 +290,7 @@ private slots:
             u"--year"_s,        u"2024"_s,  u"--paydays"_s, "--size",       u"60"_s,
             u"--shade"_s,       u"-40"_s,   u"--copies"_s,  u"2"_s,         u"--holidays"_s,
             u"0000000011111"_s, "--adjust", "14",           u"--station"_s, "Elm"};
+        QTest::newRow("key") << QStringList{"--year", "2025", "--key", "--paydays"};
     }
 
     void printAllMatchesPrintYear()

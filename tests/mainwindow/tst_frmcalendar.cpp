@@ -756,19 +756,26 @@ private slots:
     void printButtonDrawsTheYearPage_data()
     {
         QTest::addColumn<bool>("vacations");
-        QTest::newRow("without entries") << false;
-        QTest::newRow("with entries") << true;
+        QTest::addColumn<bool>("key");
+        QTest::newRow("without entries") << false << false;
+        QTest::newRow("with entries") << true << false;
+        QTest::newRow("with entries and a key") << true << true;
     }
 
     void printButtonDrawsTheYearPage()
     {
         QFETCH(bool, vacations);
+        QFETCH(bool, key);
         Fixture f({}, Fixture::Database::Template, false);
         QVERIFY(CalendarFixture::AddVacation(f.templatePath(), 2025, 3, 4, "Q", "010, 020, 030"));
         f.open();
         f.show();
         const QString trace = f.recordPrintouts();
         f.window->chkHilightVacations->setChecked(vacations);
+        // "Print a key" starts unticked: the page is the usual one.
+        QVERIFY(!f.window->chkPrintKey->isChecked());
+        if (key)
+            clickBox(f.window->chkPrintKey);
 
         QTest::mouseClick(f.window->cmdPrintRdoCalendar, Qt::LeftButton);
         QCOMPARE(f.stems, QStringList{"Kelvane 2025 RDO Calendar"});
@@ -781,6 +788,9 @@ private slots:
             QStringLiteral("text 2492 -1000 18 1 1 0 #000000 \"DARIZU - 2025 6-2 RDO CALENDAR\"")));
         // The entry of 4 March shows only while vacations are highlighted.
         QCOMPARE(CalendarFixture::ReadText(trace).contains(QStringLiteral("#0a141e")), vacations);
+        QCOMPARE(lines.contains(QStringLiteral("text 250 13710 8 0 0 1 #000000 \"Holidays\"")),
+                 key);
+        QCOMPARE(CalendarFixture::ReadText(trace).contains(QStringLiteral("\"Entry Q\"")), key);
         QCOMPARE(f.window->statusBar()->currentMessage(), QStringLiteral("Printed to the trace."));
         QVERIFY(!QGuiApplication::overrideCursor());
     }

@@ -437,6 +437,13 @@ void TestFrmMonth::printsWhatTheSheetShows()
     QVERIFY(fixture.prompter.shown().last().text.contains(u"No space left on device"_s));
     QVERIFY(written.seek(0));
     QCOMPARE(QString::fromUtf8(written.readAll()), trace);
+    SafeFile::FailNothing();
+
+    // A size too large for the paper is printed smaller, and the status line says so.
+    QTest::keyClick(window->HScroll1(), Qt::Key_End);
+    QTest::mouseClick(window->cmdPrint(), Qt::LeftButton);
+    QCOMPARE(window->lblStatus()->text(),
+             u"Printed to September. (print size 110 reduced to 101 to fit the paper)"_s);
 }
 
 void TestFrmMonth::missingDatabaseReminds_data()

@@ -72,8 +72,9 @@ private slots:
         // Each value worked out on its own: s in single precision, H = 4.2 s, V = 3.25 s.
         QTest::newRow("100") << 100 << 2 << QPoint(4620, -650) << 30 << QPoint(756, 162) << 18
                              << QPoint(14574, 10400);
-        QTest::newRow("110") << 110 << 2 << QPoint(5082, -716) << 33 << QPoint(831, 178) << 19
-                             << QPoint(16031, 11440);
+        // 110 would run off the Letter page: printed at 101.
+        QTest::newRow("110") << 110 << 2 << QPoint(4666, -657) << 30 << QPoint(763, 164) << 18
+                             << QPoint(14719, 10503);
         QTest::newRow("90") << 90 << 2 << QPoint(4157, -585) << 27 << QPoint(680, 146) << 16
                             << QPoint(13116, 9359);
         QTest::newRow("76 landscape")
@@ -173,27 +174,28 @@ private slots:
 
         // 1 September 2024 is a Sunday: L = 0, T = 200, so line one starts at x -20, line two at 0;
         // the first note's lines at y 1007 and 1235, the second's at 1495 and 1722.
-        const QString a25(25, u'a');
+        // Narrow letters: every line fits its cell.
+        const QString a25(25, u'i');
         QTest::newRow("placeholders print nothing") << "Click"
                                                     << "Click" << QStringList();
         QTest::newRow("25 characters, one line")
             << a25 << "Click" << QStringList{u"-20 1007 10 "_s + a25};
         QTest::newRow("26 without blanks")
             << (a25 + u'b') << "Click" << QStringList{u"-20 1007 9 "_s + a25 + u'-', "0 1235 9 b"};
-        const QString blankAt20 = QString(19, u'x') + u' ' + QString(20, u'y');
+        const QString blankAt20 = QString(19, u'i') + u' ' + QString(20, u'l');
         QTest::newRow("blank at 20") << blankAt20 << "Click"
-                                     << QStringList{u"-20 1007 9 "_s + QString(19, u'x') + u' ',
-                                                    u"0 1235 9 "_s + QString(20, u'y')};
-        const QString blankAt15 = QString(14, u'x') + u' ' + QString(25, u'y');
+                                     << QStringList{u"-20 1007 9 "_s + QString(19, u'i') + u' ',
+                                                    u"0 1235 9 "_s + QString(20, u'l')};
+        const QString blankAt15 = QString(14, u'i') + u' ' + QString(25, u'l');
         QTest::newRow("only blank at 15")
             << blankAt15 << "Click"
             << QStringList{u"-20 1007 9 "_s + blankAt15.left(25) + u'-',
                            u"0 1235 9 "_s + blankAt15.mid(25)};
-        const QString blankAt16 = QString(15, u'x') + u' ' + QString(34, u'y');
+        const QString blankAt16 = QString(15, u'i') + u' ' + QString(34, u'l');
         QTest::newRow("blank at 16, the rest cut at 25")
             << blankAt16 << "Click"
             << QStringList{u"-20 1007 9 "_s + blankAt16.left(16),
-                           u"0 1235 9 "_s + QString(25, u'y')};
+                           u"0 1235 9 "_s + QString(25, u'l')};
         // Positions count characters as the user sees them: an emoji is one, never split.
         const QString a24 = QString(24, u'a') + u"\U0001F600"_s;
         QTest::newRow("emoji as the 25th character, one line")
@@ -235,6 +237,90 @@ private slots:
         QCOMPARE(texts(dayTexts), expected);
         for (const Op& op : dayTexts)
             QVERIFY(!op.bold && op.transparent);
+    }
+
+    void notesStayInTheirCells_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<int>("day"); // of September 2024: the 1st a Sunday, the 7th a Saturday
+        QTest::addColumn<QString>("note");
+        QTest::addColumn<bool>("whole"); // every letter printed, no ellipsis
+        QTest::newRow("capitals, Sunday") << 100 << 1 << u"DOCTOR APPOINTMENT 10AM"_s << true;
+        QTest::newRow("capitals, Saturday") << 100 << 7 << u"SATURDAY NOTE TOO LONG XY"_s << true;
+        QTest::newRow("long note, two lines")
+            << 110 << 4 << u"Pick up the kids from school at 3 then drive home"_s << true;
+        QTest::newRow("too wide even at 5 pt") << 100 << 2 << QString(50, u'W') << false;
+        // At 30 the note's size is under 5 already: it is only cut short.
+        QTest::newRow("size 30") << 30 << 3 << u"DOCTOR APPOINTMENT 10AM"_s << false;
+    }
+
+    void notesStayInTheirCells()
+    {
+        QFETCH(int, size);
+        QFETCH(int, day);
+        QFETCH(QString, note);
+        QFETCH(bool, whole);
+        MonthNotesRecord notes = MonthNotesRecord::Fresh();
+        const auto k = static_cast<std::size_t>(day - 1);
+        notes.Note[k] = note;
+        notes.SecondNote[k] = note;
+        notes.Highlight[k + 1] = true; // the next day's fill comes after the note
+        const Page page = print(CalendarSamples::Month(QDate(2024, 9, 1)), notes, size);
+        const int used = MonthPrinter::FittingPrintSize(size, 15120, 11520);
+        const double h = MonthPrinter::Scale(used) * 4.2;
+        const int column = (day - 1) % 7;
+        const int edge = static_cast<int>(std::floor(h * (500 * column + 470)));
+        const int noteSize = MonthPrinter::FontSize(used, note.size() > 25 ? 9 : 10);
+        RecordingSurface measure;
+        QString printed;
+        int lines = 0;
+        for (const Op& op : page.of(Op::Kind::Text)) {
+            // The notes are the only texts this small.
+            if (op.bold || op.size > noteSize)
+                continue;
+            ++lines;
+            measure.setFontSize(op.size);
+            QVERIFY2(op.x1 + measure.textWidth(op.text) <= edge, qPrintable(op.text));
+            QVERIFY(op.size <= noteSize && op.size >= std::min(noteSize, 5));
+            if (lines <= (note.size() > 25 ? 2 : 1))
+                printed += op.text;
+        }
+        QCOMPARE(lines, note.size() > 25 ? 4 : 2);
+        QCOMPARE(printed == MonthPrinter::NoteLines(note).join(QString()), whole);
+        QCOMPARE(printed.contains(u'\u2026'), !whole);
+    }
+
+    void printSizeFitsThePaper_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<QSize>("paper"); // printable area, upright
+        QTest::addColumn<int>("used");
+        QTest::newRow("110 on Letter") << 110 << QSize(11520, 15120) << 101;
+        QTest::newRow("100 on Letter") << 100 << QSize(11520, 15120) << 100;
+        QTest::newRow("100 on A4") << 100 << QSize(11186, 16118) << 99;
+        QTest::newRow("75 on A4, portrait") << 75 << QSize(11186, 16118) << 74;
+        QTest::newRow("30 on A4") << 30 << QSize(11186, 16118) << 30;
+    }
+
+    void printSizeFitsThePaper()
+    {
+        QFETCH(int, size);
+        QFETCH(QSize, paper);
+        QFETCH(int, used);
+        AppState state;
+        RecordingSurface surface(paper.width(), paper.height());
+        const PageFit fit =
+            MonthPrinter(CalendarSamples::Month(QDate(2025, 3, 1)), state, nullptr)
+                .print(surface, MonthNotesRecord::Fresh(), size);
+        QCOMPARE(fit.used, used);
+        QCOMPARE(fit.note().isEmpty(), used == size);
+        // The orientation follows the size asked for; every line lies on the printable area.
+        QCOMPARE(surface.ScaleWidth() > surface.ScaleHeight(), MonthPrinter::IsLandscape(size));
+        for (const Op& line : OfKind(surface.ops(), Op::Kind::Line)) {
+            QVERIFY(300 + std::min(line.x1, line.x2) >= 0);
+            QVERIFY(300 + std::max(line.x1, line.x2) <= surface.ScaleWidth());
+            QVERIFY(800 + std::max(line.y1, line.y2) <= surface.ScaleHeight());
+        }
     }
 
     void fillsAndStrips_data()
@@ -337,5 +423,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestMonthPrinter)
+QTEST_MAIN(TestMonthPrinter)
 #include "tst_monthprinter.moc"

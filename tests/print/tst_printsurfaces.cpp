@@ -110,6 +110,35 @@ private slots:
         QCOMPARE(surface.trace(), u"page 100 200\n"_s + line + u'\n');
     }
 
+    void traceMeasuresTextsAsTheyAreDrawn_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("points");
+        QTest::addColumn<bool>("bold");
+        QTest::newRow("note") << u"DOCTOR APPOINTMENT 10AM"_s << 10 << false;
+        QTest::newRow("title") << u"DARIZU - 2025 6-2 RDO CALENDAR"_s << 18 << true;
+    }
+
+    // A page laid out on the recording surface fits the same way on paper.
+    void traceMeasuresTextsAsTheyAreDrawn()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, points);
+        QFETCH(bool, bold);
+        QTemporaryDir dir;
+        const std::unique_ptr<PainterSurface> pdf = PainterSurface::ForPdf(dir.filePath(u"t.pdf"_s));
+        RecordingSurface trace;
+        for (PrintSurface* surface : {static_cast<PrintSurface*>(pdf.get()),
+                                      static_cast<PrintSurface*>(&trace)}) {
+            surface->setFontSize(points);
+            surface->setFontBold(bold);
+        }
+        pdf->setCurrentX(0);
+        pdf->print(text, false);
+        QVERIFY(trace.textWidth(text) > points * 10 * text.size() / 2);
+        QVERIFY(qAbs(pdf->currentX() - trace.textWidth(text)) <= 1);
+    }
+
     void traceIsWrittenByFinish()
     {
         QTemporaryDir dir;

@@ -103,6 +103,86 @@ private slots:
         QCOMPARE(TextsAt(ops, 7600 + 1000, 10650 - 500), QStringList{u" DECEMBER"_s});
     }
 
+    void titleFitsThePage_data()
+    {
+        QTest::addColumn<QString>("station");
+        QTest::addColumn<RotaKind>("kind");
+        QTest::addColumn<int>("pageWidth");
+        QTest::addColumn<bool>("placedAsDesigned");
+        QTest::newRow("fits") << u"DARIZU"_s << RotaKind::CgSixTwo << 11520 << true;
+        QTest::newRow("24 letters, 5-3") << u"SOUTHERN METRO STATION 7"_s << RotaKind::FiveThree
+                                         << 11520 << false;
+        QTest::newRow("60 letters") << QString(60, u'N') << RotaKind::Combination << 11520
+                                    << false;
+        QTest::newRow("60 letters, narrow page")
+            << QString(60, u'N') << RotaKind::FiveThree << 6000 << false;
+    }
+
+    void titleFitsThePage()
+    {
+        QFETCH(QString, station);
+        QFETCH(RotaKind, kind);
+        QFETCH(int, pageWidth);
+        QFETCH(bool, placedAsDesigned);
+        CalendarChoices choices = Year(u"2025"_s, kind);
+        choices.station = station;
+        RecordingSurface surface(pageWidth, 15120);
+        AppState state;
+        YearCalendarPrinter::Print(surface, choices, state);
+        const Op* title = FindText(surface.ops(), YearCalendarPrinter::Title(choices));
+        QVERIFY(title);
+        const double factor = pageWidth >= 11520 ? 1.0 : pageWidth / 11620.0;
+        const int designed =
+            YearCalendarPrinter::Scaled(5672 - 106.0 * title->text.size(), factor);
+        QCOMPARE(title->x1 == designed && title->size == YearCalendarPrinter::Scaled(18, factor),
+                 placedAsDesigned);
+        // The whole title lies within the printable area, centred on it when moved.
+        RecordingSurface measure;
+        measure.setFontSize(title->size);
+        measure.setFontBold(true);
+        measure.setFontUnderline(true);
+        const int left = YearCalendarPrinter::Scaled(-350, factor);
+        const int width = measure.textWidth(title->text);
+        QVERIFY(title->x1 >= left);
+        QVERIFY(title->x1 + width <= left + pageWidth);
+        if (!placedAsDesigned)
+            QVERIFY(qAbs((title->x1 - left) - (left + pageWidth - title->x1 - width)) <= 1);
+    }
+
+    void keyNamesWhatThePageShows()
+    {
+        CalendarChoices choices = Year(u"2025"_s, RotaKind::CgSixTwo, u" 3"_s);
+        choices.highlightPayday = true;
+        choices.highlightVacations = true;
+        FakeEntries entries;
+        entries.add(3, 5, {u"V"_s, u"000, 200, 255"_s});
+        entries.add(7, 4, {u"V"_s, u"000, 200, 255"_s});
+        entries.add(8, 1, {u"B"_s, u"255, 128, 000"_s});
+        const QList<Op> plain = printPage(choices, &entries);
+        QVERIFY(!FindText(plain, u"Holidays"_s));
+
+        choices.printKey = true;
+        for (const QSize page : {QSize(11520, 15120), QSize(11520, 14880)}) {
+            RecordingSurface surface(page.width(), page.height());
+            AppState state;
+            const PageFit fit = YearCalendarPrinter::Print(surface, choices, state, &entries);
+            const QList<Op> ops = surface.ops();
+            QStringList labels;
+            for (const Op& op : OfKind(ops, Kind::Text)) {
+                if (op.y1 > 13650 * fit.used / 100)
+                    labels << op.text;
+                // Nothing lies below the printable area's bottom (origin -1200 at full size).
+                QVERIFY(op.y1 + op.size * 23 <= page.height() - 1200 * fit.used / 100);
+            }
+            QCOMPARE(labels, QStringList({u"Pattern 3 days off"_s, u"Holidays"_s,
+                                          u"Pattern 3 days off on holidays"_s, u"Pay day"_s,
+                                          u"Entry V"_s, u"Entry B"_s}));
+            // Letter keeps full size; a page 240 twips shorter is printed smaller, and says so.
+            QCOMPARE(fit.reduced(), page.height() < 15120);
+            QCOMPARE(OfKind(ops, Kind::Fill).last().color, QColor(255, 128, 0));
+        }
+    }
+
     void scaledCellAtHalfSize()
     {
         // 1 January 2001 is a Monday and a holiday: its fill is the cell of column 1, row 0.
@@ -134,17 +214,18 @@ private slots:
         QTest::addColumn<QStringList>("lastDecemberRow");
         QTest::addColumn<int>("lastRowIndex");
         // 1 January a Thursday: the first row counts in the old year.
-        QTest::newRow("2015 Thursday") << "2015" << false << QStringList{}
-                                       << QStringList(7, u" 1"_s) << QStringList{" 52"} << 4;
+        // Each row's number is printed once, however many days the row has.
+        QTest::newRow("2015 Thursday") << "2015" << false << QStringList{} << QStringList{" 1"}
+                                       << QStringList{" 52"} << 4;
         // 1 January a Wednesday: week 1 from the first row (three days of it).
-        QTest::newRow("2014 Wednesday") << "2014" << false << QStringList(4, u" 1"_s)
-                                        << QStringList(7, u" 2"_s) << QStringList{" 53"} << 4;
+        QTest::newRow("2014 Wednesday") << "2014" << false << QStringList{" 1"}
+                                        << QStringList{" 2"} << QStringList{" 53"} << 4;
         // 31 December a Tuesday: the last row has no number.
-        QTest::newRow("2024 ends Tuesday") << "2024" << true << QStringList(6, u" 1"_s)
-                                           << QStringList(7, u" 2"_s) << QStringList{} << 4;
+        QTest::newRow("2024 ends Tuesday") << "2024" << true << QStringList{" 1"}
+                                           << QStringList{" 2"} << QStringList{} << 4;
         // 31 December a Wednesday: the last row takes its number from the 31st only.
-        QTest::newRow("2025 ends Wednesday") << "2025" << false << QStringList(4, u" 1"_s)
-                                             << QStringList(7, u" 2"_s) << QStringList{" 53"} << 4;
+        QTest::newRow("2025 ends Wednesday") << "2025" << false << QStringList{" 1"}
+                                             << QStringList{" 2"} << QStringList{" 53"} << 4;
     }
 
     void weekNumbers()
@@ -494,5 +575,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestYearCalendar)
+QTEST_MAIN(TestYearCalendar)
 #include "tst_yearcalendar.moc"

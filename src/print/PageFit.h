@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+// The size a page was printed at, in percent: the size asked for and the size the paper left
+// room for when that was less.
+struct PageFit
+{
+    int requested = 100;
+    int used = 100;
+
+    bool reduced() const { return used < requested; }
+    // "print size 110 reduced to 101 to fit the paper"; empty when the page kept its size.
+    QString note() const
+    {
+        if (!reduced())
+            return {};
+        return QStringLiteral("print size %1 reduced to %2 to fit the paper")
+            .arg(requested)
+            .arg(used);
+    }
+};

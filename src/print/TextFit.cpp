@@ -1,0 +1,55 @@
+#include "print/TextFit.h"
+
+#include "print/PrintSurface.h"
+
+using namespace Qt::StringLiterals;
+
+namespace TextFit {
+
+bool Fits(const PrintSurface& surface, const QStringList& lines, const QList<int>& room)
+{
+    for (qsizetype i = 0; i < lines.size() && i < room.size(); ++i) {
+        if (surface.textWidth(lines.at(i)) > room.at(i))
+            return false;
+    }
+    return true;
+}
+
+std::optional<int> LargestSize(PrintSurface& surface, const QStringList& lines,
+                               const QList<int>& room, int largest, int smallest)
+{
+    for (int points = largest; points >= smallest; --points) {
+        surface.setFontSize(points);
+        if (Fits(surface, lines, room))
+            return points;
+    }
+    surface.setFontSize(smallest);
+    return std::nullopt;
+}
+
+QString Elided(const PrintSurface& surface, const QString& text, int room)
+{
+    if (surface.textWidth(text) <= room)
+        return text;
+    const QString ellipsis = u"\u2026"_s;
+    const auto cut = [&](qsizetype keep) {
+        QString kept = text.left(keep);
+        while (kept.endsWith(u' '))
+            kept.chop(1);
+        return kept + ellipsis;
+    };
+    // The longest start that fits with the ellipsis, found by halving: a long text is
+    // measured a few times, not once per character.
+    qsizetype fits = 0;
+    qsizetype tooLong = text.size();
+    while (tooLong - fits > 1) {
+        const qsizetype middle = fits + (tooLong - fits) / 2;
+        if (surface.textWidth(cut(middle)) <= room)
+            fits = middle;
+        else
+            tooLong = middle;
+    }
+    return cut(fits);
+}
+
+} // namespace TextFit
