@@ -9,7 +9,12 @@ namespace CommandOptions {
 bool Parse(QCommandLineParser& parser, const QStringList& arguments, QString* error)
 {
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    if (!parser.parse(arguments)) {
+    // The help lists --help-all beside --help; the subcommands take no toolkit options, so
+    // both show the same help.
+    QStringList words = arguments;
+    static const QRegularExpression helpAll(QStringLiteral("^--?help-all$"));
+    words.replaceInStrings(helpAll, QStringLiteral("--help"));
+    if (!parser.parse(words)) {
         *error = parser.errorText();
         return false;
     }

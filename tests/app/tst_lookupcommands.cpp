@@ -96,6 +96,8 @@ private slots:
             << QStringList{"holidays", "--help"} << "Usage: kelvane holidays [options] year";
         QTest::newRow("printing subcommand help")
             << QStringList{"print-year", "--help"} << "Usage: kelvane print-year [options]";
+        QTest::newRow("the listed --help-all")
+            << QStringList{"holidays", "--help-all"} << "Usage: kelvane holidays [options] year";
     }
 
     void helpAndVersion()
