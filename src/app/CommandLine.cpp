@@ -19,18 +19,19 @@ struct Subcommand
     const char* name;
     const char* usage;
     Handler run;
+    bool draws = true; // needs fonts and painting, i.e. the GUI library
 };
 
 // Every subcommand, in the order the help lists them.
 const QList<Subcommand>& subcommands()
 {
     static const QList<Subcommand> all = {
-        {"whos-off", "whos-off YYYY-MM-DD [--days N] [--adjust N]", LookupCommands::WhosOff},
-        {"holidays", "holidays YEAR", LookupCommands::Holidays},
+        {"whos-off", "whos-off YYYY-MM-DD [--days N] [--adjust N]", LookupCommands::WhosOff, false},
+        {"holidays", "holidays YEAR", LookupCommands::Holidays, false},
         {"export-ics",
          "export-ics --kind KIND --group G --from YYYY-MM-DD --to YYYY-MM-DD [--adjust N] "
          "[--holidays BITS] --out FILE.ics",
-         ExportCommand::ExportIcs},
+         ExportCommand::ExportIcs, false},
         {"print-year",
          "print-year [--year TEXT] [--kind KIND] [--group G] [--station TEXT] [--adjust N] "
          "[--holidays BITS] [--colour FAMILY] [--shade V] [--size P] [--copies N] [--paydays] "
@@ -96,6 +97,14 @@ QString HelpText()
 bool WantsCommandLine(const QStringList& arguments)
 {
     return arguments.size() > 1;
+}
+
+bool Draws(const QStringList& arguments)
+{
+    if (arguments.size() < 2)
+        return false;
+    const Subcommand* subcommand = find(arguments.at(1));
+    return subcommand && subcommand->draws;
 }
 
 int Run(const QStringList& arguments, QTextStream& out, QTextStream& err)

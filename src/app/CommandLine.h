@@ -15,6 +15,10 @@ inline constexpr int NoPrinter = 3;
 // version, i.e. when no window is wanted.
 bool WantsCommandLine(const QStringList& arguments);
 
+// True when the arguments name a subcommand that draws (prints pages); the others run without
+// the GUI library.
+bool Draws(const QStringList& arguments);
+
 // Runs one subcommand; `arguments` starts with the program name.
 int Run(const QStringList& arguments, QTextStream& out, QTextStream& err);
 

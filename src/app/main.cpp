@@ -19,6 +19,7 @@
 
 #include <cstdio>
 #include <functional>
+#include <memory>
 
 namespace {
 
@@ -113,13 +114,16 @@ void dropRuntimeDirWarning(QtMsgType type, const QMessageLogContext& context,
     std::fputs(line.constData(), stderr);
 }
 
-int runCommandLine(int argc, char* argv[])
+int runCommandLine(int argc, char* argv[], bool draws)
 {
-    // Drawing text needs the GUI library, and the subcommands need no display.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    // Drawing text needs the GUI library, and the subcommands need no display. The others
+    // start without it: it would set up fonts they never use.
+    if (draws && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     const QtMessageHandler previous = qInstallMessageHandler(dropRuntimeDirWarning);
-    QGuiApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> app =
+        draws ? std::make_unique<QGuiApplication>(argc, argv)
+              : std::make_unique<QCoreApplication>(argc, argv);
     qInstallMessageHandler(previous);
     nameApplication();
     QTextStream out(stdout);
@@ -135,7 +139,7 @@ int main(int argc, char* argv[])
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
     if (CommandLine::WantsCommandLine(arguments))
-        return runCommandLine(argc, argv);
+        return runCommandLine(argc, argv, CommandLine::Draws(arguments));
     if (!displayAvailable()) {
         std::fputs("kelvane: no display found (DISPLAY and WAYLAND_DISPLAY are not set); "
                    "the command-line subcommands work without one, see `kelvane --help`.\n",

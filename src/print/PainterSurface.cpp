@@ -200,13 +200,13 @@ void PainterSurface::applyTransform()
 void PainterSurface::useFont()
 {
     const FontKey key{fontName(), fontSize(), fontBold(), fontUnderline()};
-    if (m_current == m_fonts.cend() || m_current->first != key) {
+    if (m_current == m_fonts.end() || m_current->first != key) {
         m_current = m_fonts.find(key);
-        if (m_current == m_fonts.cend()) {
+        if (m_current == m_fonts.end()) {
             // The font the page's texts were measured in.
             const QFont font =
                 SurfaceFont::Make(fontName(), fontSize(), fontBold(), fontUnderline());
-            m_current = m_fonts.emplace(key, CachedFont{font, QFontMetricsF(font)}).first;
+            m_current = m_fonts.emplace(key, CachedFont{font, QFontMetricsF(font), {}, {}}).first;
         }
         m_painterHasFont = false;
     }
@@ -224,15 +224,48 @@ void PainterSurface::print(const QString& text, bool endLine)
     const QFontMetricsF& metrics = m_current->second.metrics;
     // The width is measured only when something needs it.
     const bool needsWidth = !text.isEmpty() && (!endLine || !fontTransparent());
-    const double advance = needsWidth ? metrics.horizontalAdvance(text) : 0.0;
+    const double advance = needsWidth ? advanceOf(text) : 0.0;
     if (!text.isEmpty()) {
         const QPointF pen(currentX(), currentY());
         if (!fontTransparent())
             m_painter.fillRect(QRectF(pen, QSizeF(advance, metrics.height())), Qt::white);
         m_painter.setPen(foreColor());
-        m_painter.drawText(pen + QPointF(0, metrics.ascent()), text);
+        drawText(pen, text);
     }
     advancePen(qRound(advance), qRound(metrics.lineSpacing()), endLine);
+}
+
+double PainterSurface::advanceOf(const QString& text)
+{
+    CachedFont& font = m_current->second;
+    const auto found = font.advances.find(text);
+    if (found != font.advances.end())
+        return found->second;
+    return font.advances.emplace(text, font.metrics.horizontalAdvance(text)).first->second;
+}
+
+void PainterSurface::drawText(const QPointF& topLeft, const QString& text)
+{
+    CachedFont& font = m_current->second;
+    // Underlined text keeps the painter's own decoration.
+    if (font.font.underline()) {
+        m_painter.drawText(topLeft + QPointF(0, font.metrics.ascent()), text);
+        return;
+    }
+    std::unique_ptr<QTextLayout>& layout = font.layouts[text];
+    if (!layout) {
+        // Laid out in the painter's font, which carries the page's resolution.
+        layout = std::make_unique<QTextLayout>(text, m_painter.font());
+        layout->setCacheEnabled(true);
+        QTextOption option;
+        option.setWrapMode(QTextOption::NoWrap);
+        layout->setTextOption(option);
+        layout->beginLayout();
+        layout->createLine();
+        layout->endLayout();
+    }
+    // The line's baseline is its top plus the font's ascent, as for drawText().
+    layout->lineAt(0).draw(&m_painter, topLeft);
 }
 
 void PainterSurface::line(int x1, int y1, int x2, int y2, const QColor& color, LineMode mode)

@@ -105,8 +105,16 @@ std::optional<QHash<int, VacationEntry>> VacationTable::entriesOfYear(const QStr
     }
     QSqlQuery query(m_database.connection());
     query.setForwardOnly(true);
-    query.prepare(u"SELECT \"Month\", \"Day\", \"Type\", \"Color\" FROM \"Vacation\" "
-                  "WHERE \"Year\" = ? ORDER BY rowid"_s);
+    // Only the first record of a date is drawn: one index look-up per date of the year reads
+    // just that record, however many the date has.
+    query.prepare(
+        u"WITH RECURSIVE \"Months\"(\"M\") AS (VALUES (1) UNION ALL SELECT \"M\" + 1 FROM "
+        "\"Months\" WHERE \"M\" < 12), \"Days\"(\"D\") AS (VALUES (1) UNION ALL SELECT "
+        "\"D\" + 1 FROM \"Days\" WHERE \"D\" < 31) "
+        "SELECT \"Month\", \"Day\", \"Type\", \"Color\" FROM \"Vacation\" WHERE rowid IN "
+        "(SELECT (SELECT rowid FROM \"Vacation\" WHERE \"Year\" = ? AND \"Month\" = \"M\" "
+        "AND \"Day\" = \"D\" ORDER BY rowid LIMIT 1) FROM \"Months\", \"Days\") "
+        "ORDER BY rowid"_s);
     query.addBindValue(YearValue(yearText));
     if (!query.exec()) {
         m_lastError = query.lastError().text();
