@@ -32,11 +32,10 @@ QString Elided(const PrintSurface& surface, const QString& text, int room)
     if (surface.textWidth(text) <= room)
         return text;
     const QString ellipsis = u"\u2026"_s;
-    const auto cut = [&](qsizetype keep) {
-        QString kept = text.left(keep);
-        while (kept.endsWith(u' '))
-            kept.chop(1);
-        return kept + ellipsis;
+    const auto cut = [&](qsizetype keep) -> QString {
+        while (keep > 0 && text.at(keep - 1) == u' ')
+            --keep;
+        return text.left(keep) + ellipsis;
     };
     // The longest start that fits with the ellipsis, found by halving: a long text is
     // measured a few times, not once per character.

@@ -351,6 +351,13 @@ void TestFrmMonth::clickingLabelsAndBoxes()
     QCOMPARE(window->lblFirstNote(20)->text(), u"Picnic"_s);
     QTest::mouseClick(window->lblSecondNote(20), Qt::RightButton);
     QCOMPARE(fixture.prompter.shown().size(), 1);
+    // A note longer than its label can show is shown whole in the label's tooltip.
+    const QString longNote = u"DOCTOR APPOINTMENT 10AM AT THE CLINIC"_s;
+    fixture.prompter.queueInput(longNote);
+    QTest::mouseClick(window->lblFirstNote(21), Qt::LeftButton);
+    QVERIFY(window->lblFirstNote(21)->fontMetrics().horizontalAdvance(longNote) >
+            window->lblFirstNote(21)->width());
+    QCOMPARE(window->lblFirstNote(21)->toolTip(), longNote);
 
     QCheckBox* box = window->chkHighlight(20);
     box->click();

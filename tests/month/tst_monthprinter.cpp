@@ -309,9 +309,8 @@ private slots:
         QFETCH(int, used);
         AppState state;
         RecordingSurface surface(paper.width(), paper.height());
-        const PageFit fit =
-            MonthPrinter(CalendarSamples::Month(QDate(2025, 3, 1)), state, nullptr)
-                .print(surface, MonthNotesRecord::Fresh(), size);
+        const PageFit fit = MonthPrinter(CalendarSamples::Month(QDate(2025, 3, 1)), state, nullptr)
+                                .print(surface, MonthNotesRecord::Fresh(), size);
         QCOMPARE(fit.used, used);
         QCOMPARE(fit.note().isEmpty(), used == size);
         // The orientation follows the size asked for; every line lies on the printable area.

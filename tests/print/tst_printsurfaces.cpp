@@ -126,10 +126,11 @@ private slots:
         QFETCH(int, points);
         QFETCH(bool, bold);
         QTemporaryDir dir;
-        const std::unique_ptr<PainterSurface> pdf = PainterSurface::ForPdf(dir.filePath(u"t.pdf"_s));
+        const std::unique_ptr<PainterSurface> pdf =
+            PainterSurface::ForPdf(dir.filePath(u"t.pdf"_s));
         RecordingSurface trace;
-        for (PrintSurface* surface : {static_cast<PrintSurface*>(pdf.get()),
-                                      static_cast<PrintSurface*>(&trace)}) {
+        for (PrintSurface* surface :
+             {static_cast<PrintSurface*>(pdf.get()), static_cast<PrintSurface*>(&trace)}) {
             surface->setFontSize(points);
             surface->setFontBold(bold);
         }

@@ -110,10 +110,9 @@ private slots:
         QTest::addColumn<int>("pageWidth");
         QTest::addColumn<bool>("placedAsDesigned");
         QTest::newRow("fits") << u"DARIZU"_s << RotaKind::CgSixTwo << 11520 << true;
-        QTest::newRow("24 letters, 5-3") << u"SOUTHERN METRO STATION 7"_s << RotaKind::FiveThree
-                                         << 11520 << false;
-        QTest::newRow("60 letters") << QString(60, u'N') << RotaKind::Combination << 11520
-                                    << false;
+        QTest::newRow("24 letters, 5-3")
+            << u"SOUTHERN METRO STATION 7"_s << RotaKind::FiveThree << 11520 << false;
+        QTest::newRow("60 letters") << QString(60, u'N') << RotaKind::Combination << 11520 << false;
         QTest::newRow("60 letters, narrow page")
             << QString(60, u'N') << RotaKind::FiveThree << 6000 << false;
     }
@@ -132,8 +131,7 @@ private slots:
         const Op* title = FindText(surface.ops(), YearCalendarPrinter::Title(choices));
         QVERIFY(title);
         const double factor = pageWidth >= 11520 ? 1.0 : pageWidth / 11620.0;
-        const int designed =
-            YearCalendarPrinter::Scaled(5672 - 106.0 * title->text.size(), factor);
+        const int designed = YearCalendarPrinter::Scaled(5672 - 106.0 * title->text.size(), factor);
         QCOMPARE(title->x1 == designed && title->size == YearCalendarPrinter::Scaled(18, factor),
                  placedAsDesigned);
         // The whole title lies within the printable area, centred on it when moved.
@@ -215,17 +213,17 @@ private slots:
         QTest::addColumn<int>("lastRowIndex");
         // 1 January a Thursday: the first row counts in the old year.
         // Each row's number is printed once, however many days the row has.
-        QTest::newRow("2015 Thursday") << "2015" << false << QStringList{} << QStringList{" 1"}
-                                       << QStringList{" 52"} << 4;
+        QTest::newRow("2015 Thursday")
+            << "2015" << false << QStringList{} << QStringList{" 1"} << QStringList{" 52"} << 4;
         // 1 January a Wednesday: week 1 from the first row (three days of it).
-        QTest::newRow("2014 Wednesday") << "2014" << false << QStringList{" 1"}
-                                        << QStringList{" 2"} << QStringList{" 53"} << 4;
+        QTest::newRow("2014 Wednesday")
+            << "2014" << false << QStringList{" 1"} << QStringList{" 2"} << QStringList{" 53"} << 4;
         // 31 December a Tuesday: the last row has no number.
-        QTest::newRow("2024 ends Tuesday") << "2024" << true << QStringList{" 1"}
-                                           << QStringList{" 2"} << QStringList{} << 4;
+        QTest::newRow("2024 ends Tuesday")
+            << "2024" << true << QStringList{" 1"} << QStringList{" 2"} << QStringList{} << 4;
         // 31 December a Wednesday: the last row takes its number from the 31st only.
-        QTest::newRow("2025 ends Wednesday") << "2025" << false << QStringList{" 1"}
-                                             << QStringList{" 2"} << QStringList{" 53"} << 4;
+        QTest::newRow("2025 ends Wednesday")
+            << "2025" << false << QStringList{" 1"} << QStringList{" 2"} << QStringList{" 53"} << 4;
     }
 
     void weekNumbers()
