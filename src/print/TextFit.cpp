@@ -1,6 +1,7 @@
 #include "print/TextFit.h"
 
 #include "print/PrintSurface.h"
+#include "store/WholeCharacters.h"
 
 using namespace Qt::StringLiterals;
 
@@ -32,15 +33,18 @@ QString Elided(const PrintSurface& surface, const QString& text, int room)
     if (surface.textWidth(text) <= room)
         return text;
     const QString ellipsis = u"\u2026"_s;
-    const auto cut = [&](qsizetype keep) -> QString {
-        while (keep > 0 && text.at(keep - 1) == u' ')
-            --keep;
-        return text.left(keep) + ellipsis;
+    // Cut only between whole characters, so an emoji or an accented letter is never halved.
+    const QList<qsizetype> ends = WholeCharacters::Ends(text);
+    const auto cut = [&](qsizetype characters) -> QString {
+        QString kept = text.left(ends.at(characters));
+        while (kept.endsWith(u' '))
+            kept.chop(1);
+        return kept + ellipsis;
     };
     // The longest start that fits with the ellipsis, found by halving: a long text is
     // measured a few times, not once per character.
     qsizetype fits = 0;
-    qsizetype tooLong = text.size();
+    qsizetype tooLong = ends.size() - 1;
     while (tooLong - fits > 1) {
         const qsizetype middle = fits + (tooLong - fits) / 2;
         if (surface.textWidth(cut(middle)) <= room)

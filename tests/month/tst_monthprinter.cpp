@@ -197,7 +197,7 @@ private slots:
             << QStringList{u"-20 1007 9 "_s + blankAt16.left(16),
                            u"0 1235 9 "_s + QString(25, u'l')};
         // Positions count characters as the user sees them: an emoji is one, never split.
-        const QString a24 = QString(24, u'a') + u"\U0001F600"_s;
+        const QString a24 = QString(24, u'l') + u"\U0001F600"_s;
         QTest::newRow("emoji as the 25th character, one line")
             << a24 << "Click" << QStringList{u"-20 1007 10 "_s + a24};
         QTest::newRow("emoji as the 25th character, then more")
