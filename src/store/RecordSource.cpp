@@ -198,10 +198,17 @@ QString RecordSource::unchangedCondition(const Row& row, QVariantList& values) c
         return {};
     QString condition;
     for (int i = 0; i < m_columns.size(); ++i) {
+        if (!m_identity.isEmpty() && !m_identity.contains(m_columns[i].name, Qt::CaseInsensitive))
+            continue;
         condition += u" AND "_s + Quoted(m_columns[i].name) + u" IS ?"_s;
         values.append(row.values.value(i));
     }
     return condition;
+}
+
+void RecordSource::setIdentity(const QStringList& fields)
+{
+    m_identity = fields;
 }
 
 // The record was deleted (or, without a key, changed) by someone else since it was read. What

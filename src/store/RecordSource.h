@@ -30,6 +30,10 @@ public:
     // SELECT * FROM "<table>" [WHERE <where>] [ORDER BY <orderBy>], `values` bound to the ?s.
     void setSelection(const QString& table, const QString& where = {},
                       const QVariantList& values = {}, const QString& orderBy = {});
+    // The fields that tell one record from another, for tables without a key column: a record
+    // whose rowid now holds other values there is another record. Without them every field
+    // counts, so a record someone else changed is never written over.
+    void setIdentity(const QStringList& fields);
     bool refresh(QString* error = nullptr); // writes bound edits, re-selects, first record current
     bool isBOF() const;                     // before the first record (also when empty)
     bool isEOF() const;                     // after the last record (also when empty)
@@ -104,6 +108,7 @@ private:
     QVariantList m_values;
     QString m_orderBy;
     QList<Column> m_columns;
+    QStringList m_identity;
     int m_keyColumn = -1; // the INTEGER PRIMARY KEY AUTOINCREMENT column, if the table has one
     QList<Row> m_rows;
     int m_current = -1; // while adding: the record that was current before

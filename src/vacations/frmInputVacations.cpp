@@ -98,7 +98,8 @@ frmInputVacations::~frmInputVacations()
     // Destroyed while still open (its owner went away): store what was typed all the same.
     if (m_loaded && m_attached) {
         QString error;
-        if (!isUntouchedNewRecord() && !Data1.close(&error))
+        // An entry with an impossible date is never stored; nobody is left to correct it.
+        if (!isUntouchedNewRecord() && isEntryDateValid() && !Data1.close(&error))
             showStoreFailure(error);
     }
 }

@@ -202,8 +202,18 @@ private slots:
         QCOMPARE(TypesInFile(m_db.path), QString());
     }
 
+    void twoProgramsOnOneMonthKeepEachOthersNotes_data()
+    {
+        QTest::addColumn<bool>("keyColumn");
+        QTest::newRow("key column") << true;
+        QTest::newRow("no key column") << false;
+    }
+
     void twoProgramsOnOneMonthKeepEachOthersNotes()
     {
+        QFETCH(bool, keyColumn);
+        if (!keyColumn)
+            MakeUnkeyedDatabase(m_db.dir.path());
         // Two running copies of the program show the same month; each stores only what its
         // user changed, so neither overwrites the other's notes.
         const QDate month(2025, 6, 1);
