@@ -52,6 +52,9 @@ void TerminationSignals::readPipe()
 {
     char bytes[16];
     ssize_t count = 0;
+    // A second signal ends the process at once, should the orderly end hang.
+    for (const int signalNumber : Handled)
+        std::signal(signalNumber, SIG_DFL);
     while ((count = ::read(g_pipe[0], bytes, sizeof bytes)) > 0) {
         for (ssize_t i = 0; i < count; ++i)
             emit received(static_cast<unsigned char>(bytes[i]));

@@ -6,8 +6,8 @@ class QSocketNotifier;
 
 // SIGTERM, SIGHUP and SIGINT, turned into a Qt signal delivered by the event loop. A signal
 // handler may do next to nothing, so it only writes the signal's number into a pipe; the
-// loop reads it there. While an object lives, those signals no longer end the process at once;
-// its destruction puts the default handling back.
+// loop reads it there. While an object lives, the first of those signals no longer ends the
+// process at once; a second one does, as does any after the object's destruction.
 class TerminationSignals final : public QObject
 {
     Q_OBJECT
