@@ -1,6 +1,7 @@
 #include "about/AppIcon.h"
 #include "app/CommandLine.h"
 #include "mainwindow/MessageBoxPrompter.h"
+#include "mainwindow/TerminationSignals.h"
 #include "mainwindow/frmCalendar.h"
 #include "month/frmMonth.h"
 #include "store/AppState.h"
@@ -83,6 +84,17 @@ int runWindow(int argc, char* argv[])
     AppState state;
     frmCalendar window(state, prompter, clock, settings);
     window.show();
+
+    // A termination signal or the end of the desktop session ends the run as File > Exit
+    // does, but without asking anything. The quit is queued: the session manager wants the
+    // commit request answered first.
+    const auto endSession = [&window] {
+        window.endSession();
+        QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    };
+    TerminationSignals termination;
+    QObject::connect(&termination, &TerminationSignals::received, &window, endSession);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window, endSession);
 
     const bool quitWhenShown = environmentFlag("KELVANE_QUIT_WHEN_SHOWN");
     if (environmentFlag("KELVANE_OPEN_MONTH")) {

@@ -683,6 +683,17 @@ bool frmCalendar::Form_Unload()
     return true;
 }
 
+void frmCalendar::endSession()
+{
+    if (m_vacationsWindow && m_vacationsWindow->isVisible())
+        m_vacationsWindow->closeUnattended();
+    for (QWidget* window : secondaryWindows()) {
+        if (auto* month = qobject_cast<frmMonth*>(window))
+            month->storeUnattended();
+    }
+    close();
+}
+
 void frmCalendar::closeEvent(QCloseEvent* event)
 {
     if (Form_Unload())

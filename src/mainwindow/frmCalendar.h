@@ -141,6 +141,10 @@ public:
     void Form_Activate();
     // Closes the other windows, then stores the settings; false when a window stays open.
     bool Form_Unload();
+    // Ends the run as File > Exit does when nobody may be there to answer a question (a
+    // termination signal, the session ending): what the windows hold and the settings are
+    // stored without asking anything, and every window closes.
+    void endSession();
 
     // Field checks.
     void txtYear_Change();

@@ -93,12 +93,7 @@ frmMonth::frmMonth(const CalendarChoices& choices, AppState& state, Prompter& pr
 frmMonth::~frmMonth()
 {
     // A window destroyed without being closed still keeps what the user entered.
-    if (!m_unloaded) {
-        m_unloaded = true;
-        QString error;
-        if (!m_data1.close(&error))
-            qWarning().noquote() << "The month's notes could not be stored:" << error;
-    }
+    storeUnattended();
     m_data1.unbindAll();
 }
 
@@ -464,18 +459,41 @@ void frmMonth::cmdExit_Click()
 
 void frmMonth::closeEvent(QCloseEvent* event)
 {
-    Form_Unload();
-    event->accept();
+    if (Form_Unload())
+        event->accept();
+    else
+        event->ignore();
 }
 
-void frmMonth::Form_Unload()
+bool frmMonth::Form_Unload()
+{
+    if (m_unloaded)
+        return true;
+    QString error;
+    if (!m_data1.close(&error)) {
+        // Nothing typed is dropped without asking: the window stays open unless the user
+        // gives the notes up, and closing again tries again (another program may hold the
+        // file locked only for a while).
+        const QString text = u"The notes of this month could not be saved:"_s + u"\n\r"_s + error +
+                             u"\n\r"_s + u"Close the window anyway and lose these notes?"_s;
+        if (m_prompter.message(text, windowTitle(), Prompter::Buttons::YesNo) !=
+            Prompter::Answer::Yes)
+            return false;
+        m_data1.unbindAll();
+        m_data1.setDatabaseName(QString());
+    }
+    m_unloaded = true;
+    return true;
+}
+
+void frmMonth::storeUnattended()
 {
     if (m_unloaded)
         return;
     m_unloaded = true;
     QString error;
     if (!m_data1.close(&error))
-        report(u"The notes of this month could not be saved:"_s + u"\n\r"_s + error);
+        qWarning().noquote() << "The month's notes could not be stored:" << error;
 }
 
 void frmMonth::report(const QString& text)

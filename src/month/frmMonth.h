@@ -78,6 +78,10 @@ public:
     // The sheet as drawn at load, without the controls.
     const QPixmap& sheet() const { return m_sheet; }
 
+    // Stores what the sheet holds without asking anything (nobody may be there to answer: the
+    // session ends); a failure is only logged. The window can then close without storing again.
+    void storeUnattended();
+
     // Pixels of a point in drawing coordinates (15 twips per pixel).
     static QPoint ToPixels(const QPoint& drawing);
 
@@ -99,7 +103,8 @@ protected:
 
 private:
     void Form_Load();
-    void Form_Unload();
+    // Stores the notes; when that fails, asks whether to close anyway. False: stay open.
+    bool Form_Unload();
     void createControls();
     void openMonthNotes();
     void placeDays();

@@ -25,13 +25,18 @@ QString NoteColumns()
     return columns.join(u", "_s);
 }
 
+// Each table has a key that is never reused, so an edit of a deleted record cannot land on a
+// record added after it.
 QStringList SchemaStatements()
 {
     return {
-        u"CREATE TABLE \"Vacation\" (\"Year\" INTEGER, \"Month\" INTEGER, \"Day\" INTEGER, "
+        u"CREATE TABLE \"Vacation\" (\"ID\" INTEGER PRIMARY KEY AUTOINCREMENT, \"Year\" INTEGER, "
+        u"\"Month\" INTEGER, \"Day\" INTEGER, "
         "\"Type\" TEXT, \"Color\" TEXT)"_s,
         u"CREATE INDEX \"Vacation by date\" ON \"Vacation\" (\"Year\", \"Month\", \"Day\")"_s,
-        u"CREATE TABLE \"Monthly Notes\" (\"Month\" TEXT, "_s + NoteColumns() + u")"_s,
+        u"CREATE TABLE \"Monthly Notes\" (\"ID\" INTEGER PRIMARY KEY AUTOINCREMENT, "
+        "\"Month\" TEXT, "_s +
+            NoteColumns() + u")"_s,
         u"CREATE INDEX \"Monthly Notes by month\" ON \"Monthly Notes\" (\"Month\")"_s,
     };
 }
@@ -188,6 +193,23 @@ bool CalendarDatabase::IsUsable(const QString& path, QString* error)
     }
     QSqlDatabase::removeDatabase(name);
     return usable;
+}
+
+bool CalendarDatabase::RecoverJournal(const QString& path)
+{
+    // A commit cut short leaves a journal beside the file, and SQLite rolls it back only on a
+    // connection that may write: a read-only look at such a file fails though it is healthy.
+    const QFileInfo journal(path + u"-journal"_s);
+    if (!QFileInfo(path).isFile() || !journal.isFile() || journal.size() == 0)
+        return false;
+    const QString name = u"kelvane-recover-"_s + QUuid::createUuid().toString(QUuid::WithoutBraces);
+    const bool recovered = OpenConnection(name, path, false, nullptr);
+    {
+        QSqlDatabase db = QSqlDatabase::database(name, false);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+    return recovered;
 }
 
 bool CalendarDatabase::CreateTemplate(const QString& path, QString* error)

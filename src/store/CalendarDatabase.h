@@ -27,6 +27,10 @@ public:
 
     // True when `path` is an existing file that opens as a calendar database.
     static bool IsUsable(const QString& path, QString* error = nullptr);
+    // Rolls back the journal an interrupted commit left beside `path`, by opening it for
+    // writing once; true when the file then opens as a calendar database. Without such a
+    // journal the file is not touched.
+    static bool RecoverJournal(const QString& path);
 
     // Changes on every open and close, so that prepared statements know to prepare again.
     quint64 generation() const;

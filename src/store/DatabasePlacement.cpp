@@ -71,7 +71,8 @@ Attempt Attach(const PlacementFolders& folders)
     if (!QFileInfo::exists(path) && !CopyTemplate(folders, path))
         return {Outcome::Missing, {}};
     QString reason;
-    if (CalendarDatabase::IsUsable(path, &reason))
+    if (CalendarDatabase::IsUsable(path, &reason) ||
+        (CalendarDatabase::RecoverJournal(path) && CalendarDatabase::IsUsable(path, &reason)))
         return {Outcome::Usable, {}};
     // Present but not usable: it is left exactly as it is.
     return {Outcome::Damaged, reason};

@@ -69,6 +69,9 @@ bool OpenMonthNotes(RecordSource& source, QDate firstOfMonth, QString* error)
     }
     const QString key = MonthKey(firstOfMonth);
     source.setSelection(TableName(), u"\"Month\" = ?"_s, {key});
+    // A month's record is the one with its key: two copies of the program each store their
+    // own changes to it, even in a file without a key column.
+    source.setIdentity({u"Month"_s});
     if (!source.refresh(error))
         return false;
     if (!(source.isBOF() && source.isEOF()))

@@ -7,6 +7,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
+#include <algorithm>
 #include <cmath>
 
 using namespace Qt::StringLiterals;
@@ -159,11 +160,15 @@ bool RecordSource::loadColumns(QString* error)
         return false;
     }
     QList<Column> columns;
+    QList<int> primaryKey;
     while (query.next()) {
         Column column;
         column.name = query.value(1).toString();
         column.numeric = NumericType(query.value(2).toString());
         column.defaultValue = DefaultValue(query.value(4).toString());
+        if (query.value(5).toInt() > 0 &&
+            query.value(2).toString().trimmed().compare(u"INTEGER"_s, Qt::CaseInsensitive) == 0)
+            primaryKey.append(static_cast<int>(columns.size()));
         columns.append(column);
     }
     if (columns.isEmpty()) {
@@ -171,7 +176,70 @@ bool RecordSource::loadColumns(QString* error)
         return false;
     }
     m_columns = columns;
+    // An INTEGER PRIMARY KEY AUTOINCREMENT column is the rowid, and SQLite never hands out a
+    // rowid twice there. Without one a deleted record's rowid can come back on the next insert,
+    // so records are then also matched on their values as first read.
+    m_keyColumn = -1;
+    if (primaryKey.size() == 1) {
+        query.prepare(u"SELECT \"sql\" FROM \"sqlite_master\" WHERE \"type\" = 'table' AND "
+                      "\"name\" = ?"_s);
+        query.addBindValue(m_table);
+        if (query.exec() && query.next() &&
+            query.value(0).toString().contains(u"AUTOINCREMENT"_s, Qt::CaseInsensitive))
+            m_keyColumn = primaryKey.first();
+    }
     return true;
+}
+
+// " AND" conditions that hold only while the record still has the values it was read with;
+// none where the table's key identifies the record for good.
+QString RecordSource::unchangedCondition(const Row& row, QVariantList& values) const
+{
+    if (m_keyColumn >= 0)
+        return {};
+    QString condition;
+    for (int i = 0; i < m_columns.size(); ++i) {
+        if (!m_identity.isEmpty() && !m_identity.contains(m_columns[i].name, Qt::CaseInsensitive))
+            continue;
+        condition += u" AND "_s + Quoted(m_columns[i].name) + u" IS ?"_s;
+        values.append(row.values.value(i));
+    }
+    return condition;
+}
+
+void RecordSource::setIdentity(const QStringList& fields)
+{
+    m_identity = fields;
+}
+
+// The record was deleted (or, without a key, changed) by someone else since it was read. What
+// the controls hold is kept as a new record, so it is neither lost nor written over another.
+void RecordSource::keepAsNewRecord()
+{
+    const Row stale = m_rows.at(m_current);
+    m_newRow = Row{};
+    for (int i = 0; i < m_columns.size(); ++i) {
+        const bool bound =
+            std::any_of(m_bindings.cbegin(), m_bindings.cend(),
+                        [&](const Binding& b) { return b.read && columnOf(b.field) == i; });
+        if (bound || i == m_keyColumn) {
+            m_newRow.values.append(m_columns[i].defaultValue);
+        } else {
+            m_newRow.values.append(stale.values.value(i));
+            if (!m_setColumns.contains(i))
+                m_setColumns.append(i);
+        }
+    }
+    m_rows.removeAt(m_current);
+    if (m_current >= m_rows.size())
+        m_current = static_cast<int>(m_rows.size()) - 1;
+    m_adding = true;
+}
+
+QString RecordSource::GoneText()
+{
+    return u"it was changed or deleted by another program after it was read. What was typed "
+           "is kept as a new record and is stored as one the next time."_s;
 }
 
 int RecordSource::columnOf(const QString& field) const
@@ -314,18 +382,21 @@ bool RecordSource::storeCurrent(QString* error)
         QStringList assignments;
         for (int column : std::as_const(written))
             assignments << Quoted(m_columns[column].name) + u" = ?"_s;
-        query.prepare(
-            u"UPDATE %1 SET %2 WHERE rowid = ?"_s.arg(Quoted(m_table), assignments.join(u", "_s)));
+        QVariantList matching{row->rowId};
+        const QString unchanged = unchangedCondition(*row, matching);
+        query.prepare(u"UPDATE %1 SET %2 WHERE rowid = ?%3"_s.arg(
+            Quoted(m_table), assignments.join(u", "_s), unchanged));
         for (int column : std::as_const(written))
             query.addBindValue(values[column]);
-        query.addBindValue(row->rowId);
+        for (const QVariant& value : std::as_const(matching))
+            query.addBindValue(value);
         if (!query.exec()) {
             SetError(error, failure(u"Storing the record"_s, ErrorText(query.lastError())));
             return false;
         }
         if (query.numRowsAffected() != 1) {
-            SetError(error, failure(u"Storing the record"_s,
-                                    u"the record no longer exists in the table."_s));
+            keepAsNewRecord();
+            SetError(error, failure(u"Storing the record"_s, GoneText()));
             return false;
         }
         Row stored;
@@ -446,6 +517,11 @@ bool RecordSource::isNewRecord() const
     return m_adding;
 }
 
+bool RecordSource::hasPendingEdits() const
+{
+    return isChanged();
+}
+
 bool RecordSource::writeNow(QString* error)
 {
     return storeCurrent(error);
@@ -469,12 +545,17 @@ bool RecordSource::deleteCurrent(QString* error)
         return false;
     }
     QSqlQuery query(m_database->connection());
-    query.prepare(u"DELETE FROM %1 WHERE rowid = ?"_s.arg(Quoted(m_table)));
-    query.addBindValue(m_rows[m_current].rowId);
+    QVariantList matching{m_rows[m_current].rowId};
+    const QString unchanged = unchangedCondition(m_rows[m_current], matching);
+    query.prepare(u"DELETE FROM %1 WHERE rowid = ?%2"_s.arg(Quoted(m_table), unchanged));
+    for (const QVariant& value : std::as_const(matching))
+        query.addBindValue(value);
     if (!query.exec()) {
         SetError(error, failure(u"Deleting the record"_s, ErrorText(query.lastError())));
         return false;
     }
+    // No row affected: the record is gone already, or (without a key) was changed by someone
+    // else and is left alone; the next reload shows the table as it is.
     m_rows.removeAt(m_current);
     if (m_current >= m_rows.size())
         m_current = static_cast<int>(m_rows.size()) - 1;

@@ -30,6 +30,10 @@ public:
     // SELECT * FROM "<table>" [WHERE <where>] [ORDER BY <orderBy>], `values` bound to the ?s.
     void setSelection(const QString& table, const QString& where = {},
                       const QVariantList& values = {}, const QString& orderBy = {});
+    // The fields that tell one record from another, for tables without a key column: a record
+    // whose rowid now holds other values there is another record. Without them every field
+    // counts, so a record someone else changed is never written over.
+    void setIdentity(const QStringList& fields);
     bool refresh(QString* error = nullptr); // writes bound edits, re-selects, first record current
     bool isBOF() const;                     // before the first record (also when empty)
     bool isEOF() const;                     // after the last record (also when empty)
@@ -39,7 +43,12 @@ public:
     bool addNew(QString* error = nullptr); // writes bound edits, starts a new record (current,
                                            // stored on the next write); column defaults shown
     bool isNewRecord() const;
-    bool writeNow(QString* error = nullptr); // stores bound values into the current record
+    bool hasPendingEdits() const; // the bound controls or setValue() differ from the record
+    // Stores bound values into the current record. A record deleted by someone else since it
+    // was read (or, in a table without a key column, changed) is never written over: the
+    // write fails with GoneText() and the record becomes a new one holding what was typed.
+    bool writeNow(QString* error = nullptr);
+    static QString GoneText();
     bool deleteCurrent(QString* error = nullptr);
     bool close(QString* error = nullptr);       // writes bound edits, detaches (stays attached when
                                                 // the write fails, so nothing is lost)
@@ -89,6 +98,8 @@ private:
     bool select(QString* error);
     void showCurrent();
     QString failure(const QString& what, const QString& reason) const;
+    QString unchangedCondition(const Row& row, QVariantList& values) const;
+    void keepAsNewRecord();
 
     std::unique_ptr<CalendarDatabase> m_database;
     QString m_databaseName;
@@ -97,6 +108,8 @@ private:
     QVariantList m_values;
     QString m_orderBy;
     QList<Column> m_columns;
+    QStringList m_identity;
+    int m_keyColumn = -1; // the INTEGER PRIMARY KEY AUTOINCREMENT column, if the table has one
     QList<Row> m_rows;
     int m_current = -1; // while adding: the record that was current before
     bool m_adding = false;

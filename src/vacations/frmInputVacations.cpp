@@ -23,6 +23,7 @@
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QtDebug>
 
 #include <optional>
 
@@ -56,6 +57,18 @@ QVariant numericFieldValue(const QString& text)
     return QVariant::fromValue(NumberText::RoundHalfEven(NumberText::Val(text)));
 }
 
+// The year of the entry date as the date check reads it: one or two digits name a year from
+// 1930 to 2029, as in a typed month/day/year date.
+std::optional<int> entryYear(const QString& text)
+{
+    const auto year = wholeNumber(text);
+    if (!year)
+        return std::nullopt;
+    if (text.trimmed().size() <= 2)
+        return *year + (*year < 30 ? 2000 : 1900);
+    return year;
+}
+
 QString shownText(const QVariant& value)
 {
     return value.isNull() ? QString() : value.toString();
@@ -85,7 +98,8 @@ frmInputVacations::~frmInputVacations()
     // Destroyed while still open (its owner went away): store what was typed all the same.
     if (m_loaded && m_attached) {
         QString error;
-        if (!isUntouchedNewRecord() && !Data1.close(&error))
+        // An entry with an impossible date is never stored; nobody is left to correct it.
+        if (!isUntouchedNewRecord() && isEntryDateValid() && !Data1.close(&error))
             showStoreFailure(error);
     }
 }
@@ -238,7 +252,14 @@ void frmInputVacations::bindFields()
     bindText(u"Type"_s, txtType);
     bindNumber(u"Month"_s, txtMonth);
     bindNumber(u"Day"_s, txtDay);
-    bindNumber(u"Year"_s, txtYear);
+    // The year is stored as the date check read it, so "26" is kept as 2026.
+    Data1.bind(
+        u"Year"_s,
+        [this] {
+            const auto year = entryYear(txtYear->text());
+            return year ? QVariant(*year) : numericFieldValue(txtYear->text());
+        },
+        [this](const QVariant& value) { txtYear->setText(shownText(value)); });
     bindText(u"Color"_s, txtColor);
 }
 
@@ -250,6 +271,17 @@ void frmInputVacations::showEvent(QShowEvent* event)
     if (!m_loaded)
         Form_Load();
     Form_Activate();
+}
+
+void frmInputVacations::setVisible(bool visible)
+{
+    QDialog::setVisible(visible);
+    // Showing a dialog hands its focus field a tab-style focus, which selects all its text; the
+    // first key typed to add an entry would then replace the type of a stored one.
+    if (visible && focusWidget() == txtType) {
+        txtType->deselect();
+        txtType->end(false);
+    }
 }
 
 void frmInputVacations::Form_Load()
@@ -399,16 +431,10 @@ bool frmInputVacations::isEntryDateValid() const
 {
     const auto month = wholeNumber(txtMonth->text());
     const auto day = wholeNumber(txtDay->text());
-    const auto year = wholeNumber(txtYear->text());
-    if (!month || !day || !year)
+    const auto year = entryYear(txtYear->text());
+    if (!month || !day || !year || *year < 1)
         return false;
-    // Read as a month/day/year date: one or two digits name a year from 1930 to 2029.
-    int fullYear = *year;
-    if (txtYear->text().trimmed().size() <= 2)
-        fullYear += fullYear < 30 ? 2000 : 1900;
-    if (fullYear < 1)
-        return false;
-    return QDate(fullYear, *month, *day).isValid();
+    return QDate(*year, *month, *day).isValid();
 }
 
 void frmInputVacations::notADate()
@@ -437,6 +463,7 @@ void frmInputVacations::cmdNext_Click()
     if (!Data1.addNew(&error)) {
         // The entry stays in the fields so that nothing typed is lost.
         showStoreFailure(error);
+        reloadGrid();
         return;
     }
     txtYear->setText(m_mainYearText());
@@ -452,6 +479,7 @@ void frmInputVacations::cmdUpdate_Click()
     QString error;
     if (!Data1.refresh(&error)) {
         showStoreFailure(error);
+        reloadGrid();
         return;
     }
     // The entry may have gone to another year and left the list empty.
@@ -500,6 +528,16 @@ bool frmInputVacations::checkFocusedField()
     return true;
 }
 
+// An entry about to be stored must hold a real date; one stored before, untouched, may stay as
+// it is. False (with the same message as Next) when the pending entry's date is impossible.
+bool frmInputVacations::pendingEntryIsADate()
+{
+    if (isUntouchedNewRecord() || !Data1.hasPendingEdits() || isEntryDateValid())
+        return true;
+    notADate();
+    return false;
+}
+
 // A new record nobody has typed into (only its year and colour were filled in) holds no entry.
 bool frmInputVacations::isUntouchedNewRecord() const
 {
@@ -512,7 +550,7 @@ bool frmInputVacations::storeAndDetach()
     if (!m_loaded)
         return true;
     if (m_attached) {
-        if (!checkFocusedField())
+        if (!checkFocusedField() || !pendingEntryIsADate())
             return false;
         QString error;
         if (isUntouchedNewRecord()) {
@@ -529,6 +567,23 @@ bool frmInputVacations::storeAndDetach()
     }
     m_loaded = false;
     return true;
+}
+
+void frmInputVacations::closeUnattended()
+{
+    if (m_loaded && m_attached) {
+        QString error;
+        if (isUntouchedNewRecord() || !Data1.hasPendingEdits()) {
+            // nothing to store
+        } else if (!isEntryDateValid()) {
+            qWarning().noquote() << "An entry with an impossible date was not stored.";
+        } else if (!Data1.close(&error)) {
+            qWarning().noquote() << "The entry could not be stored:" << error;
+        }
+        detachWithoutStoring();
+    }
+    m_loaded = false;
+    QDialog::reject();
 }
 
 void frmInputVacations::detachWithoutStoring()
@@ -635,8 +690,12 @@ void frmInputVacations::DBGrid1_RowColChange(const QModelIndex& current)
     if (current.row() == Data1.currentIndex() && !Data1.isNewRecord())
         return;
     // A new record nobody typed into is abandoned rather than stored as a blank entry.
-    if (isUntouchedNewRecord())
+    if (isUntouchedNewRecord()) {
         Data1.deleteCurrent();
+    } else if (!pendingEntryIsADate()) {
+        reloadGrid();
+        return;
+    }
     QString error;
     if (!Data1.moveTo(current.row(), &error))
         showStoreFailure(error);

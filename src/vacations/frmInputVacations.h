@@ -44,12 +44,17 @@ public:
     QString currentColor() const { return CurrentColor; }
     bool isAttached() const { return m_attached; }
 
+    // Closes without asking anything (nobody may be there to answer: the session ends): a
+    // pending entry is stored when it passes the window's checks; failures are only logged.
+    void closeUnattended();
+
     static QString InstructionsText();
     static QString StoreFailedTitle();
 
 public slots:
     // The close box, Escape and "&Return" all end here: pending edits are stored first.
     void reject() override;
+    void setVisible(bool visible) override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -81,6 +86,7 @@ private:
     void startNewRecordForEmptyList();
     bool checkFocusedField();
     bool isUntouchedNewRecord() const;
+    bool pendingEntryIsADate();
     bool storeAndDetach();
     void detachWithoutStoring();
     void showStoreFailure(const QString& error);

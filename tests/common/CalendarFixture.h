@@ -6,6 +6,7 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QString>
@@ -91,6 +92,36 @@ inline bool AddVacation(const QString& path, const QVariant& year, const QVarian
                 QStringLiteral("INSERT INTO \"Vacation\" (\"Year\", \"Month\", \"Day\", \"Type\", "
                                "\"Color\") VALUES (?, ?, ?, ?, ?)"),
                 {year, month, day, type, color});
+}
+
+// A calendar database as older copies (and other programs) made it: the fields alone, no key
+// column, so SQLite may hand a deleted record's rowid to the next new one.
+inline QString MakeUnkeyedDatabase(const QString& folder)
+{
+    const QString path = QDir(folder).filePath(CalendarDatabase::FileName());
+    QFile::remove(path);
+    QString notes = QStringLiteral("\"Month\" TEXT");
+    for (const char* field : {"Note", "SecondNote", "Highlight"}) {
+        for (int k = 1; k <= 31; ++k)
+            notes += QStringLiteral(", \"%1%2\" %3")
+                         .arg(QLatin1String(field))
+                         .arg(k)
+                         .arg(QLatin1String(field[0] == 'H' ? "INTEGER DEFAULT 0"
+                                                            : "TEXT DEFAULT 'Click'"));
+    }
+    const QString name = QStringLiteral("fixture-unkeyed");
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(path);
+        if (db.open()) {
+            QSqlQuery query(db);
+            query.exec(QStringLiteral("CREATE TABLE \"Vacation\" (\"Year\" INTEGER, \"Month\" "
+                                      "INTEGER, \"Day\" INTEGER, \"Type\" TEXT, \"Color\" TEXT)"));
+            query.exec(QStringLiteral("CREATE TABLE \"Monthly Notes\" (") + notes + u')');
+        }
+    }
+    QSqlDatabase::removeDatabase(name);
+    return path;
 }
 
 // A template database in a temporary folder; reset() makes it afresh.

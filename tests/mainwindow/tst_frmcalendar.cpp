@@ -5,6 +5,7 @@
 #include "ScriptedPrompter.h"
 #include "about/frmAbout.h"
 #include "mainwindow/MainWindowBatchTarget.h"
+#include "mainwindow/TerminationSignals.h"
 #include "month/frmMonth.h"
 #include "print/AllPatternsBatch.h"
 #include "print/PrintDestination.h"
@@ -41,6 +42,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <csignal>
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -924,6 +926,58 @@ private slots:
                      {MonthNotesTable::MonthKey(QDate(2025, 6, 1))})
                      .toString(),
                  QStringLiteral("Dentist"));
+    }
+
+    void terminationSignalEndsTheRunAsExitDoes_data()
+    {
+        QTest::addColumn<int>("signalNumber");
+        QTest::newRow("SIGTERM") << SIGTERM;
+        QTest::newRow("SIGHUP") << SIGHUP;
+        QTest::newRow("SIGINT") << SIGINT;
+    }
+
+    void terminationSignalEndsTheRunAsExitDoes()
+    {
+        QFETCH(int, signalNumber);
+        Fixture f;
+        f.show();
+        frmCalendar& w = *f.window;
+        TerminationSignals termination;
+        connect(&termination, &TerminationSignals::received, &w, [&w] { w.endSession(); });
+        w.txtStation->setText(QStringLiteral("Quenbrook"));
+        w.cmdShowMonth_Click();
+        const QPointer<frmMonth> month = w.monthWindow();
+        QVERIFY(month);
+        f.prompter.queueInput(QStringLiteral("Dentist"));
+        QTest::mouseClick(month->lblFirstNote(2), Qt::LeftButton);
+
+        // The signal comes while an entry is being typed in the vacation window.
+        QTimer::singleShot(0, this, [signalNumber] {
+            auto* window = qobject_cast<frmInputVacations*>(QApplication::activeModalWidget());
+            QVERIFY(window);
+            typeInto(window->findChild<QLineEdit*>(QStringLiteral("txtType")), QStringLiteral("v"));
+            typeInto(window->findChild<QLineEdit*>(QStringLiteral("txtMonth")),
+                     QStringLiteral("7"));
+            typeInto(window->findChild<QLineEdit*>(QStringLiteral("txtDay")), QStringLiteral("4"));
+            ::raise(signalNumber);
+        });
+        QTest::mouseClick(w.cmdInputVacations, Qt::LeftButton);
+
+        QVERIFY(!w.isVisible());
+        QTRY_VERIFY(!month);
+        QCOMPARE(f.prompter.shown().size(), 1); // the note's input box, no question
+        QCOMPARE(f.storedValue(QStringLiteral("Station")), QStringLiteral("Quenbrook"));
+        const QString path = f.workingPath();
+        QCOMPARE(
+            CalendarFixture::Scalar(path, QStringLiteral("SELECT \"Note3\" FROM \"Monthly Notes\""))
+                .toString(),
+            QStringLiteral("Dentist"));
+        QCOMPARE(
+            CalendarFixture::Scalar(
+                path, QStringLiteral("SELECT \"Type\" || \"Month\" || '/' || \"Day\" || '/' || "
+                                     "\"Year\" FROM \"Vacation\""))
+                .toString(),
+            QStringLiteral("V7/4/2025"));
     }
 
     void vacationsButtonOpensTheModalWindow()

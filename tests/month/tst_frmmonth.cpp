@@ -105,6 +105,7 @@ private slots:
     void missingDatabaseReminds();
     void damagedFileLeftAlone();
     void failedStoreIsReported();
+    void lockedFileAsksBeforeNotesAreLost();
 };
 
 void TestFrmMonth::windowAndControls()
@@ -540,6 +541,37 @@ void TestFrmMonth::failedStoreIsReported()
     // Destroying the window afterwards does not try (and report) again.
     window.reset();
     QCOMPARE(fixture.prompter.shown().size(), 2);
+}
+
+void TestFrmMonth::lockedFileAsksBeforeNotesAreLost()
+{
+    Fixture fixture;
+    CalendarChoices choices;
+    choices.calendarDate = QDate(2025, 3, 1);
+    auto window = fixture.open(choices);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    fixture.prompter.queueInput(u"Kept"_s);
+    QTest::mouseClick(window->lblFirstNote(4), Qt::LeftButton);
+
+    // Another program holds the file locked while the window closes.
+    CalendarDatabase other;
+    QVERIFY(other.open(fixture.path));
+    QSqlQuery lock(other.connection());
+    QVERIFY(lock.exec(u"BEGIN EXCLUSIVE"_s));
+    fixture.prompter.queueAnswer(Prompter::Answer::No);
+    QTest::mouseClick(window->cmdExit(), Qt::LeftButton);
+    QCOMPARE(fixture.prompter.shown().size(), 2);
+    QCOMPARE(fixture.prompter.shown().constLast().buttons, Prompter::Buttons::YesNo);
+    QVERIFY(window->isVisible());
+    QCOMPARE(window->lblFirstNote(4)->text(), u"Kept"_s);
+
+    // Trying again once the lock is gone stores the notes.
+    QVERIFY(lock.exec(u"ROLLBACK"_s));
+    QTest::mouseClick(window->cmdExit(), Qt::LeftButton);
+    QVERIFY(!window->isVisible());
+    QCOMPARE(fixture.prompter.shown().size(), 2);
+    QCOMPARE(fixture.stored(QDate(2025, 3, 1))->Note[4], u"Kept"_s);
 }
 
 QTEST_MAIN(TestFrmMonth)

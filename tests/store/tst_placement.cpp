@@ -5,6 +5,7 @@
 #include "store/DatabasePlacement.h"
 
 #include <QFileInfo>
+#include <QSqlQuery>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -135,6 +136,25 @@ private slots:
         QCOMPARE(Fingerprint(working()), before);
     }
 
+    void journalLeftByACrashIsRolledBack()
+    {
+        QVERIFY(QDir().mkpath(folders().dataFolder));
+        MakeDatabase(folders().dataFolder);
+        QVERIFY(AddVacation(working(), 2024, 1, 1, u"mine"_s));
+        leaveHotJournal(working());
+        QVERIFY(QFileInfo(working() + u"-journal"_s).size() > 0);
+
+        AppState state;
+        ScriptedPrompter prompter;
+        const PlacementResult result = DatabasePlacement::Place(state, prompter, folders());
+        QVERIFY2(result.attached && result.problem.isEmpty(), qPrintable(result.problem));
+        QVERIFY(prompter.shown().isEmpty());
+        QVERIFY(!QFileInfo::exists(working() + u"-journal"_s));
+        QCOMPARE(Scalar(working(), u"PRAGMA integrity_check"_s).toString(), u"ok"_s);
+        QCOMPARE(Scalar(working(), u"SELECT group_concat(\"Type\") FROM \"Vacation\""_s).toString(),
+                 u"mine"_s);
+    }
+
     void recoverCopiesOnlyWhenMissing()
     {
         AppState state;
@@ -154,6 +174,33 @@ private slots:
     }
 
 private:
+    // The file and its journal as a kill in the middle of a large commit leaves them: the
+    // transaction has spilled into the file, and nobody holds a lock any more.
+    static void leaveHotJournal(const QString& path)
+    {
+        const QString aside = path + u".aside"_s;
+        {
+            CalendarDatabase db;
+            QVERIFY(db.open(path));
+            QSqlQuery query(db.connection());
+            QVERIFY(query.exec(u"PRAGMA cache_size = 2"_s));
+            QVERIFY(query.exec(u"BEGIN"_s));
+            QVERIFY(
+                query.prepare(u"INSERT INTO \"Vacation\" (\"Year\", \"Type\") VALUES (2024, ?)"_s));
+            for (int i = 0; i < 400; ++i) {
+                query.addBindValue(QString(200, u'x'));
+                QVERIFY(query.exec());
+            }
+            QVERIFY(QFile::copy(path, aside));
+            QVERIFY(QFile::copy(path + u"-journal"_s, aside + u"-journal"_s));
+            QVERIFY(query.exec(u"ROLLBACK"_s));
+        }
+        for (const QString& suffix : {QString(), u"-journal"_s}) {
+            QFile::remove(path + suffix);
+            QVERIFY(QFile::rename(aside + suffix, path + suffix));
+        }
+    }
+
     PlacementFolders folders() const
     {
         return {m_root->filePath(u"data/Kelvane"_s),

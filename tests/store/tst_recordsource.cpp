@@ -221,8 +221,18 @@ private slots:
         QCOMPARE(TypesInFile(m_db.path), QString());
     }
 
+    void twoProgramsOnOneMonthKeepEachOthersNotes_data()
+    {
+        QTest::addColumn<bool>("keyColumn");
+        QTest::newRow("key column") << true;
+        QTest::newRow("no key column") << false;
+    }
+
     void twoProgramsOnOneMonthKeepEachOthersNotes()
     {
+        QFETCH(bool, keyColumn);
+        if (!keyColumn)
+            MakeUnkeyedDatabase(m_db.dir.path());
         // Two running copies of the program show the same month; each stores only what its
         // user changed, so neither overwrites the other's notes.
         const QDate month(2025, 6, 1);
@@ -251,6 +261,68 @@ private slots:
         QCOMPARE(Scalar(m_db.path, u"SELECT \"Note1\" || '|' || \"Note2\" FROM \"Monthly Notes\""_s)
                      .toString(),
                  u"Dentist|Swap shift"_s);
+    }
+
+    void editOfRecordGoneElsewhereLandsNowhereElse_data()
+    {
+        QTest::addColumn<bool>("keyColumn");
+        QTest::addColumn<bool>("remove"); // else an edit of the gone record
+        for (const bool keyColumn : {true, false}) {
+            for (const bool remove : {false, true}) {
+                const QString name = (keyColumn ? u"key column, "_s : u"no key column, "_s) +
+                                     (remove ? u"delete"_s : u"edit"_s);
+                QTest::newRow(qPrintable(name)) << keyColumn << remove;
+            }
+        }
+    }
+
+    void editOfRecordGoneElsewhereLandsNowhereElse()
+    {
+        QFETCH(bool, keyColumn);
+        QFETCH(bool, remove);
+        if (!keyColumn) {
+            MakeUnkeyedDatabase(m_db.dir.path());
+            QVERIFY(AddVacation(m_db.path, 2024, 1, 1, u"A"_s));
+            QVERIFY(AddVacation(m_db.path, 2024, 2, 2, u"B"_s));
+        }
+        RecordSource mine;
+        Field myType;
+        QVERIFY(openVacations(mine, myType, true));
+        QVERIFY(mine.moveTo(1));
+
+        // Another copy deletes that last record and adds one for the same day.
+        RecordSource other;
+        Field otherType;
+        QVERIFY(openVacations(other, otherType, true));
+        QVERIFY(other.moveTo(1));
+        QVERIFY(other.deleteCurrent());
+        QVERIFY(other.addNew());
+        otherType.text = u"C"_s;
+        for (const auto& [field, value] :
+             {std::pair{u"Year"_s, 2024}, {u"Month"_s, 2}, {u"Day"_s, 2}})
+            other.setValue(field, value);
+        QVERIFY(other.close());
+        QCOMPARE(TypesInFile(m_db.path), u"A,C"_s);
+
+        QString error;
+        if (remove) {
+            QVERIFY(mine.deleteCurrent(&error));
+            QCOMPARE(TypesInFile(m_db.path), u"A,C"_s);
+            return;
+        }
+        myType.text = u"Q"_s;
+        QVERIFY(!mine.writeNow(&error));
+        QVERIFY2(error.contains(RecordSource::GoneText()), qPrintable(error));
+        QCOMPARE(TypesInFile(m_db.path), u"A,C"_s);
+        // What was typed stays, and is stored as a record of its own.
+        QCOMPARE(myType.text, u"Q"_s);
+        QVERIFY(mine.isNewRecord());
+        QVERIFY2(mine.close(&error), qPrintable(error));
+        QCOMPARE(TypesInFile(m_db.path), u"A,C,Q"_s);
+        QCOMPARE(Scalar(m_db.path, u"SELECT \"Month\" || '/' || \"Day\" FROM \"Vacation\" "
+                                   "WHERE \"Type\" = 'Q'"_s)
+                     .toString(),
+                 u"2/2"_s);
     }
 
     void failedWriteIsReportedAndNothingIsLost_data()

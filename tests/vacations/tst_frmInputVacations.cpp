@@ -1,3 +1,4 @@
+#include "CalendarFixture.h"
 #include "ScriptedPrompter.h"
 #include "store/AppState.h"
 #include "store/CalendarDatabase.h"
@@ -137,7 +138,12 @@ private slots:
     void pendingEditsAreStored_data();
     void pendingEditsAreStored();
     void closingChecksFieldBeingTyped();
+    void impossibleDateIsNeverStored_data();
+    void impossibleDateIsNeverStored();
+    void opensWithCaretInType();
     void storeFailureKeepsEntry();
+    void editOfEntryDeletedByAnotherCopy_data();
+    void editOfEntryDeletedByAnotherCopy();
     void unusableDatabase_data();
     void unusableDatabase();
     void layoutIsReadable();
@@ -194,7 +200,8 @@ void tst_frmInputVacations::emptyYearStartsNewRecord()
     // Blank records of the year go at load; another year's entry stays but is not listed.
     insertEntry(m_path, {}, 5, u"V"_s, u"180, 255, 180"_s);
     insertEntry(m_path, 0, 6, u"V"_s, u"180, 255, 180"_s);
-    runSql(m_path, u"INSERT INTO Vacation VALUES (2023, 3, 1, 'B', '180, 180, 255')"_s);
+    runSql(m_path, u"INSERT INTO Vacation (Year, Month, Day, Type, Color) "
+                   "VALUES (2023, 3, 1, 'B', '180, 180, 255')"_s);
     const Controls c = openWindow();
     QCOMPARE(stored(m_path), QStringList{u"3/1/2023|B|180, 180, 255"_s});
     QCOMPARE(c.fields(), QStringList({{}, {}, {}, u"2024"_s, u"255, 255, 100"_s}));
@@ -211,19 +218,23 @@ void tst_frmInputVacations::entryDate_data()
     QTest::addColumn<QString>("day");
     QTest::addColumn<QString>("year");
     QTest::addColumn<bool>("valid");
+    QTest::addColumn<QString>("storedYear"); // the year as the date check read it
     for (const bool enter : {false, true}) {
         const auto row = [enter](const char* name) {
             return &QTest::newRow(
                 qPrintable((enter ? u"Enter, "_s : u"Next, "_s) + QString::fromLatin1(name)));
         };
-        *row("Feb 30") << enter << u"2"_s << u"30"_s << u"2024"_s << false;
-        *row("Feb 29 common year") << enter << u"2"_s << u"29"_s << u"2023"_s << false;
-        *row("fractional month") << enter << u"1.5"_s << u"3"_s << u"2024"_s << false;
-        *row("no day") << enter << u"5"_s << QString() << u"2024"_s << false;
-        *row("Feb 29 leap year") << enter << u"2"_s << u"29"_s << u"2024"_s << true;
-        *row("Dec 31") << enter << u"12"_s << u"31"_s << u"2024"_s << true;
-        *row("Feb 29 of a two-digit leap year") << enter << u"2"_s << u"29"_s << u"96"_s << true;
-        *row("Feb 29 of a two-digit common year") << enter << u"2"_s << u"29"_s << u"30"_s << false;
+        *row("Feb 30") << enter << u"2"_s << u"30"_s << u"2024"_s << false << u"2024"_s;
+        *row("Feb 29 common year") << enter << u"2"_s << u"29"_s << u"2023"_s << false << u"2023"_s;
+        *row("fractional month") << enter << u"1.5"_s << u"3"_s << u"2024"_s << false << u"2024"_s;
+        *row("no day") << enter << u"5"_s << QString() << u"2024"_s << false << u"2024"_s;
+        *row("Feb 29 leap year") << enter << u"2"_s << u"29"_s << u"2024"_s << true << u"2024"_s;
+        *row("Dec 31") << enter << u"12"_s << u"31"_s << u"2024"_s << true << u"2024"_s;
+        *row("Feb 29 of a two-digit leap year")
+            << enter << u"2"_s << u"29"_s << u"96"_s << true << u"1996"_s;
+        *row("two-digit year") << enter << u"3"_s << u"14"_s << u"26"_s << true << u"2026"_s;
+        *row("Feb 29 of a two-digit common year")
+            << enter << u"2"_s << u"29"_s << u"30"_s << false << u"1930"_s;
     }
 }
 
@@ -234,6 +245,7 @@ void tst_frmInputVacations::entryDate()
     QFETCH(QString, day);
     QFETCH(QString, year);
     QFETCH(bool, valid);
+    QFETCH(QString, storedYear);
     const Controls c = openWindow();
     typeInto(c.type, u"v"_s);
     typeInto(c.month, month);
@@ -247,7 +259,7 @@ void tst_frmInputVacations::entryDate()
     if (valid) {
         QVERIFY(messages().isEmpty());
         QCOMPARE(stored(m_path),
-                 QStringList{month + u'/' + day + u'/' + year + u"|V|255, 255, 100"_s});
+                 QStringList{month + u'/' + day + u'/' + storedYear + u"|V|255, 255, 100"_s});
         QCOMPARE(c.fields(), QStringList({{}, {}, {}, u"2024"_s, u"255, 255, 100"_s}));
         QCOMPARE(QApplication::focusWidget(), c.type);
         // The entry just stored stays listed until the list is read again, whatever its year.
@@ -419,6 +431,64 @@ void tst_frmInputVacations::closingChecksFieldBeingTyped()
     QCOMPARE(stored(m_path), QStringList{u"3/4/2024||255, 255, 100"_s});
 }
 
+void tst_frmInputVacations::impossibleDateIsNeverStored_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<bool>("newEntry");
+    for (const bool newEntry : {false, true}) {
+        for (const QString& how : {u"Return"_s, u"close box"_s, u"grid"_s}) {
+            const QString name = how + (newEntry ? u", new entry"_s : u", changed entry"_s);
+            QTest::newRow(qPrintable(name)) << how << newEntry;
+        }
+    }
+}
+
+void tst_frmInputVacations::impossibleDateIsNeverStored()
+{
+    QFETCH(QString, how);
+    QFETCH(bool, newEntry);
+    insertEntry(m_path, 3, 1, u"V"_s, u"180, 255, 180"_s);
+    insertEntry(m_path, 5, 2, u"B"_s, u"180, 255, 255"_s);
+    const QStringList before = stored(m_path);
+    const Controls c = openWindow();
+    if (newEntry)
+        QTest::mouseClick(c.next, Qt::LeftButton);
+    typeInto(c.type, u"n"_s);
+    typeInto(c.month, u"2"_s);
+    typeInto(c.day, u"30"_s);
+    const auto leave = [&] {
+        if (how == u"Return"_s)
+            QTest::mouseClick(c.back, Qt::LeftButton);
+        else if (how == u"close box"_s)
+            m_window->close();
+        else
+            clickGridRow(c.grid, 1);
+    };
+    leave();
+    QCOMPARE(messages(), QStringList{u"Not a date! / ERROR! Enter a valid date!"_s});
+    QVERIFY(m_window->isVisible());
+    QCOMPARE(QApplication::focusWidget(), c.day);
+    QCOMPARE(stored(m_path), before);
+
+    // With the day still empty the entry is held back again; a real day lets it go.
+    leave();
+    QCOMPARE(messages().size(), 2);
+    QCOMPARE(stored(m_path), before);
+    typeInto(c.day, u"28"_s);
+    leave();
+    QCOMPARE(messages().size(), 2);
+    QVERIFY(stored(m_path).contains(u"2/28/2024|N|180, 255, 180"_s));
+}
+
+void tst_frmInputVacations::opensWithCaretInType()
+{
+    insertEntry(m_path, 3, 1, u"V"_s, u"180, 255, 180"_s);
+    const Controls c = openWindow();
+    QCOMPARE(QApplication::focusWidget(), c.type);
+    QVERIFY(!c.type->hasSelectedText());
+    QCOMPARE(c.type->cursorPosition(), 1);
+}
+
 void tst_frmInputVacations::storeFailureKeepsEntry()
 {
     // A trigger stands in for a full disk or a read-only file: every new record is refused.
@@ -447,6 +517,55 @@ void tst_frmInputVacations::storeFailureKeepsEntry()
     m_window->close();
     QVERIFY(!m_window->isVisible());
     QVERIFY(stored(m_path).isEmpty());
+}
+
+void tst_frmInputVacations::editOfEntryDeletedByAnotherCopy_data()
+{
+    QTest::addColumn<bool>("keyColumn");
+    QTest::newRow("key column") << true;
+    QTest::newRow("file without a key column") << false;
+}
+
+void tst_frmInputVacations::editOfEntryDeletedByAnotherCopy()
+{
+    QFETCH(bool, keyColumn);
+    if (!keyColumn)
+        CalendarFixture::MakeUnkeyedDatabase(m_dir->path());
+    insertEntry(m_path, 3, 1, u"V"_s, u"180, 255, 180"_s);
+    insertEntry(m_path, 5, 2, u"B"_s, u"180, 255, 255"_s);
+    const Controls mine = openWindow();
+    clickGridRow(mine.grid, 1);
+
+    // A second copy of the program deletes that entry and adds another for the same day.
+    {
+        ScriptedPrompter otherPrompter;
+        frmInputVacations other(u"2024"_s, m_state, otherPrompter);
+        other.show();
+        const Controls c(&other);
+        clickGridRow(c.grid, 1);
+        QTest::mouseClick(c.remove, Qt::LeftButton);
+        QTest::mouseClick(c.next, Qt::LeftButton);
+        typeInto(c.type, u"e"_s);
+        typeInto(c.month, u"5"_s);
+        typeInto(c.day, u"2"_s);
+        QTest::mouseClick(c.back, Qt::LeftButton);
+        QVERIFY(otherPrompter.shown().isEmpty());
+    }
+    const QStringList theirs = {u"3/1/2024|V|180, 255, 180"_s, u"5/2/2024|E|180, 255, 180"_s};
+    QCOMPARE(stored(m_path), theirs);
+
+    typeInto(mine.type, u"n"_s);
+    QTest::mouseClick(mine.update, Qt::LeftButton);
+    QCOMPARE(m_prompter->shown().size(), 1);
+    QCOMPARE(m_prompter->shown().at(0).title, frmInputVacations::StoreFailedTitle());
+    QCOMPARE(stored(m_path), theirs);
+    const QStringList typed = {u"N"_s, u"5"_s, u"2"_s, u"2024"_s, u"180, 255, 255"_s};
+    QCOMPARE(mine.fields(), typed);
+
+    // Stored again, it becomes an entry of its own.
+    QTest::mouseClick(mine.back, Qt::LeftButton);
+    QVERIFY(!m_window->isVisible());
+    QCOMPARE(stored(m_path), theirs + QStringList{u"5/2/2024|N|180, 255, 255"_s});
 }
 
 void tst_frmInputVacations::unusableDatabase_data()
