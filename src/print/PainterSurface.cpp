@@ -3,14 +3,17 @@
 #include "store/SafeFile.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QPrinter>
+#include <QTextLayout>
 
 #include <cmath>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -200,13 +203,13 @@ void PainterSurface::applyTransform()
 void PainterSurface::useFont()
 {
     const FontKey key{fontName(), fontSize(), fontBold(), fontUnderline()};
-    if (m_current == m_fonts.end() || m_current->first != key) {
+    if (m_current == m_fonts.cend() || m_current->first != key) {
         m_current = m_fonts.find(key);
-        if (m_current == m_fonts.end()) {
+        if (m_current == m_fonts.cend()) {
             // The font the page's texts were measured in.
             const QFont font =
                 SurfaceFont::Make(fontName(), fontSize(), fontBold(), fontUnderline());
-            m_current = m_fonts.emplace(key, CachedFont{font, QFontMetricsF(font), {}, {}}).first;
+            m_current = m_fonts.emplace(key, CachedFont{font, QFontMetricsF(font)}).first;
         }
         m_painterHasFont = false;
     }
@@ -235,24 +238,49 @@ void PainterSurface::print(const QString& text, bool endLine)
     advancePen(qRound(advance), qRound(metrics.lineSpacing()), endLine);
 }
 
+// A text measured and laid out in one font at one resolution.
+struct PainterSurface::ShapedText
+{
+    std::optional<double> advance;
+    std::unique_ptr<QTextLayout> layout;
+};
+
+// A page draws the same short texts (day numbers, groups, week numbers) many times, and a
+// batch the same on every page: each is measured and shaped once, for all surfaces.
+PainterSurface::ShapedText& PainterSurface::shaped(const QString& text)
+{
+    using Key = std::tuple<FontKey, int, QString>;
+    static std::map<Key, ShapedText> cache;
+    // Emptied while the application still has its fonts: the layouts hold font engines.
+    static const bool clearedOnExit = [] {
+        qAddPostRoutine([] { cache.clear(); });
+        return true;
+    }();
+    Q_UNUSED(clearedOnExit);
+    // Only a flood of distinct texts reaches this; it starts over rather than grow.
+    constexpr std::size_t MaximumTexts = 20000;
+    if (cache.size() >= MaximumTexts)
+        cache.clear();
+    return cache[Key(m_current->first, m_dpi, text)];
+}
+
 double PainterSurface::advanceOf(const QString& text)
 {
-    CachedFont& font = m_current->second;
-    const auto found = font.advances.find(text);
-    if (found != font.advances.end())
-        return found->second;
-    return font.advances.emplace(text, font.metrics.horizontalAdvance(text)).first->second;
+    ShapedText& entry = shaped(text);
+    if (!entry.advance)
+        entry.advance = m_current->second.metrics.horizontalAdvance(text);
+    return *entry.advance;
 }
 
 void PainterSurface::drawText(const QPointF& topLeft, const QString& text)
 {
-    CachedFont& font = m_current->second;
+    const CachedFont& font = m_current->second;
     // Underlined text keeps the painter's own decoration.
     if (font.font.underline()) {
         m_painter.drawText(topLeft + QPointF(0, font.metrics.ascent()), text);
         return;
     }
-    std::unique_ptr<QTextLayout>& layout = font.layouts[text];
+    std::unique_ptr<QTextLayout>& layout = shaped(text).layout;
     if (!layout) {
         // Laid out in the painter's font, which carries the page's resolution.
         layout = std::make_unique<QTextLayout>(text, m_painter.font());

@@ -7,7 +7,6 @@
 #include <QImage>
 #include <QPainter>
 #include <QSize>
-#include <QTextLayout>
 
 #include <map>
 #include <memory>
@@ -91,19 +90,17 @@ private:
     QString m_error;
 
     // Fonts are built once per name, size and style: the page switches between a handful.
-    // A page draws the same short texts (day numbers, groups, week numbers) many times, in a
-    // batch on every page: each is measured and shaped once per font.
     struct CachedFont
     {
         QFont font;
         QFontMetricsF metrics;
-        std::map<QString, double> advances;
-        std::map<QString, std::unique_ptr<QTextLayout>> layouts;
     };
     using FontKey = std::tuple<QString, int, bool, bool>;
+    struct ShapedText;
+    ShapedText& shaped(const QString& text);
     double advanceOf(const QString& text);
     void drawText(const QPointF& topLeft, const QString& text);
     std::map<FontKey, CachedFont> m_fonts;
-    std::map<FontKey, CachedFont>::iterator m_current = m_fonts.end();
+    std::map<FontKey, CachedFont>::const_iterator m_current = m_fonts.cend();
     bool m_painterHasFont = false;
 };

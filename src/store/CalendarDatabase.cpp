@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -104,8 +105,14 @@ bool OpenConnection(const QString& connectionName, const QString& path, bool rea
             return false;
         }
         const QSqlRecord record = db.record(table);
+        // A set (the notes table has close to a hundred fields to look up); field names match
+        // whatever their case, as in SQL.
+        QSet<QString> fields;
+        fields.reserve(record.count());
+        for (int i = 0; i < record.count(); ++i)
+            fields.insert(record.fieldName(i).toCaseFolded());
         for (const QString& field : RequiredFields(table)) {
-            if (!record.contains(field)) {
+            if (!fields.contains(field.toCaseFolded())) {
                 SetError(error,
                          u"%1 is not a calendar database: table \"%2\" has no field \"%3\"."_s.arg(
                              shownPath, table, field));
