@@ -6,6 +6,8 @@
 #include "month/frmMonth.h"
 #include "print/AllPatternsBatch.h"
 #include "print/PainterSurface.h"
+#include "print/PrintNames.h"
+#include "print/PrinterChoice.h"
 #include "print/YearCalendarPrinter.h"
 #include "rota/NumberText.h"
 #include "store/AppState.h"
@@ -261,6 +263,9 @@ void frmCalendar::buildControls()
     cmdExit->setObjectName(QStringLiteral("cmdExit"));
 
     QMenu* fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuPrint = fileMenu->addAction(QStringLiteral("&Print..."));
+    mnuPrint->setObjectName(QStringLiteral("mnuPrint"));
+    mnuPrint->setShortcut(QKeySequence::Print);
     mnuPrintPreview = fileMenu->addAction(QStringLiteral("Print Pre&view..."));
     mnuPrintPreview->setObjectName(QStringLiteral("mnuPrintPreview"));
     mnuSaveAsPdf = fileMenu->addAction(QStringLiteral("Save as P&DF..."));
@@ -481,6 +486,7 @@ void frmCalendar::connectHandlers()
     connect(cmdShowMonth, &QPushButton::clicked, this, &frmCalendar::cmdShowMonth_Click);
     connect(cmdInputVacations, &QPushButton::clicked, this, &frmCalendar::cmdInputVacations_Click);
     connect(cmdExit, &QPushButton::clicked, this, &frmCalendar::cmdExit_Click);
+    connect(mnuPrint, &QAction::triggered, this, &frmCalendar::mnuPrint_Click);
     connect(mnuPrintPreview, &QAction::triggered, this, &frmCalendar::mnuPrintPreview_Click);
     connect(mnuSaveAsPdf, &QAction::triggered, this, &frmCalendar::mnuSaveAsPdf_Click);
     connect(mnuExportDaysOff, &QAction::triggered, this, &frmCalendar::mnuExportDaysOff_Click);
@@ -1058,30 +1064,51 @@ QString frmCalendar::proposedPath(const QString& fileName)
         .filePath(fileName);
 }
 
-QString frmCalendar::yearFileStem(const QString& what) const
-{
-    return QStringLiteral("Kelvane ") +
-           NumberText::Plain(NumberText::WholePart(Val(txtYear->text()))) + u' ' + what;
-}
-
 void frmCalendar::printYearTo(PrintSurface& surface)
 {
     YearCalendarPrinter::Print(surface, choices(), m_state,
                                chkHilightVacations->isChecked() ? entries() : nullptr);
 }
 
-void frmCalendar::cmdPrintRdoCalendar_Click()
+void frmCalendar::finishPrint(PrintDestination& destination, const QString& what)
 {
     QString status;
     {
         const BusyPointer busy;
-        PrintDestination destination =
-            openDestination(yearFileStem(QStringLiteral("RDO Calendar")));
-        if (destination.surface)
-            printYearTo(*destination.surface);
-        status = destination.finish();
+        status = destination.finish(what);
     }
     statusBar()->showMessage(status);
+    if (destination.failed)
+        m_prompter.message(status, QStringLiteral("Kelvane"), Prompter::Buttons::Ok);
+}
+
+void frmCalendar::cmdPrintRdoCalendar_Click()
+{
+    PrintDestination destination;
+    {
+        const BusyPointer busy;
+        destination = openDestination(PrintNames::YearCalendar(choices()));
+        if (destination.surface)
+            printYearTo(*destination.surface);
+    }
+    finishPrint(destination);
+}
+
+void frmCalendar::mnuPrint_Click()
+{
+    const CalendarChoices chosen = choices();
+    std::unique_ptr<QPrinter> printer = PrinterChoice::Prepared(
+        static_cast<int>(NumberText::RoundHalfEven(Val(txtCopies->text()))));
+    if (!PrinterChoice::Ask(*printer, this, QStringLiteral("Print - Kelvane")))
+        return;
+    PrintDestination destination;
+    {
+        const BusyPointer busy;
+        destination =
+            PrintDestination::OpenChosen(std::move(printer), PrintNames::YearCalendar(chosen));
+        printYearTo(*destination.surface);
+    }
+    finishPrint(destination);
 }
 
 void frmCalendar::cmdPrintAllPatterns_Click()
@@ -1094,10 +1121,11 @@ void frmCalendar::cmdPrintAllPatterns_Click()
 
     auto printOne = [&] {
         if (!destination)
-            destination = openDestination(yearFileStem(QStringLiteral("All Patterns")));
-        if (destination->surface)
+            destination = openDestination(PrintNames::Batch(txtYear->text()));
+        if (destination->surface) {
+            destination->surface->setDocumentName(PrintNames::BatchCalendar(choices()));
             printYearTo(*destination->surface);
-        else
+        } else
             running->requestStop(); // nowhere to print: the rest would go nowhere too
     };
     auto showProgress = [&](int number, int total) {
@@ -1132,13 +1160,12 @@ void frmCalendar::cmdPrintAllPatterns_Click()
     const int printed = destination->surface ? batch.printedCount() : 0;
     const QString what =
         printed == 1 ? QStringLiteral("1 calendar") : QStringLiteral("%1 calendars").arg(printed);
-    QString status = destination->finish(what);
-    if (result == AllPatternsBatch::Result::Stopped && printed > 0)
-        status = QStringLiteral("Stopped after calendar %1 of %2. ")
-                     .arg(printed)
-                     .arg(AllPatternsBatch::CalendarCount) +
-                 status;
-    statusBar()->showMessage(status);
+    finishPrint(*destination, what);
+    if (result == AllPatternsBatch::Result::Stopped && printed > 0 && !destination->failed)
+        statusBar()->showMessage(QStringLiteral("Stopped after calendar %1 of %2. ")
+                                     .arg(printed)
+                                     .arg(AllPatternsBatch::CalendarCount) +
+                                 statusBar()->currentMessage());
 }
 
 void frmCalendar::cmdShowMonth_Click()
@@ -1169,21 +1196,31 @@ void frmCalendar::cmdInputVacations_Click()
 
 void frmCalendar::mnuPrintPreview_Click()
 {
-    QPrinter printer(QPrinter::HighResolution);
-    QPrintPreviewDialog preview(&printer, this);
+    // The page as the default printer prints it; its print button asks with the print dialog,
+    // whose copies are final.
+    const std::unique_ptr<QPrinter> printer = PrinterChoice::Prepared(
+        static_cast<int>(NumberText::RoundHalfEven(Val(txtCopies->text()))));
+    printer->setDocName(PrintNames::YearCalendar(choices()));
+    QPrintPreviewDialog preview(printer.get(), this);
     preview.setWindowTitle(QStringLiteral("Print Preview - Kelvane"));
     connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* target) {
-        const BusyPointer busy;
-        PainterSurface surface(target);
-        printYearTo(surface);
-        surface.finish();
+        QString failure;
+        {
+            const BusyPointer busy;
+            PainterSurface surface(target, PainterSurface::Copies::FromPrinter);
+            printYearTo(surface);
+            if (surface.finish(&failure))
+                return;
+        }
+        m_prompter.message(QStringLiteral("Printing failed: ") + failure, QStringLiteral("Kelvane"),
+                           Prompter::Buttons::Ok);
     });
     preview.exec();
 }
 
 void frmCalendar::mnuSaveAsPdf_Click()
 {
-    const QString stem = yearFileStem(QStringLiteral("RDO Calendar"));
+    const QString stem = PrintNames::YearCalendar(choices());
     QString path =
         choosePath(QStringLiteral("Save as PDF"), proposedPath(stem + QStringLiteral(".pdf")),
                    QStringLiteral("PDF files (*.pdf)"));
@@ -1191,15 +1228,14 @@ void frmCalendar::mnuSaveAsPdf_Click()
         return;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".pdf");
-    QString status;
+    PrintDestination destination;
     {
         const BusyPointer busy;
-        PrintDestination destination = PrintDestination::OpenPdf(path);
+        destination = PrintDestination::OpenPdf(path, stem);
         if (destination.surface)
             printYearTo(*destination.surface);
-        status = destination.finish();
     }
-    statusBar()->showMessage(status);
+    finishPrint(destination);
 }
 
 void frmCalendar::mnuExportDaysOff_Click()

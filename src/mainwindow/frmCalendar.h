@@ -125,6 +125,7 @@ public:
     QPushButton* cmdInputVacations = nullptr;
     QPushButton* cmdExit = nullptr;
 
+    QAction* mnuPrint = nullptr;
     QAction* mnuPrintPreview = nullptr;
     QAction* mnuSaveAsPdf = nullptr;
     QAction* mnuExportDaysOff = nullptr;
@@ -180,6 +181,7 @@ public:
     void cmdShowMonth_Click();
     void cmdInputVacations_Click();
     void cmdExit_Click();
+    void mnuPrint_Click();
     void mnuPrintPreview_Click();
     void mnuSaveAsPdf_Click();
     void mnuExportDaysOff_Click();
@@ -212,12 +214,12 @@ private:
     int nextYear() const;
 
     PrintDestination openDestination(const QString& pdfStem) const;
+    // Ends a printout: the status line, and a message box when it failed.
+    void finishPrint(PrintDestination& destination, const QString& what = QString());
     QString choosePath(const QString& caption, const QString& proposedPath,
                        const QString& filter) const;
     // `fileName` in the documents folder, for a save dialog.
     static QString proposedPath(const QString& fileName);
-    // "Kelvane 2025 " followed by `what`: the default name of this year's files.
-    QString yearFileStem(const QString& what) const;
 
     AppState& m_state;
     Prompter& m_prompter;

@@ -87,6 +87,8 @@ public slots:
     void HScroll1_Change();
     void HScroll1_Scroll();
     void cmdPrint_Click();
+    // Ctrl+P: the print dialog first, then the page on the printer and paper chosen there.
+    void printWithDialog();
     void cmdExit_Click();
     // Draws the page on `surface` and ends it; the window's printing without a destination.
     void printTo(PrintSurface& surface) const;
@@ -107,6 +109,8 @@ private:
     void setNote(QLabel* note, const QString& caption);
     void showPrintSize(int percent);
     void report(const QString& text);
+    // Ends a printout: the status line, and a message box when it failed.
+    void finishPrint(PrintTarget& target);
 
     CalendarChoices m_choices;
     AppState& m_state;
