@@ -10,8 +10,10 @@ namespace PrinterChoice {
 std::unique_ptr<QPrinter> Prepared(int copies)
 {
     std::unique_ptr<QPrinter> printer = SurfaceFactory::NewPrinter();
-    if (!printer)
+    if (!printer) {
         printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer->setCreator(QStringLiteral("Kelvane"));
+    }
     printer->setCopyCount(copies > 0 ? copies : 1);
     return printer;
 }

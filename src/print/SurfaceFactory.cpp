@@ -101,6 +101,7 @@ std::unique_ptr<QPrinter> NewPrinter(const QString& name, const std::optional<QP
     if (info.isNull())
         return nullptr;
     auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    printer->setCreator(u"Kelvane"_s);
     // The printer starts on the platform's paper, not the queue's: set it, and the queue's
     // margins for it come with it.
     printer->setPageOrientation(QPageLayout::Portrait);

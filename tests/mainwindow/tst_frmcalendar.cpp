@@ -22,15 +22,19 @@
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrintDialog>
+#include <QProcess>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSettings>
+#include <QSpinBox>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTableView>
@@ -1007,6 +1011,44 @@ private slots:
         });
         f.window->mnuAbout->trigger();
         QCOMPARE(title, QStringLiteral("About Kelvane"));
+    }
+
+    void printDialogOpensWithTheCopiesAndIsObeyed()
+    {
+        Fixture f;
+        f.show();
+        f.window->optPattern[2]->click();
+        f.window->txtCopies->setText(QStringLiteral("2"));
+        const QString path = f.dir.filePath(QStringLiteral("chosen.pdf"));
+        int shownCopies = 0;
+        QTimer::singleShot(0, this, [&] {
+            auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            auto* copies = dialog->findChild<QSpinBox*>(QStringLiteral("copies"));
+            auto* printers = dialog->findChild<QComboBox*>(QStringLiteral("printers"));
+            auto* file = dialog->findChild<QLineEdit*>(QStringLiteral("filename"));
+            if (copies)
+                shownCopies = copies->value();
+            if (printers)
+                printers->setCurrentIndex(printers->count() - 1); // print to file
+            if (file)
+                file->setText(path);
+            dialog->accept();
+        });
+        QTest::keyClick(f.window.get(), Qt::Key_P, Qt::ControlModifier);
+        QCOMPARE(shownCopies, 2);
+        QCOMPARE(f.window->statusBar()->currentMessage(),
+                 QStringLiteral("Printed to the PDF file %1.").arg(QDir::toNativeSeparators(path)));
+        if (QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty())
+            QSKIP("pdfinfo is not installed");
+        QProcess info;
+        info.start(QStringLiteral("pdfinfo"), {path});
+        QVERIFY(info.waitForFinished(30000));
+        const QByteArray text = info.readAllStandardOutput();
+        QVERIFY2(text.contains("Title:           Kelvane 2025 RDO Calendar - Pattern 3\n"),
+                 text.constData());
+        QVERIFY2(text.contains("Creator:         Kelvane\n"), text.constData());
     }
 };
 
