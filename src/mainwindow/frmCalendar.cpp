@@ -266,6 +266,8 @@ void frmCalendar::buildControls()
     mnuPrint = fileMenu->addAction(QStringLiteral("&Print..."));
     mnuPrint->setObjectName(QStringLiteral("mnuPrint"));
     mnuPrint->setShortcut(QKeySequence::Print);
+    mnuPrintAllPatterns = fileMenu->addAction(QStringLiteral("Print &All Patterns..."));
+    mnuPrintAllPatterns->setObjectName(QStringLiteral("mnuPrintAllPatterns"));
     mnuPrintPreview = fileMenu->addAction(QStringLiteral("Print Pre&view..."));
     mnuPrintPreview->setObjectName(QStringLiteral("mnuPrintPreview"));
     mnuSaveAsPdf = fileMenu->addAction(QStringLiteral("Save as P&DF..."));
@@ -487,6 +489,8 @@ void frmCalendar::connectHandlers()
     connect(cmdInputVacations, &QPushButton::clicked, this, &frmCalendar::cmdInputVacations_Click);
     connect(cmdExit, &QPushButton::clicked, this, &frmCalendar::cmdExit_Click);
     connect(mnuPrint, &QAction::triggered, this, &frmCalendar::mnuPrint_Click);
+    connect(mnuPrintAllPatterns, &QAction::triggered, this,
+            &frmCalendar::mnuPrintAllPatterns_Click);
     connect(mnuPrintPreview, &QAction::triggered, this, &frmCalendar::mnuPrintPreview_Click);
     connect(mnuSaveAsPdf, &QAction::triggered, this, &frmCalendar::mnuSaveAsPdf_Click);
     connect(mnuExportDaysOff, &QAction::triggered, this, &frmCalendar::mnuExportDaysOff_Click);
@@ -1113,16 +1117,52 @@ void frmCalendar::mnuPrint_Click()
 
 void frmCalendar::cmdPrintAllPatterns_Click()
 {
+    printAllPatterns([this] { return openDestination(PrintNames::Batch(txtYear->text())); });
+}
+
+void frmCalendar::mnuPrintAllPatterns_Click()
+{
+    std::unique_ptr<QPrinter> printer = PrinterChoice::Prepared(
+        static_cast<int>(NumberText::RoundHalfEven(Val(txtCopies->text()))));
+    if (!PrinterChoice::Ask(*printer, this, QStringLiteral("Print All Patterns - Kelvane"), 1,
+                            AllPatternsBatch::CalendarCount))
+        return;
+    int first = 1;
+    int last = AllPatternsBatch::CalendarCount;
+    if (printer->printRange() == QPrinter::PageRange) {
+        first = printer->fromPage();
+        last = printer->toPage();
+    }
+    auto chosen = std::make_shared<std::unique_ptr<QPrinter>>(std::move(printer));
+    printAllPatterns(
+        [this, chosen] {
+            return PrintDestination::OpenChosen(std::move(*chosen),
+                                                PrintNames::Batch(txtYear->text()));
+        },
+        first, last);
+}
+
+void frmCalendar::printAllPatterns(const std::function<PrintDestination()>& open, int first,
+                                   int last)
+{
     // One destination for the whole batch, opened once the question is answered: on a printer
     // each calendar is a job of its own, without one each is a page of one PDF file.
     std::optional<PrintDestination> destination;
     std::unique_ptr<QProgressDialog> progress;
     AllPatternsBatch* running = nullptr;
+    int position = 0;
+    int printed = 0;
 
     auto printOne = [&] {
+        // Calendars outside the chosen pages are chosen on the window all the same, so that
+        // the window ends as after the whole batch.
+        ++position;
+        if (position < first || position > last)
+            return;
         if (!destination)
-            destination = openDestination(PrintNames::Batch(txtYear->text()));
+            destination = open();
         if (destination->surface) {
+            ++printed;
             destination->surface->setDocumentName(PrintNames::BatchCalendar(choices()));
             printYearTo(*destination->surface);
         } else
@@ -1157,13 +1197,14 @@ void frmCalendar::cmdPrintAllPatterns_Click()
     if (result == AllPatternsBatch::Result::Cancelled || !destination)
         return;
 
-    const int printed = destination->surface ? batch.printedCount() : 0;
+    if (!destination->surface)
+        printed = 0;
     const QString what =
         printed == 1 ? QStringLiteral("1 calendar") : QStringLiteral("%1 calendars").arg(printed);
     finishPrint(*destination, what);
     if (result == AllPatternsBatch::Result::Stopped && printed > 0 && !destination->failed)
         statusBar()->showMessage(QStringLiteral("Stopped after calendar %1 of %2. ")
-                                     .arg(printed)
+                                     .arg(position)
                                      .arg(AllPatternsBatch::CalendarCount) +
                                  statusBar()->currentMessage());
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "print/AllPatternsBatch.h"
 #include "print/CalendarChoices.h"
 #include "print/PrintDestination.h"
 #include "rota/Holidays.h"
@@ -126,6 +127,7 @@ public:
     QPushButton* cmdExit = nullptr;
 
     QAction* mnuPrint = nullptr;
+    QAction* mnuPrintAllPatterns = nullptr;
     QAction* mnuPrintPreview = nullptr;
     QAction* mnuSaveAsPdf = nullptr;
     QAction* mnuExportDaysOff = nullptr;
@@ -182,6 +184,8 @@ public:
     void cmdInputVacations_Click();
     void cmdExit_Click();
     void mnuPrint_Click();
+    // The batch through the print dialog: its printer, paper, copies and pages 1..14.
+    void mnuPrintAllPatterns_Click();
     void mnuPrintPreview_Click();
     void mnuSaveAsPdf_Click();
     void mnuExportDaysOff_Click();
@@ -214,6 +218,9 @@ private:
     int nextYear() const;
 
     PrintDestination openDestination(const QString& pdfStem) const;
+    // The batch of calendars `first`..`last` (1..14) to the destination `open` gives.
+    void printAllPatterns(const std::function<PrintDestination()>& open, int first = 1,
+                          int last = AllPatternsBatch::CalendarCount);
     // Ends a printout: the status line, and a message box when it failed.
     void finishPrint(PrintDestination& destination, const QString& what = QString());
     QString choosePath(const QString& caption, const QString& proposedPath,

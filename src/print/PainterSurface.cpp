@@ -149,7 +149,13 @@ bool PainterSurface::openPage()
         m_printer->setPageOrientation(orientation);
         if (m_copiesFrom == Copies::FromPrintout)
             m_printer->setCopyCount(copies());
-        if (!m_painter.begin(m_printer)) {
+        if (m_painter.isActive()) {
+            // A printer writing a PDF file: the next document is its next page.
+            if (!m_printer->newPage()) {
+                fail(u"cannot start another page in %1"_s.arg(printerName()));
+                return false;
+            }
+        } else if (!m_painter.begin(m_printer)) {
             fail(u"the printer \"%1\" did not accept the page"_s.arg(printerName()));
             return false;
         }
@@ -289,7 +295,9 @@ void PainterSurface::endDoc()
         return;
     switch (m_target) {
     case Target::Printer:
-        endJob();
+        // A second job would replace the file a PDF printer writes: its painter stays open.
+        if (m_printer->outputFormat() != QPrinter::PdfFormat)
+            endJob();
         break;
     case Target::Pdf:
         // The writer stays open: the next document is the next page.
@@ -347,7 +355,9 @@ void PainterSurface::setDocumentName(const QString& name)
 {
     switch (m_target) {
     case Target::Printer:
-        m_printer->setDocName(name);
+        // A printer writing one PDF file keeps the file's first title, as a PDF does.
+        if (m_printer->outputFormat() != QPrinter::PdfFormat || m_printer->docName().isEmpty())
+            m_printer->setDocName(name);
         break;
     case Target::Pdf:
         if (m_pdf && !m_painter.isActive() && m_pdf->title().isEmpty())

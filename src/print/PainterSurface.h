@@ -22,7 +22,8 @@ class QSaveFile;
 // a 600 dpi printer). The page opens with its first drawing, so orientation and copies still
 // reach a printer set up before it; a page already open keeps its orientation, and only a
 // printer makes copies. Ending a document and drawing again starts the next one:
-// a new print job on a printer, a new page of the same PDF, the next image file.
+// a new print job on a printer (a new page when the printer writes a PDF file), a new page of
+// the same PDF, the next image file.
 // A job the print system refuses, or a printer left in its error state, fails the surface.
 class PainterSurface final : public PrintSurfaceBase
 {
