@@ -162,7 +162,10 @@ void AddTo(QCommandLineParser& parser)
          u"FAMILY"_s},
         {u"shade"_s, u"Highlight shade, -100 (darker) .. 100 (lighter) (default: 0)."_s, u"V"_s},
         {u"size"_s, u"Print size in percent of full size, 20..100 (default: 100)."_s, u"P"_s},
-        {u"copies"_s, u"Copies of each page on a printer (default: 1)."_s, u"N"_s},
+        {u"copies"_s,
+         u"Copies of each page on a printer (default: 1). A file holds one copy of each page "
+         "and says so on standard error."_s,
+         u"N"_s},
         {u"paydays"_s, u"Highlight pay days."_s},
         {u"no-patterns"_s, u"Highlight only, don't print the groups off (needs --group)."_s},
         {u"vacations"_s, u"Highlight the personal entries of the calendar database."_s},

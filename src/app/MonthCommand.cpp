@@ -7,6 +7,7 @@
 #include "month/MonthPrinter.h"
 #include "month/MonthSheetLayout.h"
 #include "month/NoteText.h"
+#include "print/PrintNames.h"
 #include "store/AppState.h"
 #include "store/CalendarDatabase.h"
 #include "store/Clock.h"
@@ -183,7 +184,8 @@ int RunPrintMonth(const QStringList& arguments, QTextStream& out, QTextStream& e
                                CommandOptions::Quoted(databasePath), error));
 
     int status = CommandLine::Success;
-    const std::unique_ptr<PrintSurface> surface = output->open(&status, &error);
+    const std::unique_ptr<PrintSurface> surface =
+        output->open(&status, &error, PrintNames::Month(*month));
     if (!surface)
         return refuse(err, error, status);
     AppState state = ChoiceOptions::StateFor(*choices);

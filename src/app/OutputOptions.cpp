@@ -2,6 +2,7 @@
 
 #include "app/CommandLine.h"
 #include "app/CommandOptions.h"
+#include "print/Paper.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -39,6 +40,11 @@ void OutputOptions::AddTo(QCommandLineParser& parser, Out out)
         });
     }
     parser.addOptions({
+        {u"printer"_s, u"Print on the printer NAME instead of the default printer."_s, u"NAME"_s},
+        {u"paper"_s,
+         u"Paper of the printer or the file: letter, legal, a4, a3 or a5, with quarter-inch "
+         "margins (default: the printer's paper; US Letter for files)."_s,
+         u"PAPER"_s},
         {u"dpi"_s, u"Resolution of PNG output (default: 150)."_s, u"N"_s},
         {u"page"_s,
          u"Printable width and height in twips of file output (default: 11520,15120, US Letter "
@@ -54,6 +60,8 @@ std::optional<OutputOptions> OutputOptions::Read(const QCommandLineParser& parse
     if (!options.readFileOptions(parser, error))
         return std::nullopt;
     options.m_toFiles = parser.isSet(u"out"_s);
+    if (!options.readPrinterOptions(parser, error))
+        return std::nullopt;
     options.m_path = parser.value(u"out"_s);
     const QString placeholder = out == Out::File ? u"FILE"_s : u"DIR"_s;
     if (out == Out::Folder && parser.isSet(u"format"_s)) {
@@ -141,6 +149,32 @@ bool OutputOptions::readFileOptions(const QCommandLineParser& parser, QString* e
     return true;
 }
 
+bool OutputOptions::readPrinterOptions(const QCommandLineParser& parser, QString* error)
+{
+    if (parser.isSet(u"paper"_s)) {
+        const QString name = parser.value(u"paper"_s);
+        m_paper = Paper::Named(name);
+        if (!m_paper)
+            return refuse(error, u"unknown paper \"%1\" (%2)"_s.arg(name, Paper::Names()));
+        if (parser.isSet(u"page"_s))
+            return refuse(error, u"give either --paper or --page, not both"_s);
+        m_fileOptions.printable = Paper::PrintableTwips(*m_paper);
+    }
+    if (!parser.isSet(u"printer"_s))
+        return true;
+    if (m_toFiles)
+        return refuse(error, u"--printer and --out exclude each other"_s);
+    m_printer = parser.value(u"printer"_s);
+    const QStringList printers = SurfaceFactory::PrinterNames();
+    if (printers.contains(m_printer))
+        return true;
+    if (printers.isEmpty())
+        return refuse(error,
+                      u"there is no printer \"%1\": no printer is installed"_s.arg(m_printer));
+    return refuse(error, u"there is no printer \"%1\"; the printers are: %2"_s.arg(
+                             m_printer, printers.join(u", "_s)));
+}
+
 bool OutputOptions::imageFits(QString* error) const
 {
     const auto pixels = [this](int twips) {
@@ -168,25 +202,33 @@ bool OutputOptions::canDraw(QString* error) const
 
 std::unique_ptr<PrintSurface> OutputOptions::openPrinter(QString* error) const
 {
-    std::unique_ptr<PrintSurface> printer = SurfaceFactory::OpenDefaultPrinter(error);
-    if (!printer)
+    std::unique_ptr<PrintSurface> printer = SurfaceFactory::OpenPrinter(m_printer, m_paper, error);
+    if (!printer && m_printer.isEmpty())
         *error = u"no printer is installed (write a file with --out FILE.pdf)"_s;
     return printer;
 }
 
-std::unique_ptr<PrintSurface> OutputOptions::openFile(const QString& path, QString* error) const
+std::unique_ptr<PrintSurface> OutputOptions::openFile(const QString& path, QString* error,
+                                                      const QString& name) const
 {
-    return SurfaceFactory::OpenFile(path, m_format, m_fileOptions, error);
+    std::unique_ptr<PrintSurface> surface =
+        SurfaceFactory::OpenFile(path, m_format, m_fileOptions, error);
+    if (surface && !name.isEmpty())
+        surface->setDocumentName(name);
+    return surface;
 }
 
-std::unique_ptr<PrintSurface> OutputOptions::open(int* status, QString* error) const
+std::unique_ptr<PrintSurface> OutputOptions::open(int* status, QString* error,
+                                                  const QString& name) const
 {
     if (!canDraw(error)) {
         *status = CommandLine::WriteFailed;
         return nullptr;
     }
     std::unique_ptr<PrintSurface> surface =
-        m_toFiles ? openFile(m_path, error) : openPrinter(error);
+        m_toFiles ? openFile(m_path, error, name) : openPrinter(error);
+    if (surface && !m_toFiles)
+        surface->setDocumentName(name);
     if (!surface)
         *status = m_toFiles ? CommandLine::BadArguments : CommandLine::NoPrinter;
     return surface;
@@ -194,5 +236,6 @@ std::unique_ptr<PrintSurface> OutputOptions::open(int* status, QString* error) c
 
 int OutputOptions::finishFailure() const
 {
-    return m_toFiles ? CommandLine::WriteFailed : CommandLine::NoPrinter;
+    // A refused job and an unwritable file alike: nothing came out.
+    return CommandLine::WriteFailed;
 }

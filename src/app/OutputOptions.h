@@ -11,7 +11,7 @@
 
 // Where a print subcommand sends its pages: --out (one FILE, whose ending names the format, or
 // a folder DIR with --format), --dpi and --page for files. Without --out the pages go to the
-// default printer.
+// default printer, or to --printer NAME. --paper names the paper of either.
 class OutputOptions
 {
 public:
@@ -36,19 +36,25 @@ public:
     // without its graphics library.
     bool canDraw(QString* error) const;
     std::unique_ptr<PrintSurface> openPrinter(QString* error) const;
-    std::unique_ptr<PrintSurface> openFile(const QString& path, QString* error) const;
-    // The surface of a single page: the --out file or the default printer. Null, with the exit
-    // status and one line in *error, when it cannot be opened.
-    std::unique_ptr<PrintSurface> open(int* status, QString* error) const;
+    // A file surface titled `name` (the PDF's title).
+    std::unique_ptr<PrintSurface> openFile(const QString& path, QString* error,
+                                           const QString& name = QString()) const;
+    // The surface of a single page named `name`: the --out file or the printer. Null, with the
+    // exit status and one line in *error, when it cannot be opened.
+    std::unique_ptr<PrintSurface> open(int* status, QString* error,
+                                       const QString& name = QString()) const;
     // The exit status when handing the pages over fails.
     int finishFailure() const;
 
 private:
     bool readFileOptions(const QCommandLineParser& parser, QString* error);
+    bool readPrinterOptions(const QCommandLineParser& parser, QString* error);
     bool imageFits(QString* error) const;
 
     bool m_toFiles = false;
     QString m_path;
     SurfaceFactory::Format m_format = SurfaceFactory::Format::Pdf;
     SurfaceFactory::FileOptions m_fileOptions;
+    QString m_printer;
+    std::optional<QPageSize> m_paper;
 };

@@ -6,6 +6,7 @@
 #include "app/OutputOptions.h"
 #include "print/AllPatternsBatch.h"
 #include "print/BatchTarget.h"
+#include "print/PrintNames.h"
 #include "print/SurfaceFactory.h"
 #include "print/YearCalendarPrinter.h"
 #include "rota/RotaKind.h"
@@ -72,9 +73,11 @@ public:
     }
 
     int refuse(const QString& why) const { return fail(why, CommandLine::BadArguments); }
-    void note(const QString& what) const
+    // What the output could not do as asked, said on standard error; the run still succeeds.
+    void tell(const QString& notice) const
     {
-        m_err << "kelvane " << m_name << ": " << what << Qt::endl;
+        if (!notice.isEmpty())
+            m_err << "kelvane " << m_name << ": " << notice << Qt::endl;
     }
     int fail(const QString& why, int status) const
     {
@@ -185,7 +188,8 @@ int RunPrintYear(const QStringList& arguments, QTextStream& out, QTextStream& er
     }
 
     int status = CommandLine::Success;
-    const std::unique_ptr<PrintSurface> surface = command.output().open(&status, &error);
+    const std::unique_ptr<PrintSurface> surface =
+        command.output().open(&status, &error, PrintNames::YearCalendar(choices.calendar));
     if (!surface)
         return command.fail(error, status);
     AppState state = ChoiceOptions::StateFor(choices);
@@ -194,7 +198,8 @@ int RunPrintYear(const QStringList& arguments, QTextStream& out, QTextStream& er
     if (!surface->finish(&error))
         return command.fail(error, command.output().finishFailure());
     if (fit.reduced())
-        command.note(fit.note());
+        command.tell(fit.note());
+    command.tell(surface->notice());
     return CommandLine::Success;
 }
 
@@ -231,30 +236,36 @@ int RunPrintAll(const QStringList& arguments, QTextStream& out, QTextStream& err
     const QString extension = SurfaceFactory::Extension(output.format());
     const QDir dir(output.path());
     QString failure;
+    QString notice;
     CommandBatchTarget target(
         command.choices(), [&](int index, const CalendarChoices& calendar, AppState& state) {
             const auto noteFit = [&](const PageFit& fit) {
                 if (fit.reduced())
-                    command.note(u"calendar %1: %2"_s.arg(index + 1).arg(fit.note()));
+                    command.tell(u"calendar %1: %2"_s.arg(index + 1).arg(fit.note()));
             };
+            const QString name = PrintNames::BatchCalendar(calendar);
             if (printer) {
+                printer->setDocumentName(name);
                 noteFit(YearCalendarPrinter::Print(*printer, calendar, state));
                 return true;
             }
             const std::unique_ptr<PrintSurface> surface =
-                output.openFile(dir.filePath(BatchFileName(index, extension)), &failure);
+                output.openFile(dir.filePath(BatchFileName(index, extension)), &failure, name);
             if (!surface)
                 return false;
             noteFit(YearCalendarPrinter::Print(*surface, calendar, state));
-            return surface->finish(&failure);
+            const bool written = surface->finish(&failure);
+            notice = surface->notice();
+            return written;
         });
     AllPatternsBatch batch(target);
     target.setBatch(&batch);
     batch.printAll(command.parser().isSet(u"random-colours"_s));
     if (printer && !printer->finish(&failure))
-        return command.fail(failure, CommandLine::NoPrinter);
+        return command.fail(failure, CommandLine::WriteFailed);
     if (target.failed())
         return command.fail(failure, CommandLine::WriteFailed);
+    command.tell(notice);
     return CommandLine::Success;
 }
 

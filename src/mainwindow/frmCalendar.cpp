@@ -6,6 +6,8 @@
 #include "month/frmMonth.h"
 #include "print/AllPatternsBatch.h"
 #include "print/PainterSurface.h"
+#include "print/PrintNames.h"
+#include "print/PrinterChoice.h"
 #include "print/YearCalendarPrinter.h"
 #include "rota/NumberText.h"
 #include "store/AppState.h"
@@ -263,6 +265,11 @@ void frmCalendar::buildControls()
     cmdExit->setObjectName(QStringLiteral("cmdExit"));
 
     QMenu* fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuPrint = fileMenu->addAction(QStringLiteral("&Print..."));
+    mnuPrint->setObjectName(QStringLiteral("mnuPrint"));
+    mnuPrint->setShortcut(QKeySequence::Print);
+    mnuPrintAllPatterns = fileMenu->addAction(QStringLiteral("Print &All Patterns..."));
+    mnuPrintAllPatterns->setObjectName(QStringLiteral("mnuPrintAllPatterns"));
     mnuPrintPreview = fileMenu->addAction(QStringLiteral("Print Pre&view..."));
     mnuPrintPreview->setObjectName(QStringLiteral("mnuPrintPreview"));
     mnuSaveAsPdf = fileMenu->addAction(QStringLiteral("Save as P&DF..."));
@@ -484,6 +491,9 @@ void frmCalendar::connectHandlers()
     connect(cmdShowMonth, &QPushButton::clicked, this, &frmCalendar::cmdShowMonth_Click);
     connect(cmdInputVacations, &QPushButton::clicked, this, &frmCalendar::cmdInputVacations_Click);
     connect(cmdExit, &QPushButton::clicked, this, &frmCalendar::cmdExit_Click);
+    connect(mnuPrint, &QAction::triggered, this, &frmCalendar::mnuPrint_Click);
+    connect(mnuPrintAllPatterns, &QAction::triggered, this,
+            &frmCalendar::mnuPrintAllPatterns_Click);
     connect(mnuPrintPreview, &QAction::triggered, this, &frmCalendar::mnuPrintPreview_Click);
     connect(mnuSaveAsPdf, &QAction::triggered, this, &frmCalendar::mnuSaveAsPdf_Click);
     connect(mnuExportDaysOff, &QAction::triggered, this, &frmCalendar::mnuExportDaysOff_Click);
@@ -1073,53 +1083,109 @@ QString frmCalendar::proposedPath(const QString& fileName)
         .filePath(fileName);
 }
 
-QString frmCalendar::yearFileStem(const QString& what) const
-{
-    return QStringLiteral("Kelvane ") +
-           NumberText::Plain(NumberText::WholePart(Val(txtYear->text()))) + u' ' + what;
-}
-
 PageFit frmCalendar::printYearTo(PrintSurface& surface)
 {
     return YearCalendarPrinter::Print(surface, choices(), m_state,
                                       chkHilightVacations->isChecked() ? entries() : nullptr);
 }
 
-void frmCalendar::cmdPrintRdoCalendar_Click()
+void frmCalendar::finishPrint(PrintDestination& destination, const QString& what,
+                              const PageFit& fit)
 {
     QString status;
-    bool failed = false;
     {
         const BusyPointer busy;
-        PrintDestination destination =
-            openDestination(yearFileStem(QStringLiteral("RDO Calendar")));
-        PageFit fit;
-        if (destination.surface)
-            fit = printYearTo(*destination.surface);
-        status = destination.finish();
-        failed = destination.failed;
-        if (fit.reduced() && !failed)
-            status += QStringLiteral(" (") + fit.note() + u')';
+        status = destination.finish(what);
     }
+    if (fit.reduced() && !destination.failed)
+        status += QStringLiteral(" (") + fit.note() + u')';
     statusBar()->showMessage(status);
-    if (failed)
+    if (destination.failed)
         m_prompter.message(status, QStringLiteral("Kelvane"), Prompter::Buttons::Ok);
 }
 
+void frmCalendar::cmdPrintRdoCalendar_Click()
+{
+    PrintDestination destination;
+    PageFit fit;
+    {
+        const BusyPointer busy;
+        destination = openDestination(PrintNames::YearCalendar(choices()));
+        if (destination.surface)
+            fit = printYearTo(*destination.surface);
+    }
+    finishPrint(destination, QString(), fit);
+}
+
+void frmCalendar::mnuPrint_Click()
+{
+    const CalendarChoices chosen = choices();
+    std::unique_ptr<QPrinter> printer = PrinterChoice::Prepared(
+        static_cast<int>(NumberText::RoundHalfEven(Val(txtCopies->text()))));
+    if (!PrinterChoice::Ask(*printer, this, QStringLiteral("Print - Kelvane")))
+        return;
+    PrintDestination destination;
+    PageFit fit;
+    {
+        const BusyPointer busy;
+        destination =
+            PrintDestination::OpenChosen(std::move(printer), PrintNames::YearCalendar(chosen));
+        fit = printYearTo(*destination.surface);
+    }
+    finishPrint(destination, QString(), fit);
+}
+
 void frmCalendar::cmdPrintAllPatterns_Click()
+{
+    printAllPatterns([this] { return openDestination(PrintNames::Batch(txtYear->text())); });
+}
+
+void frmCalendar::mnuPrintAllPatterns_Click()
+{
+    std::unique_ptr<QPrinter> printer = PrinterChoice::Prepared(
+        static_cast<int>(NumberText::RoundHalfEven(Val(txtCopies->text()))));
+    if (!PrinterChoice::Ask(*printer, this, QStringLiteral("Print All Patterns - Kelvane"), 1,
+                            AllPatternsBatch::CalendarCount))
+        return;
+    int first = 1;
+    int last = AllPatternsBatch::CalendarCount;
+    if (printer->printRange() == QPrinter::PageRange) {
+        first = printer->fromPage();
+        last = printer->toPage();
+    }
+    auto chosen = std::make_shared<std::unique_ptr<QPrinter>>(std::move(printer));
+    printAllPatterns(
+        [this, chosen] {
+            return PrintDestination::OpenChosen(std::move(*chosen),
+                                                PrintNames::Batch(txtYear->text()));
+        },
+        first, last);
+}
+
+void frmCalendar::printAllPatterns(const std::function<PrintDestination()>& open, int first,
+                                   int last)
 {
     // One destination for the whole batch, opened once the question is answered: on a printer
     // each calendar is a job of its own, without one each is a page of one PDF file.
     std::optional<PrintDestination> destination;
     std::unique_ptr<QProgressDialog> progress;
     AllPatternsBatch* running = nullptr;
+    int position = 0;
+    int printed = 0;
 
     auto printOne = [&] {
+        // Calendars outside the chosen pages are chosen on the window all the same, so that
+        // the window ends as after the whole batch.
+        ++position;
+        if (position < first || position > last)
+            return;
         if (!destination)
-            destination = openDestination(yearFileStem(QStringLiteral("All Patterns")));
-        if (destination->surface)
+            destination = open();
+        if (destination->surface) {
+            ++printed;
+            destination->surface->setDocumentName(PrintNames::BatchCalendar(choices()));
             printYearTo(*destination->surface);
-        else
+        } else
             running->requestStop(); // nowhere to print: the rest would go nowhere too
     };
     auto showProgress = [&](int number, int total) {
@@ -1151,18 +1217,16 @@ void frmCalendar::cmdPrintAllPatterns_Click()
     if (result == AllPatternsBatch::Result::Cancelled || !destination)
         return;
 
-    const int printed = destination->surface ? batch.printedCount() : 0;
+    if (!destination->surface)
+        printed = 0;
     const QString what =
         printed == 1 ? QStringLiteral("1 calendar") : QStringLiteral("%1 calendars").arg(printed);
-    QString status = destination->finish(what);
-    if (result == AllPatternsBatch::Result::Stopped && printed > 0)
-        status = QStringLiteral("Stopped after calendar %1 of %2. ")
-                     .arg(printed)
-                     .arg(AllPatternsBatch::CalendarCount) +
-                 status;
-    statusBar()->showMessage(status);
-    if (destination->failed)
-        m_prompter.message(status, QStringLiteral("Kelvane"), Prompter::Buttons::Ok);
+    finishPrint(*destination, what);
+    if (result == AllPatternsBatch::Result::Stopped && printed > 0 && !destination->failed)
+        statusBar()->showMessage(QStringLiteral("Stopped after calendar %1 of %2. ")
+                                     .arg(position)
+                                     .arg(AllPatternsBatch::CalendarCount) +
+                                 statusBar()->currentMessage());
 }
 
 void frmCalendar::cmdShowMonth_Click()
@@ -1193,21 +1257,31 @@ void frmCalendar::cmdInputVacations_Click()
 
 void frmCalendar::mnuPrintPreview_Click()
 {
-    QPrinter printer(QPrinter::HighResolution);
-    QPrintPreviewDialog preview(&printer, this);
+    // The page as the default printer prints it; its print button asks with the print dialog,
+    // whose copies are final.
+    const std::unique_ptr<QPrinter> printer = PrinterChoice::Prepared(
+        static_cast<int>(NumberText::RoundHalfEven(Val(txtCopies->text()))));
+    printer->setDocName(PrintNames::YearCalendar(choices()));
+    QPrintPreviewDialog preview(printer.get(), this);
     preview.setWindowTitle(QStringLiteral("Print Preview - Kelvane"));
     connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* target) {
-        const BusyPointer busy;
-        PainterSurface surface(target);
-        printYearTo(surface);
-        surface.finish();
+        QString failure;
+        {
+            const BusyPointer busy;
+            PainterSurface surface(target, PainterSurface::Copies::FromPrinter);
+            printYearTo(surface);
+            if (surface.finish(&failure))
+                return;
+        }
+        m_prompter.message(QStringLiteral("Printing failed: ") + failure, QStringLiteral("Kelvane"),
+                           Prompter::Buttons::Ok);
     });
     preview.exec();
 }
 
 void frmCalendar::mnuSaveAsPdf_Click()
 {
-    const QString stem = yearFileStem(QStringLiteral("RDO Calendar"));
+    const QString stem = PrintNames::YearCalendar(choices());
     QString path =
         choosePath(QStringLiteral("Save as PDF"), proposedPath(stem + QStringLiteral(".pdf")),
                    QStringLiteral("PDF files (*.pdf)"));
@@ -1215,19 +1289,15 @@ void frmCalendar::mnuSaveAsPdf_Click()
         return;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".pdf");
-    QString status;
-    bool failed = false;
+    PrintDestination destination;
+    PageFit fit;
     {
         const BusyPointer busy;
-        PrintDestination destination = PrintDestination::OpenPdf(path);
+        destination = PrintDestination::OpenPdf(path, stem);
         if (destination.surface)
-            printYearTo(*destination.surface);
-        status = destination.finish();
-        failed = destination.failed;
+            fit = printYearTo(*destination.surface);
     }
-    statusBar()->showMessage(status);
-    if (failed)
-        m_prompter.message(status, QStringLiteral("Kelvane"), Prompter::Buttons::Ok);
+    finishPrint(destination, QString(), fit);
 }
 
 void frmCalendar::mnuExportDaysOff_Click()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "print/AllPatternsBatch.h"
 #include "print/CalendarChoices.h"
 #include "print/PageFit.h"
 #include "print/PrintDestination.h"
@@ -127,6 +128,8 @@ public:
     QPushButton* cmdInputVacations = nullptr;
     QPushButton* cmdExit = nullptr;
 
+    QAction* mnuPrint = nullptr;
+    QAction* mnuPrintAllPatterns = nullptr;
     QAction* mnuPrintPreview = nullptr;
     QAction* mnuSaveAsPdf = nullptr;
     QAction* mnuExportDaysOff = nullptr;
@@ -186,6 +189,9 @@ public:
     void cmdShowMonth_Click();
     void cmdInputVacations_Click();
     void cmdExit_Click();
+    void mnuPrint_Click();
+    // The batch through the print dialog: its printer, paper, copies and pages 1..14.
+    void mnuPrintAllPatterns_Click();
     void mnuPrintPreview_Click();
     void mnuSaveAsPdf_Click();
     void mnuExportDaysOff_Click();
@@ -218,12 +224,16 @@ private:
     int nextYear() const;
 
     PrintDestination openDestination(const QString& pdfStem) const;
+    // The batch of calendars `first`..`last` (1..14) to the destination `open` gives.
+    void printAllPatterns(const std::function<PrintDestination()>& open, int first = 1,
+                          int last = AllPatternsBatch::CalendarCount);
+    // Ends a printout: the status line, and a message box when it failed.
+    void finishPrint(PrintDestination& destination, const QString& what = QString(),
+                     const PageFit& fit = PageFit());
     QString choosePath(const QString& caption, const QString& proposedPath,
                        const QString& filter) const;
     // `fileName` in the documents folder, for a save dialog.
     static QString proposedPath(const QString& fileName);
-    // "Kelvane 2025 " followed by `what`: the default name of this year's files.
-    QString yearFileStem(const QString& what) const;
 
     AppState& m_state;
     Prompter& m_prompter;

@@ -2,7 +2,9 @@
 
 #include "month/MonthPrinter.h"
 #include "month/NoteText.h"
+#include "print/PrintNames.h"
 #include "print/PrintSurface.h"
+#include "print/PrinterChoice.h"
 #include "store/AppState.h"
 #include "store/Prompter.h"
 
@@ -15,9 +17,11 @@
 #include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QtDebug>
 
 #include <cmath>
@@ -104,7 +108,7 @@ void frmMonth::setPrintTargetSource(PrintTargetSource source)
 
 QString frmMonth::PdfStem(const QDate& firstOfMonth)
 {
-    return u"Kelvane "_s + QLocale(QLocale::English).toString(firstOfMonth, u"MMMM yyyy"_s);
+    return PrintNames::Month(firstOfMonth);
 }
 
 QPoint frmMonth::ToPixels(const QPoint& drawing)
@@ -212,6 +216,10 @@ void frmMonth::createControls()
     m_printButton = new QPushButton(u"&Print"_s, this);
     m_printButton->setGeometry(pixelRect(rightColumn, ControlsTop + 1365, 1740, 420));
     connect(m_printButton, &QPushButton::clicked, this, &frmMonth::cmdPrint_Click);
+    m_printButton->setToolTip(u"Prints on the default printer. Ctrl+P chooses the printer, "
+                              "the paper and the copies first."_s);
+    auto* printWith = new QShortcut(QKeySequence::Print, this);
+    connect(printWith, &QShortcut::activated, this, &frmMonth::printWithDialog);
     m_exitButton = new QPushButton(u"E&xit"_s, this);
     m_exitButton->setGeometry(pixelRect(rightColumn + 1860, ControlsTop + 1365, 1740, 420));
     connect(m_exitButton, &QPushButton::clicked, this, &frmMonth::cmdExit_Click);
@@ -443,8 +451,29 @@ void frmMonth::cmdPrint_Click()
     PageFit fit;
     if (target.surface)
         fit = printTo(*target.surface);
+    QGuiApplication::restoreOverrideCursor();
+    finishPrint(target, fit);
+}
+
+void frmMonth::printWithDialog()
+{
+    // The month page has no copies of its own: the dialog's count is the one.
+    std::unique_ptr<QPrinter> printer = PrinterChoice::Prepared(1);
+    if (!PrinterChoice::Ask(*printer, this, u"Print - "_s + windowTitle()))
+        return;
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    PrintTarget target =
+        PrintDestination::OpenChosen(std::move(printer), PdfStem(m_layout.firstOfMonth()));
+    const PageFit fit = printTo(*target.surface);
+    QGuiApplication::restoreOverrideCursor();
+    finishPrint(target, fit);
+}
+
+void frmMonth::finishPrint(PrintTarget& target, const PageFit& fit)
+{
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     QString status = target.finish();
-    if (fit.reduced())
+    if (fit.reduced() && !target.failed)
         status += u" ("_s + fit.note() + u')';
     QGuiApplication::restoreOverrideCursor();
     m_statusLabel->setText(status);

@@ -92,6 +92,8 @@ public slots:
     void HScroll1_Change();
     void HScroll1_Scroll();
     void cmdPrint_Click();
+    // Ctrl+P: the print dialog first, then the page on the printer and paper chosen there.
+    void printWithDialog();
     void cmdExit_Click();
     // Draws the page on `surface` and ends it; the window's printing without a destination.
     PageFit printTo(PrintSurface& surface) const;
@@ -113,6 +115,8 @@ private:
     void setNote(QLabel* note, const QString& caption);
     void showPrintSize(int percent);
     void report(const QString& text);
+    // Ends a printout: the status line, and a message box when it failed.
+    void finishPrint(PrintTarget& target, const PageFit& fit);
 
     CalendarChoices m_choices;
     AppState& m_state;

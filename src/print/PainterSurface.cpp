@@ -1,5 +1,6 @@
 #include "print/PainterSurface.h"
 
+#include "print/PrintQueue.h"
 #include "store/SafeFile.h"
 
 #include <QBuffer>
@@ -8,10 +9,12 @@
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPaintEngine>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QTextLayout>
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -42,8 +45,9 @@ QSize printableOf(const QPrinter& printer)
 
 } // namespace
 
-PainterSurface::PainterSurface(QPrinter* printer)
-    : PrintSurfaceBase(printableOf(*printer)), m_target(Target::Printer), m_printer(printer)
+PainterSurface::PainterSurface(QPrinter* printer, Copies copies)
+    : PrintSurfaceBase(printableOf(*printer)), m_target(Target::Printer), m_printer(printer),
+      m_copiesFrom(copies)
 {
     m_dpi = printer->resolution() > 0 ? printer->resolution() : PdfResolution;
     // The page stands as the printer was set up until a printout turns it.
@@ -56,9 +60,10 @@ PainterSurface::PainterSurface(Target target, QSize printable)
 {
 }
 
-std::unique_ptr<PainterSurface> PainterSurface::ForPrinter(std::unique_ptr<QPrinter> printer)
+std::unique_ptr<PainterSurface> PainterSurface::ForPrinter(std::unique_ptr<QPrinter> printer,
+                                                           Copies copies)
 {
-    std::unique_ptr<PainterSurface> surface(new PainterSurface(printer.get()));
+    std::unique_ptr<PainterSurface> surface(new PainterSurface(printer.get(), copies));
     surface->m_ownedPrinter = std::move(printer);
     return surface;
 }
@@ -140,10 +145,24 @@ bool PainterSurface::openPage()
     const QPageLayout::Orientation orientation = layoutOrientation(this->orientation());
     switch (m_target) {
     case Target::Printer:
+        if (sendsJob()) {
+            const QString refusal = PrintQueue::Refusal(m_printer->printerName());
+            if (!refusal.isEmpty()) {
+                fail(u"the printer \"%1\" refused the job: %2"_s.arg(printerName(), refusal));
+                return false;
+            }
+        }
         m_printer->setPageOrientation(orientation);
-        m_printer->setCopyCount(copies());
-        if (!m_painter.begin(m_printer)) {
-            fail(u"the printer did not accept the page"_s);
+        if (m_copiesFrom == Copies::FromPrintout)
+            m_printer->setCopyCount(copies());
+        if (m_painter.isActive()) {
+            // A printer writing a PDF file: the next document is its next page.
+            if (!m_printer->newPage()) {
+                fail(u"cannot start another page in %1"_s.arg(printerName()));
+                return false;
+            }
+        } else if (!m_painter.begin(m_printer)) {
+            fail(u"the printer \"%1\" did not accept the page"_s.arg(printerName()));
             return false;
         }
         break;
@@ -337,11 +356,13 @@ void PainterSurface::endDoc()
         return;
     switch (m_target) {
     case Target::Printer:
-        // The job goes to the printer now; the next document is a job of its own.
-        m_painter.end();
+        // A second job would replace the file a PDF printer writes: its painter stays open.
+        if (m_printer->outputFormat() != QPrinter::PdfFormat)
+            endJob();
         break;
     case Target::Pdf:
         // The writer stays open: the next document is the next page.
+        m_copiesAsked = std::max(m_copiesAsked, copies());
         break;
     case Target::Image: {
         m_painter.end();
@@ -354,12 +375,68 @@ void PainterSurface::endDoc()
         else if (!SafeFile::Write(path, png.data(), &error))
             fail(error);
         m_image = QImage();
+        m_copiesAsked = std::max(m_copiesAsked, copies());
         break;
     }
     }
     m_pageOpen = false;
     ++m_documents;
     resetOrigin();
+}
+
+bool PainterSurface::sendsJob() const
+{
+    // A print dialog's "print to file", and a preview's pages, go to no queue.
+    const QPaintEngine* engine = m_printer->paintEngine();
+    return m_printer->outputFormat() == QPrinter::NativeFormat && engine &&
+           engine->type() == QPaintEngine::Pdf && !m_printer->printerName().isEmpty();
+}
+
+QString PainterSurface::printerName() const
+{
+    return m_printer->printerName().isEmpty() ? m_printer->outputFileName()
+                                              : m_printer->printerName();
+}
+
+void PainterSurface::endJob()
+{
+    // The job goes to the printer now; the next document is a job of its own.
+    const bool job = sendsJob();
+    m_painter.end();
+    if (m_printer->printerState() == QPrinter::Error) {
+        fail(u"the printer \"%1\" refused the job: the printer reported an error"_s.arg(
+            printerName()));
+        return;
+    }
+    if (job) {
+        const QString refusal = PrintQueue::LastJobRefusal();
+        if (!refusal.isEmpty())
+            fail(u"the printer \"%1\" refused the job: %2"_s.arg(printerName(), refusal));
+    }
+}
+
+void PainterSurface::setDocumentName(const QString& name)
+{
+    switch (m_target) {
+    case Target::Printer:
+        // A printer writing one PDF file keeps the file's first title, as a PDF does.
+        if (m_printer->outputFormat() != QPrinter::PdfFormat || m_printer->docName().isEmpty())
+            m_printer->setDocName(name);
+        break;
+    case Target::Pdf:
+        if (m_pdf && !m_painter.isActive() && m_pdf->title().isEmpty())
+            m_pdf->setTitle(name);
+        break;
+    case Target::Image:
+        break;
+    }
+}
+
+QString PainterSurface::notice() const
+{
+    if (m_target == Target::Printer || m_copiesAsked <= 1)
+        return {};
+    return u"the file holds one copy of each page; %1 copies were asked for"_s.arg(m_copiesAsked);
 }
 
 bool PainterSurface::finish(QString* error)

@@ -23,7 +23,9 @@ class SafeFile;
 // a 600 dpi printer). The page opens with its first drawing, so orientation and copies still
 // reach a printer set up before it; a page already open keeps its orientation, and only a
 // printer makes copies. Ending a document and drawing again starts the next one:
-// a new print job on a printer, a new page of the same PDF, the next image file.
+// a new print job on a printer (a new page when the printer writes a PDF file), a new page of
+// the same PDF, the next image file.
+// A job the print system refuses, or a printer left in its error state, fails the surface.
 class PainterSurface final : public PrintSurfaceBase
 {
 public:
@@ -31,10 +33,19 @@ public:
     static constexpr int MarginTwips = 360;
     static constexpr int PdfResolution = 600;
 
+    // Whose copy count a printer job gets: the printout's, or the one already set on the
+    // printer (a print dialog's choice, never overwritten).
+    enum class Copies
+    {
+        FromPrintout,
+        FromPrinter
+    };
+
     // A printer the caller keeps (the default printer, a print dialog's, a preview's).
-    explicit PainterSurface(QPrinter* printer);
+    explicit PainterSurface(QPrinter* printer, Copies copies = Copies::FromPrintout);
     // A printer the surface owns.
-    static std::unique_ptr<PainterSurface> ForPrinter(std::unique_ptr<QPrinter> printer);
+    static std::unique_ptr<PainterSurface> ForPrinter(std::unique_ptr<QPrinter> printer,
+                                                      Copies copies = Copies::FromPrintout);
     // A PDF file whose pages have the given printable area (twips) and quarter-inch margins.
     // The file appears only when finish() succeeds.
     static std::unique_ptr<PainterSurface> ForPdf(const QString& path,
@@ -57,6 +68,11 @@ public:
     void circle(int x, int y, int radius, const QColor& color) override;
     void endDoc() override;
     bool finish(QString* error = nullptr) override;
+    // A printer's next job name; a PDF's title until its first page (a title given when the
+    // file was opened stays).
+    void setDocumentName(const QString& name) override;
+    // A file holds one copy of each page: says so when more were asked for.
+    QString notice() const override;
 
 private:
     enum class Target
@@ -71,11 +87,16 @@ private:
     void applyTransform();
     void useFont();
     double penTwips(int dots) const;
+    bool sendsJob() const;
+    QString printerName() const;
+    void endJob();
     QString imagePathFor(int document) const;
     void fail(const QString& message);
 
     Target m_target;
     QPrinter* m_printer = nullptr;
+    Copies m_copiesFrom = Copies::FromPrintout;
+    int m_copiesAsked = 1;
     std::unique_ptr<QPrinter> m_ownedPrinter;
     std::unique_ptr<SafeFile> m_file;
     std::unique_ptr<QBuffer> m_pdfBytes;

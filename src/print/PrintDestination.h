@@ -2,6 +2,7 @@
 
 #include "print/PrintSurface.h"
 
+#include <QPrinter>
 #include <QString>
 
 #include <memory>
@@ -12,19 +13,29 @@
 // "print" means the same everywhere.
 struct PrintDestination
 {
+private:
+    // A dialog's printer; declared first, as the surface draws on it to the end.
+    std::unique_ptr<QPrinter> m_chosenPrinter;
+
+public:
     std::unique_ptr<PrintSurface> surface;
     QString description;
     QString error;
-    // Set by finish() when the printout was drawn but could not be handed over (a file that
-    // could not be written, a job the printer refused).
+    // A printer only tells later whether the job printed: its status line says "sent".
+    bool toPrinter = false;
+    // Set by finish(): nothing or not all of it went out.
     bool failed = false;
 
     // The system's default printer; when there is none (or it cannot be opened), a new PDF
-    // file "<pdfStem>.pdf" in the documents folder, so that a press of "Print" never goes
+    // file "<name>.pdf" in the documents folder, so that a press of "Print" never goes
     // nowhere. An existing file is never replaced: the name gets " (2)", " (3)", ...
-    static PrintDestination OpenDefault(const QString& pdfStem);
-    // A PDF file chosen by the user (replaced if it exists, as the save dialog confirmed).
-    static PrintDestination OpenPdf(const QString& path);
+    // `name` is also the job's name and the PDF's title.
+    static PrintDestination OpenDefault(const QString& name);
+    // A PDF file chosen by the user (replaced if it exists, as the save dialog confirmed),
+    // titled `name`.
+    static PrintDestination OpenPdf(const QString& path, const QString& name = QString());
+    // The printer of a print dialog, with the dialog's copies and paper; a job named `name`.
+    static PrintDestination OpenChosen(std::unique_ptr<QPrinter> printer, const QString& name);
 
     // "<folder>/<stem><suffix>", or "<stem> (n)<suffix>" with the first n from 2 that names
     // no existing file.

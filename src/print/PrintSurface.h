@@ -55,6 +55,12 @@ public:
     virtual void circle(int x, int y, int radius, const QColor& color) = 0;
     // Ends the document: the page is printed copies times.
     virtual void endDoc() = 0;
+    // The name of the documents from the next one on: a print job's name, a PDF's title. Not
+    // part of the drawing.
+    virtual void setDocumentName(const QString& name) { Q_UNUSED(name); }
+    // What the output could not do as asked, for the user to know (empty when nothing); read
+    // after finish().
+    virtual QString notice() const { return {}; }
     // Hands over whatever the back-end still holds (writes its file, closes the print job).
     // False, with one line in *error, when that failed. Nothing is drawn afterwards.
     virtual bool finish(QString* error = nullptr)

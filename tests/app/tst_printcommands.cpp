@@ -127,6 +127,10 @@ private slots:
         QTest::newRow("dpi")                       << year << "--out @/p.png --dpi 5" << "--dpi";
         QTest::newRow("page")                      << year << "--out @/p.ops --page 10,10" << "W,H";
         QTest::newRow("page on printer")           << year << "--page 9000,9000" << "--out";
+        QTest::newRow("paper")                     << year << "--paper b5" << "letter, legal, a4";
+        QTest::newRow("paper and page")            << year << "--out @/p.ops --paper a4 --page 9000,9000" << "either";
+        QTest::newRow("printer and file")          << year << "--printer x --out @/p.ops" << "--printer";
+        QTest::newRow("unknown printer")           << all << "--printer no-such-queue" << "no printer \"no-such-queue\"";
         QTest::newRow("database missing")
             << year << "--vacations --database @/none.mdb --out @/p.ops" << "none.mdb";
         QTest::newRow("database not a database")
@@ -261,6 +265,54 @@ private slots:
         QCOMPARE(TraceLines(trace, u"text "_s).filter(u" 8 0 0 1 "_s).size(), 2);
         // Without --vacations the database is not read.
         QVERIFY(!yearTrace(dir, {u"--year"_s, u"2001"_s}).contains(u"#b4b4ff"_s));
+    }
+
+    void pdfPaperTitleAndCopies_data()
+    {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<QString>("arguments");
+        QTest::addColumn<QString>("pageSize");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("notice");
+        const auto year = int(Command::Year);
+        const auto all = int(Command::All);
+        // clang-format off
+        QTest::newRow("letter by default") << year << "--group 3" << "612 x 792"
+                                           << "Kelvane 2030 RDO Calendar - Pattern 3" << "";
+        QTest::newRow("a4")                << year << "--paper a4" << "595 x 842"
+                                           << "Kelvane 2030 RDO Calendar" << "";
+        QTest::newRow("A5, any case")      << year << "--paper A5 --kind four-two --group C"
+                                           << "420 x 595" << "Kelvane 2030 RDO Calendar - Pattern C" << "";
+        QTest::newRow("copies")            << year << "--copies 3" << "612 x 792" << "Kelvane 2030 RDO Calendar"
+                                           << "kelvane print-year: the file holds one copy of each page; 3 copies were asked for\n";
+        QTest::newRow("batch page")        << all << "--paper legal" << "612 x 1008"
+                                           << "Kelvane 2030 All Patterns - Pattern C" << "";
+        // clang-format on
+    }
+
+    void pdfPaperTitleAndCopies()
+    {
+        QFETCH(int, command);
+        QFETCH(QString, arguments);
+        QFETCH(QString, pageSize);
+        QFETCH(QString, title);
+        QFETCH(QString, notice);
+        if (QStandardPaths::findExecutable(u"pdfinfo"_s).isEmpty())
+            QSKIP("pdfinfo is not installed");
+        QTemporaryDir dir;
+        const bool year = command == int(Command::Year);
+        const QString out = dir.filePath(year ? u"year.pdf"_s : u"all"_s);
+        const CommandRun result =
+            run(Command(command), arguments.split(u' ') + QStringList{u"--out"_s, out});
+        QVERIFY2(result.status == CommandLine::Success, qPrintable(result.err));
+        QCOMPARE(result.err, notice);
+        QProcess info;
+        info.start(u"pdfinfo"_s, {year ? out : QDir(out).filePath(u"10-C.pdf"_s)});
+        QVERIFY(info.waitForFinished(30000));
+        const QString text = QString::fromUtf8(info.readAllStandardOutput());
+        QVERIFY2(text.contains(u"Page size:       %1 pts"_s.arg(pageSize)), qPrintable(text));
+        QVERIFY2(text.contains(u"Title:           %1\n"_s.arg(title)), qPrintable(text));
+        QVERIFY2(text.contains(u"Creator:         Kelvane\n"_s), qPrintable(text));
     }
 
     void pdfAndPngFiles()

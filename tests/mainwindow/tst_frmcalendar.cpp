@@ -25,16 +25,20 @@
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrintDialog>
+#include <QProcess>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopeGuard>
 #include <QScrollBar>
 #include <QSettings>
+#include <QSpinBox>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTableView>
@@ -1130,6 +1134,73 @@ private slots:
         });
         f.window->mnuAbout->trigger();
         QCOMPARE(title, QStringLiteral("About Kelvane"));
+    }
+
+    void printDialogOpensWithTheCopiesAndIsObeyed_data()
+    {
+        QTest::addColumn<bool>("batch");
+        QTest::addColumn<QString>("what");
+        QTest::addColumn<QByteArray>("pages");
+        QTest::addColumn<QByteArray>("title");
+        QTest::newRow("year calendar") << false << QString() << QByteArray("1")
+                                       << QByteArray("Kelvane 2025 RDO Calendar - Pattern 3");
+        QTest::newRow("batch, pages 2 to 3")
+            << true << QStringLiteral("2 calendars ") << QByteArray("2")
+            << QByteArray("Kelvane 2025 All Patterns");
+    }
+
+    void printDialogOpensWithTheCopiesAndIsObeyed()
+    {
+        QFETCH(bool, batch);
+        QFETCH(QString, what);
+        QFETCH(QByteArray, pages);
+        QFETCH(QByteArray, title);
+        Fixture f;
+        f.show();
+        f.window->optPattern[2]->click();
+        f.window->txtCopies->setText(QStringLiteral("2"));
+        const QString path = f.dir.filePath(QStringLiteral("chosen.pdf"));
+        int shownCopies = 0;
+        QTimer::singleShot(0, this, [&] {
+            auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            auto* copies = dialog->findChild<QSpinBox*>(QStringLiteral("copies"));
+            auto* printers = dialog->findChild<QComboBox*>(QStringLiteral("printers"));
+            auto* file = dialog->findChild<QLineEdit*>(QStringLiteral("filename"));
+            auto* range = dialog->findChild<QRadioButton*>(QStringLiteral("printRange"));
+            auto* from = dialog->findChild<QSpinBox*>(QStringLiteral("from"));
+            auto* to = dialog->findChild<QSpinBox*>(QStringLiteral("to"));
+            if (copies)
+                shownCopies = copies->value();
+            if (printers)
+                printers->setCurrentIndex(printers->count() - 1); // print to file
+            if (file)
+                file->setText(path);
+            if (batch && range && from && to) {
+                range->setChecked(true);
+                from->setValue(2);
+                to->setValue(3);
+            }
+            dialog->accept();
+        });
+        if (batch)
+            f.window->mnuPrintAllPatterns->trigger();
+        else
+            QTest::keyClick(f.window.get(), Qt::Key_P, Qt::ControlModifier);
+        QCOMPARE(shownCopies, 2);
+        QCOMPARE(f.window->statusBar()->currentMessage(),
+                 QStringLiteral("Printed %1to the PDF file %2.")
+                     .arg(what, QDir::toNativeSeparators(path)));
+        if (QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty())
+            QSKIP("pdfinfo is not installed");
+        QProcess info;
+        info.start(QStringLiteral("pdfinfo"), {path});
+        QVERIFY(info.waitForFinished(30000));
+        const QByteArray text = info.readAllStandardOutput();
+        QVERIFY2(text.contains(QByteArray("Title:           " + title + '\n')), text.constData());
+        QVERIFY2(text.contains(QByteArray("Pages:           " + pages + '\n')), text.constData());
+        QVERIFY2(text.contains("Creator:         Kelvane\n"), text.constData());
     }
 };
 

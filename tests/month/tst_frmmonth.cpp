@@ -9,13 +9,18 @@
 #include "CalendarFixture.h"
 #include "ScriptedPrompter.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPointer>
+#include <QPrintDialog>
+#include <QProcess>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QScrollBar>
@@ -23,6 +28,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -101,6 +107,7 @@ private slots:
     void clickingLabelsAndBoxes();
     void printSizeBar();
     void printsWhatTheSheetShows();
+    void printDialogOnCtrlP();
     void missingDatabaseReminds_data();
     void missingDatabaseReminds();
     void damagedFileLeftAlone();
@@ -452,6 +459,41 @@ void TestFrmMonth::printsWhatTheSheetShows()
     QTest::mouseClick(window->cmdPrint(), Qt::LeftButton);
     QCOMPARE(window->lblStatus()->text(),
              u"Printed to September. (print size 110 reduced to 101 to fit the paper)"_s);
+}
+
+void TestFrmMonth::printDialogOnCtrlP()
+{
+    Fixture fixture;
+    CalendarChoices choices;
+    choices.calendarDate = QDate(2024, 9, 15);
+    auto window = fixture.open(choices);
+    window->show();
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    const QString path = QDir(fixture.folder.path()).filePath(u"chosen.pdf"_s);
+    bool asked = false;
+    QTimer::singleShot(0, this, [&] {
+        auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        asked = true;
+        if (auto* printers = dialog->findChild<QComboBox*>(u"printers"_s))
+            printers->setCurrentIndex(printers->count() - 1); // print to file
+        if (auto* file = dialog->findChild<QLineEdit*>(u"filename"_s))
+            file->setText(path);
+        dialog->accept();
+    });
+    QTest::keyClick(window.get(), Qt::Key_P, Qt::ControlModifier);
+    QVERIFY(asked);
+    QCOMPARE(window->lblStatus()->text(),
+             u"Printed to the PDF file %1."_s.arg(QDir::toNativeSeparators(path)));
+    if (QStandardPaths::findExecutable(u"pdfinfo"_s).isEmpty())
+        QSKIP("pdfinfo is not installed");
+    QProcess info;
+    info.start(u"pdfinfo"_s, {path});
+    QVERIFY(info.waitForFinished(30000));
+    const QByteArray text = info.readAllStandardOutput();
+    QVERIFY2(text.contains("Title:           Kelvane September 2024\n"), text.constData());
 }
 
 void TestFrmMonth::missingDatabaseReminds_data()

@@ -1,4 +1,5 @@
 #include "print/PainterSurface.h"
+#include "print/Paper.h"
 #include "print/RecordingSurface.h"
 #include "print/YearCalendarPrinter.h"
 #include "store/AppState.h"
@@ -223,8 +224,40 @@ private slots:
         QVERIFY(QFile::exists(dir.filePath(u"year-2.png"_s)));
     }
 
+    void paperSizes_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QSize>("printable");
+        QTest::newRow("letter") << u"letter"_s << QSize(11520, 15120);
+        QTest::newRow("Legal") << u"Legal"_s << QSize(11520, 19440);
+        QTest::newRow("a4, whole points") << u" A4 "_s << QSize(595 * 20 - 720, 842 * 20 - 720);
+        QTest::newRow("a3") << u"a3"_s << QSize(842 * 20 - 720, 1191 * 20 - 720);
+        QTest::newRow("a5") << u"a5"_s << QSize(420 * 20 - 720, 595 * 20 - 720);
+        QTest::newRow("unknown") << u"b5"_s << QSize();
+    }
+
+    void paperSizes()
+    {
+        QFETCH(QString, name);
+        QFETCH(QSize, printable);
+        const std::optional<QPageSize> paper = Paper::Named(name);
+        QCOMPARE(paper.has_value(), printable.isValid());
+        if (paper)
+            QCOMPARE(Paper::PrintableTwips(*paper), printable);
+    }
+
+    void printerGetsOrientationAndCopies_data()
+    {
+        QTest::addColumn<bool>("dialogCopies");
+        QTest::addColumn<int>("copies");
+        QTest::newRow("the printout's copies") << false << 2;
+        QTest::newRow("a print dialog's copies stay") << true << 3;
+    }
+
     void printerGetsOrientationAndCopies()
     {
+        QFETCH(bool, dialogCopies);
+        QFETCH(int, copies);
         // A printer that writes PDF stands in for a real one.
         QTemporaryDir dir;
         const QString path = dir.filePath(u"printer.pdf"_s);
@@ -233,7 +266,9 @@ private slots:
         printer.setOutputFileName(path);
         printer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Landscape,
                                           QMarginsF(18, 18, 18, 18), QPageLayout::Point));
-        PainterSurface surface(&printer);
+        printer.setCopyCount(3);
+        PainterSurface surface(&printer, dialogCopies ? PainterSurface::Copies::FromPrinter
+                                                      : PainterSurface::Copies::FromPrintout);
         // The printable area is read as the page stands: landscape until the printout turns it.
         QCOMPARE(surface.ScaleWidth(), 15120);
         QCOMPARE(surface.ScaleHeight(), 11520);
@@ -242,7 +277,7 @@ private slots:
         AppState state;
         YearCalendarPrinter::Print(surface, choices, state);
         QVERIFY(surface.finish());
-        QCOMPARE(printer.copyCount(), 2);
+        QCOMPARE(printer.copyCount(), copies);
         QCOMPARE(printer.pageLayout().orientation(), QPageLayout::Portrait);
         QCOMPARE(surface.ScaleWidth(), 11520);
         if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty())
