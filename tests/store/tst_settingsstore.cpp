@@ -68,9 +68,14 @@ private slots:
         }
         const SettingsStore reread(iniPath());
         QCOMPARE(reread.read(), written);
-        // The file is one QSettings reads the same way.
+        // The file is one QSettings reads the same way, and the other way round.
         QCOMPARE(QSettings(iniPath(), QSettings::IniFormat).value(u"Settings/Station"_s).toString(),
                  station);
+        if (station.isValidUtf16()) { // Qt writes half a character as U+FFFD
+            const QString byQt = m_dir->filePath(u"qt.ini"_s);
+            QSettings(byQt, QSettings::IniFormat).setValue(u"Settings/Station"_s, station);
+            QCOMPARE(SettingsStore(byQt).read().Station, station);
+        }
     }
 
     // Values are read as plain text only: nothing else is decoded.
