@@ -268,7 +268,8 @@ QByteArray Escaped(const QString& value)
             result += QString(ch).toUtf8();
         }
     }
-    if (quote || result.startsWith(' ') || result.endsWith(' '))
+    // Blanks at either end survive only in quotes (an escaped tab too: the reader trims it).
+    if (quote || text.startsWith(u' ') || text.endsWith(u' ') || text.endsWith(u'\t'))
         result = '"' + result + '"';
     return result;
 }

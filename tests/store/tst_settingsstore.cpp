@@ -51,6 +51,7 @@ private slots:
         QTest::newRow("blanks and commas kept") << " Station 4, East " << qint16(0) << "05"  << "1010101010101";
         QTest::newRow("five-two-five-three F")  << ""                  << qint16(1) << "713" << "0000000000000";
         QTest::newRow("quotes, escapes, emoji") << "@\"Nord\"\\;=\t\u00e9\U0001f600 " << qint16(0) << "000" << "1111111100000";
+        QTest::newRow("tab at the end")         << "@Yard(\\0\t"    << qint16(0) << "000" << "1111111100000";
         QTest::newRow("half a character")       << QString(QChar(0xd83d)) + "1a" << qint16(0) << "000" << "1111111100000";
         // clang-format on
     }
@@ -71,7 +72,8 @@ private slots:
         // The file is one QSettings reads the same way, and the other way round.
         QCOMPARE(QSettings(iniPath(), QSettings::IniFormat).value(u"Settings/Station"_s).toString(),
                  station);
-        if (station.isValidUtf16()) { // Qt writes half a character as U+FFFD
+        // Qt's own writer turns half a character into U+FFFD and loses a tab at the end.
+        if (station.isValidUtf16() && !station.endsWith(u'\t')) {
             const QString byQt = m_dir->filePath(u"qt.ini"_s);
             QSettings(byQt, QSettings::IniFormat).setValue(u"Settings/Station"_s, station);
             QCOMPARE(SettingsStore(byQt).read().Station, station);
