@@ -52,6 +52,7 @@ private slots:
         QTest::newRow("five-two-five-three F")  << ""                  << qint16(1) << "713" << "0000000000000";
         QTest::newRow("quotes, escapes, emoji") << "@\"Nord\"\\;=\t\u00e9\U0001f600 " << qint16(0) << "000" << "1111111100000";
         QTest::newRow("tab at the end")         << "@Yard(\\0\t"    << qint16(0) << "000" << "1111111100000";
+        QTest::newRow("byte order mark first")  << "\ufeffNorth"      << qint16(0) << "000" << "1111111100000";
         QTest::newRow("half a character")       << QString(QChar(0xd83d)) + "1a" << qint16(0) << "000" << "1111111100000";
         // clang-format on
     }
