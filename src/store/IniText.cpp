@@ -1,6 +1,7 @@
 #include "store/IniText.h"
 
 #include <QRegularExpression>
+#include <QStringDecoder>
 #include <QStringList>
 
 #include <algorithm>
@@ -19,6 +20,8 @@ struct Line
 
 QList<Line> splitLines(QByteArrayView file)
 {
+    if (file.startsWith("\xef\xbb\xbf"))
+        file = file.sliced(3); // a byte order mark, as an editor may put first
     QList<Line> lines;
     qsizetype start = 0;
     while (start < file.size()) {
@@ -145,7 +148,11 @@ QStringList unescapedItems(QByteArrayView raw)
                 while (stop < raw.size() && raw[stop] != '\\' && raw[stop] != '"' &&
                        raw[stop] != ',')
                     ++stop;
-                item += QString::fromUtf8(raw.sliced(i, stop - i));
+                // Stateless, and a byte order mark is a character like any other here.
+                QStringDecoder utf8(QStringDecoder::Utf8,
+                                    QStringDecoder::Flag::Stateless |
+                                        QStringDecoder::Flag::ConvertInitialBom);
+                item += utf8(raw.sliced(i, stop - i));
                 i = stop;
             }
             break;
@@ -262,13 +269,15 @@ QByteArray Escaped(const QString& value)
         } else if (ch.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
             result += text.sliced(i, 2).toUtf8();
             ++i;
-        } else if (ch.isSurrogate()) {
-            escapeCode(c); // half a character has no UTF-8 of its own
+        } else if (ch.isSurrogate() || c == 0xfeff) {
+            // Half a character has no UTF-8 of its own; a byte order mark would be dropped.
+            escapeCode(c);
         } else {
             result += QString(ch).toUtf8();
         }
     }
-    if (quote || result.startsWith(' ') || result.endsWith(' '))
+    // Blanks at either end survive only in quotes (an escaped tab too: the reader trims it).
+    if (quote || text.startsWith(u' ') || text.endsWith(u' ') || text.endsWith(u'\t'))
         result = '"' + result + '"';
     return result;
 }
