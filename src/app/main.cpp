@@ -76,6 +76,8 @@ int runWindow(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     nameApplication();
+    // Lets the desktop match the window to its launcher entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.kelvane.Kelvane"));
     QApplication::setWindowIcon(windowIcon());
 
     SystemClock clock;
