@@ -92,7 +92,6 @@ public slots:
     void printTo(PrintSurface& surface) const;
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -100,6 +99,7 @@ private:
     void Form_Load();
     void Form_Unload();
     void createControls();
+    void orderTabs();
     void openMonthNotes();
     void placeDays();
     void drawSheet();
@@ -119,6 +119,7 @@ private:
     RecordSource m_data1;
     bool m_unloaded = false;
     QPixmap m_sheet;
+    QWidget* m_page = nullptr; // the sheet and its controls, scrolled inside the window
 
     std::array<QLabel*, Days> m_firstNotes{};
     std::array<QLabel*, Days> m_secondNotes{};

@@ -57,6 +57,8 @@ protected:
 
 private:
     void buildControls();
+    // The whole window without scrolling.
+    QSize wantedSize() const;
     void bindFields();
 
     void Form_Load();
@@ -109,6 +111,7 @@ private:
     QPushButton* cmdUpdate = nullptr;
     QPushButton* cmdDelete = nullptr;
     QPushButton* cmdReturn = nullptr;
+    QWidget* m_content = nullptr; // everything above, inside a scroll area
 
     qint16 ColorCycleIndex = 0;
     QString CurrentColor;
