@@ -22,8 +22,8 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QScrollArea>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QTimer>
@@ -223,8 +223,8 @@ void frmInputVacations::buildControls()
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(scroller);
 
-    const std::array<QWidget*, 11> order = {txtType, txtMonth, txtDay,    txtYear,
-                                            txtColor, Frame1,  DBGrid1,   cmdNext,
+    const std::array<QWidget*, 11> order = {txtType,   txtMonth,  txtDay,   txtYear,
+                                            txtColor,  Frame1,    DBGrid1,  cmdNext,
                                             cmdUpdate, cmdDelete, cmdReturn};
     for (std::size_t i = 1; i < order.size(); ++i)
         setTabOrder(order.at(i - 1), order.at(i));

@@ -456,10 +456,8 @@ private slots:
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("title"); // empty: the value is good and the button runs
         const QList<std::array<const char*, 3>> fields = {
-            {"txtYear", "19", "Year out of range"},
-            {"txtYear", "1800", "Year out of range"},
-            {"txtReduction", "5", "Invalid size!"},
-            {"txtReduction", "150", "Invalid size!"},
+            {"txtYear", "19", "Year out of range"},   {"txtYear", "1800", "Year out of range"},
+            {"txtReduction", "5", "Invalid size!"},   {"txtReduction", "150", "Invalid size!"},
             {"txtPatternAdjustment", "49", "ERROR!"},
         };
         const QStringList buttons = {"cmdPrintRdoCalendar", "cmdPrintAllPatterns", "cmdShowMonth",
@@ -469,7 +467,10 @@ private slots:
                 QTest::addRow("%s %s, %s", field, typed, qPrintable(button))
                     << field << typed << button << title;
         }
-        QTest::newRow("good year prints") << "txtYear" << "2030" << "cmdPrintRdoCalendar" << "";
+        QTest::newRow("good year prints") << "txtYear"
+                                          << "2030"
+                                          << "cmdPrintRdoCalendar"
+                                          << "";
     }
 
     void accessKeysCheckTheFocusedField()
@@ -510,8 +511,8 @@ private slots:
     {
         QTest::addColumn<QString>("how");
         QTest::addColumn<QString>("command");
-        const QStringList commands = {"cmdPrintRdoCalendar", "cmdPrintAllPatterns",
-                                      "cmdShowMonth", "mnuPrintPreview", "mnuSaveAsPdf"};
+        const QStringList commands = {"cmdPrintRdoCalendar", "cmdPrintAllPatterns", "cmdShowMonth",
+                                      "mnuPrintPreview", "mnuSaveAsPdf"};
         for (const char* how : {"calendar to 2125", "calendar to 1900", "typed 2027.5"}) {
             for (const QString& command : commands)
                 QTest::addRow("%s, %s", how, qPrintable(command)) << how << command;
@@ -526,11 +527,11 @@ private slots:
         f.show();
         f.recordPrintouts();
         int savePrompts = 0;
-        f.window->setSavePathChooser([&savePrompts](const QString&, const QString&,
-                                                    const QString&) {
-            ++savePrompts;
-            return QString();
-        });
+        f.window->setSavePathChooser(
+            [&savePrompts](const QString&, const QString&, const QString&) {
+                ++savePrompts;
+                return QString();
+            });
         const ModalCloser modals;
         frmCalendar& w = *f.window;
         QWidget* from = w.txtYear;
@@ -576,14 +577,13 @@ private slots:
         f.show();
         frmCalendar& w = *f.window;
         const QRect area = w.screen()->availableGeometry();
-        QVERIFY2(area.contains(w.frameGeometry()),
-                 qPrintable(QStringLiteral("%1,%2 %3x%4 in %5x%6")
-                                .arg(w.frameGeometry().x())
-                                .arg(w.frameGeometry().y())
-                                .arg(w.frameGeometry().width())
-                                .arg(w.frameGeometry().height())
-                                .arg(area.width())
-                                .arg(area.height())));
+        QVERIFY2(area.contains(w.frameGeometry()), qPrintable(QStringLiteral("%1,%2 %3x%4 in %5x%6")
+                                                                  .arg(w.frameGeometry().x())
+                                                                  .arg(w.frameGeometry().y())
+                                                                  .arg(w.frameGeometry().width())
+                                                                  .arg(w.frameGeometry().height())
+                                                                  .arg(area.width())
+                                                                  .arg(area.height())));
         const auto* scroller = w.findChild<QScrollArea*>(QStringLiteral("scrollControls"));
         QVERIFY(scroller->widget()->height() > scroller->viewport()->height());
 
@@ -603,13 +603,30 @@ private slots:
                 break;
         }
         // An option group is one stop (its selected option); the arrow keys move inside it.
-        const QStringList expected = {
-            "Calendar", "CG 6-2", "MM 6-2", "4-2", "5-3", "3-3", "5-2-5-3",
-            "Year to print calendar for", "Copies:", "Size: % of full", "Enter Department  here.",
-            "Adjustment for non Darizu stations.", "Highlight Vacations", "Highlight Paydays",
-            "CG Six and Two", "Pattern 1", "Set Holidays", "Yellow", "Highlight Shade",
-            "Print R.D.O. Calendar", "Go To Print Just this Month",
-            " Print 1 Copy of All CG  6 & 2 and 4 & 2 Patterns", "Input Vacations", "Exit"};
+        const QStringList expected = {"Calendar",
+                                      "CG 6-2",
+                                      "MM 6-2",
+                                      "4-2",
+                                      "5-3",
+                                      "3-3",
+                                      "5-2-5-3",
+                                      "Year to print calendar for",
+                                      "Copies:",
+                                      "Size: % of full",
+                                      "Enter Department  here.",
+                                      "Adjustment for non Darizu stations.",
+                                      "Highlight Vacations",
+                                      "Highlight Paydays",
+                                      "CG Six and Two",
+                                      "Pattern 1",
+                                      "Set Holidays",
+                                      "Yellow",
+                                      "Highlight Shade",
+                                      "Print R.D.O. Calendar",
+                                      "Go To Print Just this Month",
+                                      " Print 1 Copy of All CG  6 & 2 and 4 & 2 Patterns",
+                                      "Input Vacations",
+                                      "Exit"};
         QCOMPARE(reached, expected);
         // The shade bar answers the arrow keys once reached.
         QTest::keyClick(w.hsbHighlightShade, Qt::Key_Right);
