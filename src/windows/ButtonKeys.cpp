@@ -15,7 +15,8 @@ bool focusReached(QAbstractButton* button)
     if (button->focusPolicy() == Qt::NoFocus || button->hasFocus())
         return true;
     button->setFocus(Qt::ShortcutFocusReason);
-    return button->hasFocus() || !button->window()->isActiveWindow();
+    // The window's own focus child: while a message box is closing the window is not active.
+    return button->window()->focusWidget() == button;
 }
 
 } // namespace

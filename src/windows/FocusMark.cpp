@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFocusFrame>
 #include <QLineEdit>
+#include <QScrollArea>
 #include <QWidget>
 
 FocusMark::FocusMark(QWidget* window) : QObject(window), m_window(window)
@@ -29,4 +30,12 @@ void FocusMark::follow(QWidget* now)
     if (!m_frame)
         m_frame = new QFocusFrame(m_window);
     m_frame->setWidget(now);
+    // However the focus got there (an access key, a message box sending it back), the control
+    // is scrolled into view.
+    for (QWidget* up = now->parentWidget(); up; up = up->parentWidget()) {
+        if (auto* scroller = qobject_cast<QScrollArea*>(up)) {
+            scroller->ensureWidgetVisible(now, 8, 8);
+            break;
+        }
+    }
 }

@@ -8,7 +8,7 @@ class QWidget;
 
 // A frame drawn around whichever control of a window has the keyboard focus, so that the
 // focus is plain to see on every kind of control (scroll bars and labels show none of their
-// own).
+// own), and that control scrolled into view.
 class FocusMark : public QObject
 {
     Q_OBJECT
