@@ -139,6 +139,7 @@ private slots:
     void closingChecksFieldBeingTyped();
     void accessKeysCheckTheFocusedField_data();
     void accessKeysCheckTheFocusedField();
+    void returnPressesTheFocusedButton();
     void storeFailureKeepsEntry();
     void unusableDatabase_data();
     void unusableDatabase();
@@ -396,6 +397,20 @@ void tst_frmInputVacations::accessKeysCheckTheFocusedField()
     QCOMPARE(QApplication::focusWidget(), edit);
     QVERIFY(m_window->isVisible());
     QCOMPARE(stored(m_path), QStringList{u"3/1/2024|V|180, 255, 180"_s});
+}
+
+void tst_frmInputVacations::returnPressesTheFocusedButton()
+{
+    const Controls c = openWindow();
+    typeInto(c.type, u"v"_s);
+    typeInto(c.month, u"3"_s);
+    typeInto(c.day, u"4"_s);
+    // Reached by Tab from the grid: Return is the button's, not the window's Next.
+    c.back->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(c.back, Qt::Key_Return);
+    QVERIFY(!m_window->isVisible());
+    QCOMPARE(stored(m_path), QStringList{u"3/4/2024|V|255, 255, 100"_s});
+    QVERIFY(messages().isEmpty());
 }
 
 void tst_frmInputVacations::pendingEditsAreStored_data()
