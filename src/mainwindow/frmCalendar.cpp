@@ -18,6 +18,9 @@
 #include "store/SettingsStore.h"
 #include "store/VacationTable.h"
 #include "vacations/frmInputVacations.h"
+#include "windows/ButtonKeys.h"
+#include "windows/FocusMark.h"
+#include "windows/WindowFit.h"
 
 #include <QAction>
 #include <QApplication>
@@ -44,6 +47,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QStackedWidget>
 #include <QStandardPaths>
@@ -120,6 +124,8 @@ frmCalendar::frmCalendar(AppState& state, Prompter& prompter, Clock& clock, Sett
     buildControls();
     buildLayout();
     connectHandlers();
+    ButtonKeys::Install(this);
+    FocusMark::Install(this);
     Form_Load();
 }
 
@@ -157,7 +163,6 @@ void frmCalendar::buildControls()
         txtWhosOff[i] = new QLineEdit(this);
         txtWhosOff[i]->setObjectName(QStringLiteral("txtWhosOff%1").arg(i));
         txtWhosOff[i]->setReadOnly(true);
-        txtWhosOff[i]->setFocusPolicy(Qt::NoFocus);
         txtWhosOff[i]->setAlignment(Qt::AlignCenter);
     }
     m_normalBoxColor = txtWhosOff[0]->palette().color(QPalette::Base);
@@ -220,6 +225,8 @@ void frmCalendar::buildControls()
     hsbHighlightShade->setSingleStep(1);
     hsbHighlightShade->setPageStep(10);
     hsbHighlightShade->setValue(0);
+    hsbHighlightShade->setFocusPolicy(Qt::StrongFocus);
+    hsbHighlightShade->setInvertedControls(false); // the Right key moves towards "Lighter"
 
     const QString swatchHint = QStringLiteral(
         "These boxes will show the shade colors to be used when printing the calendars.");
@@ -286,8 +293,15 @@ void frmCalendar::buildControls()
 
 void frmCalendar::buildLayout()
 {
-    auto* central = new QWidget(this);
-    setCentralWidget(central);
+    // On a screen too small for the whole window the controls scroll rather than hide.
+    auto* scroller = new QScrollArea(this);
+    scroller->setObjectName(QStringLiteral("scrollControls"));
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setFocusPolicy(Qt::NoFocus); // Tab goes to the controls, which scroll into view
+    scroller->setWidgetResizable(true);
+    auto* central = new QWidget(scroller);
+    scroller->setWidget(central);
+    setCentralWidget(scroller);
 
     // Who's off on the clicked day: one box under each rota's heading.
     auto* fraWhosOff = new QGroupBox(QStringLiteral("RDO Patterns OFF on day clicked above."));
@@ -429,6 +443,55 @@ void frmCalendar::buildLayout()
 
     // Where the printouts went.
     statusBar()->setSizeGripEnabled(false);
+
+    nameControls(headings);
+    orderTabs();
+}
+
+void frmCalendar::nameControls(const QStringList& whosOffHeadings)
+{
+    // What a screen reader says for controls whose caption sits in a label of its own.
+    Calendar1->setAccessibleName(QStringLiteral("Calendar"));
+    if (QWidget* days = Calendar1->focusProxy())
+        days->setAccessibleName(Calendar1->accessibleName());
+    for (int i = 0; i < WhosOff::BoxCount; ++i) {
+        txtWhosOff[i]->setAccessibleName(whosOffHeadings.at(i));
+        txtWhosOff[i]->setAccessibleDescription(
+            QStringLiteral("RDO Patterns OFF on day clicked above."));
+    }
+    txtYear->setAccessibleName(QStringLiteral("Year to print calendar for"));
+    txtCopies->setAccessibleName(QStringLiteral("Copies:"));
+    txtReduction->setAccessibleName(QStringLiteral("Size: % of full"));
+    txtStation->setAccessibleName(QStringLiteral("Enter Department  here."));
+    txtPatternAdjustment->setAccessibleName(QStringLiteral("Adjustment for non Darizu stations."));
+    hsbHighlightShade->setAccessibleName(QStringLiteral("Highlight Shade"));
+    hsbHighlightShade->setAccessibleDescription(QStringLiteral("Darker to Lighter"));
+    const std::array<QString, 3> swatches = {QStringLiteral("RDO"), QStringLiteral("Holiday"),
+                                             QStringLiteral("RDO on Holiday")};
+    for (int i = 0; i < 3; ++i)
+        shpColor[i]->setAccessibleName(swatches[i]);
+}
+
+void frmCalendar::orderTabs()
+{
+    // Reading order: the calendar and who's off, the fields, the choices, the commands.
+    QList<QWidget*> order = {Calendar1};
+    for (QLineEdit* box : txtWhosOff)
+        order.append(box);
+    order << txtYear << txtCopies << txtReduction << txtStation << txtPatternAdjustment
+          << chkHilightVacations << chkHighlightPayday << chkNoPatterns << chkPrintKey
+          << optSixAndTwo << optMMSixAndTwo << optFourAndTwo << optFiveAndThree << optThreeAndThree
+          << optFiveTwoFiveThree << optNoPattern << optCombination;
+    for (QRadioButton* option : optPattern)
+        order.append(option);
+    order.append(optNoHighlight);
+    for (QCheckBox* box : chkHolidays)
+        order.append(box);
+    order << cmdSetHolidays << optYellow << optBlue << optPink << optGrey << optGreen
+          << hsbHighlightShade << cmdPrintRdoCalendar << cmdShowMonth << cmdPrintAllPatterns
+          << cmdInputVacations << cmdExit;
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order.at(i - 1), order.at(i));
 }
 
 void frmCalendar::connectHandlers()
@@ -444,7 +507,7 @@ void frmCalendar::connectHandlers()
     connect(txtYear, &QLineEdit::textChanged, this, &frmCalendar::txtYear_Change);
     connect(txtReduction, &QLineEdit::textChanged, this, &frmCalendar::txtReduction_Change);
     connect(txtCopies, &QLineEdit::textChanged, this, &frmCalendar::txtCopies_Change);
-    for (QLineEdit* field : {txtYear, txtReduction, txtPatternAdjustment})
+    for (QLineEdit* field : {txtYear, txtReduction, txtCopies, txtPatternAdjustment})
         field->installEventFilter(this);
 
     // Option buttons run their handler when they become selected, by hand or in code.
@@ -617,12 +680,13 @@ void frmCalendar::Form_Load()
 void frmCalendar::centreOnScreen()
 {
     ensurePolished();
-    adjustSize();
-    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const QRect area = screen->availableGeometry();
-    move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
+    // The whole window without scrolling; the screen's free area may make it smaller.
+    const auto* scroller = static_cast<QScrollArea*>(centralWidget());
+    const QSize controls = scroller->widget()->sizeHint();
+    const QSize wanted(std::max(controls.width(), menuBar()->sizeHint().width()),
+                       controls.height() + menuBar()->sizeHint().height() +
+                           statusBar()->sizeHint().height());
+    WindowFit::Apply(this, wanted);
 }
 
 void frmCalendar::applyStoredSettings()
@@ -739,6 +803,8 @@ bool frmCalendar::eventFilter(QObject* watched, QEvent* event)
             txtYear_LostFocus();
         else if (watched == txtReduction)
             txtReduction_LostFocus();
+        else if (watched == txtCopies)
+            wholeCopies();
         else if (watched == txtPatternAdjustment)
             txtPatternAdjustment_LostFocus();
         m_fieldCheckRunning = false;
@@ -777,15 +843,29 @@ void frmCalendar::txtYear_Change()
     }
 }
 
-void frmCalendar::txtYear_LostFocus()
+bool frmCalendar::IsPrintableYear(const QString& text)
 {
-    const double year = Val(txtYear->text());
-    if (year < 1901 || year > 2124) {
-        m_prompter.message(YearMessage, QStringLiteral("Year out of range"), Prompter::Buttons::Ok);
-        txtYear->setFocus(Qt::OtherFocusReason);
-        txtYear->setText(NumberText::Blank(nextYear()));
-        txtYear->setSelection(1, 10);
+    // All four digits of a year the calendars can be printed for, blanks around them aside.
+    const QString digits = text.trimmed();
+    if (digits.size() != 4)
+        return false;
+    for (const QChar c : digits) {
+        if (c < u'0' || c > u'9')
+            return false;
     }
+    const int year = digits.toInt();
+    return year >= 1901 && year <= 2124;
+}
+
+bool frmCalendar::txtYear_LostFocus()
+{
+    if (IsPrintableYear(txtYear->text()))
+        return true;
+    m_prompter.message(YearMessage, QStringLiteral("Year out of range"), Prompter::Buttons::Ok);
+    txtYear->setFocus(Qt::OtherFocusReason);
+    txtYear->setText(NumberText::Blank(nextYear()));
+    txtYear->setSelection(1, 10);
+    return false;
 }
 
 void frmCalendar::txtReduction_Change()
@@ -796,16 +876,37 @@ void frmCalendar::txtReduction_Change()
     }
 }
 
-void frmCalendar::txtReduction_LostFocus()
+bool frmCalendar::txtReduction_LostFocus()
 {
     txtReduction->setText(NumberText::Plain(NumberText::WholePart(Val(txtReduction->text()))));
     const double size = Val(txtReduction->text());
-    if (size < 20 || size > 100) {
-        m_prompter.message(SizeMessage, QStringLiteral("Invalid size!"), Prompter::Buttons::Ok);
-        txtReduction->setText(QStringLiteral("100"));
-        txtReduction->setFocus(Qt::OtherFocusReason);
-        txtReduction->setSelection(0, 3);
-    }
+    if (size >= 20 && size <= 100)
+        return true;
+    m_prompter.message(SizeMessage, QStringLiteral("Invalid size!"), Prompter::Buttons::Ok);
+    txtReduction->setText(QStringLiteral("100"));
+    txtReduction->setFocus(Qt::OtherFocusReason);
+    txtReduction->setSelection(0, 3);
+    return false;
+}
+
+void frmCalendar::wholeCopies()
+{
+    // The field keeps itself at 1 or more; a fraction of a copy is dropped.
+    const QString whole = NumberText::Plain(NumberText::WholePart(Val(txtCopies->text())));
+    if (txtCopies->text() != whole)
+        txtCopies->setText(whole);
+}
+
+bool frmCalendar::printFieldsHold()
+{
+    // The fields as a printout reads them, checked as leaving each of them checks it. A
+    // check that sends the focus back must not set off the check of the field it leaves.
+    const bool running = m_fieldCheckRunning;
+    m_fieldCheckRunning = true;
+    wholeCopies();
+    const bool hold = txtYear_LostFocus() && txtReduction_LostFocus();
+    m_fieldCheckRunning = running;
+    return hold;
 }
 
 void frmCalendar::txtCopies_Change()
@@ -1106,6 +1207,8 @@ void frmCalendar::finishPrint(PrintDestination& destination, const QString& what
 
 void frmCalendar::cmdPrintRdoCalendar_Click()
 {
+    if (!printFieldsHold())
+        return;
     PrintDestination destination;
     PageFit fit;
     {
@@ -1119,6 +1222,8 @@ void frmCalendar::cmdPrintRdoCalendar_Click()
 
 void frmCalendar::mnuPrint_Click()
 {
+    if (!printFieldsHold())
+        return;
     const CalendarChoices chosen = choices();
     std::unique_ptr<QPrinter> printer = PrinterChoice::Prepared(
         static_cast<int>(NumberText::RoundHalfEven(Val(txtCopies->text()))));
@@ -1137,11 +1242,15 @@ void frmCalendar::mnuPrint_Click()
 
 void frmCalendar::cmdPrintAllPatterns_Click()
 {
+    if (!printFieldsHold())
+        return;
     printAllPatterns([this] { return openDestination(PrintNames::Batch(txtYear->text())); });
 }
 
 void frmCalendar::mnuPrintAllPatterns_Click()
 {
+    if (!printFieldsHold())
+        return;
     std::unique_ptr<QPrinter> printer = PrinterChoice::Prepared(
         static_cast<int>(NumberText::RoundHalfEven(Val(txtCopies->text()))));
     if (!PrinterChoice::Ask(*printer, this, QStringLiteral("Print All Patterns - Kelvane"), 1,
@@ -1237,6 +1346,8 @@ void frmCalendar::cmdShowMonth_Click()
         m_monthWindow->activateWindow();
         return;
     }
+    if (!printFieldsHold())
+        return;
     // The sheet is built now from the choices as they stand; later changes here show when
     // it is opened again.
     auto* month = new frmMonth(choices(), m_state, m_prompter, entries(), m_folders, this);
@@ -1257,6 +1368,8 @@ void frmCalendar::cmdInputVacations_Click()
 
 void frmCalendar::mnuPrintPreview_Click()
 {
+    if (!printFieldsHold())
+        return;
     // The page as the default printer prints it; its print button asks with the print dialog,
     // whose copies are final.
     const std::unique_ptr<QPrinter> printer = PrinterChoice::Prepared(
@@ -1281,6 +1394,8 @@ void frmCalendar::mnuPrintPreview_Click()
 
 void frmCalendar::mnuSaveAsPdf_Click()
 {
+    if (!printFieldsHold())
+        return;
     const QString stem = PrintNames::YearCalendar(choices());
     QString path =
         choosePath(QStringLiteral("Save as PDF"), proposedPath(stem + QStringLiteral(".pdf")),

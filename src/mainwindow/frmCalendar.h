@@ -151,12 +151,15 @@ public:
 
     // Field checks.
     void txtYear_Change();
-    void txtYear_LostFocus();
+    // False when the value was refused (the field then has the focus back).
+    bool txtYear_LostFocus();
     void txtReduction_Change();
-    void txtReduction_LostFocus();
+    bool txtReduction_LostFocus();
     void txtCopies_Change();
     void txtPatternAdjustment_Click();
     void txtPatternAdjustment_LostFocus();
+    // A year the calendars can be printed for: four digits, 1901..2124.
+    static bool IsPrintableYear(const QString& text);
 
     // Who's off on the calendar's date.
     void Calendar1_Click();
@@ -207,6 +210,8 @@ protected:
 private:
     void buildControls();
     void buildLayout();
+    void nameControls(const QStringList& whosOffHeadings);
+    void orderTabs();
     void connectHandlers();
 
     QRadioButton* kindOption(RotaKind kind) const;
@@ -222,6 +227,10 @@ private:
     // Moves the selected date into the page the calendar now shows.
     void followShownPage();
     int nextYear() const;
+    // Copies as a whole number.
+    void wholeCopies();
+    // The year, size and copies are checked before anything prints; false when one is refused.
+    bool printFieldsHold();
 
     PrintDestination openDestination(const QString& pdfStem) const;
     // The batch of calendars `first`..`last` (1..14) to the destination `open` gives.

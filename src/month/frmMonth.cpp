@@ -7,12 +7,16 @@
 #include "print/PrinterChoice.h"
 #include "store/AppState.h"
 #include "store/Prompter.h"
+#include "windows/ButtonKeys.h"
+#include "windows/FocusMark.h"
+#include "windows/WindowFit.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QMouseEvent>
@@ -20,8 +24,10 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QVBoxLayout>
 #include <QtDebug>
 
 #include <cmath>
@@ -91,7 +97,22 @@ frmMonth::frmMonth(const CalendarChoices& choices, AppState& state, Prompter& pr
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);
+    // The sheet scrolls inside the window where the screen is too small for all of it.
+    m_page = new QWidget;
+    m_page->setObjectName(u"sheetPage"_s);
+    m_page->installEventFilter(this);
+    auto* scroller = new QScrollArea(this);
+    scroller->setObjectName(u"sheetScroller"_s);
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setFocusPolicy(Qt::NoFocus);
+    scroller->setBackgroundRole(QPalette::Window);
+    scroller->setWidget(m_page);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(scroller);
     Form_Load();
+    ButtonKeys::Install(this);
+    FocusMark::Install(this);
 }
 
 frmMonth::~frmMonth()
@@ -135,12 +156,28 @@ void frmMonth::Form_Load()
         m_dayOffLabel->show();
     }
 
-    setFixedSize(pixels(ClientWidth), pixels(ClientHeight));
-    if (const QScreen* screen = this->screen()) {
-        const QRect area = screen->geometry();
-        move(area.x() + (area.width() - width()) / 2,
-             area.y() + (area.height() - height()) / 2 - pixels(75));
+    const QSize sheetSize(pixels(ClientWidth), pixels(ClientHeight));
+    m_page->setFixedSize(sheetSize);
+    setMaximumSize(sheetSize);
+    WindowFit::Apply(this, sheetSize, pixels(75));
+    orderTabs();
+}
+
+void frmMonth::orderTabs()
+{
+    // Day by day in reading order (the box above the two notes), then the print controls.
+    QList<QWidget*> order;
+    for (std::size_t k = 0; k < Days; ++k) {
+        const QString day = QString::number(k + 1);
+        m_highlights[k]->setAccessibleName(u"Highlight "_s + day);
+        m_firstNotes[k]->setAccessibleName(u"First note of day "_s + day);
+        m_secondNotes[k]->setAccessibleName(u"Second note of day "_s + day);
+        order << m_highlights[k] << m_firstNotes[k] << m_secondNotes[k];
     }
+    m_printSizeBar->setAccessibleName(u"Print Size"_s);
+    order << m_printSizeBar << m_printButton << m_exitButton;
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order.at(i - 1), order.at(i));
 }
 
 void frmMonth::createControls()
@@ -150,19 +187,20 @@ void frmMonth::createControls()
     for (int k = 0; k < Days; ++k) {
         const auto index = static_cast<std::size_t>(k);
         for (auto* notes : {&m_firstNotes, &m_secondNotes}) {
-            auto* label = new QLabel(NoteText::Placeholder(), this);
+            auto* label = new QLabel(NoteText::Placeholder(), m_page);
             label->setObjectName(
                 (notes == &m_firstNotes ? u"lblFirstNote_"_s : u"lblSecondNote_"_s) +
                 QString::number(k));
             label->setTextFormat(Qt::PlainText);
             label->setFont(dayFont);
             label->setCursor(Qt::PointingHandCursor);
+            label->setFocusPolicy(Qt::StrongFocus); // Return, Enter or Space edits it
             label->resize(pixels(1215), pixels(195));
             label->installEventFilter(this);
             label->hide();
             (*notes)[index] = label;
         }
-        auto* box = new QCheckBox(u"Highlight"_s, this);
+        auto* box = new QCheckBox(u"Highlight"_s, m_page);
         box->setObjectName(u"chkHighlight_"_s + QString::number(k));
         QFont boxFont = dayFont;
         boxFont.setPixelSize(10); // "Highlight" fits its 65 pixels
@@ -180,51 +218,52 @@ void frmMonth::createControls()
 
     constexpr int left = 210;
     constexpr int rightColumn = 7050;
-    m_instructionsLabel = new QLabel(instructions(), this);
+    m_instructionsLabel = new QLabel(instructions(), m_page);
     m_instructionsLabel->setWordWrap(true);
     m_instructionsLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_instructionsLabel->setGeometry(pixelRect(left, ControlsTop, 6600, 1440));
-    m_clickNoteLabel = new QLabel(u"Note: the word 'Click' will NOT print!"_s, this);
+    m_clickNoteLabel = new QLabel(u"Note: the word 'Click' will NOT print!"_s, m_page);
     QFont bold = m_clickNoteLabel->font();
     bold.setBold(true);
     m_clickNoteLabel->setFont(bold);
     m_clickNoteLabel->setGeometry(pixelRect(left, ControlsTop + 1530, 6600, 270));
 
-    m_highlightSwatch = swatch(this, MonthPrinter::HighlightColor());
+    m_highlightSwatch = swatch(m_page, MonthPrinter::HighlightColor());
     m_highlightSwatch->setGeometry(pixelRect(rightColumn, ControlsTop + 15, 360, 240));
     m_highlightSwatch->hide();
-    m_highlightLabel = new QLabel(u"Printer Highlight color"_s, this);
+    m_highlightLabel = new QLabel(u"Printer Highlight color"_s, m_page);
     m_highlightLabel->setGeometry(pixelRect(rightColumn + 480, ControlsTop, 3100, 270));
-    m_dayOffSwatch = swatch(this, Qt::white);
+    m_dayOffSwatch = swatch(m_page, Qt::white);
     m_dayOffSwatch->setGeometry(pixelRect(rightColumn, ControlsTop + 345, 360, 240));
     m_dayOffSwatch->hide();
-    m_dayOffLabel = new QLabel(u"Printer Day off color"_s, this);
+    m_dayOffLabel = new QLabel(u"Printer Day off color"_s, m_page);
     m_dayOffLabel->setGeometry(pixelRect(rightColumn + 480, ControlsTop + 330, 3100, 270));
     m_dayOffLabel->hide();
 
-    m_printSizeLabel = new QLabel(u"Print Size : 100%"_s, this);
+    m_printSizeLabel = new QLabel(u"Print Size : 100%"_s, m_page);
     m_printSizeLabel->setGeometry(pixelRect(rightColumn, ControlsTop + 690, 3600, 270));
-    m_printSizeBar = new QScrollBar(Qt::Horizontal, this);
+    m_printSizeBar = new QScrollBar(Qt::Horizontal, m_page);
     m_printSizeBar->setRange(MonthPrinter::MinimumPrintSize, MonthPrinter::MaximumPrintSize);
     m_printSizeBar->setSingleStep(1);
     m_printSizeBar->setPageStep(10);
+    m_printSizeBar->setFocusPolicy(Qt::StrongFocus);
     m_printSizeBar->setValue(MonthPrinter::DefaultPrintSize);
     m_printSizeBar->setGeometry(pixelRect(rightColumn, ControlsTop + 975, 3600, 255));
     connect(m_printSizeBar, &QScrollBar::valueChanged, this, &frmMonth::HScroll1_Change);
     connect(m_printSizeBar, &QScrollBar::sliderMoved, this, &frmMonth::HScroll1_Scroll);
 
-    m_printButton = new QPushButton(u"&Print"_s, this);
+    m_printButton = new QPushButton(u"&Print"_s, m_page);
     m_printButton->setGeometry(pixelRect(rightColumn, ControlsTop + 1365, 1740, 420));
     connect(m_printButton, &QPushButton::clicked, this, &frmMonth::cmdPrint_Click);
     m_printButton->setToolTip(u"Prints on the default printer. Ctrl+P chooses the printer, "
                               "the paper and the copies first."_s);
     auto* printWith = new QShortcut(QKeySequence::Print, this);
     connect(printWith, &QShortcut::activated, this, &frmMonth::printWithDialog);
-    m_exitButton = new QPushButton(u"E&xit"_s, this);
+    m_exitButton = new QPushButton(u"E&xit"_s, m_page);
     m_exitButton->setGeometry(pixelRect(rightColumn + 1860, ControlsTop + 1365, 1740, 420));
     connect(m_exitButton, &QPushButton::clicked, this, &frmMonth::cmdExit_Click);
 
-    m_statusLabel = new QLabel(this);
+    m_statusLabel = new QLabel(m_page);
     m_statusLabel->setObjectName(u"lblStatus"_s);
     m_statusLabel->setWordWrap(true);
     m_statusLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -308,7 +347,7 @@ void frmMonth::placeDays()
 
 void frmMonth::drawSheet()
 {
-    const qreal ratio = devicePixelRatioF();
+    const qreal ratio = m_page->devicePixelRatioF();
     m_sheet = QPixmap(QSize(pixels(ClientWidth), pixels(ControlsTop)) * ratio);
     m_sheet.setDevicePixelRatio(ratio);
     m_sheet.fill(Qt::white);
@@ -318,7 +357,7 @@ void frmMonth::drawSheet()
     // From here on the painter works in drawing coordinates (twips).
     painter.scale(1.0 / TwipsPerPixel, 1.0 / TwipsPerPixel);
     painter.translate(MonthSheetLayout::OriginX, MonthSheetLayout::OriginY);
-    const QColor textColor = palette().color(QPalette::WindowText);
+    const QColor textColor = m_page->palette().color(QPalette::WindowText);
     painter.setPen(textColor);
 
     auto setFont = [&painter](int points, bool bold) {
@@ -355,13 +394,6 @@ void frmMonth::drawSheet()
     }
     painter.setPen(black);
     painter.drawLines(MonthSheetLayout::GridLines());
-}
-
-void frmMonth::paintEvent(QPaintEvent* event)
-{
-    QWidget::paintEvent(event);
-    QPainter painter(this);
-    painter.drawPixmap(0, 0, m_sheet);
 }
 
 void frmMonth::setNote(QLabel* note, const QString& caption)
@@ -532,6 +564,28 @@ void frmMonth::report(const QString& text)
 
 bool frmMonth::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == m_page && event->type() == QEvent::Paint) {
+        QPainter painter(m_page);
+        painter.drawPixmap(0, 0, m_sheet);
+        return true;
+    }
+    if (event->type() == QEvent::KeyPress) {
+        // A note with the keyboard focus is edited as a click on it would.
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool press = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter ||
+                           key->key() == Qt::Key_Space;
+        for (int k = 0; press && k < Days; ++k) {
+            const auto index = static_cast<std::size_t>(k);
+            if (watched == m_firstNotes[index]) {
+                lblFirstNote_Click(k);
+                return true;
+            }
+            if (watched == m_secondNotes[index]) {
+                lblSecondNote_Click(k);
+                return true;
+            }
+        }
+    }
     if (event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         auto* label = qobject_cast<QLabel*>(watched);

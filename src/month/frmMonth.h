@@ -99,7 +99,6 @@ public slots:
     PageFit printTo(PrintSurface& surface) const;
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -108,6 +107,7 @@ private:
     // Stores the notes; when that fails, asks whether to close anyway. False: stay open.
     bool Form_Unload();
     void createControls();
+    void orderTabs();
     void openMonthNotes();
     void placeDays();
     void drawSheet();
@@ -129,6 +129,7 @@ private:
     RecordSource m_data1;
     bool m_unloaded = false;
     QPixmap m_sheet;
+    QWidget* m_page = nullptr; // the sheet and its controls, scrolled inside the window
 
     std::array<QLabel*, Days> m_firstNotes{};
     std::array<QLabel*, Days> m_secondNotes{};

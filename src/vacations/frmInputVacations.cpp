@@ -6,7 +6,11 @@
 #include "store/ColorText.h"
 #include "store/Prompter.h"
 #include "store/VacationTable.h"
+#include "windows/ButtonKeys.h"
+#include "windows/FocusMark.h"
+#include "windows/WindowFit.h"
 
+#include <QAbstractButton>
 #include <QDate>
 #include <QFocusEvent>
 #include <QFrame>
@@ -19,6 +23,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QTimer>
@@ -82,6 +87,8 @@ frmInputVacations::frmInputVacations(std::function<QString()> mainYearText, AppS
       m_prompter(prompter), CurrentColor(ColorText::DefaultColor())
 {
     buildControls();
+    ButtonKeys::Install(this);
+    FocusMark::Install(this);
 }
 
 frmInputVacations::frmInputVacations(const QString& mainYearText, AppState& state,
@@ -151,6 +158,7 @@ void frmInputVacations::buildControls()
     Frame1->setMinimumSize(70, 44);
     Frame1->setCursor(Qt::PointingHandCursor);
     Frame1->setToolTip(u"Click to change the colour"_s);
+    Frame1->setFocusPolicy(Qt::StrongFocus); // Space changes the colour too
     paintSwatch(ColorText::ParseColorText(CurrentColor));
 
     Label2 = new QLabel(InstructionsText(), this);
@@ -177,7 +185,7 @@ void frmInputVacations::buildControls()
     auto makeButton = [this](const QString& name, const QString& caption) {
         auto* button = new QPushButton(caption, this);
         button->setObjectName(name);
-        // Enter belongs to the window (it acts as Next on a valid date), never to a button.
+        // No default button: Enter acts as Next on a valid date, or presses the focused button.
         button->setAutoDefault(false);
         button->setDefault(false);
         return button;
@@ -213,27 +221,43 @@ void frmInputVacations::buildControls()
     lower->addWidget(DBGrid1, 1);
     lower->addLayout(buttons);
 
-    auto* layout = new QVBoxLayout(this);
+    // On a screen too small for the whole window the controls scroll rather than hide.
+    auto* scroller = new QScrollArea(this);
+    scroller->setObjectName(u"scrollControls"_s);
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setFocusPolicy(Qt::NoFocus);
+    scroller->setWidgetResizable(true);
+    m_content = new QWidget(scroller);
+    auto* layout = new QVBoxLayout(m_content);
     layout->addLayout(fields);
     layout->addWidget(Label2);
     layout->addLayout(lower, 1);
+    scroller->setWidget(m_content);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scroller);
 
-    setTabOrder(txtType, txtMonth);
-    setTabOrder(txtMonth, txtDay);
-    setTabOrder(txtDay, txtYear);
-    setTabOrder(txtYear, txtColor);
-    setTabOrder(txtColor, cmdNext);
-    setTabOrder(cmdNext, cmdUpdate);
-    setTabOrder(cmdUpdate, cmdDelete);
-    setTabOrder(cmdDelete, cmdReturn);
-    setTabOrder(cmdReturn, DBGrid1);
+    const std::array<QWidget*, 11> order = {txtType,   txtMonth,  txtDay,   txtYear,
+                                            txtColor,  Frame1,    DBGrid1,  cmdNext,
+                                            cmdUpdate, cmdDelete, cmdReturn};
+    for (std::size_t i = 1; i < order.size(); ++i)
+        setTabOrder(order.at(i - 1), order.at(i));
+    for (int i = 0; i < 5; ++i)
+        row[static_cast<size_t>(i)]->setAccessibleName(headings.at(i));
+    Frame1->setAccessibleName(headings.at(4));
+    DBGrid1->setAccessibleName(u"Entries of the year"_s);
 
     // The window sees every key, focus change and swatch click before its controls do.
     const QList<QWidget*> children = findChildren<QWidget*>();
     for (QWidget* child : children)
         child->installEventFilter(this);
 
-    resize(640, sizeHint().height() + 40);
+    resize(wantedSize());
+}
+
+QSize frmInputVacations::wantedSize() const
+{
+    return {std::max(640, m_content->sizeHint().width()), m_content->sizeHint().height() + 40};
 }
 
 void frmInputVacations::bindFields()
@@ -298,10 +322,7 @@ void frmInputVacations::Form_Load()
         }
     }
 
-    const QScreen* onScreen = parentWidget() ? parentWidget()->screen() : screen();
-    const QRect screenArea = onScreen->geometry();
-    move(screenArea.x() + (screenArea.width() - width()) / 2,
-         screenArea.y() + (screenArea.height() - height()) / 2);
+    WindowFit::Apply(this, wantedSize());
 
     m_attachError.clear();
     if (path.isEmpty()) {
@@ -389,8 +410,14 @@ bool frmInputVacations::eventFilter(QObject* watched, QEvent* event)
     switch (event->type()) {
     case QEvent::KeyPress: {
         const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
+        // A focused button takes Enter itself, as a click.
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+            !qobject_cast<QAbstractButton*>(watched))
             Form_KeyPress(13);
+        if (watched == Frame1 && key->key() == Qt::Key_Space) {
+            Frame1_Click();
+            return true;
+        }
         return false; // the key goes on to the control unchanged
     }
     case QEvent::FocusOut: {

@@ -62,6 +62,8 @@ protected:
 
 private:
     void buildControls();
+    // The whole window without scrolling.
+    QSize wantedSize() const;
     void bindFields();
 
     void Form_Load();
@@ -115,6 +117,7 @@ private:
     QPushButton* cmdUpdate = nullptr;
     QPushButton* cmdDelete = nullptr;
     QPushButton* cmdReturn = nullptr;
+    QWidget* m_content = nullptr; // everything above, inside a scroll area
 
     qint16 ColorCycleIndex = 0;
     QString CurrentColor;

@@ -20,6 +20,7 @@
 #include "vacations/frmInputVacations.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCalendarWidget>
@@ -30,12 +31,16 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPrintDialog>
 #include <QProcess>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopeGuard>
+#include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QSettings>
 #include <QSpinBox>
@@ -174,6 +179,24 @@ void typeInto(QLineEdit* field, const QString& text)
     else
         QTest::keyClicks(field, text);
 }
+
+// Closes every modal window that opens while it lives, and lists their titles.
+struct ModalCloser
+{
+    ModalCloser()
+    {
+        timer.setInterval(0);
+        QObject::connect(&timer, &QTimer::timeout, [this] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                titles << modal->windowTitle();
+                modal->close();
+            }
+        });
+        timer.start();
+    }
+    QTimer timer;
+    QStringList titles;
+};
 
 // Clicks an option or check box on its indicator: a click elsewhere in a wide box misses.
 void clickBox(QAbstractButton* box)
@@ -382,6 +405,7 @@ private slots:
         QTest::newRow("year emptied")    << year       << ""     << "2026" << 1 << "2026"  << ""                  << "";
         QTest::newRow("year 2124")       << year       << "2124" << "2124" << 0 << "2124"  << ""                  << "";
         QTest::newRow("year 2125")       << year       << "2125" << "2125" << 0 << " 2026" << "Year out of range" << "2026";
+        QTest::newRow("year 2027.5")     << year     << "2027.5" << "2027.5" << 0 << " 2026" << "Year out of range" << "2026";
         QTest::newRow("size 150")        << size       << "150"  << "150"  << 0 << "100"   << "Invalid size!"     << "100";
         QTest::newRow("size 55.9")       << size       << "55.9" << "55.9" << 0 << "55"    << ""                  << "";
         QTest::newRow("size 19.9")       << size       << "19.9" << "19.9" << 0 << "100"   << "Invalid size!"     << "100";
@@ -434,6 +458,199 @@ private slots:
         QCOMPARE(edit->selectedText(), selected);
     }
 
+    // A button's access key checks the field being left as a click does, and does nothing
+    // when the field refuses its value.
+    void accessKeysCheckTheFocusedField_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("title"); // empty: the value is good and the button runs
+        const QList<std::array<const char*, 3>> fields = {
+            {"txtYear", "19", "Year out of range"},   {"txtYear", "1800", "Year out of range"},
+            {"txtReduction", "5", "Invalid size!"},   {"txtReduction", "150", "Invalid size!"},
+            {"txtPatternAdjustment", "49", "ERROR!"},
+        };
+        const QStringList buttons = {"cmdPrintRdoCalendar", "cmdPrintAllPatterns", "cmdShowMonth",
+                                     "cmdInputVacations", "cmdExit"};
+        for (const auto& [field, typed, title] : fields) {
+            for (const QString& button : buttons)
+                QTest::addRow("%s %s, %s", field, typed, qPrintable(button))
+                    << field << typed << button << title;
+        }
+        QTest::newRow("good year prints") << "txtYear"
+                                          << "2030"
+                                          << "cmdPrintRdoCalendar"
+                                          << "";
+    }
+
+    void accessKeysCheckTheFocusedField()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        QFETCH(QString, button);
+        QFETCH(QString, title);
+        Fixture f;
+        f.show();
+        f.recordPrintouts();
+        const ModalCloser modals;
+        auto* edit = f.window->findChild<QLineEdit*>(field);
+        auto* target = f.window->findChild<QPushButton*>(button);
+        typeInto(edit, typed);
+
+        const QKeySequence key = QKeySequence::mnemonic(target->text());
+        QVERIFY(!key.isEmpty());
+        QTest::keyClick(edit, key[0].key(), key[0].keyboardModifiers());
+        QCoreApplication::processEvents();
+        if (title.isEmpty()) {
+            QVERIFY(f.prompter.shown().isEmpty());
+            QCOMPARE(f.stems, QStringList{"Kelvane 2030 RDO Calendar"});
+            return;
+        }
+        QCOMPARE(f.prompter.shown().size(), 1);
+        QCOMPARE(f.prompter.shown().at(0).title, title);
+        QCOMPARE(QApplication::focusWidget(), edit);
+        QVERIFY(f.stems.isEmpty());
+        QVERIFY(!f.window->monthWindow());
+        QVERIFY(f.window->isVisible());
+        QVERIFY(modals.titles.isEmpty());
+    }
+
+    // Every print command refuses a year the field's own check would refuse, however the year
+    // got there: the calendar moved past either end, or a fraction typed before a menu opened.
+    void printCommandsRefuseABadYear_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("command");
+        const QStringList commands = {"cmdPrintRdoCalendar", "cmdPrintAllPatterns", "cmdShowMonth",
+                                      "mnuPrintPreview", "mnuSaveAsPdf"};
+        for (const char* how : {"calendar to 2125", "calendar to 1900", "typed 2027.5"}) {
+            for (const QString& command : commands)
+                QTest::addRow("%s, %s", how, qPrintable(command)) << how << command;
+        }
+    }
+
+    void printCommandsRefuseABadYear()
+    {
+        QFETCH(QString, how);
+        QFETCH(QString, command);
+        Fixture f;
+        f.show();
+        f.recordPrintouts();
+        int savePrompts = 0;
+        f.window->setSavePathChooser(
+            [&savePrompts](const QString&, const QString&, const QString&) {
+                ++savePrompts;
+                return QString();
+            });
+        const ModalCloser modals;
+        frmCalendar& w = *f.window;
+        QWidget* from = w.txtYear;
+        if (how == u"typed 2027.5") {
+            typeInto(w.txtYear, QStringLiteral("2027.5"));
+        } else {
+            const bool up = how == u"calendar to 2125";
+            w.Calendar1->setSelectedDate(up ? QDate(2124, 12, 31) : QDate(1901, 1, 1));
+            w.Calendar1->setFocus(Qt::MouseFocusReason);
+            from = QApplication::focusWidget();
+            QTest::keyClick(from, up ? Qt::Key_Right : Qt::Key_Left);
+            QCOMPARE(w.txtYear->text(), up ? QStringLiteral("2125") : QStringLiteral("1900"));
+        }
+
+        if (auto* button = w.findChild<QPushButton*>(command)) {
+            const QKeySequence key = QKeySequence::mnemonic(button->text());
+            QTest::keyClick(from, key[0].key(), key[0].keyboardModifiers());
+        } else {
+            // Through the File menu by its access keys.
+            auto* action = w.findChild<QAction*>(command);
+            QTest::keyClick(from, Qt::Key_F, Qt::AltModifier);
+            QMenu* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(menu);
+            const QKeySequence key = QKeySequence::mnemonic(action->text());
+            QTest::keyClick(menu, key[0].key());
+        }
+        QCoreApplication::processEvents();
+        QCOMPARE(f.prompter.shown().size(), 1);
+        QCOMPARE(f.prompter.shown().at(0).title, QStringLiteral("Year out of range"));
+        QCOMPARE(w.txtYear->text(), QStringLiteral(" 2026"));
+        QCOMPARE(w.focusWidget(), w.txtYear); // the window's own: a closing menu deactivates it
+        QVERIFY(f.stems.isEmpty());
+        QCOMPARE(savePrompts, 0);
+        QVERIFY(!w.monthWindow());
+        QVERIFY(modals.titles.isEmpty());
+    }
+
+    // On a screen smaller than the window (the test screen), the window opens inside the free
+    // area, and Tab reaches every control in reading order, each scrolled into view and named.
+    void keyboardReachesEveryControlOnASmallScreen()
+    {
+        Fixture f;
+        f.show();
+        frmCalendar& w = *f.window;
+        const QRect area = w.screen()->availableGeometry();
+        QVERIFY2(area.contains(w.frameGeometry()), qPrintable(QStringLiteral("%1,%2 %3x%4 in %5x%6")
+                                                                  .arg(w.frameGeometry().x())
+                                                                  .arg(w.frameGeometry().y())
+                                                                  .arg(w.frameGeometry().width())
+                                                                  .arg(w.frameGeometry().height())
+                                                                  .arg(area.width())
+                                                                  .arg(area.height())));
+        const auto* scroller = w.findChild<QScrollArea*>(QStringLiteral("scrollControls"));
+        QVERIFY(scroller->widget()->height() > scroller->viewport()->height());
+
+        w.cmdExit->setFocus(Qt::TabFocusReason);
+        QStringList reached;
+        for (int i = 0; i < 60; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QWidget* focused = QApplication::focusWidget();
+            QVERIFY2(focused, qPrintable(reached.join(u'|')));
+            QAccessibleInterface* named = QAccessible::queryAccessibleInterface(focused);
+            reached << (named ? named->text(QAccessible::Name) : focused->objectName());
+            QVERIFY2(scroller->isAncestorOf(focused), qPrintable(reached.join(u'|')));
+            const QRect shown(scroller->viewport()->mapFromGlobal(focused->mapToGlobal(QPoint())),
+                              focused->size());
+            QVERIFY2(scroller->viewport()->rect().intersects(shown), qPrintable(reached.last()));
+            if (focused == w.cmdExit)
+                break;
+        }
+        // An option group is one stop (its selected option); the arrow keys move inside it.
+        const QStringList expected = {"Calendar",
+                                      "CG 6-2",
+                                      "MM 6-2",
+                                      "4-2",
+                                      "5-3",
+                                      "3-3",
+                                      "5-2-5-3",
+                                      "Year to print calendar for",
+                                      "Copies:",
+                                      "Size: % of full",
+                                      "Enter Department  here.",
+                                      "Adjustment for non Darizu stations.",
+                                      "Highlight Vacations",
+                                      "Highlight Paydays",
+                                      "Print a key",
+                                      "CG Six and Two",
+                                      "Pattern 1",
+                                      "Set Holidays",
+                                      "Yellow",
+                                      "Highlight Shade",
+                                      "Print R.D.O. Calendar",
+                                      "Go To Print Just this Month",
+                                      " Print 1 Copy of All CG  6 & 2 and 4 & 2 Patterns",
+                                      "Input Vacations",
+                                      "Exit"};
+        QCOMPARE(reached, expected);
+        // The shade bar answers the arrow keys once reached.
+        QTest::keyClick(w.hsbHighlightShade, Qt::Key_Right);
+        QCOMPARE(w.hsbHighlightShade->value(), 1);
+
+        // Return presses the focused button.
+        w.cmdSetHolidays->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(w.cmdSetHolidays, Qt::Key_Return);
+        QVERIFY(w.fraSetHolidays->isVisible());
+        QCOMPARE(w.cmdSetHolidays->text(), QStringLiteral("&Return"));
+    }
+
     void copiesFieldRewritesTheBatchButton_data()
     {
         QTest::addColumn<QString>("typed");
@@ -444,6 +661,7 @@ private slots:
         QTest::newRow("3")       << "3" << "3" << 0 << "Print 3 Copies of  All Pa&tterns";
         QTest::newRow("0")       << "0" << "1" << 1 << "Print 1 Copy of  All Pa&tterns";
         QTest::newRow("emptied") << ""  << "1" << 1 << "Print 1 Copy of  All Pa&tterns";
+        QTest::newRow("2.5")     << "2.5" << "2" << 0 << "Print 2 Copies of  All Pa&tterns";
         // clang-format on
     }
 
@@ -456,6 +674,7 @@ private slots:
         Fixture f;
         f.show();
         typeInto(f.window->txtCopies, typed);
+        QTest::keyClick(f.window->txtCopies, Qt::Key_Tab);
         QCOMPARE(f.window->txtCopies->text(), text);
         QCOMPARE(f.prompter.beeps(), beeps);
         QCOMPARE(f.window->cmdPrintAllPatterns->text(), caption);

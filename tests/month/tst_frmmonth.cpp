@@ -9,6 +9,7 @@
 #include "CalendarFixture.h"
 #include "ScriptedPrompter.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -23,6 +24,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSqlQuery>
 #include <QStandardPaths>
@@ -105,6 +107,7 @@ private slots:
     void noteEditing_data();
     void noteEditing();
     void clickingLabelsAndBoxes();
+    void keyboardReachesEveryControl();
     void printSizeBar();
     void printsWhatTheSheetShows();
     void printDialogOnCtrlP();
@@ -145,8 +148,9 @@ void TestFrmMonth::windowAndControls()
     QCOMPARE(textColor(window->chkHighlight(0)), QColor(128, 128, 255));
     // The whole sheet and the controls fit inside the window, and the window on a small screen.
     QVERIFY(window->width() <= 1366 && window->height() <= 740);
-    QVERIFY(window->rect().contains(window->lblSecondNote(30)->geometry()));
-    QVERIFY(window->rect().contains(window->cmdExit()->geometry()));
+    const QWidget* sheet = window->lblSecondNote(30)->parentWidget();
+    QVERIFY(sheet->rect().contains(window->lblSecondNote(30)->geometry()));
+    QVERIFY(sheet->rect().contains(window->cmdExit()->geometry()));
 
     choices.noHighlight = false;
     choices.highlightGroup = u" 3"_s;
@@ -343,6 +347,42 @@ void TestFrmMonth::noteEditing()
              after == u"Click"_s ? Blue : QApplication::palette().color(QPalette::ButtonText));
     window->close();
     QCOMPARE(fixture.stored(QDate(2024, 8, 1))->SecondNote[11], after);
+}
+
+void TestFrmMonth::keyboardReachesEveryControl()
+{
+    Fixture fixture;
+    CalendarChoices choices;
+    choices.calendarDate = QDate(2024, 10, 1);
+    auto window = fixture.open(choices);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QVERIFY(window->screen()->availableGeometry().contains(window->frameGeometry()));
+
+    // Day by day, the box above the two notes, then the print controls, and round again.
+    QStringList expected;
+    for (int day = 1; day <= 31; ++day)
+        expected << u"Highlight %1"_s.arg(day) << u"First note of day %1"_s.arg(day)
+                 << u"Second note of day %1"_s.arg(day);
+    expected << u"Print Size"_s << u"Print"_s << u"Exit"_s << u"Highlight 1"_s;
+    window->cmdExit()->setFocus(Qt::TabFocusReason);
+    QStringList reached;
+    for (qsizetype i = 0; i < expected.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget* focused = QApplication::focusWidget();
+        reached << QAccessible::queryAccessibleInterface(focused)->text(QAccessible::Name);
+        // Scrolled into view where the window is smaller than the sheet.
+        const QWidget* viewport = focused->parentWidget()->parentWidget();
+        const QRect shown(focused->mapTo(viewport, QPoint(0, 0)), focused->size());
+        QVERIFY(viewport->rect().intersects(shown));
+    }
+    QCOMPARE(reached, expected);
+
+    // Return on a note edits it as a click does.
+    window->lblFirstNote(4)->setFocus(Qt::TabFocusReason);
+    fixture.prompter.queueInput(u"Dentist"_s);
+    QTest::keyClick(window->lblFirstNote(4), Qt::Key_Return);
+    QCOMPARE(window->lblFirstNote(4)->text(), u"Dentist"_s);
 }
 
 void TestFrmMonth::clickingLabelsAndBoxes()

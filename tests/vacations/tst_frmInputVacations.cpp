@@ -141,6 +141,9 @@ private slots:
     void impossibleDateIsNeverStored_data();
     void impossibleDateIsNeverStored();
     void opensWithCaretInType();
+    void accessKeysCheckTheFocusedField_data();
+    void accessKeysCheckTheFocusedField();
+    void returnPressesTheFocusedButton();
     void storeFailureKeepsEntry();
     void editOfEntryDeletedByAnotherCopy_data();
     void editOfEntryDeletedByAnotherCopy();
@@ -367,6 +370,59 @@ void tst_frmInputVacations::fieldChecksOnLeaving()
     QCOMPARE(messages(), message.isEmpty() ? QStringList() : QStringList{message});
     QCOMPARE(edit->text(), message.isEmpty() ? text : QString());
     QCOMPARE(QApplication::focusWidget(), message.isEmpty() ? c.type : edit);
+}
+
+void tst_frmInputVacations::accessKeysCheckTheFocusedField_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("button");
+    const QList<std::array<QString, 3>> fields = {
+        {u"txtDay"_s, u"32"_s, u"Enter Day in numeric form. / Enter an integer from 1 to 31!"_s},
+        {u"txtMonth"_s, u"13"_s,
+         u"Enter month in numeric form. / Enter an integer from 1 to 12!"_s},
+        {u"txtYear"_s, u"x"_s, u"Enter a valid year! / Not a year!"_s},
+    };
+    for (const auto& [field, text, message] : fields) {
+        for (const QString& button : {u"cmdNext"_s, u"cmdUpdate"_s, u"cmdDelete"_s, u"cmdReturn"_s})
+            QTest::addRow("%s %s, %s", qPrintable(field), qPrintable(text), qPrintable(button))
+                << field << text << message << button;
+    }
+}
+
+void tst_frmInputVacations::accessKeysCheckTheFocusedField()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, text);
+    QFETCH(QString, message);
+    QFETCH(QString, button);
+    insertEntry(m_path, 3, 1, u"V"_s, u"180, 255, 180"_s);
+    openWindow();
+    auto* edit = m_window->findChild<QLineEdit*>(field);
+    auto* target = m_window->findChild<QPushButton*>(button);
+    typeInto(edit, text);
+    const QKeySequence key = QKeySequence::mnemonic(target->text());
+    QTest::keyClick(edit, key[0].key(), key[0].keyboardModifiers());
+    QCOMPARE(messages(), QStringList{message});
+    QCOMPARE(edit->text(), QString());
+    QCOMPARE(QApplication::focusWidget(), edit);
+    QVERIFY(m_window->isVisible());
+    QCOMPARE(stored(m_path), QStringList{u"3/1/2024|V|180, 255, 180"_s});
+}
+
+void tst_frmInputVacations::returnPressesTheFocusedButton()
+{
+    const Controls c = openWindow();
+    typeInto(c.type, u"v"_s);
+    typeInto(c.month, u"3"_s);
+    typeInto(c.day, u"4"_s);
+    // Reached by Tab from the grid: Return is the button's, not the window's Next.
+    c.back->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(c.back, Qt::Key_Return);
+    QVERIFY(!m_window->isVisible());
+    QCOMPARE(stored(m_path), QStringList{u"3/4/2024|V|255, 255, 100"_s});
+    QVERIFY(messages().isEmpty());
 }
 
 void tst_frmInputVacations::pendingEditsAreStored_data()

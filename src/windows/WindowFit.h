@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QMargins>
+#include <QRect>
+#include <QSize>
+
+class QWidget;
+
+// Where a window opens: inside the screen's available area, frame included, at most as large
+// as that area, centred on it (and `raise` pixels higher where there is room).
+namespace WindowFit {
+
+// The window's client rectangle for a client of size `wanted` whose frame adds `frame`.
+QRect Place(QSize wanted, const QRect& available, const QMargins& frame, int raise = 0);
+
+// The frame a window manager is likely to add: taken from a visible window when there is
+// one, else a generous guess for a title bar and borders.
+QMargins LikelyFrame(const QWidget* window);
+
+// Sizes and moves `window` (not yet shown, or shown) by Place on the screen it will open on.
+void Apply(QWidget* window, QSize wanted, int raise = 0);
+
+} // namespace WindowFit
