@@ -90,10 +90,8 @@ RecordSource::~RecordSource() = default;
 
 bool RecordSource::setDatabaseName(const QString& path, QString* error)
 {
-    m_rows.clear();
+    replaceRows({});
     m_columns.clear();
-    m_current = -1;
-    m_adding = false;
     m_setColumns.clear();
     m_database.reset();
     m_databaseName.clear();
@@ -230,10 +228,11 @@ void RecordSource::keepAsNewRecord()
                 m_setColumns.append(i);
         }
     }
-    m_rows.removeAt(m_current);
+    removeRow(m_current);
     if (m_current >= m_rows.size())
         m_current = static_cast<int>(m_rows.size()) - 1;
     m_adding = true;
+    tell(Change::CurrentMoved);
 }
 
 QString RecordSource::GoneText()
@@ -373,9 +372,13 @@ bool RecordSource::storeCurrent(QString* error)
             stored.rowId = rowId;
             stored.values = values;
         }
+        const int added = static_cast<int>(m_rows.size());
+        tell(Change::AboutToAdd, added);
         m_rows.append(stored);
-        m_current = static_cast<int>(m_rows.size()) - 1;
+        tell(Change::Added, added);
+        m_current = added;
         m_adding = false;
+        tell(Change::CurrentMoved);
     } else {
         if (written.isEmpty())
             return true;
@@ -406,6 +409,7 @@ bool RecordSource::storeCurrent(QString* error)
             for (int column : std::as_const(written))
                 row->values[column] = values[column];
         }
+        tell(Change::RowChanged, m_current);
     }
     m_setColumns.clear();
     return true;
@@ -445,9 +449,7 @@ bool RecordSource::select(QString* error)
         SetError(error, failure(u"Reading \"%1\""_s.arg(m_table), ErrorText(query.lastError())));
         return false;
     }
-    m_rows = rows;
-    m_current = m_rows.isEmpty() ? -1 : 0;
-    m_adding = false;
+    replaceRows(rows);
     m_setColumns.clear();
     return true;
 }
@@ -556,7 +558,7 @@ bool RecordSource::deleteCurrent(QString* error)
     }
     // No row affected: the record is gone already, or (without a key) was changed by someone
     // else and is left alone; the next reload shows the table as it is.
-    m_rows.removeAt(m_current);
+    removeRow(m_current);
     if (m_current >= m_rows.size())
         m_current = static_cast<int>(m_rows.size()) - 1;
     m_setColumns.clear();
@@ -570,9 +572,7 @@ bool RecordSource::close(QString* error)
         return true;
     if (!writeBound(error))
         return false;
-    m_rows.clear();
-    m_current = -1;
-    m_adding = false;
+    replaceRows({});
     m_setColumns.clear();
     m_database.reset();
     m_databaseName.clear();
@@ -600,6 +600,8 @@ void RecordSource::setValue(const QString& field, const QVariant& value)
     row->values[column] = value;
     if (!m_setColumns.contains(column))
         m_setColumns.append(column);
+    if (!m_adding)
+        tell(Change::RowChanged, m_current);
     // A copy: a control's change handler may bind or unbind while we go through them.
     const QList<Binding> bindings = m_bindings;
     for (const Binding& binding : bindings) {
@@ -637,6 +639,34 @@ QVariant RecordSource::rowValue(int row, const QString& field) const
     return m_rows[row].values.value(columnOf(field));
 }
 
+void RecordSource::setWatcher(std::function<void(Change, int)> watcher)
+{
+    m_watcher = std::move(watcher);
+}
+
+void RecordSource::tell(Change change, int row) const
+{
+    if (m_watcher)
+        m_watcher(change, row);
+}
+
+void RecordSource::removeRow(int row)
+{
+    tell(Change::AboutToRemove, row);
+    m_rows.removeAt(row);
+    tell(Change::Removed, row);
+}
+
+// The first record becomes current, or none.
+void RecordSource::replaceRows(const QList<Row>& rows)
+{
+    tell(Change::AboutToReload);
+    m_rows = rows;
+    m_current = m_rows.isEmpty() ? -1 : 0;
+    m_adding = false;
+    tell(Change::Reloaded);
+}
+
 void RecordSource::showCurrent()
 {
     const QList<Binding> bindings = m_bindings;
@@ -645,4 +675,5 @@ void RecordSource::showCurrent()
         if (binding.show)
             binding.show(row ? row->values.value(columnOf(binding.field)) : QVariant());
     }
+    tell(Change::CurrentMoved);
 }

@@ -66,6 +66,23 @@ public:
     // The selected rows' values, for a list view: row `row`, field `field`.
     QVariant rowValue(int row, const QString& field) const;
 
+    // What a view of the rows is told, before and after the rows change and after the current
+    // record moves. `row` is the row concerned, -1 where none is.
+    enum class Change
+    {
+        AboutToReload, // every row is replaced, none kept
+        Reloaded,
+        AboutToAdd, // a stored new record joins the rows at `row`
+        Added,
+        AboutToRemove, // the current record, at `row`, leaves the rows
+        Removed,
+        RowChanged,   // the values of the record at `row` changed
+        CurrentMoved, // another record, a new one or none is current
+    };
+    // One watcher at a time (an empty function stops it), so that a view shows the rows
+    // themselves rather than a copy.
+    void setWatcher(std::function<void(Change, int)> watcher);
+
 private:
     struct Binding
     {
@@ -100,6 +117,9 @@ private:
     QString failure(const QString& what, const QString& reason) const;
     QString unchangedCondition(const Row& row, QVariantList& values) const;
     void keepAsNewRecord();
+    void tell(Change change, int row = -1) const;
+    void removeRow(int row);
+    void replaceRows(const QList<Row>& rows);
 
     std::unique_ptr<CalendarDatabase> m_database;
     QString m_databaseName;
@@ -116,4 +136,5 @@ private:
     Row m_newRow;
     QList<int> m_setColumns; // columns changed through setValue() since the last write
     QList<Binding> m_bindings;
+    std::function<void(Change, int)> m_watcher;
 };

@@ -2,9 +2,13 @@
 #include "store/CalendarDatabase.h"
 #include "store/MonthNotesTable.h"
 #include "store/RecordSource.h"
+#include "store/RecordTableModel.h"
 #include "store/VacationTable.h"
 
+#include <QAbstractItemModelTester>
 #include <QFileInfo>
+#include <QSignalSpy>
+#include <QSortFilterProxyModel>
 #include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QTest>
@@ -68,6 +72,52 @@ private slots:
         m_db.reset();
         QVERIFY(AddVacation(m_db.path, 2024, 1, 1, u"A"_s));
         QVERIFY(AddVacation(m_db.path, 2024, 2, 2, u"B"_s));
+    }
+
+    // A table view of the rows shows every change as it happens, read from the source itself.
+    void tableModelFollowsTheSource()
+    {
+        RecordSource source;
+        Field type;
+        QVERIFY(openVacations(source, type));
+        RecordTableModel model(source, {u"Type"_s, u"Month"_s});
+        QAbstractItemModelTester tester(&model,
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QSignalSpy current(&model, &RecordTableModel::currentRowMoved);
+        // Like a view, a sorted proxy keeps its own rows and order and sees only what it is told.
+        QSortFilterProxyModel view;
+        view.setSourceModel(&model);
+        view.sort(0);
+        const auto shown = [&view] {
+            QStringList types;
+            for (int row = 0; row < view.rowCount(); ++row)
+                types << view.index(row, 0).data().toString();
+            return types;
+        };
+        const auto inFile = [this] {
+            QStringList types = TypesInFile(m_db.path).split(u',', Qt::SkipEmptyParts);
+            types.sort();
+            return types;
+        };
+        QCOMPARE(model.headerData(1, Qt::Horizontal).toString(), u"Month"_s);
+
+        type.text = u"X"_s; // typed over the first record, stored when moving on
+        QVERIFY(source.moveTo(1));
+        QCOMPARE(shown(), inFile());
+        QCOMPARE(current.last().at(0).toInt(), 1);
+        QVERIFY(source.addNew());
+        QCOMPARE(current.last().at(0).toInt(), -1);
+        type.text = u"C"_s;
+        QVERIFY(source.writeNow());
+        QCOMPARE(shown(), inFile());
+        QCOMPARE(current.last().at(0).toInt(), 2);
+        QVERIFY(source.deleteCurrent());
+        QCOMPARE(shown(), inFile());
+        QVERIFY(AddVacation(m_db.path, 2024, 3, 3, u"D"_s)); // another program
+        QVERIFY(source.refresh());
+        QCOMPARE(shown(), inFile());
+        QVERIFY(source.close());
+        QCOMPARE(view.rowCount(), 0);
     }
 
     void boundEditsAreWrittenWhenLeavingTheRecord_data()
