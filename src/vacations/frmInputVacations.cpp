@@ -5,6 +5,7 @@
 #include "store/CalendarDatabase.h"
 #include "store/ColorText.h"
 #include "store/Prompter.h"
+#include "store/RecordTableModel.h"
 #include "store/VacationTable.h"
 #include "windows/ButtonKeys.h"
 #include "windows/FocusMark.h"
@@ -24,7 +25,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
-#include <QStandardItemModel>
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -37,7 +37,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // Grid columns, in the order of the fields on the form.
-const std::array<QString, 5> kGridFields = {u"Type"_s, u"Month"_s, u"Day"_s, u"Year"_s, u"Color"_s};
+const QStringList kGridFields = {u"Type"_s, u"Month"_s, u"Day"_s, u"Year"_s, u"Color"_s};
 
 // Strict whole-number reading for the entry date: digits only, blanks around allowed.
 std::optional<int> wholeNumber(const QString& text)
@@ -166,13 +166,10 @@ void frmInputVacations::buildControls()
     Label2->setTextFormat(Qt::PlainText);
     Label2->setWordWrap(true);
 
-    m_gridModel = new QStandardItemModel(0, static_cast<int>(kGridFields.size()), this);
-    for (int column = 0; column < static_cast<int>(kGridFields.size()); ++column)
-        m_gridModel->setHeaderData(column, Qt::Horizontal,
-                                   kGridFields[static_cast<size_t>(column)]);
+    m_gridModel = std::make_unique<RecordTableModel>(Data1, kGridFields);
     DBGrid1 = new QTableView(this);
     DBGrid1->setObjectName(u"DBGrid1"_s);
-    DBGrid1->setModel(m_gridModel);
+    DBGrid1->setModel(m_gridModel.get());
     DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     DBGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
     DBGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -181,6 +178,8 @@ void frmInputVacations::buildControls()
     DBGrid1->setMinimumHeight(200);
     connect(DBGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) { DBGrid1_RowColChange(current); });
+    connect(m_gridModel.get(), &RecordTableModel::currentRowMoved, this,
+            [this](int row) { showCurrentRow(row); });
 
     auto makeButton = [this](const QString& name, const QString& caption) {
         auto* button = new QPushButton(caption, this);
@@ -378,7 +377,6 @@ void frmInputVacations::Form_Activate()
     if (!m_attached) {
         txtYear->setText(m_mainYearText());
         txtColor->setText(ColorText::DefaultColor());
-        reloadGrid();
         txtType->setFocus();
         return;
     }
@@ -388,7 +386,6 @@ void frmInputVacations::Form_Activate()
     } else {
         CurrentColor = txtColor->text();
     }
-    reloadGrid();
     txtType->setFocus();
 }
 
@@ -490,12 +487,10 @@ void frmInputVacations::cmdNext_Click()
     if (!Data1.addNew(&error)) {
         // The entry stays in the fields so that nothing typed is lost.
         showStoreFailure(error);
-        reloadGrid();
         return;
     }
     txtYear->setText(m_mainYearText());
     txtColor->setText(CurrentColor);
-    reloadGrid();
     txtType->setFocus();
 }
 
@@ -506,13 +501,11 @@ void frmInputVacations::cmdUpdate_Click()
     QString error;
     if (!Data1.refresh(&error)) {
         showStoreFailure(error);
-        reloadGrid();
         return;
     }
     // The entry may have gone to another year and left the list empty.
     if (Data1.isBOF() && Data1.isEOF())
         startNewRecordForEmptyList();
-    reloadGrid();
 }
 
 void frmInputVacations::cmdDelete_Click()
@@ -522,12 +515,10 @@ void frmInputVacations::cmdDelete_Click()
     QString error;
     if (!Data1.deleteCurrent(&error) || !Data1.refresh(&error)) {
         showStoreFailure(error);
-        reloadGrid();
         return;
     }
     if (Data1.isBOF() && Data1.isEOF())
         startNewRecordForEmptyList();
-    reloadGrid();
 }
 
 void frmInputVacations::cmdReturn_Click()
@@ -712,7 +703,7 @@ bool frmInputVacations::txtYear_LostFocus()
 
 void frmInputVacations::DBGrid1_RowColChange(const QModelIndex& current)
 {
-    if (m_syncingGrid || !current.isValid() || !m_attached)
+    if (!current.isValid() || !m_attached)
         return;
     if (current.row() == Data1.currentIndex() && !Data1.isNewRecord())
         return;
@@ -720,43 +711,28 @@ void frmInputVacations::DBGrid1_RowColChange(const QModelIndex& current)
     if (isUntouchedNewRecord()) {
         Data1.deleteCurrent();
     } else if (!pendingEntryIsADate()) {
-        reloadGrid();
+        showCurrentRow(Data1.currentIndex()); // the selection goes back to the entry
         return;
     }
     QString error;
-    if (!Data1.moveTo(current.row(), &error))
+    if (!Data1.moveTo(current.row(), &error)) {
         showStoreFailure(error);
-    reloadGrid();
+        showCurrentRow(Data1.currentIndex());
+    }
 }
 
-// Brings the grid in line with Data1's rows and current record, in place, so that it can run
-// while the grid itself is handling a click.
-void frmInputVacations::reloadGrid()
+// The grid's selection follows Data1's current record (`row`, -1 for none or a new record). It
+// may run while the grid itself is handling a click.
+void frmInputVacations::showCurrentRow(int row)
 {
-    m_syncingGrid = true;
-    const int rows = m_attached ? Data1.recordCount() : 0;
-    m_gridModel->setRowCount(rows);
-    for (int row = 0; row < rows; ++row) {
-        for (int column = 0; column < static_cast<int>(kGridFields.size()); ++column) {
-            const QString text =
-                shownText(Data1.rowValue(row, kGridFields[static_cast<size_t>(column)]));
-            QStandardItem* item = m_gridModel->item(row, column);
-            if (!item)
-                m_gridModel->setItem(row, column, new QStandardItem(text));
-            else if (item->text() != text)
-                item->setText(text);
-        }
-    }
-    const int current = m_attached && !Data1.isNewRecord() ? Data1.currentIndex() : -1;
     QItemSelectionModel* selection = DBGrid1->selectionModel();
-    if (current >= 0 && current < rows) {
-        selection->setCurrentIndex(m_gridModel->index(current, 0),
+    if (row >= 0 && row < m_gridModel->rowCount()) {
+        selection->setCurrentIndex(m_gridModel->index(row, 0),
                                    QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     } else {
         selection->clearSelection();
         selection->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
     }
-    m_syncingGrid = false;
 }
 
 void frmInputVacations::paintSwatch(const QColor& colour)

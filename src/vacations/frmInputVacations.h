@@ -7,6 +7,7 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 
 struct AppState;
 class Prompter;
@@ -15,7 +16,7 @@ class QLabel;
 class QLineEdit;
 class QModelIndex;
 class QPushButton;
-class QStandardItemModel;
+class RecordTableModel;
 class QTableView;
 
 // The window in which the user adds, changes and deletes the personal entries of the year
@@ -94,7 +95,7 @@ private:
     void showStoreFailure(const QString& error);
     void reportDatabaseProblem();
     void setStoringEnabled(bool enabled);
-    void reloadGrid();
+    void showCurrentRow(int row);
     void paintSwatch(const QColor& colour);
 
     std::function<QString()> m_mainYearText;
@@ -112,7 +113,7 @@ private:
     QLineEdit* txtColor = nullptr;
     QFrame* Frame1 = nullptr;
     QTableView* DBGrid1 = nullptr;
-    QStandardItemModel* m_gridModel = nullptr;
+    std::unique_ptr<RecordTableModel> m_gridModel; // reads Data1, so is declared after it
     QPushButton* cmdNext = nullptr;
     QPushButton* cmdUpdate = nullptr;
     QPushButton* cmdDelete = nullptr;
@@ -127,5 +128,4 @@ private:
     bool m_attached = false; // Data1 is attached to a usable database
     QString m_attachError;
     bool m_checkingField = false; // a field check is showing its message
-    bool m_syncingGrid = false;   // the grid is being brought in line with Data1
 };
