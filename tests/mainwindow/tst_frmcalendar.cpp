@@ -246,6 +246,7 @@ class tst_frmCalendar : public QObject
 
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void cleanup() { ScriptedPrompter::VerifyAllScripted(); }
 
     void firstRunStartsFromDefaults()
     {
