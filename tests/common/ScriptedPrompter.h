@@ -19,11 +19,7 @@ class ScriptedPrompter final : public Prompter
 public:
     struct Shown
     {
-        enum class Kind
-        {
-            Message,
-            Input
-        };
+        enum class Kind { Message, Input };
         Kind kind;
         QString text;
         QString title;
