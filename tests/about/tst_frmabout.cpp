@@ -13,6 +13,7 @@ class tst_frmAbout : public QObject
 
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void cleanup() { ScriptedPrompter::VerifyAllScripted(); }
 
     void showsTitleAndVersion()
     {

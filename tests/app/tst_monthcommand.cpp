@@ -36,6 +36,7 @@ class TestMonthCommand : public QObject
 
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void cleanup() { ScriptedPrompter::VerifyAllScripted(); }
     void refused_data()
     {
         QTest::addColumn<QStringList>("arguments");

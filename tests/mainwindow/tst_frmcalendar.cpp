@@ -246,6 +246,7 @@ class tst_frmCalendar : public QObject
 
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void cleanup() { ScriptedPrompter::VerifyAllScripted(); }
 
     void firstRunStartsFromDefaults()
     {
@@ -1403,10 +1404,12 @@ private slots:
             }
             dialog->accept();
         });
-        if (batch)
+        if (batch) {
+            f.prompter.queueAnswer(Prompter::Answer::Yes); // random highlight colours
             f.window->mnuPrintAllPatterns->trigger();
-        else
+        } else {
             QTest::keyClick(f.window.get(), Qt::Key_P, Qt::ControlModifier);
+        }
         QCOMPARE(shownCopies, 2);
         QCOMPARE(f.window->statusBar()->currentMessage(),
                  QStringLiteral("Printed %1to the PDF file %2.")

@@ -20,6 +20,7 @@ class TestPrintQueue : public QObject
     Q_OBJECT
 
 private slots:
+    void cleanup() { ScriptedPrompter::VerifyAllScripted(); }
     void printButtonReportsWhatTheQueueDid_data()
     {
         QTest::addColumn<QByteArray>("variable");

@@ -99,6 +99,7 @@ class TestFrmMonth : public QObject
 
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void cleanup() { ScriptedPrompter::VerifyAllScripted(); }
     void windowAndControls();
     void onlyTheMonthsDaysShow_data();
     void onlyTheMonthsDaysShow();
@@ -615,6 +616,7 @@ void TestFrmMonth::failedStoreIsReported()
     window->lblFirstNote_Click(0);
     // Someone removes the month's record while the window is open.
     QVERIFY(CalendarFixture::Exec(fixture.path, u"DELETE FROM \"Monthly Notes\""_s));
+    fixture.prompter.queueAnswer(Prompter::Answer::Yes); // close anyway
     window->close();
     QCOMPARE(fixture.prompter.shown().size(), 2);
     const auto& report = fixture.prompter.shown().constLast();

@@ -81,6 +81,7 @@ class TestAllPatternsBatch : public QObject
     Q_OBJECT
 
 private slots:
+    void cleanup() { ScriptedPrompter::VerifyAllScripted(); }
     void question_data()
     {
         QTest::addColumn<QString>("copies");

@@ -19,6 +19,7 @@ class TestPlacement : public QObject
 
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void cleanup() { ScriptedPrompter::VerifyAllScripted(); }
 
     void init()
     {
@@ -112,6 +113,8 @@ private slots:
         QCOMPARE(int(state.NoDatabase), noDatabase);
 
         prompter.clear();
+        if (shownNextRun > 0)
+            prompter.queueAnswer(answer);
         DatabasePlacement::Place(state, prompter, where); // next run, same stored flag
         QCOMPARE(prompter.shown().size(), shownNextRun);
     }

@@ -178,6 +178,7 @@ void tst_frmInputVacations::cleanup()
     m_window.reset();
     m_prompter.reset();
     m_dir.reset();
+    ScriptedPrompter::VerifyAllScripted();
 }
 
 Controls tst_frmInputVacations::openWindow()
