@@ -1,7 +1,7 @@
 #include "month/frmMonth.h"
 
-#include "month/MonthPrinter.h"
-#include "month/NoteText.h"
+#include "print/MonthPrinter.h"
+#include "print/NoteText.h"
 #include "print/PrintNames.h"
 #include "print/PrintSurface.h"
 #include "print/PrinterChoice.h"

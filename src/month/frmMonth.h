@@ -1,7 +1,7 @@
 #pragma once
 
-#include "month/MonthSheetLayout.h"
 #include "print/CalendarChoices.h"
+#include "print/MonthSheetLayout.h"
 #include "print/PageFit.h"
 #include "print/PrintDestination.h"
 #include "store/DatabasePlacement.h"

@@ -1,4 +1,4 @@
-#include "month/NoteText.h"
+#include "print/NoteText.h"
 
 #include "store/Prompter.h"
 #include "store/WholeCharacters.h"

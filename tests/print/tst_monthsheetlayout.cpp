@@ -1,4 +1,4 @@
-#include "month/MonthSheetLayout.h"
+#include "print/MonthSheetLayout.h"
 #include "store/AppState.h"
 
 #include "CalendarSamples.h"

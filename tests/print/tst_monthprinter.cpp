@@ -1,4 +1,4 @@
-#include "month/MonthPrinter.h"
+#include "print/MonthPrinter.h"
 #include "rota/NumberText.h"
 #include "store/AppState.h"
 #include "store/MonthNotesTable.h"

@@ -1,7 +1,7 @@
-#include "month/MonthSheetLayout.h"
+#include "print/MonthSheetLayout.h"
 
-#include "month/NoteText.h"
 #include "print/CalendarChoices.h"
+#include "print/NoteText.h"
 #include "print/YearCalendarPrinter.h"
 #include "rota/DayNumbering.h"
 #include "rota/GroupMatch.h"

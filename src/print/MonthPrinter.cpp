@@ -1,7 +1,7 @@
-#include "month/MonthPrinter.h"
+#include "print/MonthPrinter.h"
 
-#include "month/MonthSheetLayout.h"
-#include "month/NoteText.h"
+#include "print/MonthSheetLayout.h"
+#include "print/NoteText.h"
 #include "print/PrintSurface.h"
 #include "print/TextFit.h"
 #include "rota/NumberText.h"
