@@ -13,6 +13,8 @@
 #include <cstdlib>
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 namespace FuzzSupport {
 
 namespace {
@@ -22,9 +24,9 @@ QTemporaryDir& scratch()
 {
     // Memory-backed where there is such a folder: saving settings syncs to disk, which
     // would otherwise be most of the time spent per input.
-    const QString shm = QStringLiteral("/dev/shm");
+    const QString shm = u"/dev/shm"_s;
     static QTemporaryDir folder((QFileInfo(shm).isWritable() ? shm : QDir::tempPath()) +
-                                QStringLiteral("/kelvane-fuzz-XXXXXX"));
+                                u"/kelvane-fuzz-XXXXXX"_s);
     return folder;
 }
 
@@ -70,8 +72,8 @@ void Start(int* argc, char*** argv, bool graphics)
     } else {
         application() = std::make_unique<QCoreApplication>(*argc, *argv);
     }
-    QCoreApplication::setOrganizationName(QStringLiteral("Kelvane"));
-    QCoreApplication::setApplicationName(QStringLiteral("Kelvane"));
+    QCoreApplication::setOrganizationName(u"Kelvane"_s);
+    QCoreApplication::setApplicationName(u"Kelvane"_s);
 }
 
 QString Text(const uint8_t* data, size_t size)

@@ -3,6 +3,8 @@
 
 #include "store/ColorText.h"
 
+using namespace Qt::StringLiterals;
+
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
     FuzzSupport::Start(argc, argv);
@@ -17,8 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     // Whatever the record holds, a colour the entry window writes reads back exactly.
     if (size >= 3) {
-        const QString written = QStringLiteral("%1, %2, %3")
-                                    .arg(data[0], 3, 10, QLatin1Char('0'))
+        const QString written = u"%1, %2, %3"_s.arg(data[0], 3, 10, QLatin1Char('0'))
                                     .arg(data[1], 3, 10, QLatin1Char('0'))
                                     .arg(data[2], 3, 10, QLatin1Char('0'));
         FuzzSupport::Check(ColorText::ParseColorText(written) == QColor(data[0], data[1], data[2]),

@@ -15,12 +15,14 @@
 
 #include <cstdio>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // The folder every subcommand runs in; emptied after each input.
 QString workFolder()
 {
-    return QDir(FuzzSupport::ScratchFolder()).filePath(QStringLiteral("work"));
+    return QDir(FuzzSupport::ScratchFolder()).filePath(u"work"_s);
 }
 
 // Every file name given to --out or --database is put inside the work folder; no argument
@@ -29,7 +31,7 @@ QStringList confined(QStringList arguments)
 {
     for (QString& argument : arguments) {
         argument.replace(QLatin1Char('/'), QLatin1Char('_'));
-        argument.replace(QStringLiteral(".."), QStringLiteral("__"));
+        argument.replace(u".."_s, u"__"_s);
     }
     const auto inWork = [](const QString& name) -> QString {
         return workFolder() + QLatin1Char('/') + name;
@@ -80,14 +82,14 @@ void placeWorkingCopy()
     QDir().mkpath(folder);
     const QString path = QDir(folder).filePath(CalendarDatabase::FileName());
     FuzzSupport::Check(CalendarDatabase::CreateTemplate(path), "the working copy is made");
-    const QString connection = QStringLiteral("fuzz-setup");
+    const QString connection = u"fuzz-setup"_s;
     {
-        QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+        QSqlDatabase database = QSqlDatabase::addDatabase(u"QSQLITE"_s, connection);
         database.setDatabaseName(path);
         FuzzSupport::Check(database.open(), "the working copy opens");
         QSqlQuery insert(database);
-        insert.prepare(QStringLiteral(
-            "INSERT INTO Vacation (Year, Month, Day, Type, Color) VALUES (?, ?, ?, ?, ?)"));
+        insert.prepare(
+            u"INSERT INTO Vacation (Year, Month, Day, Type, Color) VALUES (?, ?, ?, ?, ?)"_s);
         const struct
         {
             int year, month, day;
@@ -133,7 +135,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     arguments = confined(arguments);
     if (asksForLongListing(arguments))
         return -1;
-    arguments.prepend(QStringLiteral("kelvane"));
+    arguments.prepend(u"kelvane"_s);
 
     QString outText;
     QString errText;

@@ -8,6 +8,8 @@
 #include <cmath>
 #include <cstdlib>
 
+using namespace Qt::StringLiterals;
+
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
     FuzzSupport::Start(argc, argv);
@@ -27,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (NumberText::IsNumeric(text)) {
         FuzzSupport::Check(NumberText::Val(text.trimmed()) == value,
                            "a text IsNumeric accepts reads as the number it shows");
-        FuzzSupport::Check(NumberText::Val(QString(text + QStringLiteral("x1"))) == value,
+        FuzzSupport::Check(NumberText::Val(QString(text + u"x1"_s)) == value,
                            "trailing text does not change the number");
 
         // The number itself, as the C library reads it; too large a number reads as the

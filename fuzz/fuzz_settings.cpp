@@ -6,14 +6,15 @@
 #include <QDir>
 #include <QFile>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // QSettings caches parsed files by name and time stamp, so every input gets a fresh name.
 QString freshFile(const QString& what)
 {
     static quint64 counter = 0;
-    return QDir(FuzzSupport::ScratchFolder())
-        .filePath(QStringLiteral("%1-%2.ini").arg(what).arg(++counter));
+    return QDir(FuzzSupport::ScratchFolder()).filePath(u"%1-%2.ini"_s.arg(what).arg(++counter));
 }
 
 } // namespace
@@ -26,7 +27,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    const QString stored = freshFile(QStringLiteral("stored"));
+    const QString stored = freshFile(u"stored"_s);
     {
         QFile file(stored);
         FuzzSupport::Check(file.open(QIODevice::WriteOnly), "the scratch file opens");
@@ -47,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                        "MyHolidays is well formed");
 
     // And what it writes back on closing reads back unchanged next time.
-    const QString rewritten = freshFile(QStringLiteral("rewritten"));
+    const QString rewritten = freshFile(u"rewritten"_s);
     {
         SettingsStore store(rewritten);
         store.write(values);

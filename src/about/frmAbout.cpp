@@ -11,36 +11,38 @@
 #include <QStandardPaths>
 #include <QVBoxLayout>
 
+using namespace Qt::StringLiterals;
+
 frmAbout::frmAbout(Prompter& prompter, QWidget* parent)
     : QDialog(parent), m_prompter(prompter),
       m_find([](const QString& name) { return QStandardPaths::findExecutable(name); }),
       m_start([](const QString& path) { return QProcess::startDetached(path, {}); })
 {
-    setWindowTitle(QStringLiteral("About Kelvane"));
+    setWindowTitle(u"About Kelvane"_s);
 
     picLogo = new QLabel(this);
     picLogo->setPixmap(AppIcon::Pixmap(48));
     picLogo->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
 
-    lblTitle = new QLabel(QStringLiteral("Kelvane"), this);
+    lblTitle = new QLabel(u"Kelvane"_s, this);
     QFont titleFont = lblTitle->font();
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.6);
     titleFont.setBold(true);
     lblTitle->setFont(titleFont);
 
-    lblVersion = new QLabel(QStringLiteral("Version: 1.00.00"), this);
+    lblVersion = new QLabel(u"Version: 1.00.00"_s, this);
 
-    lblDescription = new QLabel(
-        QStringLiteral("Kelvane prints the R.D.O. patterns for any year from 1901 to 2124: "
-                       "the eight hour 6-2 and 4-2 patterns and the ten hour 3-3 and 5-3 "
-                       "patterns."),
-        this);
+    lblDescription =
+        new QLabel(u"Kelvane prints the R.D.O. patterns for any year from 1901 to 2124: "
+                   "the eight hour 6-2 and 4-2 patterns and the ten hour 3-3 and 5-3 "
+                   "patterns."_s,
+                   this);
     lblDescription->setWordWrap(true);
     lblDescription->setMinimumWidth(300);
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK = new QPushButton(u"OK"_s, this);
     cmdOK->setDefault(true);
-    cmdSysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
+    cmdSysInfo = new QPushButton(u"&System Info..."_s, this);
 
     auto* texts = new QVBoxLayout;
     texts->addWidget(lblTitle);
@@ -75,19 +77,19 @@ void frmAbout::setProgramAccess(FindProgram find, StartProgram start)
 QStringList frmAbout::SystemInfoPrograms()
 {
     // Hardware and system summaries first, then the desktops' system monitors.
-    return {QStringLiteral("hardinfo"),
-            QStringLiteral("kinfocenter"),
-            QStringLiteral("gnome-system-monitor"),
-            QStringLiteral("plasma-systemmonitor"),
-            QStringLiteral("ksysguard"),
-            QStringLiteral("mate-system-monitor"),
-            QStringLiteral("xfce4-taskmanager"),
-            QStringLiteral("lxtask")};
+    return {u"hardinfo"_s,
+            u"kinfocenter"_s,
+            u"gnome-system-monitor"_s,
+            u"plasma-systemmonitor"_s,
+            u"ksysguard"_s,
+            u"mate-system-monitor"_s,
+            u"xfce4-taskmanager"_s,
+            u"lxtask"_s};
 }
 
 QString frmAbout::VersionText()
 {
-    return QStringLiteral("Version ") + NumberText::Plain(KELVANE_VERSION_MAJOR) + u'.' +
+    return u"Version "_s + NumberText::Plain(KELVANE_VERSION_MAJOR) + u'.' +
            NumberText::Plain(KELVANE_VERSION_MINOR) + u'.' +
            NumberText::Plain(KELVANE_VERSION_PATCH);
 }
@@ -117,6 +119,6 @@ void frmAbout::StartSysInfo()
             return;
         break; // found but would not start: say so rather than try a lesser tool
     }
-    m_prompter.message(QStringLiteral("System Information Is Unavailable At This Time"),
-                       QStringLiteral("Kelvane"), Prompter::Buttons::Ok);
+    m_prompter.message(u"System Information Is Unavailable At This Time"_s, u"Kelvane"_s,
+                       Prompter::Buttons::Ok);
 }

@@ -8,6 +8,8 @@
 
 #include <functional>
 
+using namespace Qt::StringLiterals;
+
 namespace CommandLine {
 
 namespace {
@@ -62,8 +64,7 @@ const Subcommand* find(const QString& name)
 
 QString versionText()
 {
-    return QStringLiteral("kelvane %1.%2.%3")
-        .arg(KELVANE_VERSION_MAJOR)
+    return u"kelvane %1.%2.%3"_s.arg(KELVANE_VERSION_MAJOR)
         .arg(KELVANE_VERSION_MINOR)
         .arg(KELVANE_VERSION_PATCH);
 }
@@ -83,14 +84,14 @@ bool isVersion(const QString& argument)
 
 QString HelpText()
 {
-    QString text = QStringLiteral(
-        "Usage: kelvane [SUBCOMMAND [OPTIONS]]\n"
+    QString text =
+        u"Usage: kelvane [SUBCOMMAND [OPTIONS]]\n"
         "Prints wall calendars of rostered days off. Without a subcommand the window opens.\n\n"
-        "Subcommands:\n");
+        "Subcommands:\n"_s;
     for (const Subcommand& subcommand : subcommands())
-        text += QStringLiteral("  kelvane ") + QLatin1String(subcommand.usage) + u'\n';
-    text += QStringLiteral("\n  kelvane SUBCOMMAND --help   options of one subcommand\n"
-                           "  kelvane --version           the program's version\n");
+        text += u"  kelvane "_s + QLatin1String(subcommand.usage) + u'\n';
+    text += u"\n  kelvane SUBCOMMAND --help   options of one subcommand\n"
+            "  kelvane --version           the program's version\n"_s;
     return text;
 }
 

@@ -5,6 +5,8 @@
 
 #include <QRegularExpression>
 
+using namespace Qt::StringLiterals;
+
 namespace CommandOptions {
 
 bool Parse(QCommandLineParser& parser, const QStringList& arguments, QString* error)
@@ -25,7 +27,7 @@ bool Parse(QCommandLineParser& parser, const QStringList& arguments, QString* er
 
 bool WantsHelp(const QCommandLineParser& parser)
 {
-    return parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"));
+    return parser.isSet(u"help"_s) || parser.isSet(u"help-all"_s);
 }
 
 QString Quoted(const QString& value)
@@ -35,31 +37,31 @@ QString Quoted(const QString& value)
     for (const QChar c : value) {
         switch (c.unicode()) {
         case u'\n':
-            line += QStringLiteral("\\n");
+            line += u"\\n"_s;
             break;
         case u'\r':
-            line += QStringLiteral("\\r");
+            line += u"\\r"_s;
             break;
         case u'\t':
-            line += QStringLiteral("\\t");
+            line += u"\\t"_s;
             break;
         default:
             if (c.category() == QChar::Other_Control || c.category() == QChar::Separator_Line ||
                 c.category() == QChar::Separator_Paragraph)
-                line += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+                line += u"\\u%1"_s.arg(c.unicode(), 4, 16, QLatin1Char('0'));
             else
                 line += c;
         }
     }
     if (WholeCharacters::Count(line) > Longest)
-        line = WholeCharacters::Left(line, Longest - 3) + QStringLiteral("...");
+        line = WholeCharacters::Left(line, Longest - 3) + u"..."_s;
     return u'"' + WholeCharacters::Mended(line) + u'"';
 }
 
 bool DatesInRange(QDate first, QDate last, QString* error)
 {
     if (first < QDate(1901, 1, 1) || !last.isValid() || last > QDate(2124, 12, 31)) {
-        *error = QStringLiteral("dates must lie between 1901-01-01 and 2124-12-31");
+        *error = u"dates must lie between 1901-01-01 and 2124-12-31"_s;
         return false;
     }
     return true;
@@ -68,18 +70,18 @@ bool DatesInRange(QDate first, QDate last, QString* error)
 QString HelpText(const QCommandLineParser& parser, const QStringList& arguments)
 {
     QString text = parser.helpText();
-    static const QRegularExpression usage(QStringLiteral("^Usage: \\S+"));
+    static const QRegularExpression usage(u"^Usage: \\S+"_s);
     const QString command = arguments.isEmpty() ? QString() : u' ' + arguments.first();
-    text.replace(usage, QStringLiteral("Usage: kelvane") + command);
+    text.replace(usage, u"Usage: kelvane"_s + command);
     return text;
 }
 
 std::optional<QDate> Date(const QString& text, QString* error)
 {
-    static const QRegularExpression shape(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}$"));
-    const QDate date = QDate::fromString(text, QStringLiteral("yyyy-MM-dd"));
+    static const QRegularExpression shape(u"^\\d{4}-\\d{2}-\\d{2}$"_s);
+    const QDate date = QDate::fromString(text, u"yyyy-MM-dd"_s);
     if (!shape.match(text).hasMatch() || !date.isValid()) {
-        *error = QStringLiteral("not a date (expected YYYY-MM-DD): %1").arg(Quoted(text));
+        *error = u"not a date (expected YYYY-MM-DD): %1"_s.arg(Quoted(text));
         return std::nullopt;
     }
     return date;
@@ -88,13 +90,12 @@ std::optional<QDate> Date(const QString& text, QString* error)
 std::optional<int> Adjustment(const QString& text, QString* error)
 {
     if (!NumberText::IsNumeric(text)) {
-        *error =
-            QStringLiteral("the adjustment must be a number from 0 to 48: %1").arg(Quoted(text));
+        *error = u"the adjustment must be a number from 0 to 48: %1"_s.arg(Quoted(text));
         return std::nullopt;
     }
     const double value = NumberText::Val(text);
     if (value < 0 || value > 48) {
-        *error = QStringLiteral("the adjustment must be between 0 and 48: %1").arg(Quoted(text));
+        *error = u"the adjustment must be between 0 and 48: %1"_s.arg(Quoted(text));
         return std::nullopt;
     }
     return static_cast<int>(NumberText::WholePart(value));
@@ -102,11 +103,10 @@ std::optional<int> Adjustment(const QString& text, QString* error)
 
 std::optional<int> Year(const QString& text, QString* error)
 {
-    static const QRegularExpression digits(QStringLiteral("^\\d+$"));
+    static const QRegularExpression digits(u"^\\d+$"_s);
     const QString trimmed = text.trimmed();
     if (!digits.match(trimmed).hasMatch() || trimmed.toInt() < 1901 || trimmed.toInt() > 2124) {
-        *error = QStringLiteral("the year must be a whole number from 1901 to 2124: %1")
-                     .arg(Quoted(text));
+        *error = u"the year must be a whole number from 1901 to 2124: %1"_s.arg(Quoted(text));
         return std::nullopt;
     }
     return trimmed.toInt();
@@ -115,14 +115,12 @@ std::optional<int> Year(const QString& text, QString* error)
 std::optional<qint64> WholeNumber(const QString& text, const QString& what, qint64 minimum,
                                   QString* error)
 {
-    static const QRegularExpression digits(QStringLiteral("^[+-]?\\d+$"));
+    static const QRegularExpression digits(u"^[+-]?\\d+$"_s);
     bool ok = false;
     const qint64 value = text.trimmed().toLongLong(&ok);
     if (!digits.match(text.trimmed()).hasMatch() || !ok || value < minimum) {
-        *error = QStringLiteral("%1 must be a whole number of at least %2: %3")
-                     .arg(what)
-                     .arg(minimum)
-                     .arg(Quoted(text));
+        *error = u"%1 must be a whole number of at least %2: %3"_s.arg(what).arg(minimum).arg(
+            Quoted(text));
         return std::nullopt;
     }
     return value;
@@ -130,10 +128,9 @@ std::optional<qint64> WholeNumber(const QString& text, const QString& what, qint
 
 std::optional<std::array<bool, 13>> HolidayBits(const QString& text, QString* error)
 {
-    static const QRegularExpression bits(QStringLiteral("^[01]{13}$"));
+    static const QRegularExpression bits(u"^[01]{13}$"_s);
     if (!bits.match(text).hasMatch()) {
-        *error =
-            QStringLiteral("the holidays must be 13 characters of 0 and 1: %1").arg(Quoted(text));
+        *error = u"the holidays must be 13 characters of 0 and 1: %1"_s.arg(Quoted(text));
         return std::nullopt;
     }
     std::array<bool, 13> flags{};

@@ -10,6 +10,8 @@
 #include <QDateTime>
 #include <QFileInfo>
 
+using namespace Qt::StringLiterals;
+
 namespace ExportCommand {
 
 namespace {
@@ -25,21 +27,18 @@ int refuse(QTextStream& err, const QString& why)
 int ExportIcs(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Writes one group's days off (and the chosen holidays) as an iCalendar file."));
+    parser.setApplicationDescription(
+        u"Writes one group's days off (and the chosen holidays) as an iCalendar file."_s);
     parser.addHelpOption();
     parser.addOptions({
-        {QStringLiteral("kind"), QStringLiteral("Rota kind (cg-six-two, four-two, ... or 0..7)."),
-         QStringLiteral("KIND")},
-        {QStringLiteral("group"), QStringLiteral("Group: 1..7 or A..N, as the kind allows."),
-         QStringLiteral("G")},
-        {QStringLiteral("from"), QStringLiteral("First date, YYYY-MM-DD."), QStringLiteral("DATE")},
-        {QStringLiteral("to"), QStringLiteral("Last date, YYYY-MM-DD."), QStringLiteral("DATE")},
-        {QStringLiteral("adjust"), QStringLiteral("Adjustment for non Darizu stations, 0..48."),
-         QStringLiteral("N"), QStringLiteral("0")},
-        {QStringLiteral("holidays"), QStringLiteral("Holidays to include, 13 characters of 0/1."),
-         QStringLiteral("BITS"), QLatin1String(Holidays::DefaultSet)},
-        {QStringLiteral("out"), QStringLiteral("The .ics file to write."), QStringLiteral("FILE")},
+        {u"kind"_s, u"Rota kind (cg-six-two, four-two, ... or 0..7)."_s, u"KIND"_s},
+        {u"group"_s, u"Group: 1..7 or A..N, as the kind allows."_s, u"G"_s},
+        {u"from"_s, u"First date, YYYY-MM-DD."_s, u"DATE"_s},
+        {u"to"_s, u"Last date, YYYY-MM-DD."_s, u"DATE"_s},
+        {u"adjust"_s, u"Adjustment for non Darizu stations, 0..48."_s, u"N"_s, u"0"_s},
+        {u"holidays"_s, u"Holidays to include, 13 characters of 0/1."_s, u"BITS"_s,
+         QLatin1String(Holidays::DefaultSet)},
+        {u"out"_s, u"The .ics file to write."_s, u"FILE"_s},
     });
     QString error;
     if (!CommandOptions::Parse(parser, arguments, &error))
@@ -49,54 +48,51 @@ int ExportIcs(const QStringList& arguments, QTextStream& out, QTextStream& err)
         return CommandLine::Success;
     }
     if (!parser.positionalArguments().isEmpty())
-        return refuse(err, QStringLiteral("unexpected argument %1")
-                               .arg(CommandOptions::Quoted(parser.positionalArguments().first())));
+        return refuse(err, u"unexpected argument %1"_s.arg(
+                               CommandOptions::Quoted(parser.positionalArguments().first())));
     for (const char* required : {"kind", "group", "from", "to", "out"}) {
         if (!parser.isSet(QLatin1String(required)))
-            return refuse(err, QStringLiteral("--%1 is required").arg(QLatin1String(required)));
+            return refuse(err, u"--%1 is required"_s.arg(QLatin1String(required)));
     }
 
     DaysOffCalendar::Request request;
     const std::optional<RotaKind> kind =
-        RotaKinds::FromCommandName(parser.value(QStringLiteral("kind")).trimmed().toLower());
+        RotaKinds::FromCommandName(parser.value(u"kind"_s).trimmed().toLower());
     if (!kind)
-        return refuse(err, QStringLiteral("unknown rota kind %1")
-                               .arg(CommandOptions::Quoted(parser.value(QStringLiteral("kind")))));
+        return refuse(
+            err, u"unknown rota kind %1"_s.arg(CommandOptions::Quoted(parser.value(u"kind"_s))));
     request.kind = *kind;
-    request.groupLetter = parser.value(QStringLiteral("group")).trimmed().toUpper();
+    request.groupLetter = parser.value(u"group"_s).trimmed().toUpper();
     if (!DaysOffCalendar::KindAllowsGroup(request.kind, request.groupLetter))
-        return refuse(err, QStringLiteral("the %1 rota has no group %2")
-                               .arg(RotaKinds::CommandName(request.kind),
-                                    CommandOptions::Quoted(parser.value(QStringLiteral("group")))));
-    const std::optional<QDate> from =
-        CommandOptions::Date(parser.value(QStringLiteral("from")), &error);
+        return refuse(err, u"the %1 rota has no group %2"_s.arg(
+                               RotaKinds::CommandName(request.kind),
+                               CommandOptions::Quoted(parser.value(u"group"_s))));
+    const std::optional<QDate> from = CommandOptions::Date(parser.value(u"from"_s), &error);
     if (!from)
         return refuse(err, error);
-    const std::optional<QDate> to =
-        CommandOptions::Date(parser.value(QStringLiteral("to")), &error);
+    const std::optional<QDate> to = CommandOptions::Date(parser.value(u"to"_s), &error);
     if (!to)
         return refuse(err, error);
     if (!CommandOptions::DatesInRange(*from, *to, &error))
         return refuse(err, error);
     if (*to < *from)
-        return refuse(err, QStringLiteral("--to is before --from"));
+        return refuse(err, u"--to is before --from"_s);
     request.from = *from;
     request.to = *to;
     const std::optional<int> adjustment =
-        CommandOptions::Adjustment(parser.value(QStringLiteral("adjust")), &error);
+        CommandOptions::Adjustment(parser.value(u"adjust"_s), &error);
     if (!adjustment)
         return refuse(err, error);
     request.adjustment = *adjustment;
     const std::optional<std::array<bool, 13>> holidays =
-        CommandOptions::HolidayBits(parser.value(QStringLiteral("holidays")), &error);
+        CommandOptions::HolidayBits(parser.value(u"holidays"_s), &error);
     if (!holidays)
         return refuse(err, error);
     request.holidays = *holidays;
     request.stamp = QDateTime::currentDateTimeUtc();
-    const QString outPath = parser.value(QStringLiteral("out"));
+    const QString outPath = parser.value(u"out"_s);
     if (QFileInfo(outPath).isDir())
-        return refuse(
-            err, QStringLiteral("%1 is a folder, not a file").arg(CommandOptions::Quoted(outPath)));
+        return refuse(err, u"%1 is a folder, not a file"_s.arg(CommandOptions::Quoted(outPath)));
 
     RotaDay rota;
     GoodFriday goodFriday;

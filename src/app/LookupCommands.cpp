@@ -9,6 +9,8 @@
 
 #include <QCommandLineParser>
 
+using namespace Qt::StringLiterals;
+
 namespace LookupCommands {
 
 namespace {
@@ -23,17 +25,14 @@ int refuse(QTextStream& err, const QString& command, const QString& why)
 
 int WhosOff(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
-    const QString command = QStringLiteral("whos-off");
+    const QString command = u"whos-off"_s;
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Shows which groups of every rota are off on a date."));
+    parser.setApplicationDescription(u"Shows which groups of every rota are off on a date."_s);
     parser.addHelpOption();
-    parser.addPositionalArgument(QStringLiteral("date"), QStringLiteral("YYYY-MM-DD"));
-    parser.addOption({QStringLiteral("days"), QStringLiteral("List N dates from the date on."),
-                      QStringLiteral("N")});
-    parser.addOption({QStringLiteral("adjust"),
-                      QStringLiteral("Adjustment for non Darizu stations, 0..48."),
-                      QStringLiteral("N"), QStringLiteral("0")});
+    parser.addPositionalArgument(u"date"_s, u"YYYY-MM-DD"_s);
+    parser.addOption({u"days"_s, u"List N dates from the date on."_s, u"N"_s});
+    parser.addOption(
+        {u"adjust"_s, u"Adjustment for non Darizu stations, 0..48."_s, u"N"_s, u"0"_s});
     QString error;
     if (!CommandOptions::Parse(parser, arguments, &error))
         return refuse(err, command, error);
@@ -43,18 +42,18 @@ int WhosOff(const QStringList& arguments, QTextStream& out, QTextStream& err)
     }
     const QStringList positional = parser.positionalArguments();
     if (positional.size() != 1)
-        return refuse(err, command, QStringLiteral("give exactly one date (YYYY-MM-DD)"));
+        return refuse(err, command, u"give exactly one date (YYYY-MM-DD)"_s);
     const std::optional<QDate> date = CommandOptions::Date(positional.first(), &error);
     if (!date)
         return refuse(err, command, error);
     const std::optional<int> adjustment =
-        CommandOptions::Adjustment(parser.value(QStringLiteral("adjust")), &error);
+        CommandOptions::Adjustment(parser.value(u"adjust"_s), &error);
     if (!adjustment)
         return refuse(err, command, error);
 
     const QStringList headings = ::WhosOff::Headings();
     RotaDay rota;
-    if (!parser.isSet(QStringLiteral("days"))) {
+    if (!parser.isSet(u"days"_s)) {
         if (!CommandOptions::DatesInRange(*date, *date, &error))
             return refuse(err, command, error);
         const QStringList boxes = ::WhosOff::LookUp(*date, *adjustment, rota);
@@ -64,8 +63,8 @@ int WhosOff(const QStringList& arguments, QTextStream& out, QTextStream& err)
         return CommandLine::Success;
     }
 
-    const std::optional<qint64> days = CommandOptions::WholeNumber(
-        parser.value(QStringLiteral("days")), QStringLiteral("--days"), 1, &error);
+    const std::optional<qint64> days =
+        CommandOptions::WholeNumber(parser.value(u"days"_s), u"--days"_s, 1, &error);
     if (!days)
         return refuse(err, command, error);
     // Counted without building a date far past the calendar's end.
@@ -90,11 +89,11 @@ int WhosOff(const QStringList& arguments, QTextStream& out, QTextStream& err)
 
 int Holidays(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
-    const QString command = QStringLiteral("holidays");
+    const QString command = u"holidays"_s;
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Lists the thirteen holidays of a year."));
+    parser.setApplicationDescription(u"Lists the thirteen holidays of a year."_s);
     parser.addHelpOption();
-    parser.addPositionalArgument(QStringLiteral("year"), QStringLiteral("1901..2124"));
+    parser.addPositionalArgument(u"year"_s, u"1901..2124"_s);
     QString error;
     if (!CommandOptions::Parse(parser, arguments, &error))
         return refuse(err, command, error);
@@ -103,7 +102,7 @@ int Holidays(const QStringList& arguments, QTextStream& out, QTextStream& err)
         return CommandLine::Success;
     }
     if (parser.positionalArguments().size() != 1)
-        return refuse(err, command, QStringLiteral("give exactly one year (1901..2124)"));
+        return refuse(err, command, u"give exactly one year (1901..2124)"_s);
     const std::optional<int> year =
         CommandOptions::Year(parser.positionalArguments().first(), &error);
     if (!year)

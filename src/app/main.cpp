@@ -22,12 +22,14 @@
 #include <functional>
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 void nameApplication()
 {
-    QCoreApplication::setOrganizationName(QStringLiteral("Kelvane"));
-    QCoreApplication::setApplicationName(QStringLiteral("Kelvane"));
+    QCoreApplication::setOrganizationName(u"Kelvane"_s);
+    QCoreApplication::setApplicationName(u"Kelvane"_s);
 }
 
 // Without any of these Qt would abort on start; say what to do instead.
@@ -41,7 +43,7 @@ bool displayAvailable()
 // The icon compiled into the program; the drawn one when the resource is missing.
 QIcon windowIcon()
 {
-    const QPixmap pixmap(QStringLiteral(":/kelvane.png"));
+    const QPixmap pixmap(u":/kelvane.png"_s);
     return pixmap.isNull() ? AppIcon::Icon() : QIcon(pixmap);
 }
 
@@ -77,7 +79,7 @@ int runWindow(int argc, char* argv[])
     QApplication app(argc, argv);
     nameApplication();
     // Lets the desktop match the window to its launcher entry.
-    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.kelvane.Kelvane"));
+    QGuiApplication::setDesktopFileName(u"io.github.kelvane.Kelvane"_s);
     QApplication::setWindowIcon(windowIcon());
 
     SystemClock clock;

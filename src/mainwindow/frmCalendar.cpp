@@ -54,6 +54,8 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
+using namespace Qt::StringLiterals;
+
 using NumberText::Val;
 
 namespace {
@@ -61,27 +63,24 @@ namespace {
 const QColor Cyan(0, 255, 255);
 
 const QString YearMessage =
-    QStringLiteral("Only years form 1901 to 2124 may be printed (use all four digits)! ");
-const QString SizeMessage = QStringLiteral("Enter a value between 20 and 100");
-const QString AdjustmentMessage = QStringLiteral(" Adjustment value must be between 0 and 48!");
+    u"Only years form 1901 to 2124 may be printed (use all four digits)! "_s;
+const QString SizeMessage = u"Enter a value between 20 and 100"_s;
+const QString AdjustmentMessage = u" Adjustment value must be between 0 and 48!"_s;
 
 QString instructions()
 {
     const QStringList lines = {
-        QStringLiteral(
-            "First select a pattern type and print a calendar with zero in the adjustment"),
-        QStringLiteral("box for a year that you already have a calendar to compare with."),
-        QStringLiteral("Next count days between where a group has it's first Saturday off on your "
-                       "calendar"),
-        QStringLiteral(
-            "and where the same group has it's first Saturday off on the one you just printed."),
-        QStringLiteral(
-            "Next enter this number in the adjustment box (it should be a multiple of 7)."),
-        QStringLiteral("Then check to see if the patterns match up using the Calendar."),
-        QStringLiteral("Next print the calendar for the year you want."),
-        QStringLiteral("Lastly make a note of the value to use next time!"),
+        u"First select a pattern type and print a calendar with zero in the adjustment"_s,
+        u"box for a year that you already have a calendar to compare with."_s,
+        u"Next count days between where a group has it's first Saturday off on your "
+        "calendar"_s,
+        u"and where the same group has it's first Saturday off on the one you just printed."_s,
+        u"Next enter this number in the adjustment box (it should be a multiple of 7)."_s,
+        u"Then check to see if the patterns match up using the Calendar."_s,
+        u"Next print the calendar for the year you want."_s,
+        u"Lastly make a note of the value to use next time!"_s,
     };
-    return lines.join(QStringLiteral("\n\r"));
+    return lines.join(u"\n\r"_s);
 }
 
 // Room for `characters` digits in a text box of this font.
@@ -120,7 +119,7 @@ frmCalendar::frmCalendar(AppState& state, Prompter& prompter, Clock& clock, Sett
     : QMainWindow(parent), m_state(state), m_prompter(prompter), m_clock(clock),
       m_settings(settings), m_folders(folders)
 {
-    setWindowTitle(QStringLiteral("Kelvane"));
+    setWindowTitle(u"Kelvane"_s);
     buildControls();
     buildLayout();
     connectHandlers();
@@ -152,7 +151,7 @@ void frmCalendar::setSavePathChooser(SavePathChooser chooser)
 void frmCalendar::buildControls()
 {
     Calendar1 = new QCalendarWidget(this);
-    Calendar1->setObjectName(QStringLiteral("Calendar1"));
+    Calendar1->setObjectName(u"Calendar1"_s);
     Calendar1->setFirstDayOfWeek(Qt::Sunday);
     Calendar1->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     Calendar1->setGridVisible(true);
@@ -161,31 +160,30 @@ void frmCalendar::buildControls()
 
     for (int i = 0; i < WhosOff::BoxCount; ++i) {
         txtWhosOff[i] = new QLineEdit(this);
-        txtWhosOff[i]->setObjectName(QStringLiteral("txtWhosOff%1").arg(i));
+        txtWhosOff[i]->setObjectName(u"txtWhosOff%1"_s.arg(i));
         txtWhosOff[i]->setReadOnly(true);
         txtWhosOff[i]->setAlignment(Qt::AlignCenter);
     }
     m_normalBoxColor = txtWhosOff[0]->palette().color(QPalette::Base);
 
     txtYear = new QLineEdit(this);
-    txtYear->setObjectName(QStringLiteral("txtYear"));
+    txtYear->setObjectName(u"txtYear"_s);
     txtYear->setFixedWidth(fieldWidth(txtYear, 5));
-    txtCopies = new QLineEdit(QStringLiteral("1"), this);
-    txtCopies->setObjectName(QStringLiteral("txtCopies"));
+    txtCopies = new QLineEdit(u"1"_s, this);
+    txtCopies->setObjectName(u"txtCopies"_s);
     txtCopies->setFixedWidth(fieldWidth(txtCopies, 4));
-    txtReduction = new QLineEdit(QStringLiteral("100"), this);
-    txtReduction->setObjectName(QStringLiteral("txtReduction"));
+    txtReduction = new QLineEdit(u"100"_s, this);
+    txtReduction->setObjectName(u"txtReduction"_s);
     txtReduction->setFixedWidth(fieldWidth(txtReduction, 4));
-    txtReduction->setToolTip(
-        QStringLiteral("100% prints an 8.5 x 11 inch calendar on most sheet feed printers. "
-                       "If you have problems printing, try a smaller number."));
-    txtStation = new QLineEdit(QStringLiteral("DARIZU"), this);
-    txtStation->setObjectName(QStringLiteral("txtStation"));
+    txtReduction->setToolTip(u"100% prints an 8.5 x 11 inch calendar on most sheet feed printers. "
+                             "If you have problems printing, try a smaller number."_s);
+    txtStation = new QLineEdit(u"DARIZU"_s, this);
+    txtStation->setObjectName(u"txtStation"_s);
     txtStation->setMinimumWidth(fieldWidth(txtStation, 14));
-    txtPatternAdjustment = new QLineEdit(QStringLiteral("0"), this);
-    txtPatternAdjustment->setObjectName(QStringLiteral("txtPatternAdjustment"));
+    txtPatternAdjustment = new QLineEdit(u"0"_s, this);
+    txtPatternAdjustment->setObjectName(u"txtPatternAdjustment"_s);
     txtPatternAdjustment->setFixedWidth(fieldWidth(txtPatternAdjustment, 4));
-    txtPatternAdjustment->setToolTip(QStringLiteral("Click for instructions."));
+    txtPatternAdjustment->setToolTip(u"Click for instructions."_s);
 
     optSixAndTwo = radio(RotaKinds::Caption(RotaKind::CgSixTwo), "optSixAndTwo", this);
     optMMSixAndTwo = radio(RotaKinds::Caption(RotaKind::MmSixTwo), "optMMSixAndTwo", this);
@@ -203,24 +201,24 @@ void frmCalendar::buildControls()
     auto* patterns = new QButtonGroup(this);
     for (int i = 0; i < RotaKinds::PatternButtonCount; ++i) {
         optPattern[i] = new QRadioButton(RotaKinds::PatternButtonCaption(i), this);
-        optPattern[i]->setObjectName(QStringLiteral("optPattern%1").arg(i));
+        optPattern[i]->setObjectName(u"optPattern%1"_s.arg(i));
         patterns->addButton(optPattern[i], i);
     }
-    optNoHighlight = radio(QStringLiteral("Don't highlight any patterns."), "optNoHighlight", this);
+    optNoHighlight = radio(u"Don't highlight any patterns."_s, "optNoHighlight", this);
     patterns->addButton(optNoHighlight, RotaKinds::PatternButtonCount);
 
-    optYellow = radio(QStringLiteral("Yellow"), "optYellow", this);
-    optBlue = radio(QStringLiteral("Blue"), "optBlue", this);
-    optPink = radio(QStringLiteral("Pink"), "optPink", this);
-    optGrey = radio(QStringLiteral("Grey"), "optGrey", this);
-    optGreen = radio(QStringLiteral("Green"), "optGreen", this);
+    optYellow = radio(u"Yellow"_s, "optYellow", this);
+    optBlue = radio(u"Blue"_s, "optBlue", this);
+    optPink = radio(u"Pink"_s, "optPink", this);
+    optGrey = radio(u"Grey"_s, "optGrey", this);
+    optGreen = radio(u"Green"_s, "optGreen", this);
     auto* colours = new QButtonGroup(this);
     for (QRadioButton* option : {optYellow, optBlue, optPink, optGrey, optGreen})
         colours->addButton(option);
     optYellow->setChecked(true);
 
     hsbHighlightShade = new QScrollBar(Qt::Horizontal, this);
-    hsbHighlightShade->setObjectName(QStringLiteral("hsbHighlightShade"));
+    hsbHighlightShade->setObjectName(u"hsbHighlightShade"_s);
     hsbHighlightShade->setRange(-100, 100);
     hsbHighlightShade->setSingleStep(1);
     hsbHighlightShade->setPageStep(10);
@@ -228,11 +226,11 @@ void frmCalendar::buildControls()
     hsbHighlightShade->setFocusPolicy(Qt::StrongFocus);
     hsbHighlightShade->setInvertedControls(false); // the Right key moves towards "Lighter"
 
-    const QString swatchHint = QStringLiteral(
-        "These boxes will show the shade colors to be used when printing the calendars.");
+    const QString swatchHint =
+        u"These boxes will show the shade colors to be used when printing the calendars."_s;
     for (int i = 0; i < 3; ++i) {
         shpColor[i] = new QFrame(this);
-        shpColor[i]->setObjectName(QStringLiteral("shpColor%1").arg(i));
+        shpColor[i]->setObjectName(u"shpColor%1"_s.arg(i));
         shpColor[i]->setFrameShape(QFrame::Box);
         shpColor[i]->setAutoFillBackground(true);
         shpColor[i]->setFixedHeight(22);
@@ -242,60 +240,59 @@ void frmCalendar::buildControls()
 
     for (int i = 0; i < Holidays::Count; ++i) {
         chkHolidays[i] = new QCheckBox(Holidays::Caption(i), this);
-        chkHolidays[i]->setObjectName(QStringLiteral("chkHolidays%1").arg(i));
+        chkHolidays[i]->setObjectName(u"chkHolidays%1"_s.arg(i));
         chkHolidays[i]->setChecked(Holidays::IsOnByDefault(i));
     }
-    cmdSetHolidays = new QPushButton(QStringLiteral("&Set Holidays"), this);
-    cmdSetHolidays->setObjectName(QStringLiteral("cmdSetHolidays"));
+    cmdSetHolidays = new QPushButton(u"&Set Holidays"_s, this);
+    cmdSetHolidays->setObjectName(u"cmdSetHolidays"_s);
 
-    chkHilightVacations = new QCheckBox(QStringLiteral("Highlight Vacations"), this);
-    chkHilightVacations->setObjectName(QStringLiteral("chkHilightVacations"));
-    chkHighlightPayday = new QCheckBox(QStringLiteral("Highlight Payday"), this);
-    chkHighlightPayday->setObjectName(QStringLiteral("chkHighlightPayday"));
-    chkNoPatterns =
-        new QCheckBox(QStringLiteral("Highlight only don't print day off patterns."), this);
-    chkNoPatterns->setObjectName(QStringLiteral("chkNoPatterns"));
-    chkPrintKey = new QCheckBox(QStringLiteral("Print a key"), this);
-    chkPrintKey->setObjectName(QStringLiteral("chkPrintKey"));
+    chkHilightVacations = new QCheckBox(u"Highlight Vacations"_s, this);
+    chkHilightVacations->setObjectName(u"chkHilightVacations"_s);
+    chkHighlightPayday = new QCheckBox(u"Highlight Payday"_s, this);
+    chkHighlightPayday->setObjectName(u"chkHighlightPayday"_s);
+    chkNoPatterns = new QCheckBox(u"Highlight only don't print day off patterns."_s, this);
+    chkNoPatterns->setObjectName(u"chkNoPatterns"_s);
+    chkPrintKey = new QCheckBox(u"Print a key"_s, this);
+    chkPrintKey->setObjectName(u"chkPrintKey"_s);
 
-    cmdPrintRdoCalendar = new QPushButton(QStringLiteral("&Print R.D.O. Calendar"), this);
-    cmdPrintRdoCalendar->setObjectName(QStringLiteral("cmdPrintRdoCalendar"));
-    cmdPrintAllPatterns = new QPushButton(
-        QStringLiteral(" Print 1 Copy of All C&G  6 && 2 and 4 && 2 Patterns"), this);
-    cmdPrintAllPatterns->setObjectName(QStringLiteral("cmdPrintAllPatterns"));
-    cmdShowMonth = new QPushButton(QStringLiteral("Go To Print &Just this Month"), this);
-    cmdShowMonth->setObjectName(QStringLiteral("cmdShowMonth"));
-    cmdShowMonth->setToolTip(QStringLiteral("Press this button to display the single month form."));
-    cmdInputVacations = new QPushButton(QStringLiteral("&Input Vacations"), this);
-    cmdInputVacations->setObjectName(QStringLiteral("cmdInputVacations"));
-    cmdExit = new QPushButton(QStringLiteral("E&xit"), this);
-    cmdExit->setObjectName(QStringLiteral("cmdExit"));
+    cmdPrintRdoCalendar = new QPushButton(u"&Print R.D.O. Calendar"_s, this);
+    cmdPrintRdoCalendar->setObjectName(u"cmdPrintRdoCalendar"_s);
+    cmdPrintAllPatterns =
+        new QPushButton(u" Print 1 Copy of All C&G  6 && 2 and 4 && 2 Patterns"_s, this);
+    cmdPrintAllPatterns->setObjectName(u"cmdPrintAllPatterns"_s);
+    cmdShowMonth = new QPushButton(u"Go To Print &Just this Month"_s, this);
+    cmdShowMonth->setObjectName(u"cmdShowMonth"_s);
+    cmdShowMonth->setToolTip(u"Press this button to display the single month form."_s);
+    cmdInputVacations = new QPushButton(u"&Input Vacations"_s, this);
+    cmdInputVacations->setObjectName(u"cmdInputVacations"_s);
+    cmdExit = new QPushButton(u"E&xit"_s, this);
+    cmdExit->setObjectName(u"cmdExit"_s);
 
-    QMenu* fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
-    mnuPrint = fileMenu->addAction(QStringLiteral("&Print..."));
-    mnuPrint->setObjectName(QStringLiteral("mnuPrint"));
+    QMenu* fileMenu = menuBar()->addMenu(u"&File"_s);
+    mnuPrint = fileMenu->addAction(u"&Print..."_s);
+    mnuPrint->setObjectName(u"mnuPrint"_s);
     mnuPrint->setShortcut(QKeySequence::Print);
-    mnuPrintAllPatterns = fileMenu->addAction(QStringLiteral("Print &All Patterns..."));
-    mnuPrintAllPatterns->setObjectName(QStringLiteral("mnuPrintAllPatterns"));
-    mnuPrintPreview = fileMenu->addAction(QStringLiteral("Print Pre&view..."));
-    mnuPrintPreview->setObjectName(QStringLiteral("mnuPrintPreview"));
-    mnuSaveAsPdf = fileMenu->addAction(QStringLiteral("Save as P&DF..."));
-    mnuSaveAsPdf->setObjectName(QStringLiteral("mnuSaveAsPdf"));
-    mnuExportDaysOff = fileMenu->addAction(QStringLiteral("&Export Days Off (.ics)..."));
-    mnuExportDaysOff->setObjectName(QStringLiteral("mnuExportDaysOff"));
+    mnuPrintAllPatterns = fileMenu->addAction(u"Print &All Patterns..."_s);
+    mnuPrintAllPatterns->setObjectName(u"mnuPrintAllPatterns"_s);
+    mnuPrintPreview = fileMenu->addAction(u"Print Pre&view..."_s);
+    mnuPrintPreview->setObjectName(u"mnuPrintPreview"_s);
+    mnuSaveAsPdf = fileMenu->addAction(u"Save as P&DF..."_s);
+    mnuSaveAsPdf->setObjectName(u"mnuSaveAsPdf"_s);
+    mnuExportDaysOff = fileMenu->addAction(u"&Export Days Off (.ics)..."_s);
+    mnuExportDaysOff->setObjectName(u"mnuExportDaysOff"_s);
     fileMenu->addSeparator();
-    mnuExit = fileMenu->addAction(QStringLiteral("E&xit"));
-    mnuExit->setObjectName(QStringLiteral("mnuExit"));
-    QMenu* helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
-    mnuAbout = helpMenu->addAction(QStringLiteral("&About Kelvane"));
-    mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
+    mnuExit = fileMenu->addAction(u"E&xit"_s);
+    mnuExit->setObjectName(u"mnuExit"_s);
+    QMenu* helpMenu = menuBar()->addMenu(u"&Help"_s);
+    mnuAbout = helpMenu->addAction(u"&About Kelvane"_s);
+    mnuAbout->setObjectName(u"mnuAbout"_s);
 }
 
 void frmCalendar::buildLayout()
 {
     // On a screen too small for the whole window the controls scroll rather than hide.
     auto* scroller = new QScrollArea(this);
-    scroller->setObjectName(QStringLiteral("scrollControls"));
+    scroller->setObjectName(u"scrollControls"_s);
     scroller->setFrameShape(QFrame::NoFrame);
     scroller->setFocusPolicy(Qt::NoFocus); // Tab goes to the controls, which scroll into view
     scroller->setWidgetResizable(true);
@@ -304,9 +301,9 @@ void frmCalendar::buildLayout()
     setCentralWidget(scroller);
 
     // Who's off on the clicked day: one box under each rota's heading.
-    auto* fraWhosOff = new QGroupBox(QStringLiteral("RDO Patterns OFF on day clicked above."));
+    auto* fraWhosOff = new QGroupBox(u"RDO Patterns OFF on day clicked above."_s);
     auto* whosOffRow = new HeadingRow(
-        QStringLiteral(" CG 6-2     MM 6-2       4-2           5-3           3-3         5-2-5-3"));
+        u" CG 6-2     MM 6-2       4-2           5-3           3-3         5-2-5-3"_s);
     const QStringList headings = WhosOff::Headings();
     for (int i = 0; i < WhosOff::BoxCount; ++i)
         whosOffRow->add(txtWhosOff[i], headings.at(i), true);
@@ -314,16 +311,16 @@ void frmCalendar::buildLayout()
     whosOffLayout->addWidget(whosOffRow);
 
     // The print fields, each under its label.
-    auto* yearRow = new HeadingRow(QStringLiteral("Year to print calendar for    Copies:"));
-    yearRow->add(txtYear, QStringLiteral("Year"), false);
-    yearRow->add(txtCopies, QStringLiteral("Copies:"), false);
-    auto* sizeRow = new HeadingRow(QStringLiteral("Size: % of full"));
-    sizeRow->add(txtReduction, QStringLiteral("Size"), false);
+    auto* yearRow = new HeadingRow(u"Year to print calendar for    Copies:"_s);
+    yearRow->add(txtYear, u"Year"_s, false);
+    yearRow->add(txtCopies, u"Copies:"_s, false);
+    auto* sizeRow = new HeadingRow(u"Size: % of full"_s);
+    sizeRow->add(txtReduction, u"Size"_s, false);
     sizeRow->label()->setToolTip(txtReduction->toolTip());
-    auto* stationRow = new HeadingRow(QStringLiteral("Enter Department  here."));
-    stationRow->add(txtStation, QStringLiteral("Enter"), true);
-    auto* adjustmentRow = new HeadingRow(QStringLiteral("Adjustment for non Darizu stations."));
-    adjustmentRow->add(txtPatternAdjustment, QStringLiteral("Adjustment"), false);
+    auto* stationRow = new HeadingRow(u"Enter Department  here."_s);
+    stationRow->add(txtStation, u"Enter"_s, true);
+    auto* adjustmentRow = new HeadingRow(u"Adjustment for non Darizu stations."_s);
+    adjustmentRow->add(txtPatternAdjustment, u"Adjustment"_s, false);
     auto* fields = new QGridLayout;
     fields->setHorizontalSpacing(16);
     fields->addWidget(yearRow, 0, 0, Qt::AlignLeft | Qt::AlignTop);
@@ -354,9 +351,8 @@ void frmCalendar::buildLayout()
     left->addLayout(commands);
 
     // Calendar types in three columns under their headings, the combination below.
-    auto* fraType = new QGroupBox(QStringLiteral("What type of calendar do you want to print?"));
-    auto* typeRow =
-        new HeadingRow(QStringLiteral("8 Hour day patterns:    10 Hour day patterns:     Others:"));
+    auto* fraType = new QGroupBox(u"What type of calendar do you want to print?"_s);
+    auto* typeRow = new HeadingRow(u"8 Hour day patterns:    10 Hour day patterns:     Others:"_s);
     auto column = [](std::initializer_list<QRadioButton*> buttons) {
         auto* widget = new QWidget;
         auto* layout = new QVBoxLayout(widget);
@@ -367,17 +363,16 @@ void frmCalendar::buildLayout()
         layout->addStretch(1);
         return widget;
     };
-    typeRow->add(column({optSixAndTwo, optMMSixAndTwo, optFourAndTwo}), QStringLiteral("8 Hour"),
-                 false);
-    typeRow->add(column({optFiveAndThree, optThreeAndThree}), QStringLiteral("10 Hour"), false);
-    typeRow->add(column({optFiveTwoFiveThree, optNoPattern}), QStringLiteral("Others:"), false);
+    typeRow->add(column({optSixAndTwo, optMMSixAndTwo, optFourAndTwo}), u"8 Hour"_s, false);
+    typeRow->add(column({optFiveAndThree, optThreeAndThree}), u"10 Hour"_s, false);
+    typeRow->add(column({optFiveTwoFiveThree, optNoPattern}), u"Others:"_s, false);
     auto* typeLayout = new QVBoxLayout(fraType);
     typeLayout->setSpacing(2);
     typeLayout->addWidget(typeRow);
     typeLayout->addWidget(optCombination);
 
     // The highlighted group: 1..7, A..G and H..N side by side.
-    m_fraPatterns = new QGroupBox(QStringLiteral("Highlight pattern:"));
+    m_fraPatterns = new QGroupBox(u"Highlight pattern:"_s);
     auto* patternLayout = new QGridLayout(m_fraPatterns);
     patternLayout->setVerticalSpacing(2);
     for (int i = 0; i < RotaKinds::PatternButtonCount; ++i)
@@ -385,10 +380,10 @@ void frmCalendar::buildLayout()
     patternLayout->addWidget(optNoHighlight, 7, 0, 1, 3);
 
     // The holidays share that place while they are being set.
-    fraSetHolidays = new QGroupBox(QStringLiteral("Set Holidays"));
-    fraSetHolidays->setObjectName(QStringLiteral("fraSetHolidays"));
-    auto* fraZaz = new QGroupBox(QStringLiteral("ZAZ Holidays"));
-    auto* fraOther = new QGroupBox(QStringLiteral("Other Holidays"));
+    fraSetHolidays = new QGroupBox(u"Set Holidays"_s);
+    fraSetHolidays->setObjectName(u"fraSetHolidays"_s);
+    auto* fraZaz = new QGroupBox(u"ZAZ Holidays"_s);
+    auto* fraOther = new QGroupBox(u"Other Holidays"_s);
     auto* zazLayout = new QVBoxLayout(fraZaz);
     auto* otherLayout = new QVBoxLayout(fraOther);
     zazLayout->setSpacing(2);
@@ -407,20 +402,19 @@ void frmCalendar::buildLayout()
     m_highlightOrHolidays->setCurrentWidget(m_fraPatterns);
 
     // Highlight colour family, shade and the three resulting colours.
-    auto* fraColor = new QGroupBox(QStringLiteral("Highlight "));
+    auto* fraColor = new QGroupBox(u"Highlight "_s);
     auto* familyRow = new QHBoxLayout;
-    familyRow->addWidget(new QLabel(QStringLiteral("Color")));
+    familyRow->addWidget(new QLabel(u"Color"_s));
     for (QRadioButton* option : {optYellow, optBlue, optPink, optGrey, optGreen})
         familyRow->addWidget(option);
     familyRow->addStretch(1);
-    auto* shadeRow = new HeadingRow(
-        QStringLiteral("Darker                    Highlight Shade                  Lighter"));
-    shadeRow->add(hsbHighlightShade, QStringLiteral("Darker"), true);
-    auto* swatchRow =
-        new HeadingRow(QStringLiteral("  RDO                   Holiday           RDO on Holiday"));
-    swatchRow->add(shpColor[0], QStringLiteral("RDO"), true);
-    swatchRow->add(shpColor[1], QStringLiteral("Holiday"), true);
-    swatchRow->add(shpColor[2], QStringLiteral("RDO on Holiday"), true);
+    auto* shadeRow =
+        new HeadingRow(u"Darker                    Highlight Shade                  Lighter"_s);
+    shadeRow->add(hsbHighlightShade, u"Darker"_s, true);
+    auto* swatchRow = new HeadingRow(u"  RDO                   Holiday           RDO on Holiday"_s);
+    swatchRow->add(shpColor[0], u"RDO"_s, true);
+    swatchRow->add(shpColor[1], u"Holiday"_s, true);
+    swatchRow->add(shpColor[2], u"RDO on Holiday"_s, true);
     swatchRow->label()->setToolTip(shpColor[0]->toolTip());
     auto* colorLayout = new QVBoxLayout(fraColor);
     colorLayout->addLayout(familyRow);
@@ -451,23 +445,21 @@ void frmCalendar::buildLayout()
 void frmCalendar::nameControls(const QStringList& whosOffHeadings)
 {
     // What a screen reader says for controls whose caption sits in a label of its own.
-    Calendar1->setAccessibleName(QStringLiteral("Calendar"));
+    Calendar1->setAccessibleName(u"Calendar"_s);
     if (QWidget* days = Calendar1->focusProxy())
         days->setAccessibleName(Calendar1->accessibleName());
     for (int i = 0; i < WhosOff::BoxCount; ++i) {
         txtWhosOff[i]->setAccessibleName(whosOffHeadings.at(i));
-        txtWhosOff[i]->setAccessibleDescription(
-            QStringLiteral("RDO Patterns OFF on day clicked above."));
+        txtWhosOff[i]->setAccessibleDescription(u"RDO Patterns OFF on day clicked above."_s);
     }
-    txtYear->setAccessibleName(QStringLiteral("Year to print calendar for"));
-    txtCopies->setAccessibleName(QStringLiteral("Copies:"));
-    txtReduction->setAccessibleName(QStringLiteral("Size: % of full"));
-    txtStation->setAccessibleName(QStringLiteral("Enter Department  here."));
-    txtPatternAdjustment->setAccessibleName(QStringLiteral("Adjustment for non Darizu stations."));
-    hsbHighlightShade->setAccessibleName(QStringLiteral("Highlight Shade"));
-    hsbHighlightShade->setAccessibleDescription(QStringLiteral("Darker to Lighter"));
-    const std::array<QString, 3> swatches = {QStringLiteral("RDO"), QStringLiteral("Holiday"),
-                                             QStringLiteral("RDO on Holiday")};
+    txtYear->setAccessibleName(u"Year to print calendar for"_s);
+    txtCopies->setAccessibleName(u"Copies:"_s);
+    txtReduction->setAccessibleName(u"Size: % of full"_s);
+    txtStation->setAccessibleName(u"Enter Department  here."_s);
+    txtPatternAdjustment->setAccessibleName(u"Adjustment for non Darizu stations."_s);
+    hsbHighlightShade->setAccessibleName(u"Highlight Shade"_s);
+    hsbHighlightShade->setAccessibleDescription(u"Darker to Lighter"_s);
+    const std::array<QString, 3> swatches = {u"RDO"_s, u"Holiday"_s, u"RDO on Holiday"_s};
     for (int i = 0; i < 3; ++i)
         shpColor[i]->setAccessibleName(swatches[i]);
 }
@@ -658,7 +650,7 @@ void frmCalendar::Form_Load()
     for (int i = 0; i < RotaKinds::PatternButtonCount; ++i)
         optPattern[i]->setEnabled(RotaKinds::IsPatternButtonEnabled(RotaKind::CgSixTwo, i));
     optNoHighlight->setChecked(true);
-    m_state.HighlightGroup = QStringLiteral("0");
+    m_state.HighlightGroup = u"0"_s;
 
     const QDate today = m_clock.today();
     const QDate shown = Calendar1->selectedDate();
@@ -723,13 +715,12 @@ void frmCalendar::placeDatabase()
         if (Data1.open(placed.databasePath, &error))
             m_vacations = std::make_unique<VacationTable>(Data1);
         else if (problem.isEmpty())
-            problem = QStringLiteral("The calendar database could not be opened (%1). Personal "
-                                     "entries and month notes are not available.")
-                          .arg(error);
+            problem = u"The calendar database could not be opened (%1). Personal "
+                      "entries and month notes are not available."_s.arg(error);
     }
     // Without a database the calendars print without personal entries.
     if (!problem.isEmpty())
-        m_prompter.message(problem, QStringLiteral("Kelvane"), Prompter::Buttons::Ok);
+        m_prompter.message(problem, u"Kelvane"_s, Prompter::Buttons::Ok);
 }
 
 void frmCalendar::Form_Activate()
@@ -861,7 +852,7 @@ bool frmCalendar::txtYear_LostFocus()
 {
     if (IsPrintableYear(txtYear->text()))
         return true;
-    m_prompter.message(YearMessage, QStringLiteral("Year out of range"), Prompter::Buttons::Ok);
+    m_prompter.message(YearMessage, u"Year out of range"_s, Prompter::Buttons::Ok);
     txtYear->setFocus(Qt::OtherFocusReason);
     txtYear->setText(NumberText::Blank(nextYear()));
     txtYear->setSelection(1, 10);
@@ -871,7 +862,7 @@ bool frmCalendar::txtYear_LostFocus()
 void frmCalendar::txtReduction_Change()
 {
     if (!NumberText::IsNumeric(txtReduction->text())) {
-        txtReduction->setText(QStringLiteral("100"));
+        txtReduction->setText(u"100"_s);
         m_prompter.beep();
     }
 }
@@ -882,8 +873,8 @@ bool frmCalendar::txtReduction_LostFocus()
     const double size = Val(txtReduction->text());
     if (size >= 20 && size <= 100)
         return true;
-    m_prompter.message(SizeMessage, QStringLiteral("Invalid size!"), Prompter::Buttons::Ok);
-    txtReduction->setText(QStringLiteral("100"));
+    m_prompter.message(SizeMessage, u"Invalid size!"_s, Prompter::Buttons::Ok);
+    txtReduction->setText(u"100"_s);
     txtReduction->setFocus(Qt::OtherFocusReason);
     txtReduction->setSelection(0, 3);
     return false;
@@ -912,33 +903,31 @@ bool frmCalendar::printFieldsHold()
 void frmCalendar::txtCopies_Change()
 {
     if (!NumberText::IsNumeric(txtCopies->text())) {
-        txtCopies->setText(QStringLiteral("1"));
+        txtCopies->setText(u"1"_s);
         m_prompter.beep();
     }
     if (Val(txtCopies->text()) < 1) {
-        txtCopies->setText(QStringLiteral("1"));
+        txtCopies->setText(u"1"_s);
         m_prompter.beep();
     }
     const QString copies = txtCopies->text();
     if (Val(copies) > 1)
-        cmdPrintAllPatterns->setText(QStringLiteral("Print ") + copies +
-                                     QStringLiteral(" Copies of  All Pa&tterns"));
+        cmdPrintAllPatterns->setText(u"Print "_s + copies + u" Copies of  All Pa&tterns"_s);
     else
-        cmdPrintAllPatterns->setText(QStringLiteral("Print ") + copies +
-                                     QStringLiteral(" Copy of  All Pa&tterns"));
+        cmdPrintAllPatterns->setText(u"Print "_s + copies + u" Copy of  All Pa&tterns"_s);
 }
 
 void frmCalendar::txtPatternAdjustment_Click()
 {
-    m_prompter.message(instructions(), QStringLiteral("INSTRUCTIONS"), Prompter::Buttons::Ok);
+    m_prompter.message(instructions(), u"INSTRUCTIONS"_s, Prompter::Buttons::Ok);
 }
 
 void frmCalendar::txtPatternAdjustment_LostFocus()
 {
     const double adjustment = Val(txtPatternAdjustment->text());
     if (adjustment < 0 || adjustment > 48) {
-        m_prompter.message(AdjustmentMessage, QStringLiteral("ERROR!"), Prompter::Buttons::Ok);
-        txtPatternAdjustment->setText(QStringLiteral("0"));
+        m_prompter.message(AdjustmentMessage, u"ERROR!"_s, Prompter::Buttons::Ok);
+        txtPatternAdjustment->setText(u"0"_s);
         txtPatternAdjustment->setFocus(Qt::OtherFocusReason);
     } else {
         txtPatternAdjustment->setText(NumberText::Plain(NumberText::WholePart(adjustment)));
@@ -1004,7 +993,7 @@ void frmCalendar::chooseCalendarType(RotaKind kind)
     // Runs the no-highlight handler only when it was not selected yet; otherwise the stored
     // pattern number survives (the start-up restores the highlight that way).
     optNoHighlight->setChecked(true);
-    m_state.HighlightGroup = QStringLiteral("0");
+    m_state.HighlightGroup = u"0"_s;
     m_state.MyPattern = NumberText::Plain(RotaKinds::Code(kind)) + m_state.MyPattern.mid(1, 2);
     for (QLineEdit* box : txtWhosOff)
         setBoxColor(box, m_normalBoxColor);
@@ -1064,17 +1053,17 @@ void frmCalendar::optPattern_Click(int index)
     m_state.HighlightGroup = RotaKinds::GroupForPatternButton(index);
     m_state.MyPattern = m_state.MyPattern.left(1) + NumberText::Plain(index + 1);
     chkNoPatterns->setEnabled(true);
-    chkHighlightPayday->setText(QStringLiteral("Circle Paydays"));
+    chkHighlightPayday->setText(u"Circle Paydays"_s);
 }
 
 void frmCalendar::optNoHighlight_Click(int /*index*/)
 {
-    m_state.HighlightGroup = QStringLiteral(" 0");
+    m_state.HighlightGroup = u" 0"_s;
     if (m_windowShown)
-        m_state.MyPattern = m_state.MyPattern.left(1) + QStringLiteral(" 0");
+        m_state.MyPattern = m_state.MyPattern.left(1) + u" 0"_s;
     chkNoPatterns->setChecked(false);
     chkNoPatterns->setEnabled(false);
-    chkHighlightPayday->setText(QStringLiteral("Highlight Paydays"));
+    chkHighlightPayday->setText(u"Highlight Paydays"_s);
 }
 
 void frmCalendar::paintShades(ColourFamily family)
@@ -1139,10 +1128,10 @@ void frmCalendar::cmdSetHolidays_Click()
 {
     if (m_highlightOrHolidays->currentWidget() == fraSetHolidays) {
         m_highlightOrHolidays->setCurrentWidget(m_fraPatterns);
-        cmdSetHolidays->setText(QStringLiteral("&Set Holidays"));
+        cmdSetHolidays->setText(u"&Set Holidays"_s);
     } else {
         m_highlightOrHolidays->setCurrentWidget(fraSetHolidays);
-        cmdSetHolidays->setText(QStringLiteral("&Return"));
+        cmdSetHolidays->setText(u"&Return"_s);
     }
 }
 
@@ -1199,10 +1188,10 @@ void frmCalendar::finishPrint(PrintDestination& destination, const QString& what
         status = destination.finish(what);
     }
     if (fit.reduced() && !destination.failed)
-        status += QStringLiteral(" (") + fit.note() + u')';
+        status += u" ("_s + fit.note() + u')';
     statusBar()->showMessage(status);
     if (destination.failed)
-        m_prompter.message(status, QStringLiteral("Kelvane"), Prompter::Buttons::Ok);
+        m_prompter.message(status, u"Kelvane"_s, Prompter::Buttons::Ok);
 }
 
 void frmCalendar::cmdPrintRdoCalendar_Click()
@@ -1227,7 +1216,7 @@ void frmCalendar::mnuPrint_Click()
     const CalendarChoices chosen = choices();
     std::unique_ptr<QPrinter> printer = PrinterChoice::Prepared(
         static_cast<int>(NumberText::RoundHalfEven(Val(txtCopies->text()))));
-    if (!PrinterChoice::Ask(*printer, this, QStringLiteral("Print - Kelvane")))
+    if (!PrinterChoice::Ask(*printer, this, u"Print - Kelvane"_s))
         return;
     PrintDestination destination;
     PageFit fit;
@@ -1253,7 +1242,7 @@ void frmCalendar::mnuPrintAllPatterns_Click()
         return;
     std::unique_ptr<QPrinter> printer = PrinterChoice::Prepared(
         static_cast<int>(NumberText::RoundHalfEven(Val(txtCopies->text()))));
-    if (!PrinterChoice::Ask(*printer, this, QStringLiteral("Print All Patterns - Kelvane"), 1,
+    if (!PrinterChoice::Ask(*printer, this, u"Print All Patterns - Kelvane"_s, 1,
                             AllPatternsBatch::CalendarCount))
         return;
     int first = 1;
@@ -1300,7 +1289,7 @@ void frmCalendar::printAllPatterns(const std::function<PrintDestination()>& open
     auto showProgress = [&](int number, int total) {
         if (!progress) {
             progress = std::make_unique<QProgressDialog>(this);
-            progress->setWindowTitle(QStringLiteral("Kelvane"));
+            progress->setWindowTitle(u"Kelvane"_s);
             progress->setWindowModality(Qt::ApplicationModal);
             progress->setRange(0, total);
             progress->setMinimumDuration(0);
@@ -1309,7 +1298,7 @@ void frmCalendar::printAllPatterns(const std::function<PrintDestination()>& open
             connect(progress.get(), &QProgressDialog::canceled, this,
                     [&running] { running->requestStop(); });
         }
-        progress->setLabelText(QStringLiteral("Printing calendar %1 of %2").arg(number).arg(total));
+        progress->setLabelText(u"Printing calendar %1 of %2"_s.arg(number).arg(total));
         progress->setValue(number - 1);
         progress->show();
         // The dialog is drawn and its Cancel button heard between two calendars.
@@ -1328,13 +1317,11 @@ void frmCalendar::printAllPatterns(const std::function<PrintDestination()>& open
 
     if (!destination->surface)
         printed = 0;
-    const QString what =
-        printed == 1 ? QStringLiteral("1 calendar") : QStringLiteral("%1 calendars").arg(printed);
+    const QString what = printed == 1 ? u"1 calendar"_s : u"%1 calendars"_s.arg(printed);
     finishPrint(*destination, what);
     if (result == AllPatternsBatch::Result::Stopped && printed > 0 && !destination->failed)
-        statusBar()->showMessage(QStringLiteral("Stopped after calendar %1 of %2. ")
-                                     .arg(position)
-                                     .arg(AllPatternsBatch::CalendarCount) +
+        statusBar()->showMessage(u"Stopped after calendar %1 of %2. "_s.arg(position).arg(
+                                     AllPatternsBatch::CalendarCount) +
                                  statusBar()->currentMessage());
 }
 
@@ -1376,7 +1363,7 @@ void frmCalendar::mnuPrintPreview_Click()
         static_cast<int>(NumberText::RoundHalfEven(Val(txtCopies->text()))));
     printer->setDocName(PrintNames::YearCalendar(choices()));
     QPrintPreviewDialog preview(printer.get(), this);
-    preview.setWindowTitle(QStringLiteral("Print Preview - Kelvane"));
+    preview.setWindowTitle(u"Print Preview - Kelvane"_s);
     connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* target) {
         QString failure;
         {
@@ -1386,8 +1373,7 @@ void frmCalendar::mnuPrintPreview_Click()
             if (surface.finish(&failure))
                 return;
         }
-        m_prompter.message(QStringLiteral("Printing failed: ") + failure, QStringLiteral("Kelvane"),
-                           Prompter::Buttons::Ok);
+        m_prompter.message(u"Printing failed: "_s + failure, u"Kelvane"_s, Prompter::Buttons::Ok);
     });
     preview.exec();
 }
@@ -1398,12 +1384,11 @@ void frmCalendar::mnuSaveAsPdf_Click()
         return;
     const QString stem = PrintNames::YearCalendar(choices());
     QString path =
-        choosePath(QStringLiteral("Save as PDF"), proposedPath(stem + QStringLiteral(".pdf")),
-                   QStringLiteral("PDF files (*.pdf)"));
+        choosePath(u"Save as PDF"_s, proposedPath(stem + u".pdf"_s), u"PDF files (*.pdf)"_s);
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".pdf");
+        path += u".pdf"_s;
     PrintDestination destination;
     PageFit fit;
     {
@@ -1417,20 +1402,20 @@ void frmCalendar::mnuSaveAsPdf_Click()
 
 void frmCalendar::mnuExportDaysOff_Click()
 {
-    const QString title = QStringLiteral("Export Days Off");
+    const QString title = u"Export Days Off"_s;
     const QString group = m_state.HighlightGroup.trimmed();
     const RotaKind kind = chosenKind();
     if (optNoHighlight->isChecked() || !DaysOffCalendar::KindAllowsGroup(kind, group)) {
-        m_prompter.message(QStringLiteral("Choose the pattern whose days off you want to export "
-                                          "under \"Highlight pattern:\" first."),
+        m_prompter.message(u"Choose the pattern whose days off you want to export "
+                           "under \"Highlight pattern:\" first."_s,
                            title, Prompter::Buttons::Ok);
         return;
     }
     const double year = Val(txtYear->text());
     const double adjustment = Val(txtPatternAdjustment->text());
     if (year < 1901 || year > 2124 || adjustment < 0 || adjustment > 48) {
-        m_prompter.message(QStringLiteral("The days off can be exported for a year from 1901 to "
-                                          "2124 with an adjustment from 0 to 48."),
+        m_prompter.message(u"The days off can be exported for a year from 1901 to "
+                           "2124 with an adjustment from 0 to 48."_s,
                            title, Prompter::Buttons::Ok);
         return;
     }
@@ -1445,26 +1430,25 @@ void frmCalendar::mnuExportDaysOff_Click()
     request.holidays = choices().holidays;
     request.stamp = QDateTime::currentDateTimeUtc();
 
-    const QString name =
-        QStringLiteral("Kelvane RDO %1 group %2.ics").arg(NumberText::Plain(wholeYear), group);
-    QString path = choosePath(QStringLiteral("Export Days Off"), proposedPath(name),
-                              QStringLiteral("iCalendar files (*.ics)"));
+    const QString name = u"Kelvane RDO %1 group %2.ics"_s.arg(NumberText::Plain(wholeYear), group);
+    QString path =
+        choosePath(u"Export Days Off"_s, proposedPath(name), u"iCalendar files (*.ics)"_s);
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".ics");
+        path += u".ics"_s;
 
     RotaDay rota;
     GoodFriday goodFriday;
     const QByteArray calendar = DaysOffCalendar::Build(request, rota, goodFriday);
     QString error;
     if (!SafeFile::Write(path, calendar, &error)) {
-        m_prompter.message(QStringLiteral("The days off could not be exported: %1").arg(error),
-                           title, Prompter::Buttons::Ok);
+        m_prompter.message(u"The days off could not be exported: %1"_s.arg(error), title,
+                           Prompter::Buttons::Ok);
         return;
     }
-    statusBar()->showMessage(QStringLiteral("Exported the days off of group %1 to %2.")
-                                 .arg(group, QDir::toNativeSeparators(path)));
+    statusBar()->showMessage(
+        u"Exported the days off of group %1 to %2."_s.arg(group, QDir::toNativeSeparators(path)));
 }
 
 void frmCalendar::cmdExit_Click()

@@ -9,18 +9,20 @@
 
 #include <array>
 
+using namespace Qt::StringLiterals;
+
 // A snapshot of the main window's choices, taken at the moment a printout or the month sheet
 // runs. The command line builds the same value, so both print through one code path.
 // Texts are kept as typed: the printouts apply the leading-number conversion themselves.
 struct CalendarChoices
 {
     QString yearText;                  // txtYear
-    QString station = QStringLiteral("Darizu");
-    QString sizeText = QStringLiteral("100");      // txtReduction, percent of full size
-    QString copiesText = QStringLiteral("1");      // txtCopies
-    QString adjustmentText = QStringLiteral("0");  // txtPatternAdjustment
+    QString station = u"Darizu"_s;
+    QString sizeText = u"100"_s;      // txtReduction, percent of full size
+    QString copiesText = u"1"_s;      // txtCopies
+    QString adjustmentText = u"0"_s;  // txtPatternAdjustment
     RotaKind kind = RotaKind::CgSixTwo;
-    QString highlightGroup = QStringLiteral(" 0"); // HighlightGroup
+    QString highlightGroup = u" 0"_s; // HighlightGroup
     bool noHighlight = true;                       // optNoHighlight selected
     std::array<bool, Holidays::Count> holidays{true, true, true, true, true, true, true,
                                                true, false, false, false, false, false};

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+using namespace Qt::StringLiterals;
+
 // The size a page was printed at, in percent: the size asked for and the size the paper left
 // room for when that was less.
 struct PageFit
@@ -15,8 +17,6 @@ struct PageFit
     {
         if (!reduced())
             return {};
-        return QStringLiteral("print size %1 reduced to %2 to fit the paper")
-            .arg(requested)
-            .arg(used);
+        return u"print size %1 reduced to %2 to fit the paper"_s.arg(requested).arg(used);
     }
 };

@@ -7,6 +7,8 @@
 #include <QSize>
 #include <QString>
 
+using namespace Qt::StringLiterals;
+
 // The properties every back-end keeps the same way: page size and orientation, copies, origin,
 // font, colours, pen position and width, fill. Values a printer would refuse (a pen under one
 // dot, no copies, an invalid colour) leave the property as it was. A back-end overrides only
@@ -68,7 +70,7 @@ private:
     int m_copies = 1;
     int m_originLeft = 0;
     int m_originTop = 0;
-    QString m_fontName = QStringLiteral("Times New Roman");
+    QString m_fontName = u"Times New Roman"_s;
     int m_fontSize = 12;
     bool m_bold = false;
     bool m_underline = false;

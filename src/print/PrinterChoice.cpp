@@ -5,6 +5,8 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
+using namespace Qt::StringLiterals;
+
 namespace PrinterChoice {
 
 std::unique_ptr<QPrinter> Prepared(int copies)
@@ -12,7 +14,7 @@ std::unique_ptr<QPrinter> Prepared(int copies)
     std::unique_ptr<QPrinter> printer = SurfaceFactory::NewPrinter();
     if (!printer) {
         printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        printer->setCreator(QStringLiteral("Kelvane"));
+        printer->setCreator(u"Kelvane"_s);
     }
     printer->setCopyCount(copies > 0 ? copies : 1);
     return printer;

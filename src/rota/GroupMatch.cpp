@@ -2,6 +2,8 @@
 
 #include "rota/NumberText.h"
 
+using namespace Qt::StringLiterals;
+
 namespace GroupMatch {
 
 bool IsHighlightedGroupOff(RotaKind kind, const QString& highlightGroup, const RotaDay& rota)
@@ -40,8 +42,8 @@ QString GroupsOffText(RotaKind kind, const RotaDay& rota)
         return rota.ThreeThreeOff1.trimmed() + rota.ThreeThreeOff2.trimmed() +
                rota.ThreeThreeOff3.trimmed();
     case RotaKind::Combination:
-        return u' ' + Plain(rota.SixTwoOff1) + u'-' + Plain(rota.SixTwoOff2) +
-               QStringLiteral("   ") + rota.FourTwoOff1 + u'-' + rota.FourTwoOff2;
+        return u' ' + Plain(rota.SixTwoOff1) + u'-' + Plain(rota.SixTwoOff2) + u"   "_s +
+               rota.FourTwoOff1 + u'-' + rota.FourTwoOff2;
     case RotaKind::FiveTwoFiveThree:
         return u' ' + rota.FiveTwoFiveThreeOff1 + u'-' + rota.FiveTwoFiveThreeOff2;
     case RotaKind::NoPattern:

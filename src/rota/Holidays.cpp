@@ -6,6 +6,8 @@
 
 #include <array>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Gregorian computus (anonymous algorithm): Easter Sunday of `year`.
@@ -92,7 +94,7 @@ QString Caption(int index)
 
 QString Frame(int index)
 {
-    return IsOnByDefault(index) ? QStringLiteral("ZAZ Holidays") : QStringLiteral("Other Holidays");
+    return IsOnByDefault(index) ? u"ZAZ Holidays"_s : u"Other Holidays"_s;
 }
 
 bool IsOnByDefault(int index)

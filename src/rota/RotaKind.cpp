@@ -2,6 +2,8 @@
 
 #include "rota/NumberText.h"
 
+using namespace Qt::StringLiterals;
+
 namespace RotaKinds {
 
 std::optional<RotaKind> FromCode(int code)
@@ -20,21 +22,21 @@ QString Caption(RotaKind kind)
 {
     switch (kind) {
     case RotaKind::CgSixTwo:
-        return QStringLiteral("CG Six and Two");
+        return u"CG Six and Two"_s;
     case RotaKind::MmSixTwo:
-        return QStringLiteral("MM Six and Two");
+        return u"MM Six and Two"_s;
     case RotaKind::FourTwo:
-        return QStringLiteral("Four and Two");
+        return u"Four and Two"_s;
     case RotaKind::Combination:
-        return QStringLiteral("Combination CG 6 && 2 and 4 && 2");
+        return u"Combination CG 6 && 2 and 4 && 2"_s;
     case RotaKind::FiveThree:
-        return QStringLiteral("Five and Three");
+        return u"Five and Three"_s;
     case RotaKind::ThreeThree:
-        return QStringLiteral("Three and Three");
+        return u"Three and Three"_s;
     case RotaKind::NoPattern:
-        return QStringLiteral("No Pattern");
+        return u"No Pattern"_s;
     case RotaKind::FiveTwoFiveThree:
-        return QStringLiteral("Five Two Five Three");
+        return u"Five Two Five Three"_s;
     }
     return {};
 }
@@ -43,21 +45,21 @@ QString CommandName(RotaKind kind)
 {
     switch (kind) {
     case RotaKind::CgSixTwo:
-        return QStringLiteral("cg-six-two");
+        return u"cg-six-two"_s;
     case RotaKind::MmSixTwo:
-        return QStringLiteral("mm-six-two");
+        return u"mm-six-two"_s;
     case RotaKind::FourTwo:
-        return QStringLiteral("four-two");
+        return u"four-two"_s;
     case RotaKind::Combination:
-        return QStringLiteral("combination");
+        return u"combination"_s;
     case RotaKind::FiveThree:
-        return QStringLiteral("five-three");
+        return u"five-three"_s;
     case RotaKind::ThreeThree:
-        return QStringLiteral("three-three");
+        return u"three-three"_s;
     case RotaKind::NoPattern:
-        return QStringLiteral("none");
+        return u"none"_s;
     case RotaKind::FiveTwoFiveThree:
-        return QStringLiteral("five-two-five-three");
+        return u"five-two-five-three"_s;
     }
     return {};
 }
@@ -139,12 +141,12 @@ QString GroupForPatternButton(int buttonIndex)
         return NumberText::Blank(buttonIndex + 1);
     if (buttonIndex >= 7 && buttonIndex < PatternButtonCount)
         return QString(QChar(u'A' + (buttonIndex - 7)));
-    return QStringLiteral(" 0");
+    return u" 0"_s;
 }
 
 QString PatternButtonCaption(int buttonIndex)
 {
-    return QStringLiteral("Pattern ") + GroupForPatternButton(buttonIndex).trimmed();
+    return u"Pattern "_s + GroupForPatternButton(buttonIndex).trimmed();
 }
 
 std::optional<int> PatternButtonForGroup(const QString& groupLetter)

@@ -3,12 +3,13 @@
 #include "rota/DayNumbering.h"
 #include "rota/NumberText.h"
 
+using namespace Qt::StringLiterals;
+
 namespace WhosOff {
 
 QStringList Headings()
 {
-    return {QStringLiteral("CG 6-2"), QStringLiteral("MM 6-2"), QStringLiteral("4-2"),
-            QStringLiteral("5-3"),    QStringLiteral("3-3"),    QStringLiteral("5-2-5-3")};
+    return {u"CG 6-2"_s, u"MM 6-2"_s, u"4-2"_s, u"5-3"_s, u"3-3"_s, u"5-2-5-3"_s};
 }
 
 QStringList LookUp(QDate date, double adjustment, RotaDay& rota)
@@ -19,8 +20,8 @@ QStringList LookUp(QDate date, double adjustment, RotaDay& rota)
 
     rota.PatternDay = DayNumbering::PatternPosition(RotaKind::CgSixTwo, n, adjustment);
     GetPatterns(rota);
-    boxes[0] = Plain(rota.SixTwoOff1) + QStringLiteral(" - ") + Plain(rota.SixTwoOff2);
-    boxes[2] = rota.FourTwoOff1 + QStringLiteral(" - ") + rota.FourTwoOff2;
+    boxes[0] = Plain(rota.SixTwoOff1) + u" - "_s + Plain(rota.SixTwoOff2);
+    boxes[2] = rota.FourTwoOff1 + u" - "_s + rota.FourTwoOff2;
     boxes[3] = Plain(rota.FiveThreeOff1) + u'-' + Plain(rota.FiveThreeOff2) + u'-' +
                Plain(rota.FiveThreeOff3);
     boxes[4] = rota.ThreeThreeOff1 + u'-' + rota.ThreeThreeOff2 + u'-' + rota.ThreeThreeOff3;
@@ -31,7 +32,7 @@ QStringList LookUp(QDate date, double adjustment, RotaDay& rota)
 
     rota.PatternDay = DayNumbering::PatternPosition(RotaKind::MmSixTwo, n, adjustment);
     GetPatterns(rota);
-    boxes[1] = Plain(rota.SixTwoOff1) + QStringLiteral(" - ") + Plain(rota.SixTwoOff2);
+    boxes[1] = Plain(rota.SixTwoOff1) + u" - "_s + Plain(rota.SixTwoOff2);
     return boxes;
 }
 

@@ -97,10 +97,10 @@ PlacementFolders PlacementFolders::Standard()
     folders.dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     // The installed data folder is also looked for beside the program's bin folder, so a copy
     // installed under another prefix than the one it was built for finds its template.
-    const QString besideBin = QDir::cleanPath(QCoreApplication::applicationDirPath() +
-                                              QStringLiteral("/../share/kelvane"));
+    const QString besideBin =
+        QDir::cleanPath(QCoreApplication::applicationDirPath() + u"/../share/kelvane"_s);
     const QStringList candidates{QDir::currentPath(), QCoreApplication::applicationDirPath(),
-                                 QStringLiteral(KELVANE_DATA_DIR), besideBin};
+                                 QString::fromUtf8(KELVANE_DATA_DIR), besideBin};
     for (const QString& folder : candidates) {
         if (!folder.isEmpty() && !folders.sources.contains(folder))
             folders.sources.append(folder);

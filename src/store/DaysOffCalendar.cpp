@@ -3,15 +3,17 @@
 #include "rota/DayNumbering.h"
 #include "rota/GroupMatch.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Text values escape backslash, semicolon, comma and line breaks.
 QString escaped(QString text)
 {
-    text.replace(u'\\', QStringLiteral("\\\\"));
-    text.replace(u';', QStringLiteral("\\;"));
-    text.replace(u',', QStringLiteral("\\,"));
-    text.replace(u'\n', QStringLiteral("\\n"));
+    text.replace(u'\\', u"\\\\"_s);
+    text.replace(u';', u"\\;"_s);
+    text.replace(u',', u"\\,"_s);
+    text.replace(u'\n', u"\\n"_s);
     return text;
 }
 
@@ -37,27 +39,27 @@ void appendLine(QByteArray& out, const QString& line)
 
 QString dateValue(QDate date)
 {
-    return date.toString(QStringLiteral("yyyyMMdd"));
+    return date.toString(u"yyyyMMdd"_s);
 }
 
 void appendEvent(QByteArray& out, const QString& uid, const QString& stamp, QDate date,
                  const QString& summary, const QString& description)
 {
-    appendLine(out, QStringLiteral("BEGIN:VEVENT"));
-    appendLine(out, QStringLiteral("UID:") + uid);
-    appendLine(out, QStringLiteral("DTSTAMP:") + stamp);
-    appendLine(out, QStringLiteral("DTSTART;VALUE=DATE:") + dateValue(date));
-    appendLine(out, QStringLiteral("DTEND;VALUE=DATE:") + dateValue(date.addDays(1)));
-    appendLine(out, QStringLiteral("SUMMARY:") + escaped(summary));
+    appendLine(out, u"BEGIN:VEVENT"_s);
+    appendLine(out, u"UID:"_s + uid);
+    appendLine(out, u"DTSTAMP:"_s + stamp);
+    appendLine(out, u"DTSTART;VALUE=DATE:"_s + dateValue(date));
+    appendLine(out, u"DTEND;VALUE=DATE:"_s + dateValue(date.addDays(1)));
+    appendLine(out, u"SUMMARY:"_s + escaped(summary));
     if (!description.isEmpty())
-        appendLine(out, QStringLiteral("DESCRIPTION:") + escaped(description));
-    appendLine(out, QStringLiteral("TRANSP:TRANSPARENT"));
-    appendLine(out, QStringLiteral("END:VEVENT"));
+        appendLine(out, u"DESCRIPTION:"_s + escaped(description));
+    appendLine(out, u"TRANSP:TRANSPARENT"_s);
+    appendLine(out, u"END:VEVENT"_s);
 }
 
 QString rotaName(RotaKind kind)
 {
-    return RotaKinds::Caption(kind).replace(QStringLiteral("&&"), QStringLiteral("&"));
+    return RotaKinds::Caption(kind).replace(u"&&"_s, u"&"_s);
 }
 
 } // namespace
@@ -72,22 +74,22 @@ QByteArray DaysOffCalendar::Build(const Request& request, RotaDay& rota, GoodFri
 {
     QByteArray out;
     const QString stamp =
-        request.stamp.toUTC().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'"));
+        request.stamp.toUTC().toString(u"yyyyMMdd'T'HHmmss'Z'"_s);
     const QString kindName = RotaKinds::CommandName(request.kind);
     const QString group = request.groupLetter;
     const std::optional<int> button = RotaKinds::PatternButtonForGroup(group);
     const QString highlightGroup = button ? RotaKinds::GroupForPatternButton(*button) : QString();
 
-    appendLine(out, QStringLiteral("BEGIN:VCALENDAR"));
-    appendLine(out, QStringLiteral("VERSION:2.0"));
-    appendLine(out, QStringLiteral("PRODID:-//Kelvane//Kelvane %1.%2.%3//EN")
+    appendLine(out, u"BEGIN:VCALENDAR"_s);
+    appendLine(out, u"VERSION:2.0"_s);
+    appendLine(out, u"PRODID:-//Kelvane//Kelvane %1.%2.%3//EN"_s
                         .arg(KELVANE_VERSION_MAJOR)
                         .arg(KELVANE_VERSION_MINOR)
                         .arg(KELVANE_VERSION_PATCH));
-    appendLine(out, QStringLiteral("CALSCALE:GREGORIAN"));
-    appendLine(out, QStringLiteral("METHOD:PUBLISH"));
-    appendLine(out, QStringLiteral("X-WR-CALNAME:") +
-                        escaped(QStringLiteral("RDO group %1 (%2)").arg(group, rotaName(request.kind))));
+    appendLine(out, u"CALSCALE:GREGORIAN"_s);
+    appendLine(out, u"METHOD:PUBLISH"_s);
+    appendLine(out, u"X-WR-CALNAME:"_s +
+                        escaped(u"RDO group %1 (%2)"_s.arg(group, rotaName(request.kind))));
 
     int holidayYear = 0;
     HolidayYear holidays;
@@ -98,9 +100,9 @@ QByteArray DaysOffCalendar::Build(const Request& request, RotaDay& rota, GoodFri
         if (rota.PatternDay >= 0 &&
             GroupMatch::IsHighlightedGroupOff(request.kind, highlightGroup, rota)) {
             appendEvent(out,
-                        QStringLiteral("rdo-%1-%2-%3@kelvane").arg(kindName, group, dateValue(day)),
-                        stamp, day, QStringLiteral("RDO"),
-                        QStringLiteral("Group %1 day off, %2 rota").arg(group, rotaName(request.kind)));
+                        u"rdo-%1-%2-%3@kelvane"_s.arg(kindName, group, dateValue(day)),
+                        stamp, day, u"RDO"_s,
+                        u"Group %1 day off, %2 rota"_s.arg(group, rotaName(request.kind)));
         }
         if (day.year() != holidayYear) {
             holidayYear = day.year();
@@ -112,11 +114,11 @@ QByteArray DaysOffCalendar::Build(const Request& request, RotaDay& rota, GoodFri
         for (int index = 0; index < Holidays::Count; ++index) {
             if (request.holidays[static_cast<std::size_t>(index)] &&
                 Holidays::IsHoliday(index, day.month(), day.day(), weekday, holidays)) {
-                appendEvent(out, QStringLiteral("holiday-%1-%2@kelvane").arg(index).arg(dateValue(day)),
+                appendEvent(out, u"holiday-%1-%2@kelvane"_s.arg(index).arg(dateValue(day)),
                             stamp, day, Holidays::Caption(index), QString());
             }
         }
     }
-    appendLine(out, QStringLiteral("END:VCALENDAR"));
+    appendLine(out, u"END:VCALENDAR"_s);
     return out;
 }

@@ -11,13 +11,15 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-const QString Group = QStringLiteral("Settings");
-const QString StationKey = QStringLiteral("Station");
-const QString NoDatabaseKey = QStringLiteral("NoDatabase");
-const QString MyPatternKey = QStringLiteral("MyPattern");
-const QString MyHolidaysKey = QStringLiteral("MyHolidays");
+const QString Group = u"Settings"_s;
+const QString StationKey = u"Station"_s;
+const QString NoDatabaseKey = u"NoDatabase"_s;
+const QString MyPatternKey = u"MyPattern"_s;
+const QString MyHolidaysKey = u"MyHolidays"_s;
 
 // A settings file is a few lines; anything far larger is not one of ours and is not read.
 constexpr qint64 LargestFile = 1024 * 1024;
@@ -34,7 +36,7 @@ QByteArray contentsOf(const QString& path)
 
 SettingsStore::SettingsStore()
     : m_path(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-             QStringLiteral("/Kelvane/Kelvane.conf"))
+             u"/Kelvane/Kelvane.conf"_s)
 {
 }
 

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QtGlobal>
 
+using namespace Qt::StringLiterals;
+
 // The four values remembered between runs, in the INI file of organisation and application
 // "Kelvane", section "Settings", as QSettings keeps it. The main window reads them once while
 // it loads and writes them once while it unloads. Values are plain text: a stored value the
@@ -12,10 +14,10 @@ class SettingsStore
 public:
     struct Values
     {
-        QString Station = QStringLiteral("Darizu");
+        QString Station = u"Darizu"_s;
         qint16 NoDatabase = 0;
-        QString MyPattern = QStringLiteral("000");
-        QString MyHolidays = QStringLiteral("1111111100000");
+        QString MyPattern = u"000"_s;
+        QString MyHolidays = u"1111111100000"_s;
 
         friend bool operator==(const Values&, const Values&) = default;
     };

@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 struct Bases
@@ -42,15 +44,15 @@ QString CommandName(ColourFamily family)
 {
     switch (family) {
     case ColourFamily::Yellow:
-        return QStringLiteral("yellow");
+        return u"yellow"_s;
     case ColourFamily::Blue:
-        return QStringLiteral("blue");
+        return u"blue"_s;
     case ColourFamily::Pink:
-        return QStringLiteral("pink");
+        return u"pink"_s;
     case ColourFamily::Grey:
-        return QStringLiteral("grey");
+        return u"grey"_s;
     case ColourFamily::Green:
-        return QStringLiteral("green");
+        return u"green"_s;
     }
     return {};
 }

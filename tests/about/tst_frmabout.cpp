@@ -7,6 +7,8 @@
 #include <QStandardPaths>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 class tst_frmAbout : public QObject
 {
     Q_OBJECT
@@ -19,13 +21,13 @@ private slots:
     {
         ScriptedPrompter prompter;
         frmAbout about(prompter);
-        QCOMPARE(about.windowTitle(), QStringLiteral("About Kelvane"));
-        QCOMPARE(about.lblTitle->text(), QStringLiteral("Kelvane"));
-        QCOMPARE(about.lblVersion->text(), QStringLiteral("Version 1.0.0"));
-        QVERIFY(about.lblDescription->text().contains(QStringLiteral("1901 to 2124")));
+        QCOMPARE(about.windowTitle(), u"About Kelvane"_s);
+        QCOMPARE(about.lblTitle->text(), u"Kelvane"_s);
+        QCOMPARE(about.lblVersion->text(), u"Version 1.0.0"_s);
+        QVERIFY(about.lblDescription->text().contains(u"1901 to 2124"_s));
         QVERIFY(!about.picLogo->pixmap().isNull());
-        QCOMPARE(about.cmdOK->text(), QStringLiteral("OK"));
-        QCOMPARE(about.cmdSysInfo->text(), QStringLiteral("&System Info..."));
+        QCOMPARE(about.cmdOK->text(), u"OK"_s);
+        QCOMPARE(about.cmdSysInfo->text(), u"&System Info..."_s);
     }
 
     void systemInfo_data()
@@ -56,7 +58,7 @@ private slots:
         QStringList attempts;
         about.setProgramAccess(
             [&installed](const QString& name) {
-                return installed.contains(name) ? QStringLiteral("/usr/bin/") + name : QString();
+                return installed.contains(name) ? u"/usr/bin/"_s + name : QString();
             },
             [&attempts, starts](const QString& path) {
                 attempts.append(path);
@@ -68,8 +70,8 @@ private slots:
         if (unavailable) {
             QCOMPARE(prompter.shown().size(), 1);
             QCOMPARE(prompter.shown().at(0).text,
-                     QStringLiteral("System Information Is Unavailable At This Time"));
-            QCOMPARE(prompter.shown().at(0).title, QStringLiteral("Kelvane"));
+                     u"System Information Is Unavailable At This Time"_s);
+            QCOMPARE(prompter.shown().at(0).title, u"Kelvane"_s);
             QCOMPARE(prompter.shown().at(0).buttons, Prompter::Buttons::Ok);
         } else {
             QVERIFY(prompter.shown().isEmpty());

@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 class TestExportIcs : public QObject
 {
     Q_OBJECT
@@ -45,8 +47,8 @@ private slots:
         const QString ics =
             exported("c.ics", {"--kind", kind, "--group", group, "--from", "2024-01-01", "--to",
                                "2024-12-31", "--holidays", "0000000000000"});
-        QVERIFY(ics.startsWith(QStringLiteral("BEGIN:VCALENDAR\r\nVERSION:2.0\r\n")));
-        QVERIFY(ics.endsWith(QStringLiteral("END:VCALENDAR\r\n")));
+        QVERIFY(ics.startsWith(u"BEGIN:VCALENDAR\r\nVERSION:2.0\r\n"_s));
+        QVERIFY(ics.endsWith(u"END:VCALENDAR\r\n"_s));
 
         QStringList expected;
         RotaDay rota;
@@ -55,16 +57,15 @@ private slots:
                 DayNumbering::PatternPosition(RotaKind::FourTwo, DayNumbering::DayNumber(day), 0);
             GetPatterns(rota);
             if (rota.FourTwoOff1 == u'C' || rota.FourTwoOff2 == u'C')
-                expected << day.toString(QStringLiteral("yyyyMMdd"));
+                expected << day.toString(u"yyyyMMdd"_s);
         }
         QStringList found;
-        static const QRegularExpression start(QStringLiteral("DTSTART;VALUE=DATE:(\\d{8})"));
+        static const QRegularExpression start(u"DTSTART;VALUE=DATE:(\\d{8})"_s);
         for (auto match = start.globalMatch(ics); match.hasNext();)
             found << match.next().captured(1);
         QCOMPARE(found, expected);
-        QCOMPARE(ics.count(QStringLiteral("SUMMARY:RDO\r\n")), expected.size());
-        QVERIFY(ics.contains(QStringLiteral("UID:rdo-four-two-C-") + expected.first() +
-                             QStringLiteral("@kelvane\r\n")));
+        QCOMPARE(ics.count(u"SUMMARY:RDO\r\n"_s), expected.size());
+        QVERIFY(ics.contains(u"UID:rdo-four-two-C-"_s + expected.first() + u"@kelvane\r\n"_s));
     }
 
     void holidaysAreTheirOwnEvents()
@@ -72,10 +73,10 @@ private slots:
         const QString ics =
             exported("h.ics", {"--kind", "cg-six-two", "--group", "3", "--from", "2024-03-01",
                                "--to", "2024-04-30", "--holidays", "0100000000100"});
-        QVERIFY(ics.contains(QStringLiteral("UID:holiday-1-20240329@kelvane\r\n")));
-        QVERIFY(ics.contains(QStringLiteral("SUMMARY:Good Friday\r\n")));
-        QVERIFY(ics.contains(QStringLiteral("UID:holiday-10-20240331@kelvane\r\n")));
-        QCOMPARE(ics.count(QStringLiteral("UID:holiday-")), 2);
+        QVERIFY(ics.contains(u"UID:holiday-1-20240329@kelvane\r\n"_s));
+        QVERIFY(ics.contains(u"SUMMARY:Good Friday\r\n"_s));
+        QVERIFY(ics.contains(u"UID:holiday-10-20240331@kelvane\r\n"_s));
+        QCOMPARE(ics.count(u"UID:holiday-"_s), 2);
     }
 
     void uidsAreStableAcrossExports()
@@ -96,7 +97,7 @@ private slots:
 
     void aRealParserReadsTheFile()
     {
-        const QString python = QStringLiteral("/usr/bin/python3");
+        const QString python = u"/usr/bin/python3"_s;
         QProcess probe;
         probe.start(python, {"-c", "import icalendar"});
         if (!probe.waitForFinished(20000) || probe.exitCode() != 0)
@@ -104,7 +105,7 @@ private slots:
         QVERIFY(!exported("p.ics", {"--kind", "combination", "--group", "B", "--from", "2024-01-01",
                                     "--to", "2024-12-31"})
                      .isEmpty());
-        const QString path = m_dir.filePath(QStringLiteral("p.ics"));
+        const QString path = m_dir.filePath(u"p.ics"_s);
         QProcess parser;
         parser.start(python, {"-c",
                               "import sys, icalendar\n"
@@ -151,7 +152,7 @@ private slots:
         const CommandRun result = CommandRun::Kelvane(arguments);
         QCOMPARE(result.status, CommandLine::BadArguments);
         QVERIFY(!result.err.isEmpty());
-        QVERIFY(!QFile::exists(QStringLiteral("x.ics")));
+        QVERIFY(!QFile::exists(u"x.ics"_s));
     }
 };
 

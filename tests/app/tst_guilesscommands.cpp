@@ -5,6 +5,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 // The program starts the GUI library only for the subcommands that draw; the others run here
 // in a bare core application.
 class TestGuilessCommands : public QObject
@@ -32,7 +34,7 @@ private slots:
     {
         QFETCH(QStringList, arguments);
         QFETCH(bool, draws);
-        QCOMPARE(CommandLine::Draws(QStringList{QStringLiteral("kelvane")} + arguments), draws);
+        QCOMPARE(CommandLine::Draws(QStringList{u"kelvane"_s} + arguments), draws);
         if (draws)
             return;
         QTemporaryDir dir;

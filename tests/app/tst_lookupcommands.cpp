@@ -3,6 +3,8 @@
 #include <QRegularExpression>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 class TestLookupCommands : public QObject
 {
     Q_OBJECT
@@ -13,8 +15,8 @@ private slots:
         const auto result = CommandRun::Kelvane({"whos-off", "1901-01-01"});
         QCOMPARE(result.status, 0);
         QCOMPARE(result.err, QString());
-        QCOMPARE(result.out, QStringLiteral("CG 6-2: 1 - 2\nMM 6-2: 5 - 6\n4-2: E - F\n"
-                                            "5-3: 4-5-6\n3-3: N-H-I\n5-2-5-3: A-D\n"));
+        QCOMPARE(result.out, u"CG 6-2: 1 - 2\nMM 6-2: 5 - 6\n4-2: E - F\n"
+                             "5-3: 4-5-6\n3-3: N-H-I\n5-2-5-3: A-D\n"_s);
     }
 
     void whosOffWithAdjustmentIsAWeekLater()
@@ -31,16 +33,16 @@ private slots:
         QCOMPARE(result.status, 0);
         const QStringList lines = result.out.split(u'\n', Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), 4);
-        QCOMPARE(lines[0], QStringLiteral("date\tCG 6-2\tMM 6-2\t4-2\t5-3\t3-3\t5-2-5-3"));
-        QVERIFY(lines[1].startsWith(QStringLiteral("2024-12-30\t")));
-        QVERIFY(lines[3].startsWith(QStringLiteral("2025-01-01\t")));
+        QCOMPARE(lines[0], u"date\tCG 6-2\tMM 6-2\t4-2\t5-3\t3-3\t5-2-5-3"_s);
+        QVERIFY(lines[1].startsWith(u"2024-12-30\t"_s));
+        QVERIFY(lines[3].startsWith(u"2025-01-01\t"_s));
         QCOMPARE(lines[3].split(u'\t').size(), 7);
         // Each line says the same as the single-date form.
         const auto single = CommandRun::Kelvane({"whos-off", "2025-01-01"});
         QStringList boxes;
         for (const QString& line : single.out.split(u'\n', Qt::SkipEmptyParts))
-            boxes << line.section(QStringLiteral(": "), 1);
-        QCOMPARE(lines[3], QStringLiteral("2025-01-01\t") + boxes.join(u'\t'));
+            boxes << line.section(u": "_s, 1);
+        QCOMPARE(lines[3], u"2025-01-01\t"_s + boxes.join(u'\t'));
     }
 
     void holidaysListsThirteenDates()
@@ -49,10 +51,10 @@ private slots:
         QCOMPARE(result.status, 0);
         const QStringList lines = result.out.split(u'\n', Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), 13);
-        QCOMPARE(lines[0], QStringLiteral("0\tNew Years Day\t2024-01-01"));
-        QCOMPARE(lines[1], QStringLiteral("1\tGood Friday\t2024-03-29"));
-        QCOMPARE(lines[10], QStringLiteral("10\tEaster\t2024-03-31"));
-        QCOMPARE(lines[12], QStringLiteral("12\tVeterans Day\t2024-11-11"));
+        QCOMPARE(lines[0], u"0\tNew Years Day\t2024-01-01"_s);
+        QCOMPARE(lines[1], u"1\tGood Friday\t2024-03-29"_s);
+        QCOMPARE(lines[10], u"10\tEaster\t2024-03-31"_s);
+        QCOMPARE(lines[12], u"12\tVeterans Day\t2024-11-11"_s);
     }
 
     void badArgumentsAreRefused_data()
@@ -96,7 +98,7 @@ private slots:
         QVERIFY2(!result.err.trimmed().contains(u'\r') && !result.err.contains(u'\u2028'),
                  qPrintable(result.err));
         // A quoted value is at most 60 characters long.
-        static const QRegularExpression quoted(QStringLiteral("[\"'](.*)[\"']"));
+        static const QRegularExpression quoted(u"[\"'](.*)[\"']"_s);
         QVERIFY2(quoted.match(result.err).captured(1).size() <= 60, qPrintable(result.err));
     }
 
@@ -114,7 +116,7 @@ private slots:
              {"whos-off", "holidays", "export-ics", "print-year", "print-all", "print-month"})
             QTest::addRow("%s --help-all", command)
                 << QStringList{command, "--help-all"}
-                << QStringLiteral("Usage: kelvane %1 [options]").arg(QLatin1String(command));
+                << u"Usage: kelvane %1 [options]"_s.arg(QLatin1String(command));
     }
 
     void helpAndVersion()

@@ -14,6 +14,8 @@
 #include <QTest>
 #include <QVariant>
 
+using namespace Qt::StringLiterals;
+
 // Small helpers shared by the tests that read or write files: calendar databases in a
 // temporary folder and direct statements that bypass the classes under test.
 namespace CalendarFixture {
@@ -86,11 +88,11 @@ inline QVariant Scalar(const QString& path, const QString& statement,
 
 inline bool AddVacation(const QString& path, const QVariant& year, const QVariant& month,
                         const QVariant& day, const QString& type,
-                        const QString& color = QStringLiteral("255, 255, 100"))
+                        const QString& color = u"255, 255, 100"_s)
 {
     return Exec(path,
-                QStringLiteral("INSERT INTO \"Vacation\" (\"Year\", \"Month\", \"Day\", \"Type\", "
-                               "\"Color\") VALUES (?, ?, ?, ?, ?)"),
+                u"INSERT INTO \"Vacation\" (\"Year\", \"Month\", \"Day\", \"Type\", "
+                "\"Color\") VALUES (?, ?, ?, ?, ?)"_s,
                 {year, month, day, type, color});
 }
 
@@ -100,24 +102,23 @@ inline QString MakeUnkeyedDatabase(const QString& folder)
 {
     const QString path = QDir(folder).filePath(CalendarDatabase::FileName());
     QFile::remove(path);
-    QString notes = QStringLiteral("\"Month\" TEXT");
+    QString notes = u"\"Month\" TEXT"_s;
     for (const char* field : {"Note", "SecondNote", "Highlight"}) {
         for (int k = 1; k <= 31; ++k)
-            notes += QStringLiteral(", \"%1%2\" %3")
-                         .arg(QLatin1String(field))
+            notes += u", \"%1%2\" %3"_s.arg(QLatin1String(field))
                          .arg(k)
                          .arg(QLatin1String(field[0] == 'H' ? "INTEGER DEFAULT 0"
                                                             : "TEXT DEFAULT 'Click'"));
     }
-    const QString name = QStringLiteral("fixture-unkeyed");
+    const QString name = u"fixture-unkeyed"_s;
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, name);
         db.setDatabaseName(path);
         if (db.open()) {
             QSqlQuery query(db);
-            query.exec(QStringLiteral("CREATE TABLE \"Vacation\" (\"Year\" INTEGER, \"Month\" "
-                                      "INTEGER, \"Day\" INTEGER, \"Type\" TEXT, \"Color\" TEXT)"));
-            query.exec(QStringLiteral("CREATE TABLE \"Monthly Notes\" (") + notes + u')');
+            query.exec(u"CREATE TABLE \"Vacation\" (\"Year\" INTEGER, \"Month\" "
+                       "INTEGER, \"Day\" INTEGER, \"Type\" TEXT, \"Color\" TEXT)"_s);
+            query.exec(u"CREATE TABLE \"Monthly Notes\" ("_s + notes + u')');
         }
     }
     QSqlDatabase::removeDatabase(name);

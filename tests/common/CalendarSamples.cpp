@@ -4,13 +4,15 @@
 #include "rota/NumberText.h"
 #include "rota/RotaDay.h"
 
+using namespace Qt::StringLiterals;
+
 namespace CalendarSamples {
 
 CalendarChoices Year(const QString& yearText, RotaKind kind, const QString& group)
 {
     CalendarChoices choices;
     choices.yearText = yearText;
-    choices.station = QStringLiteral("DARIZU");
+    choices.station = u"DARIZU"_s;
     choices.kind = kind;
     if (!group.isEmpty()) {
         choices.highlightGroup = group;

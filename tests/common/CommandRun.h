@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <QTextStream>
 
+using namespace Qt::StringLiterals;
+
 // A subcommand run in-process: its exit status and what it wrote to each stream.
 struct CommandRun
 {
@@ -30,7 +32,7 @@ struct CommandRun
     static CommandRun Kelvane(const QStringList& arguments)
     {
         return Of([&](QTextStream& out, QTextStream& err) {
-            return CommandLine::Run(QStringList{QStringLiteral("kelvane")} + arguments, out, err);
+            return CommandLine::Run(QStringList{u"kelvane"_s} + arguments, out, err);
         });
     }
 

@@ -7,6 +7,8 @@
 
 #include <limits>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 struct Outcome
@@ -17,7 +19,7 @@ struct Outcome
 
 Outcome kelvane(QStringList arguments)
 {
-    arguments.prepend(QStringLiteral("kelvane"));
+    arguments.prepend(u"kelvane"_s);
     QString out;
     QString err;
     QTextStream outStream(&out);
@@ -44,13 +46,13 @@ private slots:
         QTest::addColumn<double>("value");
         constexpr double largest = std::numeric_limits<double>::max();
         // Found by fuzz_numbertext: IsNumeric trimmed the vertical tab, Val stopped at it.
-        QTest::newRow("vertical tab first") << QStringLiteral("\v\t55.") << 55.0;
-        QTest::newRow("form feed first") << QStringLiteral("\f-3") << -3.0;
-        QTest::newRow("no-break space first") << QStringLiteral("\u00a012") << 12.0;
+        QTest::newRow("vertical tab first") << u"\v\t55."_s << 55.0;
+        QTest::newRow("form feed first") << u"\f-3"_s << -3.0;
+        QTest::newRow("no-break space first") << u"\u00a012"_s << 12.0;
         // Found by fuzz_numbertext: too large a number read as 0.
-        QTest::newRow("too large") << QStringLiteral("1e400") << largest;
-        QTest::newRow("too large, negative") << QStringLiteral(" -1e400") << -largest;
-        QTest::newRow("too small") << QStringLiteral("1e-400") << 0.0;
+        QTest::newRow("too large") << u"1e400"_s << largest;
+        QTest::newRow("too large, negative") << u" -1e400"_s << -largest;
+        QTest::newRow("too small") << u"1e-400"_s << 0.0;
     }
 
     void numberTexts()
@@ -67,12 +69,9 @@ private slots:
         QTest::addColumn<QString>("adjustment");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("sameAs");
-        QTest::newRow("too large")
-            << QStringLiteral("1e400") << CommandLine::BadArguments << QString();
-        QTest::newRow("vertical tab first")
-            << QStringLiteral("\v7") << CommandLine::Success << QStringLiteral("7");
-        QTest::newRow("no-break space first")
-            << QStringLiteral("\u00a07") << CommandLine::Success << QStringLiteral("7");
+        QTest::newRow("too large") << u"1e400"_s << CommandLine::BadArguments << QString();
+        QTest::newRow("vertical tab first") << u"\v7"_s << CommandLine::Success << u"7"_s;
+        QTest::newRow("no-break space first") << u"\u00a07"_s << CommandLine::Success << u"7"_s;
     }
 
     void adjustments()
@@ -80,12 +79,11 @@ private slots:
         QFETCH(QString, adjustment);
         QFETCH(int, status);
         QFETCH(QString, sameAs);
-        const Outcome outcome = kelvane({QStringLiteral("whos-off"), QStringLiteral("2024-03-01"),
-                                         QStringLiteral("--adjust"), adjustment});
+        const Outcome outcome =
+            kelvane({u"whos-off"_s, u"2024-03-01"_s, u"--adjust"_s, adjustment});
         QCOMPARE(outcome.status, status);
         if (!sameAs.isEmpty()) {
-            const Outcome plain = kelvane({QStringLiteral("whos-off"), QStringLiteral("2024-03-01"),
-                                           QStringLiteral("--adjust"), sameAs});
+            const Outcome plain = kelvane({u"whos-off"_s, u"2024-03-01"_s, u"--adjust"_s, sameAs});
             QCOMPARE(outcome.out, plain.out);
         }
     }

@@ -79,11 +79,11 @@ struct Fixture
     {
         QSettings raw(iniPath(), QSettings::IniFormat);
         for (auto it = stored.cbegin(); it != stored.cend(); ++it)
-            raw.setValue(QStringLiteral("Settings/") + it.key(), it.value());
+            raw.setValue(u"Settings/"_s + it.key(), it.value());
         raw.sync();
         store = std::make_unique<SettingsStore>(iniPath());
-        folders.dataFolder = dir.filePath(QStringLiteral("data"));
-        folders.sources = {dir.filePath(QStringLiteral("start"))};
+        folders.dataFolder = dir.filePath(u"data"_s);
+        folders.sources = {dir.filePath(u"start"_s)};
         QDir().mkpath(folders.sources.first());
         if (database == Database::Template)
             CalendarFixture::MakeDatabase(folders.sources.first());
@@ -101,24 +101,22 @@ struct Fixture
     {
         return QDir(folders.dataFolder).filePath(CalendarDatabase::FileName());
     }
-    QString iniPath() const { return dir.filePath(QStringLiteral("kelvane.ini")); }
+    QString iniPath() const { return dir.filePath(u"kelvane.ini"_s); }
     QString storedValue(const QString& key) const
     {
-        return QSettings(iniPath(), QSettings::IniFormat)
-            .value(QStringLiteral("Settings/") + key)
-            .toString();
+        return QSettings(iniPath(), QSettings::IniFormat).value(u"Settings/"_s + key).toString();
     }
 
     // Every printout goes to a trace file in the temporary folder; the PDF names the window
     // asks for are kept.
     QString recordPrintouts()
     {
-        const QString path = dir.filePath(QStringLiteral("printout.ops"));
+        const QString path = dir.filePath(u"printout.ops"_s);
         window->setPrintDestinationSource([this, path](const QString& stem) {
             stems.append(stem);
             PrintDestination destination;
             destination.surface = std::make_unique<RecordingSurface>(11520, 15120, path);
-            destination.description = QStringLiteral("the trace");
+            destination.description = u"the trace"_s;
             return destination;
         });
         return path;
@@ -224,9 +222,8 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override
     {
-        const bool stored = !m_fixture.storedValue(QStringLiteral("MyPattern")).isEmpty();
-        m_log.append(m_name + (stored ? QStringLiteral(" after settings")
-                                      : QStringLiteral(" before settings")));
+        const bool stored = !m_fixture.storedValue(u"MyPattern"_s).isEmpty();
+        m_log.append(m_name + (stored ? u" after settings"_s : u" before settings"_s));
         if (m_refuse)
             event->ignore();
     }
@@ -252,11 +249,11 @@ private slots:
     {
         Fixture f;
         frmCalendar& w = *f.window;
-        QCOMPARE(w.txtStation->text(), QStringLiteral("Darizu"));
+        QCOMPARE(w.txtStation->text(), u"Darizu"_s);
         QCOMPARE(f.state.NoDatabase, qint16(0));
-        QCOMPARE(f.state.MyPattern, QStringLiteral("000"));
-        QCOMPARE(f.state.HolidaySet, QStringLiteral("1111111100000"));
-        QCOMPARE(f.state.HighlightGroup, QStringLiteral("0"));
+        QCOMPARE(f.state.MyPattern, u"000"_s);
+        QCOMPARE(f.state.HolidaySet, u"1111111100000"_s);
+        QCOMPARE(f.state.HighlightGroup, u"0"_s);
         QVERIFY(w.optSixAndTwo->isChecked());
         QVERIFY(w.optNoHighlight->isChecked());
         QCOMPARE(f.enabledPatternButtons(), range(0, 6));
@@ -264,13 +261,13 @@ private slots:
         for (int i = 0; i < Holidays::Count; ++i)
             QCOMPARE(w.chkHolidays[i]->isChecked(), i < 8);
         QCOMPARE(w.Calendar1->selectedDate(), Today);
-        QCOMPARE(w.txtYear->text(), QStringLiteral("2025"));
-        QCOMPARE(w.chkHighlightPayday->text(), QStringLiteral("Highlight Paydays"));
+        QCOMPARE(w.txtYear->text(), u"2025"_s);
+        QCOMPARE(w.chkHighlightPayday->text(), u"Highlight Paydays"_s);
         QVERIFY(!w.chkNoPatterns->isEnabled());
         QVERIFY(w.fraSetHolidays->isHidden());
         QCOMPARE(w.shpColor[0]->palette().color(QPalette::Window), QColor(255, 255, 100));
         QCOMPARE(w.cmdPrintAllPatterns->text(),
-                 QStringLiteral(" Print 1 Copy of All C&G  6 && 2 and 4 && 2 Patterns"));
+                 u" Print 1 Copy of All C&G  6 && 2 and 4 && 2 Patterns"_s);
         for (QPushButton* command :
              {w.cmdPrintRdoCalendar, w.cmdPrintAllPatterns, w.cmdShowMonth, w.cmdInputVacations})
             QVERIFY(command->isEnabled());
@@ -307,12 +304,12 @@ private slots:
         QFETCH(QString, highlightGroup);
         QFETCH(QString, patternAfterLoad);
 
-        Fixture f({{QStringLiteral("Station"), QStringLiteral("North Yard")},
-                   {QStringLiteral("NoDatabase"), QStringLiteral("1")},
-                   {QStringLiteral("MyPattern"), myPattern},
-                   {QStringLiteral("MyHolidays"), myHolidays}});
+        Fixture f({{u"Station"_s, u"North Yard"_s},
+                   {u"NoDatabase"_s, u"1"_s},
+                   {u"MyPattern"_s, myPattern},
+                   {u"MyHolidays"_s, myHolidays}});
         frmCalendar& w = *f.window;
-        QCOMPARE(w.txtStation->text(), QStringLiteral("North Yard"));
+        QCOMPARE(w.txtStation->text(), u"North Yard"_s);
         QCOMPARE(f.state.NoDatabase, qint16(1));
         QCOMPARE(w.chosenKind(), kind);
         if (patternButton >= 0)
@@ -326,9 +323,8 @@ private slots:
             QCOMPARE(w.chkHolidays[i]->isChecked(), myHolidays.at(i) == u'1');
         QCOMPARE(f.cyanBoxes(), RotaKinds::MarkedWhosOffBoxes(kind));
         QCOMPARE(w.chkNoPatterns->isEnabled(), patternButton >= 0);
-        QCOMPARE(w.chkHighlightPayday->text(), patternButton >= 0
-                                                   ? QStringLiteral("Circle Paydays")
-                                                   : QStringLiteral("Highlight Paydays"));
+        QCOMPARE(w.chkHighlightPayday->text(),
+                 patternButton >= 0 ? u"Circle Paydays"_s : u"Highlight Paydays"_s);
     }
 
     void closingStoresTheFourSettingsOnly()
@@ -336,23 +332,23 @@ private slots:
         Fixture f;
         f.show();
         frmCalendar& w = *f.window;
-        w.txtStation->setText(QStringLiteral("Quenbrook"));
+        w.txtStation->setText(u"Quenbrook"_s);
         clickBox(w.optFourAndTwo);
         clickBox(w.optPattern[9]);
         w.chkHolidays[12]->setChecked(true);
         w.chkHolidays[0]->setChecked(false);
-        w.txtYear->setText(QStringLiteral("2030"));
-        w.txtPatternAdjustment->setText(QStringLiteral("7"));
-        QVERIFY(f.storedValue(QStringLiteral("MyPattern")).isEmpty());
+        w.txtYear->setText(u"2030"_s);
+        w.txtPatternAdjustment->setText(u"7"_s);
+        QVERIFY(f.storedValue(u"MyPattern"_s).isEmpty());
 
         QTest::mouseClick(w.cmdExit, Qt::LeftButton);
         QVERIFY(!w.isVisible());
-        QCOMPARE(f.storedValue(QStringLiteral("Station")), QStringLiteral("Quenbrook"));
-        QCOMPARE(f.storedValue(QStringLiteral("NoDatabase")), QStringLiteral("0"));
-        QCOMPARE(f.storedValue(QStringLiteral("MyPattern")), QStringLiteral("210"));
-        QCOMPARE(f.storedValue(QStringLiteral("MyHolidays")), QStringLiteral("0111111100001"));
+        QCOMPARE(f.storedValue(u"Station"_s), u"Quenbrook"_s);
+        QCOMPARE(f.storedValue(u"NoDatabase"_s), u"0"_s);
+        QCOMPARE(f.storedValue(u"MyPattern"_s), u"210"_s);
+        QCOMPARE(f.storedValue(u"MyHolidays"_s), u"0111111100001"_s);
         QSettings raw(f.iniPath(), QSettings::IniFormat);
-        raw.beginGroup(QStringLiteral("Settings"));
+        raw.beginGroup(u"Settings"_s);
         QCOMPARE(raw.childKeys().size(), 4);
     }
 
@@ -374,8 +370,8 @@ private slots:
         Fixture f;
         f.show();
         QStringList log;
-        SecondaryWindow month(QStringLiteral("month"), log, f, monthRefuses);
-        SecondaryWindow other(QStringLiteral("other"), log, f);
+        SecondaryWindow month(u"month"_s, log, f, monthRefuses);
+        SecondaryWindow other(u"other"_s, log, f);
         for (SecondaryWindow* window : {&month, &other}) {
             window->show();
             f.window->addSecondaryWindow(window);
@@ -384,8 +380,7 @@ private slots:
         QCOMPARE(f.window->close(), !monthRefuses);
         QCOMPARE(log, closed);
         QCOMPARE(f.window->isVisible(), monthRefuses);
-        QCOMPARE(f.storedValue(QStringLiteral("MyPattern")),
-                 monthRefuses ? QString() : QStringLiteral("000"));
+        QCOMPARE(f.storedValue(u"MyPattern"_s), monthRefuses ? QString() : u"000"_s);
     }
 
     void fieldChecks_data()
@@ -397,9 +392,9 @@ private slots:
         QTest::addColumn<QString>("afterLeaving");
         QTest::addColumn<QString>("title"); // of the message on leaving; empty: none
         QTest::addColumn<QString>("selected");
-        const QString year = QStringLiteral("txtYear");
-        const QString size = QStringLiteral("txtReduction");
-        const QString adjustment = QStringLiteral("txtPatternAdjustment");
+        const QString year = u"txtYear"_s;
+        const QString size = u"txtReduction"_s;
+        const QString adjustment = u"txtPatternAdjustment"_s;
         // clang-format off
         // field, typed, text after typing, beeps, text after leaving, message title, selection
         QTest::newRow("year 19")         << year       << "19"   << "19"   << 0 << " 2026" << "Year out of range" << "2026";
@@ -428,11 +423,10 @@ private slots:
         QFETCH(QString, title);
         QFETCH(QString, selected);
         const QMap<QString, QString> messages = {
-            {QStringLiteral("Year out of range"),
-             QStringLiteral("Only years form 1901 to 2124 may be printed (use all four digits)! ")},
-            {QStringLiteral("Invalid size!"), QStringLiteral("Enter a value between 20 and 100")},
-            {QStringLiteral("ERROR!"),
-             QStringLiteral(" Adjustment value must be between 0 and 48!")},
+            {u"Year out of range"_s,
+             u"Only years form 1901 to 2124 may be printed (use all four digits)! "_s},
+            {u"Invalid size!"_s, u"Enter a value between 20 and 100"_s},
+            {u"ERROR!"_s, u" Adjustment value must be between 0 and 48!"_s},
         };
         Fixture f;
         f.show();
@@ -548,14 +542,14 @@ private slots:
         frmCalendar& w = *f.window;
         QWidget* from = w.txtYear;
         if (how == u"typed 2027.5") {
-            typeInto(w.txtYear, QStringLiteral("2027.5"));
+            typeInto(w.txtYear, u"2027.5"_s);
         } else {
             const bool up = how == u"calendar to 2125";
             w.Calendar1->setSelectedDate(up ? QDate(2124, 12, 31) : QDate(1901, 1, 1));
             w.Calendar1->setFocus(Qt::MouseFocusReason);
             from = QApplication::focusWidget();
             QTest::keyClick(from, up ? Qt::Key_Right : Qt::Key_Left);
-            QCOMPARE(w.txtYear->text(), up ? QStringLiteral("2125") : QStringLiteral("1900"));
+            QCOMPARE(w.txtYear->text(), up ? u"2125"_s : u"1900"_s);
         }
 
         if (auto* button = w.findChild<QPushButton*>(command)) {
@@ -572,8 +566,8 @@ private slots:
         }
         QCoreApplication::processEvents();
         QCOMPARE(f.prompter.shown().size(), 1);
-        QCOMPARE(f.prompter.shown().at(0).title, QStringLiteral("Year out of range"));
-        QCOMPARE(w.txtYear->text(), QStringLiteral(" 2026"));
+        QCOMPARE(f.prompter.shown().at(0).title, u"Year out of range"_s);
+        QCOMPARE(w.txtYear->text(), u" 2026"_s);
         QCOMPARE(w.focusWidget(), w.txtYear); // the window's own: a closing menu deactivates it
         QVERIFY(f.stems.isEmpty());
         QCOMPARE(savePrompts, 0);
@@ -589,14 +583,14 @@ private slots:
         f.show();
         frmCalendar& w = *f.window;
         const QRect area = w.screen()->availableGeometry();
-        QVERIFY2(area.contains(w.frameGeometry()), qPrintable(QStringLiteral("%1,%2 %3x%4 in %5x%6")
-                                                                  .arg(w.frameGeometry().x())
-                                                                  .arg(w.frameGeometry().y())
-                                                                  .arg(w.frameGeometry().width())
-                                                                  .arg(w.frameGeometry().height())
-                                                                  .arg(area.width())
-                                                                  .arg(area.height())));
-        const auto* scroller = w.findChild<QScrollArea*>(QStringLiteral("scrollControls"));
+        QVERIFY2(area.contains(w.frameGeometry()),
+                 qPrintable(u"%1,%2 %3x%4 in %5x%6"_s.arg(w.frameGeometry().x())
+                                .arg(w.frameGeometry().y())
+                                .arg(w.frameGeometry().width())
+                                .arg(w.frameGeometry().height())
+                                .arg(area.width())
+                                .arg(area.height())));
+        const auto* scroller = w.findChild<QScrollArea*>(u"scrollControls"_s);
         QVERIFY(scroller->widget()->height() > scroller->viewport()->height());
 
         w.cmdExit->setFocus(Qt::TabFocusReason);
@@ -649,7 +643,7 @@ private slots:
         w.cmdSetHolidays->setFocus(Qt::TabFocusReason);
         QTest::keyClick(w.cmdSetHolidays, Qt::Key_Return);
         QVERIFY(w.fraSetHolidays->isVisible());
-        QCOMPARE(w.cmdSetHolidays->text(), QStringLiteral("&Return"));
+        QCOMPARE(w.cmdSetHolidays->text(), u"&Return"_s);
     }
 
     void copiesFieldRewritesTheBatchButton_data()
@@ -688,15 +682,13 @@ private slots:
         QTest::mouseClick(f.window->txtPatternAdjustment, Qt::LeftButton);
         QCOMPARE(f.prompter.shown().size(), 1);
         const ScriptedPrompter::Shown& shown = f.prompter.shown().at(0);
-        QCOMPARE(shown.title, QStringLiteral("INSTRUCTIONS"));
+        QCOMPARE(shown.title, u"INSTRUCTIONS"_s);
         QCOMPARE(shown.buttons, Prompter::Buttons::Ok);
-        const QStringList lines = shown.text.split(QStringLiteral("\n\r"));
+        const QStringList lines = shown.text.split(u"\n\r"_s);
         QCOMPARE(lines.size(), 8);
-        QCOMPARE(
-            lines.first(),
-            QStringLiteral(
-                "First select a pattern type and print a calendar with zero in the adjustment"));
-        QCOMPARE(lines.last(), QStringLiteral("Lastly make a note of the value to use next time!"));
+        QCOMPARE(lines.first(),
+                 u"First select a pattern type and print a calendar with zero in the adjustment"_s);
+        QCOMPARE(lines.last(), u"Lastly make a note of the value to use next time!"_s);
     }
 
     void calendarTypes_data()
@@ -719,7 +711,7 @@ private slots:
         Fixture f;
         f.show();
         clickBox(f.window->optPattern[2]);
-        QCOMPARE(f.state.HighlightGroup, QStringLiteral(" 3"));
+        QCOMPARE(f.state.HighlightGroup, u" 3"_s);
 
         auto* button = f.window->findChild<QRadioButton*>(option);
         QVERIFY(button);
@@ -727,8 +719,8 @@ private slots:
         QCOMPARE(f.enabledPatternButtons(), enabled);
         QCOMPARE(f.cyanBoxes(), cyan);
         QVERIFY(f.window->optNoHighlight->isChecked());
-        QCOMPARE(f.state.HighlightGroup, QStringLiteral("0"));
-        QCOMPARE(f.state.MyPattern.mid(1), QStringLiteral(" 0"));
+        QCOMPARE(f.state.HighlightGroup, u"0"_s);
+        QCOMPARE(f.state.MyPattern.mid(1), u" 0"_s);
     }
 
     void highlightChoicesKeepMyPattern()
@@ -737,24 +729,24 @@ private slots:
         f.show();
         frmCalendar& w = *f.window;
         clickBox(w.optPattern[4]);
-        QCOMPARE(f.state.MyPattern, QStringLiteral("05"));
-        QCOMPARE(f.state.HighlightGroup, QStringLiteral(" 5"));
+        QCOMPARE(f.state.MyPattern, u"05"_s);
+        QCOMPARE(f.state.HighlightGroup, u" 5"_s);
 
         clickBox(w.optFourAndTwo);
-        QCOMPARE(f.state.MyPattern, QStringLiteral("2 0"));
+        QCOMPARE(f.state.MyPattern, u"2 0"_s);
 
         clickBox(w.optPattern[9]);
-        QCOMPARE(f.state.HighlightGroup, QStringLiteral("C"));
-        QCOMPARE(f.state.MyPattern, QStringLiteral("210"));
-        QCOMPARE(w.chkHighlightPayday->text(), QStringLiteral("Circle Paydays"));
+        QCOMPARE(f.state.HighlightGroup, u"C"_s);
+        QCOMPARE(f.state.MyPattern, u"210"_s);
+        QCOMPARE(w.chkHighlightPayday->text(), u"Circle Paydays"_s);
         QVERIFY(w.chkNoPatterns->isEnabled());
         clickBox(w.chkNoPatterns);
         QVERIFY(w.chkNoPatterns->isChecked());
 
         clickBox(w.optNoHighlight);
-        QCOMPARE(f.state.HighlightGroup, QStringLiteral(" 0"));
-        QCOMPARE(f.state.MyPattern, QStringLiteral("2 0"));
-        QCOMPARE(w.chkHighlightPayday->text(), QStringLiteral("Highlight Paydays"));
+        QCOMPARE(f.state.HighlightGroup, u" 0"_s);
+        QCOMPARE(f.state.MyPattern, u"2 0"_s);
+        QCOMPARE(w.chkHighlightPayday->text(), u"Highlight Paydays"_s);
         QVERIFY(!w.chkNoPatterns->isChecked());
         QVERIFY(!w.chkNoPatterns->isEnabled());
     }
@@ -802,7 +794,7 @@ private slots:
         QCOMPARE(f.whosOff(), (QStringList{"1 - 2", "5 - 6", "E - F", "4-5-6", "N-H-I", "A-D"}));
 
         // A week's adjustment shows the groups of 8 January once the date is clicked again.
-        w.txtPatternAdjustment->setText(QStringLiteral("7"));
+        w.txtPatternAdjustment->setText(u"7"_s);
         auto* view = w.Calendar1->findChild<QTableView*>();
         QVERIFY(view);
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
@@ -849,16 +841,16 @@ private slots:
         frmCalendar& w = *f.window;
         QTest::mouseClick(w.cmdSetHolidays, Qt::LeftButton);
         QVERIFY(w.fraSetHolidays->isVisible());
-        QCOMPARE(w.cmdSetHolidays->text(), QStringLiteral("&Return"));
+        QCOMPARE(w.cmdSetHolidays->text(), u"&Return"_s);
 
         clickBox(w.chkHolidays[1]);
         clickBox(w.chkHolidays[10]);
-        QCOMPARE(f.state.HolidaySet, QStringLiteral("1011111100100"));
+        QCOMPARE(f.state.HolidaySet, u"1011111100100"_s);
         QCOMPARE(w.choices().holidays[10], true);
 
         QTest::mouseClick(w.cmdSetHolidays, Qt::LeftButton);
         QVERIFY(!w.fraSetHolidays->isVisible());
-        QCOMPARE(w.cmdSetHolidays->text(), QStringLiteral("&Set Holidays"));
+        QCOMPARE(w.cmdSetHolidays->text(), u"&Set Holidays"_s);
     }
 
     void choicesSnapshot()
@@ -868,16 +860,16 @@ private slots:
         frmCalendar& w = *f.window;
         clickBox(w.optThreeAndThree);
         clickBox(w.optPattern[16]);
-        typeInto(w.txtReduction, QStringLiteral("80"));
-        typeInto(w.txtPatternAdjustment, QStringLiteral("14"));
+        typeInto(w.txtReduction, u"80"_s);
+        typeInto(w.txtPatternAdjustment, u"14"_s);
         clickBox(w.chkNoPatterns);
 
         const CalendarChoices choices = w.choices();
-        QCOMPARE(choices.yearText, QStringLiteral("2025"));
-        QCOMPARE(choices.sizeText, QStringLiteral("80"));
-        QCOMPARE(choices.adjustmentText, QStringLiteral("14"));
+        QCOMPARE(choices.yearText, u"2025"_s);
+        QCOMPARE(choices.sizeText, u"80"_s);
+        QCOMPARE(choices.adjustmentText, u"14"_s);
         QCOMPARE(choices.kind, RotaKind::ThreeThree);
-        QCOMPARE(choices.highlightGroup, QStringLiteral("J"));
+        QCOMPARE(choices.highlightGroup, u"J"_s);
         QVERIFY(!choices.noHighlight);
         QVERIFY(choices.noPatterns);
         QCOMPARE(choices.calendarDate, Today);
@@ -905,7 +897,7 @@ private slots:
         QVERIFY(w.optFourAndTwo->isChecked());
         QVERIFY(w.optPattern[13]->isChecked());
         QVERIFY(w.optPink->isChecked());
-        QCOMPARE(f.state.MyPattern, QStringLiteral("214"));
+        QCOMPARE(f.state.MyPattern, u"214"_s);
     }
 
     void placesTheDatabaseAtStart_data()
@@ -955,9 +947,9 @@ private slots:
         if (attached) {
             QVERIFY(QFileInfo::exists(f.workingPath()));
             const std::optional<VacationEntry> entry =
-                f.window->entries()->lookUp(QStringLiteral("2025"), 6, 15);
+                f.window->entries()->lookUp(u"2025"_s, 6, 15);
             QVERIFY(entry);
-            QCOMPARE(entry->type, QStringLiteral("Q"));
+            QCOMPARE(entry->type, u"Q"_s);
         }
         if (title.isEmpty()) {
             QVERIFY(f.prompter.shown().isEmpty());
@@ -976,7 +968,7 @@ private slots:
         }
 
         f.window->close();
-        QCOMPARE(f.storedValue(QStringLiteral("NoDatabase")), noDatabaseStored);
+        QCOMPARE(f.storedValue(u"NoDatabase"_s), noDatabaseStored);
     }
 
     void printButtonDrawsTheYearPage_data()
@@ -1007,17 +999,16 @@ private slots:
         QCOMPARE(f.stems, QStringList{"Kelvane 2025 RDO Calendar"});
         const QStringList lines = CalendarFixture::ReadText(trace).split(u'\n', Qt::SkipEmptyParts);
         QVERIFY(!lines.isEmpty());
-        QCOMPARE(lines.first(), QStringLiteral("page 11520 15120"));
-        QCOMPARE(lines.count(QStringLiteral("end")), 1);
-        QCOMPARE(lines.last(), QStringLiteral("end"));
+        QCOMPARE(lines.first(), u"page 11520 15120"_s);
+        QCOMPARE(lines.count(u"end"_s), 1);
+        QCOMPARE(lines.last(), u"end"_s);
         QVERIFY(lines.contains(
-            QStringLiteral("text 2492 -1000 18 1 1 0 #000000 \"DARIZU - 2025 6-2 RDO CALENDAR\"")));
+            u"text 2492 -1000 18 1 1 0 #000000 \"DARIZU - 2025 6-2 RDO CALENDAR\""_s));
         // The entry of 4 March shows only while vacations are highlighted.
-        QCOMPARE(CalendarFixture::ReadText(trace).contains(QStringLiteral("#0a141e")), vacations);
-        QCOMPARE(lines.contains(QStringLiteral("text 250 13710 8 0 0 1 #000000 \"Holidays\"")),
-                 key);
-        QCOMPARE(CalendarFixture::ReadText(trace).contains(QStringLiteral("\"Entry Q\"")), key);
-        QCOMPARE(f.window->statusBar()->currentMessage(), QStringLiteral("Printed to the trace."));
+        QCOMPARE(CalendarFixture::ReadText(trace).contains(u"#0a141e"_s), vacations);
+        QCOMPARE(lines.contains(u"text 250 13710 8 0 0 1 #000000 \"Holidays\""_s), key);
+        QCOMPARE(CalendarFixture::ReadText(trace).contains(u"\"Entry Q\""_s), key);
+        QCOMPARE(f.window->statusBar()->currentMessage(), u"Printed to the trace."_s);
         QVERIFY(!QGuiApplication::overrideCursor());
     }
 
@@ -1040,7 +1031,7 @@ private slots:
         f.show();
         frmCalendar& w = *f.window;
         const QString trace = f.recordPrintouts();
-        typeInto(w.txtCopies, QStringLiteral("2"));
+        typeInto(w.txtCopies, u"2"_s);
         clickBox(w.chkHilightVacations);
         clickBox(w.optThreeAndThree);
         clickBox(w.optPattern[15]);
@@ -1051,7 +1042,7 @@ private slots:
             QTimer::singleShot(0, this, [] {
                 if (auto* progress =
                         qobject_cast<QProgressDialog*>(QApplication::activeModalWidget())) {
-                    QCOMPARE(progress->labelText(), QStringLiteral("Printing calendar 1 of 14"));
+                    QCOMPARE(progress->labelText(), u"Printing calendar 1 of 14"_s);
                     if (auto* cancel = progress->findChild<QPushButton*>())
                         cancel->click();
                 }
@@ -1076,7 +1067,7 @@ private slots:
 
         // Each calendar is the page "Print" gives for that kind, group and yellow.
         QCOMPARE(f.stems, QStringList{"Kelvane 2025 All Patterns"});
-        QString expected = QStringLiteral("page 11520 15120\n");
+        QString expected = u"page 11520 15120\n"_s;
         for (int i = 0; i < calendars; ++i) {
             CalendarChoices choices = before;
             choices.kind = i < 7 ? RotaKind::CgSixTwo : RotaKind::FourTwo;
@@ -1093,16 +1084,16 @@ private slots:
 
         const QString message = w.statusBar()->currentMessage();
         if (stopAtFirst) {
-            QCOMPARE(message, QStringLiteral("Stopped after calendar 1 of 14. Printed 1 calendar "
-                                             "to the trace."));
+            QCOMPARE(message, u"Stopped after calendar 1 of 14. Printed 1 calendar "
+                              "to the trace."_s);
             return;
         }
-        QCOMPARE(message, QStringLiteral("Printed 14 calendars to the trace."));
+        QCOMPARE(message, u"Printed 14 calendars to the trace."_s);
         QVERIFY(w.optFourAndTwo->isChecked());
         QVERIFY(w.optPattern[13]->isChecked());
         QVERIFY(w.optYellow->isChecked());
         QVERIFY(!w.chkHilightVacations->isChecked());
-        QCOMPARE(f.state.HighlightGroup, QStringLiteral("G"));
+        QCOMPARE(f.state.HighlightGroup, u"G"_s);
     }
 
     void monthButtonOpensOneWindow()
@@ -1116,7 +1107,7 @@ private slots:
         QVERIFY(month);
         QVERIFY(month->isVisible());
         QVERIFY(!month->isModal());
-        QCOMPARE(month->windowTitle(), QStringLiteral("Add Notes and Print Only This Month"));
+        QCOMPARE(month->windowTitle(), u"Add Notes and Print Only This Month"_s);
         QCOMPARE(month->layout().firstOfMonth(), QDate(2025, 2, 1));
         QVERIFY(month->storesNotes());
         QCOMPARE(w.secondaryWindows(), QList<QWidget*>{month.data()});
@@ -1137,19 +1128,19 @@ private slots:
         w.cmdShowMonth_Click();
         const QPointer<frmMonth> month = w.monthWindow();
         QVERIFY(month);
-        f.prompter.queueInput(QStringLiteral("Dentist"));
+        f.prompter.queueInput(u"Dentist"_s);
         month->lblFirstNote_Click(2);
-        QCOMPARE(month->lblFirstNote(2)->text(), QStringLiteral("Dentist"));
+        QCOMPARE(month->lblFirstNote(2)->text(), u"Dentist"_s);
 
         QVERIFY(w.close());
-        QCOMPARE(f.storedValue(QStringLiteral("MyPattern")), QStringLiteral("000"));
+        QCOMPARE(f.storedValue(u"MyPattern"_s), u"000"_s);
         QTRY_VERIFY(!month);
         QCOMPARE(CalendarFixture::Scalar(
                      f.workingPath(),
-                     QStringLiteral("SELECT \"Note3\" FROM \"Monthly Notes\" WHERE \"Month\" = ?"),
+                     u"SELECT \"Note3\" FROM \"Monthly Notes\" WHERE \"Month\" = ?"_s,
                      {MonthNotesTable::MonthKey(QDate(2025, 6, 1))})
                      .toString(),
-                 QStringLiteral("Dentist"));
+                 u"Dentist"_s);
     }
 
     void terminationSignalEndsTheRunAsExitDoes_data()
@@ -1168,21 +1159,20 @@ private slots:
         frmCalendar& w = *f.window;
         TerminationSignals termination;
         connect(&termination, &TerminationSignals::received, &w, [&w] { w.endSession(); });
-        w.txtStation->setText(QStringLiteral("Quenbrook"));
+        w.txtStation->setText(u"Quenbrook"_s);
         w.cmdShowMonth_Click();
         const QPointer<frmMonth> month = w.monthWindow();
         QVERIFY(month);
-        f.prompter.queueInput(QStringLiteral("Dentist"));
+        f.prompter.queueInput(u"Dentist"_s);
         QTest::mouseClick(month->lblFirstNote(2), Qt::LeftButton);
 
         // The signal comes while an entry is being typed in the vacation window.
         QTimer::singleShot(0, this, [signalNumber] {
             auto* window = qobject_cast<frmInputVacations*>(QApplication::activeModalWidget());
             QVERIFY(window);
-            typeInto(window->findChild<QLineEdit*>(QStringLiteral("txtType")), QStringLiteral("v"));
-            typeInto(window->findChild<QLineEdit*>(QStringLiteral("txtMonth")),
-                     QStringLiteral("7"));
-            typeInto(window->findChild<QLineEdit*>(QStringLiteral("txtDay")), QStringLiteral("4"));
+            typeInto(window->findChild<QLineEdit*>(u"txtType"_s), u"v"_s);
+            typeInto(window->findChild<QLineEdit*>(u"txtMonth"_s), u"7"_s);
+            typeInto(window->findChild<QLineEdit*>(u"txtDay"_s), u"4"_s);
             ::raise(signalNumber);
         });
         QTest::mouseClick(w.cmdInputVacations, Qt::LeftButton);
@@ -1190,18 +1180,16 @@ private slots:
         QVERIFY(!w.isVisible());
         QTRY_VERIFY(!month);
         QCOMPARE(f.prompter.shown().size(), 1); // the note's input box, no question
-        QCOMPARE(f.storedValue(QStringLiteral("Station")), QStringLiteral("Quenbrook"));
+        QCOMPARE(f.storedValue(u"Station"_s), u"Quenbrook"_s);
         const QString path = f.workingPath();
         QCOMPARE(
-            CalendarFixture::Scalar(path, QStringLiteral("SELECT \"Note3\" FROM \"Monthly Notes\""))
-                .toString(),
-            QStringLiteral("Dentist"));
-        QCOMPARE(
-            CalendarFixture::Scalar(
-                path, QStringLiteral("SELECT \"Type\" || \"Month\" || '/' || \"Day\" || '/' || "
-                                     "\"Year\" FROM \"Vacation\""))
-                .toString(),
-            QStringLiteral("V7/4/2025"));
+            CalendarFixture::Scalar(path, u"SELECT \"Note3\" FROM \"Monthly Notes\""_s).toString(),
+            u"Dentist"_s);
+        QCOMPARE(CalendarFixture::Scalar(
+                     path, u"SELECT \"Type\" || \"Month\" || '/' || \"Day\" || '/' || "
+                           "\"Year\" FROM \"Vacation\""_s)
+                     .toString(),
+                 u"V7/4/2025"_s);
     }
 
     void vacationsButtonOpensTheModalWindow()
@@ -1219,8 +1207,7 @@ private slots:
                         qobject_cast<frmInputVacations*>(QApplication::activeModalWidget())) {
                     titles << window->windowTitle();
                     modal = modal && window->isModal();
-                    QTest::mouseClick(window->findChild<QFrame*>(QStringLiteral("Frame1")),
-                                      Qt::LeftButton);
+                    QTest::mouseClick(window->findChild<QFrame*>(u"Frame1"_s), Qt::LeftButton);
                     cycle << window->colorCycleIndex();
                     window->reject();
                 }
@@ -1238,9 +1225,9 @@ private slots:
     {
         QTest::addColumn<int>("patternButton"); // -1: none highlighted
         QTest::addColumn<QString>("message");   // empty: the file is written
-        const QString noGroup = QStringLiteral(
-            "Choose the pattern whose days off you want to export under \"Highlight pattern:\" "
-            "first.");
+        const QString noGroup =
+            u"Choose the pattern whose days off you want to export under \"Highlight pattern:\" "
+            "first."_s;
         QTest::newRow("group 3 of 2025") << 2 << "";
         QTest::newRow("no group") << -1 << noGroup;
     }
@@ -1255,7 +1242,7 @@ private slots:
         if (patternButton >= 0)
             clickBox(w.optPattern[patternButton]);
         QString proposed;
-        const QString chosen = f.dir.filePath(QStringLiteral("days.ics"));
+        const QString chosen = f.dir.filePath(u"days.ics"_s);
         w.setSavePathChooser([&](const QString&, const QString& proposal, const QString&) {
             proposed = proposal;
             return chosen;
@@ -1265,26 +1252,26 @@ private slots:
         if (!message.isEmpty()) {
             QCOMPARE(f.prompter.shown().size(), 1);
             QCOMPARE(f.prompter.shown().at(0).text, message);
-            QCOMPARE(f.prompter.shown().at(0).title, QStringLiteral("Export Days Off"));
+            QCOMPARE(f.prompter.shown().at(0).title, u"Export Days Off"_s);
             QVERIFY(proposed.isEmpty());
             QVERIFY(!QFileInfo::exists(chosen));
             return;
         }
         QVERIFY(f.prompter.shown().isEmpty());
-        QCOMPARE(QFileInfo(proposed).fileName(), QStringLiteral("Kelvane RDO 2025 group 3.ics"));
+        QCOMPARE(QFileInfo(proposed).fileName(), u"Kelvane RDO 2025 group 3.ics"_s);
         const QString calendar = CalendarFixture::ReadText(chosen);
-        QVERIFY(calendar.startsWith(QStringLiteral("BEGIN:VCALENDAR\r\n")));
+        QVERIFY(calendar.startsWith(u"BEGIN:VCALENDAR\r\n"_s));
         // One event per day the who's-off list shows group 3 of the CG six-and-two rota off.
         RotaDay rota;
         qsizetype daysOff = 0;
         for (QDate day(2025, 1, 1); day.year() == 2025; day = day.addDays(1)) {
             if (WhosOff::LookUp(day, 0, rota).at(0).contains(u'3')) {
                 ++daysOff;
-                QVERIFY(calendar.contains(QStringLiteral("UID:rdo-cg-six-two-3-") +
-                                          day.toString(QStringLiteral("yyyyMMdd"))));
+                QVERIFY(
+                    calendar.contains(u"UID:rdo-cg-six-two-3-"_s + day.toString(u"yyyyMMdd"_s)));
             }
         }
-        QCOMPARE(calendar.count(QStringLiteral("SUMMARY:RDO")), daysOff);
+        QCOMPARE(calendar.count(u"SUMMARY:RDO"_s), daysOff);
     }
 
     // A file that cannot be written (a full disk) is reported in a message; the file already
@@ -1353,7 +1340,7 @@ private slots:
             }
         });
         f.window->mnuAbout->trigger();
-        QCOMPARE(title, QStringLiteral("About Kelvane"));
+        QCOMPARE(title, u"About Kelvane"_s);
     }
 
     void printDialogOpensWithTheCopiesAndIsObeyed_data()
@@ -1364,9 +1351,8 @@ private slots:
         QTest::addColumn<QByteArray>("title");
         QTest::newRow("year calendar") << false << QString() << QByteArray("1")
                                        << QByteArray("Kelvane 2025 RDO Calendar - Pattern 3");
-        QTest::newRow("batch, pages 2 to 3")
-            << true << QStringLiteral("2 calendars ") << QByteArray("2")
-            << QByteArray("Kelvane 2025 All Patterns");
+        QTest::newRow("batch, pages 2 to 3") << true << u"2 calendars "_s << QByteArray("2")
+                                             << QByteArray("Kelvane 2025 All Patterns");
     }
 
     void printDialogOpensWithTheCopiesAndIsObeyed()
@@ -1378,19 +1364,19 @@ private slots:
         Fixture f;
         f.show();
         f.window->optPattern[2]->click();
-        f.window->txtCopies->setText(QStringLiteral("2"));
-        const QString path = f.dir.filePath(QStringLiteral("chosen.pdf"));
+        f.window->txtCopies->setText(u"2"_s);
+        const QString path = f.dir.filePath(u"chosen.pdf"_s);
         int shownCopies = 0;
         QTimer::singleShot(0, this, [&] {
             auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
             if (!dialog)
                 return;
-            auto* copies = dialog->findChild<QSpinBox*>(QStringLiteral("copies"));
-            auto* printers = dialog->findChild<QComboBox*>(QStringLiteral("printers"));
-            auto* file = dialog->findChild<QLineEdit*>(QStringLiteral("filename"));
-            auto* range = dialog->findChild<QRadioButton*>(QStringLiteral("printRange"));
-            auto* from = dialog->findChild<QSpinBox*>(QStringLiteral("from"));
-            auto* to = dialog->findChild<QSpinBox*>(QStringLiteral("to"));
+            auto* copies = dialog->findChild<QSpinBox*>(u"copies"_s);
+            auto* printers = dialog->findChild<QComboBox*>(u"printers"_s);
+            auto* file = dialog->findChild<QLineEdit*>(u"filename"_s);
+            auto* range = dialog->findChild<QRadioButton*>(u"printRange"_s);
+            auto* from = dialog->findChild<QSpinBox*>(u"from"_s);
+            auto* to = dialog->findChild<QSpinBox*>(u"to"_s);
             if (copies)
                 shownCopies = copies->value();
             if (printers)
@@ -1412,12 +1398,11 @@ private slots:
         }
         QCOMPARE(shownCopies, 2);
         QCOMPARE(f.window->statusBar()->currentMessage(),
-                 QStringLiteral("Printed %1to the PDF file %2.")
-                     .arg(what, QDir::toNativeSeparators(path)));
-        if (QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty())
+                 u"Printed %1to the PDF file %2."_s.arg(what, QDir::toNativeSeparators(path)));
+        if (QStandardPaths::findExecutable(u"pdfinfo"_s).isEmpty())
             QSKIP("pdfinfo is not installed");
         QProcess info;
-        info.start(QStringLiteral("pdfinfo"), {path});
+        info.start(u"pdfinfo"_s, {path});
         QVERIFY(info.waitForFinished(30000));
         const QByteArray text = info.readAllStandardOutput();
         QVERIFY2(text.contains(QByteArray("Title:           " + title + '\n')), text.constData());

@@ -6,6 +6,8 @@
 #include <QTest>
 #include <QTimer>
 
+using namespace Qt::StringLiterals;
+
 Q_DECLARE_METATYPE(Prompter::Buttons)
 Q_DECLARE_METATYPE(Prompter::Answer)
 
@@ -53,12 +55,12 @@ private slots:
             box->button(QMessageBox::StandardButton(press))->click();
         });
         MessageBoxPrompter prompter;
-        const Prompter::Answer given = prompter.message(QStringLiteral("First line\n\rSecond line"),
-                                                        QStringLiteral("ERROR!"), buttons);
+        const Prompter::Answer given =
+            prompter.message(u"First line\n\rSecond line"_s, u"ERROR!"_s, buttons);
 
         QCOMPARE(given, answer);
-        QCOMPARE(title, QStringLiteral("ERROR!"));
-        QCOMPARE(text, QStringLiteral("First line\nSecond line"));
+        QCOMPARE(title, u"ERROR!"_s);
+        QCOMPARE(text, u"First line\nSecond line"_s);
         QCOMPARE(standardButtons, shownButtons);
         QCOMPARE(icon, QMessageBox::NoIcon);
     }
@@ -77,8 +79,8 @@ private slots:
             box->button(QMessageBox::Yes)->click();
         });
         MessageBoxPrompter prompter;
-        QCOMPARE(prompter.message(QStringLiteral("See this reminder again?"),
-                                  QStringLiteral("REMINDER"), Prompter::Buttons::YesNo),
+        QCOMPARE(prompter.message(u"See this reminder again?"_s, u"REMINDER"_s,
+                                  Prompter::Buttons::YesNo),
                  Prompter::Answer::Yes);
         QVERIFY(stillShownAfterEscapeAndClose);
     }

@@ -3,6 +3,8 @@
 
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 GoodFriday goodFridayOf(const QString& yearText, qint16 month = 0, qint16 day = 0)
@@ -126,15 +128,15 @@ private slots:
 
     void captionsAndFrames()
     {
-        QCOMPARE(Holidays::Caption(0), QStringLiteral("New Years Day"));
-        QCOMPARE(Holidays::Caption(6), QStringLiteral("Day After Thanksgiving"));
-        QCOMPARE(Holidays::Caption(12), QStringLiteral("Veterans Day"));
+        QCOMPARE(Holidays::Caption(0), u"New Years Day"_s);
+        QCOMPARE(Holidays::Caption(6), u"Day After Thanksgiving"_s);
+        QCOMPARE(Holidays::Caption(12), u"Veterans Day"_s);
         QString defaults;
         for (int i = 0; i < Holidays::Count; ++i)
             defaults += Holidays::IsOnByDefault(i) ? u'1' : u'0';
         QCOMPARE(defaults, QLatin1String(Holidays::DefaultSet));
-        QCOMPARE(Holidays::Frame(7), QStringLiteral("ZAZ Holidays"));
-        QCOMPARE(Holidays::Frame(8), QStringLiteral("Other Holidays"));
+        QCOMPARE(Holidays::Frame(7), u"ZAZ Holidays"_s);
+        QCOMPARE(Holidays::Frame(8), u"Other Holidays"_s);
     }
 };
 

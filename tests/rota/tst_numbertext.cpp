@@ -3,6 +3,8 @@
 
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 class TestNumberText : public QObject
 {
     Q_OBJECT
@@ -81,10 +83,10 @@ private slots:
 
     void numberToText()
     {
-        QCOMPARE(NumberText::Plain(7), QStringLiteral("7"));
-        QCOMPARE(NumberText::Blank(7), QStringLiteral(" 7"));
-        QCOMPARE(NumberText::Blank(0), QStringLiteral(" 0"));
-        QCOMPARE(NumberText::Blank(-7), QStringLiteral("-7"));
+        QCOMPARE(NumberText::Plain(7), u"7"_s);
+        QCOMPARE(NumberText::Blank(7), u" 7"_s);
+        QCOMPARE(NumberText::Blank(0), u" 0"_s);
+        QCOMPARE(NumberText::Blank(-7), u"-7"_s);
     }
 
     void highlightedGroupMatching_data()
@@ -124,14 +126,12 @@ private slots:
         RotaDay rota;
         rota.PatternDay = 8;
         GetPatterns(rota);
-        QCOMPARE(GroupMatch::GroupsOffText(RotaKind::CgSixTwo, rota), QStringLiteral(" 3-4"));
-        QCOMPARE(GroupMatch::GroupsOffText(RotaKind::FourTwo, rota), QStringLiteral(" A-B"));
-        QCOMPARE(GroupMatch::GroupsOffText(RotaKind::FiveThree, rota), QStringLiteral("1-6-7"));
-        QCOMPARE(GroupMatch::GroupsOffText(RotaKind::ThreeThree, rota), QStringLiteral("KLM"));
-        QCOMPARE(GroupMatch::GroupsOffText(RotaKind::Combination, rota),
-                 QStringLiteral(" 3-4   A-B"));
-        QCOMPARE(GroupMatch::GroupsOffText(RotaKind::FiveTwoFiveThree, rota),
-                 QStringLiteral(" A-D"));
+        QCOMPARE(GroupMatch::GroupsOffText(RotaKind::CgSixTwo, rota), u" 3-4"_s);
+        QCOMPARE(GroupMatch::GroupsOffText(RotaKind::FourTwo, rota), u" A-B"_s);
+        QCOMPARE(GroupMatch::GroupsOffText(RotaKind::FiveThree, rota), u"1-6-7"_s);
+        QCOMPARE(GroupMatch::GroupsOffText(RotaKind::ThreeThree, rota), u"KLM"_s);
+        QCOMPARE(GroupMatch::GroupsOffText(RotaKind::Combination, rota), u" 3-4   A-B"_s);
+        QCOMPARE(GroupMatch::GroupsOffText(RotaKind::FiveTwoFiveThree, rota), u" A-D"_s);
         QCOMPARE(GroupMatch::GroupsOffText(RotaKind::NoPattern, rota), QString());
     }
 };

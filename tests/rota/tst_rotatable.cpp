@@ -5,6 +5,8 @@
 #include <QMap>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 RotaDay lookUp(int position)
@@ -17,8 +19,7 @@ RotaDay lookUp(int position)
 
 QString fourColumns(const RotaDay& r)
 {
-    return QStringLiteral("%1%2 %3%4 %5%6%7 %8%9%10")
-        .arg(r.SixTwoOff1)
+    return u"%1%2 %3%4 %5%6%7 %8%9%10"_s.arg(r.SixTwoOff1)
         .arg(r.SixTwoOff2)
         .arg(r.FourTwoOff1, r.FourTwoOff2)
         .arg(r.FiveThreeOff1)
@@ -87,8 +88,7 @@ private slots:
                                : u'.';
             }
             const QString twice = offDays + offDays;
-            QVERIFY2(twice.contains(QStringLiteral(".xx.....xxx.")) ||
-                         twice.contains(QStringLiteral(".xxx.....xx.")),
+            QVERIFY2(twice.contains(u".xx.....xxx."_s) || twice.contains(u".xxx.....xx."_s),
                      qPrintable(group + u' ' + offDays));
         }
     }
@@ -120,9 +120,9 @@ private slots:
         RotaDay rota = lookUp(5);
         rota.PatternDay = 20;
         GetPatterns(rota);
-        QCOMPARE(rota.FiveTwoFiveThreeOff1, QStringLiteral("B"));
-        QCOMPARE(rota.FiveTwoFiveThreeOff2, QStringLiteral("F"));
-        QCOMPARE(fourColumns(rota), QStringLiteral("67 AB 234 KLM"));
+        QCOMPARE(rota.FiveTwoFiveThreeOff1, u"B"_s);
+        QCOMPARE(rota.FiveTwoFiveThreeOff2, u"F"_s);
+        QCOMPARE(fourColumns(rota), u"67 AB 234 KLM"_s);
     }
 
     void whosOffBoxes_data()
@@ -154,7 +154,7 @@ private slots:
     {
         RotaDay rota;
         const QStringList earlier = WhosOff::LookUp(QDate(1901, 1, 1), 0, rota);
-        QCOMPARE(earlier.first(), QStringLiteral("1 - 2"));
+        QCOMPARE(earlier.first(), u"1 - 2"_s);
         // 20 January 1900: only the MM position (16) lies in the table; box 0 keeps the
         // groups the last look-up (MM, row 19) left in the shared record.
         QCOMPARE(WhosOff::LookUp(QDate(1900, 1, 20), 0, rota),

@@ -16,11 +16,11 @@ class tst_SettingsStore : public QObject
     Q_OBJECT
 
 private:
-    QString iniPath() const { return m_dir->filePath(QStringLiteral("settings.ini")); }
+    QString iniPath() const { return m_dir->filePath(u"settings.ini"_s); }
     void storeRaw(const QString& key, const QString& value)
     {
         QSettings raw(iniPath(), QSettings::IniFormat);
-        raw.setValue(QStringLiteral("Settings/") + key, value);
+        raw.setValue(u"Settings/"_s + key, value);
     }
 
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -33,10 +33,10 @@ private slots:
     {
         const SettingsStore store(iniPath());
         const SettingsStore::Values values = store.read();
-        QCOMPARE(values.Station, QStringLiteral("Darizu"));
+        QCOMPARE(values.Station, u"Darizu"_s);
         QCOMPARE(values.NoDatabase, qint16(0));
-        QCOMPARE(values.MyPattern, QStringLiteral("000"));
-        QCOMPARE(values.MyHolidays, QStringLiteral("1111111100000"));
+        QCOMPARE(values.MyPattern, u"000"_s);
+        QCOMPARE(values.MyHolidays, u"1111111100000"_s);
     }
 
     void roundTrip_data()
@@ -137,13 +137,12 @@ private slots:
     void storedAsTextUnderSettings()
     {
         SettingsStore store(iniPath());
-        store.write(
-            {QStringLiteral("X"), 1, QStringLiteral("0 0"), QStringLiteral("1111111100000")});
+        store.write({u"X"_s, 1, u"0 0"_s, u"1111111100000"_s});
         QSettings raw(iniPath(), QSettings::IniFormat);
-        raw.beginGroup(QStringLiteral("Settings"));
+        raw.beginGroup(u"Settings"_s);
         QCOMPARE(raw.childKeys().size(), 4);
-        QCOMPARE(raw.value(QStringLiteral("NoDatabase")).toString(), QStringLiteral("1"));
-        QCOMPARE(raw.value(QStringLiteral("MyPattern")).toString(), QStringLiteral("0 0"));
+        QCOMPARE(raw.value(u"NoDatabase"_s).toString(), u"1"_s);
+        QCOMPARE(raw.value(u"MyPattern"_s).toString(), u"0 0"_s);
     }
 
     void malformedValuesReadAsDefaults_data()
@@ -166,13 +165,13 @@ private slots:
     {
         QFETCH(QString, key);
         QFETCH(QString, stored);
-        storeRaw(QStringLiteral("Station"), QStringLiteral("Kept"));
+        storeRaw(u"Station"_s, u"Kept"_s);
         storeRaw(key, stored);
         const SettingsStore::Values values = SettingsStore(iniPath()).read();
-        QCOMPARE(values.Station, QStringLiteral("Kept"));
+        QCOMPARE(values.Station, u"Kept"_s);
         QCOMPARE(values.NoDatabase, qint16(0));
-        QCOMPARE(values.MyPattern, QStringLiteral("000"));
-        QCOMPARE(values.MyHolidays, QStringLiteral("1111111100000"));
+        QCOMPARE(values.MyPattern, u"000"_s);
+        QCOMPARE(values.MyHolidays, u"1111111100000"_s);
     }
 };
 
