@@ -2,6 +2,7 @@
 // private cupsd, skipped without one.
 #include "mainwindow/frmCalendar.h"
 
+#include "CalendarFixture.h"
 #include "FixedClock.h"
 #include "ScriptedPrompter.h"
 #include "store/AppState.h"
@@ -44,6 +45,9 @@ private slots:
         PlacementFolders folders;
         folders.dataFolder = dir.filePath(u"data"_s);
         folders.sources = {dir.filePath(u"start"_s)};
+        // A template to copy, so the window starts without the missing-database reminder.
+        QVERIFY(QDir().mkpath(folders.sources.first()));
+        CalendarFixture::MakeDatabase(folders.sources.first());
         AppState state;
         ScriptedPrompter prompter;
         FixedClock clock(QDate(2025, 6, 15));
