@@ -6,6 +6,7 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -27,6 +28,16 @@ inline QString MakeDatabase(const QString& folder)
     if (!CalendarDatabase::CreateTemplate(path, &error))
         qWarning("%s", qPrintable(error));
     return path;
+}
+
+// What pdfinfo says of a PDF file (title, pages, page size); empty when it could not run.
+inline QByteArray PdfInfo(const QString& path)
+{
+    QProcess info;
+    info.start(u"pdfinfo"_s, {path});
+    if (!info.waitForFinished(30000))
+        return {};
+    return info.readAllStandardOutput();
 }
 
 inline void WriteFile(const QString& path, const QByteArray& bytes)

@@ -1401,10 +1401,7 @@ private slots:
                  u"Printed %1to the PDF file %2."_s.arg(what, QDir::toNativeSeparators(path)));
         if (QStandardPaths::findExecutable(u"pdfinfo"_s).isEmpty())
             QSKIP("pdfinfo is not installed");
-        QProcess info;
-        info.start(u"pdfinfo"_s, {path});
-        QVERIFY(info.waitForFinished(30000));
-        const QByteArray text = info.readAllStandardOutput();
+        const QByteArray text = CalendarFixture::PdfInfo(path);
         QVERIFY2(text.contains(QByteArray("Title:           " + title + '\n')), text.constData());
         QVERIFY2(text.contains(QByteArray("Pages:           " + pages + '\n')), text.constData());
         QVERIFY2(text.contains("Creator:         Kelvane\n"), text.constData());

@@ -530,10 +530,7 @@ void TestFrmMonth::printDialogOnCtrlP()
              u"Printed to the PDF file %1."_s.arg(QDir::toNativeSeparators(path)));
     if (QStandardPaths::findExecutable(u"pdfinfo"_s).isEmpty())
         QSKIP("pdfinfo is not installed");
-    QProcess info;
-    info.start(u"pdfinfo"_s, {path});
-    QVERIFY(info.waitForFinished(30000));
-    const QByteArray text = info.readAllStandardOutput();
+    const QByteArray text = CalendarFixture::PdfInfo(path);
     QVERIFY2(text.contains("Title:           Kelvane September 2024\n"), text.constData());
 }
 
