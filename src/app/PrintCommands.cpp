@@ -6,6 +6,7 @@
 #include "app/OutputOptions.h"
 #include "print/AllPatternsBatch.h"
 #include "print/BatchTarget.h"
+#include "print/DrawingThreads.h"
 #include "print/PrintNames.h"
 #include "print/SurfaceFactory.h"
 #include "print/YearCalendarPrinter.h"
@@ -13,6 +14,7 @@
 #include "store/AppState.h"
 #include "store/CalendarDatabase.h"
 #include "store/Clock.h"
+#include "store/SafeFile.h"
 #include "store/VacationTable.h"
 
 #include <QCommandLineParser>
@@ -20,6 +22,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
@@ -99,16 +102,13 @@ private:
 class CommandBatchTarget final : public BatchTarget
 {
 public:
-    using Printer = std::function<bool(int index, const CalendarChoices&, AppState&)>;
+    using Printer = std::function<void(int index, const CalendarChoices&, AppState&)>;
 
     CommandBatchTarget(const ChoiceOptions::Choices& choices, Printer printer)
         : m_choices(choices), m_state(ChoiceOptions::StateFor(choices)),
           m_printer(std::move(printer))
     {
     }
-
-    void setBatch(AllPatternsBatch* batch) { m_batch = batch; }
-    bool failed() const { return m_failed; }
 
     QString copiesText() const override { return m_choices.calendar.copiesText; }
     QString yearText() const override { return m_choices.calendar.yearText; }
@@ -128,14 +128,7 @@ public:
         m_choices.calendar.shades = ShadeColors::For(family, m_choices.shade);
         m_state.shades = m_choices.calendar.shades;
     }
-    void printCalendar() override
-    {
-        if (!m_printer(m_index, m_choices.calendar, m_state)) {
-            m_failed = true;
-            if (m_batch)
-                m_batch->requestStop();
-        }
-    }
+    void printCalendar() override { m_printer(m_index, m_choices.calendar, m_state); }
 
 private:
     void selectKind(RotaKind kind)
@@ -151,9 +144,26 @@ private:
     ChoiceOptions::Choices m_choices;
     AppState m_state;
     Printer m_printer;
-    AllPatternsBatch* m_batch = nullptr;
     int m_index = 0;
-    bool m_failed = false;
+};
+
+// A calendar of the batch to be drawn into its file.
+struct BatchFile
+{
+    int index = 0;
+    CalendarChoices calendar;
+    AppState state;
+    QString name;
+};
+
+// What drawing it gave: the file's bytes, held back until the files before it are written.
+struct DrawnFile
+{
+    PageFit fit;
+    bool drawn = false;
+    QString error;
+    QString notice;
+    std::vector<SafeFile::Held::File> held;
 };
 
 } // namespace
@@ -232,39 +242,60 @@ int RunPrintAll(const QStringList& arguments, QTextStream& out, QTextStream& err
             u"cannot create the folder %1"_s.arg(CommandOptions::Quoted(output.path())));
     }
 
-    // The batch never draws personal entries, so no database is opened.
-    const QString extension = SurfaceFactory::Extension(output.format());
-    const QDir dir(output.path());
-    QString failure;
-    QString notice;
+    // The batch never draws personal entries, so no database is opened. A printer takes the
+    // calendars as the batch goes; files are drawn afterwards, side by side.
+    const auto noteFit = [&command](int index, const PageFit& fit) {
+        if (fit.reduced())
+            command.tell(u"calendar %1: %2"_s.arg(index + 1).arg(fit.note()));
+    };
+    std::vector<BatchFile> files;
     CommandBatchTarget target(
         command.choices(), [&](int index, const CalendarChoices& calendar, AppState& state) {
-            const auto noteFit = [&](const PageFit& fit) {
-                if (fit.reduced())
-                    command.tell(u"calendar %1: %2"_s.arg(index + 1).arg(fit.note()));
-            };
             const QString name = PrintNames::BatchCalendar(calendar);
             if (printer) {
                 printer->setDocumentName(name);
-                noteFit(YearCalendarPrinter::Print(*printer, calendar, state));
-                return true;
+                noteFit(index, YearCalendarPrinter::Print(*printer, calendar, state));
+            } else {
+                files.push_back({index, calendar, state, name});
             }
-            const std::unique_ptr<PrintSurface> surface =
-                output.openFile(dir.filePath(BatchFileName(index, extension)), &failure, name);
-            if (!surface)
-                return false;
-            noteFit(YearCalendarPrinter::Print(*surface, calendar, state));
-            const bool written = surface->finish(&failure);
-            notice = surface->notice();
-            return written;
         });
     AllPatternsBatch batch(target);
-    target.setBatch(&batch);
     batch.printAll(command.parser().isSet(u"random-colours"_s));
+    QString failure;
     if (printer && !printer->finish(&failure))
         return command.fail(failure, CommandLine::WriteFailed);
-    if (target.failed())
-        return command.fail(failure, CommandLine::WriteFailed);
+
+    // Drawn in memory, the files are put in place in order: the first one that cannot be
+    // written ends the run, and none after it is written, as if they were drawn one by one.
+    const QString extension = SurfaceFactory::Extension(output.format());
+    const QDir dir(output.path());
+    std::vector<DrawnFile> drawn(files.size());
+    DrawingThreads::Run(static_cast<int>(files.size()), [&](int i) {
+        SafeFile::Held held;
+        const BatchFile& file = files[static_cast<std::size_t>(i)];
+        DrawnFile& result = drawn[static_cast<std::size_t>(i)];
+        const std::unique_ptr<PrintSurface> surface = output.openFile(
+            dir.filePath(BatchFileName(file.index, extension)), &result.error, file.name);
+        if (!surface)
+            return;
+        AppState state = file.state;
+        result.fit = YearCalendarPrinter::Print(*surface, file.calendar, state);
+        result.drawn = surface->finish(&result.error);
+        result.notice = surface->notice();
+        result.held = held.take();
+    });
+    QString notice;
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        DrawnFile& result = drawn[i];
+        noteFit(files[i].index, result.fit);
+        if (!result.drawn)
+            return command.fail(result.error, CommandLine::WriteFailed);
+        for (const SafeFile::Held::File& held : result.held) {
+            if (!SafeFile::Write(held.path, held.bytes, &failure))
+                return command.fail(failure, CommandLine::WriteFailed);
+        }
+        notice = result.notice;
+    }
     command.tell(notice);
     return CommandLine::Success;
 }

@@ -264,23 +264,51 @@ struct PainterSurface::ShapedText
     std::unique_ptr<QTextLayout> layout;
 };
 
-// A page draws the same short texts (day numbers, groups, week numbers) many times, and a
-// batch the same on every page: each is measured and shaped once, for all surfaces.
-PainterSurface::ShapedText& PainterSurface::shaped(const QString& text)
+struct PainterSurface::ThreadTexts::Cache
 {
-    using Key = std::tuple<FontKey, int, QString>;
-    static std::map<Key, ShapedText> cache;
+    std::map<std::tuple<FontKey, int, QString>, ShapedText> texts;
+};
+
+namespace {
+
+thread_local PainterSurface::ThreadTexts::Cache* textsOfThisThread = nullptr;
+
+PainterSurface::ThreadTexts::Cache& mainThreadTexts()
+{
+    static PainterSurface::ThreadTexts::Cache texts;
     // Emptied while the application still has its fonts: the layouts hold font engines.
     static const bool clearedOnExit = [] {
-        qAddPostRoutine([] { cache.clear(); });
+        qAddPostRoutine([] { texts.texts.clear(); });
         return true;
     }();
     Q_UNUSED(clearedOnExit);
+    return texts;
+}
+
+} // namespace
+
+PainterSurface::ThreadTexts::ThreadTexts() : m_cache(std::make_unique<Cache>())
+{
+    Q_ASSERT(!textsOfThisThread);
+    textsOfThisThread = m_cache.get();
+}
+
+PainterSurface::ThreadTexts::~ThreadTexts()
+{
+    textsOfThisThread = nullptr;
+}
+
+// A page draws the same short texts (day numbers, groups, week numbers) many times, and a
+// batch the same on every page: each is measured and shaped once per thread, for all its
+// surfaces.
+PainterSurface::ShapedText& PainterSurface::shaped(const QString& text)
+{
+    auto& cache = (textsOfThisThread ? *textsOfThisThread : mainThreadTexts()).texts;
     // Only a flood of distinct texts reaches this; it starts over rather than grow.
     constexpr std::size_t MaximumTexts = 20000;
     if (cache.size() >= MaximumTexts)
         cache.clear();
-    return cache[Key(m_current->first, m_dpi, text)];
+    return cache[{m_current->first, m_dpi, text}];
 }
 
 double PainterSurface::advanceOf(const QString& text)

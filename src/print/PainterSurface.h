@@ -59,6 +59,22 @@ public:
     PainterSurface(const PainterSurface&) = delete;
     PainterSurface& operator=(const PainterSurface&) = delete;
 
+    // The texts a thread shapes are kept for every surface it draws on. The main thread keeps
+    // its own until the application ends; any other thread that draws holds one of these for
+    // as long as it draws, so that its texts go while its fonts are still there.
+    class ThreadTexts
+    {
+    public:
+        ThreadTexts();
+        ~ThreadTexts();
+        ThreadTexts(const ThreadTexts&) = delete;
+        ThreadTexts& operator=(const ThreadTexts&) = delete;
+        struct Cache;
+
+    private:
+        std::unique_ptr<Cache> m_cache;
+    };
+
     // Documents ended so far.
     int documentCount() const { return m_documents; }
 

@@ -427,6 +427,21 @@ private slots:
         failsKeepingTheOldFile(dir.path(), arguments, old);
     }
 
+    // The batch draws its files side by side but writes them in order: the calendars before
+    // a failed file are there, and nothing after it is.
+    void printAllStopsAtTheFirstFailedFile()
+    {
+        QTemporaryDir dir;
+        const auto reset = qScopeGuard([] { SafeFile::FailNothing(); });
+        SafeFile::FailWrite(3);
+        const CommandRun result =
+            run(Command::All, {u"--out"_s, dir.path(), u"--format"_s, u"ops"_s});
+        QCOMPARE(result.status, CommandLine::WriteFailed);
+        QVERIFY2(result.err.contains(u"03-3.ops: No space left on device"_s), qPrintable(result.err));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files),
+                 QStringList({u"01-1.ops"_s, u"02-2.ops"_s}));
+    }
+
     // The same on a real file system that is full but for 4 KiB.
     void fullDiskKeepsTheOldFile_data()
     {
