@@ -4,6 +4,7 @@
 #include "mainwindow/TerminationSignals.h"
 #include "mainwindow/frmCalendar.h"
 #include "month/frmMonth.h"
+#include "print/FontSetup.h"
 #include "store/AppState.h"
 #include "store/Clock.h"
 #include "store/SettingsStore.h"
@@ -76,6 +77,7 @@ void quit()
 
 int runWindow(int argc, char* argv[])
 {
+    FontSetup::BeginEarly();
     QApplication app(argc, argv);
     nameApplication();
     // Lets the desktop match the window to its launcher entry.
@@ -86,6 +88,7 @@ int runWindow(int argc, char* argv[])
     SettingsStore settings;
     MessageBoxPrompter prompter;
     AppState state;
+    FontSetup::Finish();
     frmCalendar window(state, prompter, clock, settings);
     window.show();
 
@@ -136,6 +139,8 @@ int runCommandLine(int argc, char* argv[], bool draws)
     // start without it: it would set up fonts they never use.
     if (draws && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (draws)
+        FontSetup::BeginEarly();
     const QtMessageHandler previous = qInstallMessageHandler(dropRuntimeDirWarning);
     const std::unique_ptr<QCoreApplication> app =
         draws ? std::make_unique<QGuiApplication>(argc, argv)
