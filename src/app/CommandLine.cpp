@@ -3,10 +3,8 @@
 #include "app/CommandOptions.h"
 #include "app/ExportCommand.h"
 #include "app/LookupCommands.h"
-#include "app/MonthCommand.h"
-#include "app/PrintCommands.h"
 
-#include <functional>
+#include <cstdio>
 
 using namespace Qt::StringLiterals;
 
@@ -14,41 +12,37 @@ namespace CommandLine {
 
 namespace {
 
-using Handler = std::function<int(const QStringList&, QTextStream&, QTextStream&)>;
-
 struct Subcommand
 {
     const char* name;
     const char* usage;
-    Handler run;
-    bool draws = true; // needs fonts and painting, i.e. the GUI library
+    // Null for the subcommands that draw: they need fonts and painting, i.e. the GUI
+    // library, and come with the drawing part of the program (see RunWith()).
+    Handler run = nullptr;
 };
 
 // Every subcommand, in the order the help lists them.
 const QList<Subcommand>& subcommands()
 {
     static const QList<Subcommand> all = {
-        {"whos-off", "whos-off YYYY-MM-DD [--days N] [--adjust N]", LookupCommands::WhosOff, false},
-        {"holidays", "holidays YEAR", LookupCommands::Holidays, false},
+        {"whos-off", "whos-off YYYY-MM-DD [--days N] [--adjust N]", LookupCommands::WhosOff},
+        {"holidays", "holidays YEAR", LookupCommands::Holidays},
         {"export-ics",
          "export-ics --kind KIND --group G --from YYYY-MM-DD --to YYYY-MM-DD [--adjust N] "
          "[--holidays BITS] --out FILE.ics",
-         ExportCommand::ExportIcs, false},
+         ExportCommand::ExportIcs},
         {"print-year",
          "print-year [--year TEXT] [--kind KIND] [--group G] [--station TEXT] [--adjust N] "
          "[--holidays BITS] [--colour FAMILY] [--shade V] [--size P] [--copies N] [--paydays] "
          "[--no-patterns] [--vacations] [--key] [--database FILE] [--out FILE.pdf|.png|.ops] "
          "[--dpi N] "
-         "[--page W,H]",
-         PrintCommands::PrintYear},
+         "[--page W,H]"},
         {"print-all",
          "print-all [choices of print-year] [--random-colours] [--out DIR [--format pdf|png|ops]] "
-         "[--dpi N] [--page W,H]",
-         PrintCommands::PrintAll},
+         "[--dpi N] [--page W,H]"},
         {"print-month",
          "print-month --month YYYY-MM [choices of print-year] [--print-size N] "
-         "[--database FILE] [--out FILE.pdf|.png|.ops] [--dpi N] [--page W,H]",
-         MonthCommand::PrintMonth},
+         "[--database FILE] [--out FILE.pdf|.png|.ops] [--dpi N] [--page W,H]"},
     };
     return all;
 }
@@ -80,6 +74,18 @@ bool isVersion(const QString& argument)
     return argument == QLatin1String("--version") || argument == QLatin1String("-v");
 }
 
+// Starting the GUI library without a desktop session warns that XDG_RUNTIME_DIR is unset;
+// that says nothing to a user of the command line, whose errors are one line each. Installed
+// only while the application object is built; anything else is written as usual.
+void dropRuntimeDirWarning(QtMsgType type, const QMessageLogContext& context,
+                           const QString& message)
+{
+    if (message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
+        return;
+    const QByteArray line = qFormatLogMessage(type, context, message).toLocal8Bit() + '\n';
+    std::fputs(line.constData(), stderr);
+}
+
 } // namespace
 
 QString HelpText()
@@ -105,10 +111,10 @@ bool Draws(const QStringList& arguments)
     if (arguments.size() < 2)
         return false;
     const Subcommand* subcommand = find(arguments.at(1));
-    return subcommand && subcommand->draws;
+    return subcommand && !subcommand->run;
 }
 
-int Run(const QStringList& arguments, QTextStream& out, QTextStream& err)
+int RunWith(const QStringList& arguments, QTextStream& out, QTextStream& err, Drawing drawing)
 {
     if (arguments.size() < 2 || isHelp(arguments.at(1))) {
         out << HelpText();
@@ -127,8 +133,31 @@ int Run(const QStringList& arguments, QTextStream& out, QTextStream& err)
             << " (see kelvane --help)" << Qt::endl;
         return BadArguments;
     }
+    const Handler run = subcommand->run ? subcommand->run : drawing ? drawing(name) : nullptr;
+    if (!run) {
+        err << "kelvane: " << name << " cannot run here: the drawing part of the program is "
+                                      "missing" << Qt::endl;
+        return WriteFailed;
+    }
     // The subcommand parses its own name as the program name.
-    return subcommand->run(arguments.mid(1), out, err);
+    return run(arguments.mid(1), out, err);
+}
+
+int Main(int argc, char* argv[], ApplicationMaker makeApplication, Drawing drawing)
+{
+    const QtMessageHandler previous = qInstallMessageHandler(dropRuntimeDirWarning);
+    const std::unique_ptr<QCoreApplication> app = makeApplication(argc, argv);
+    qInstallMessageHandler(previous);
+    NameApplication();
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return RunWith(QCoreApplication::arguments(), out, err, drawing);
+}
+
+void NameApplication()
+{
+    QCoreApplication::setOrganizationName(u"Kelvane"_s);
+    QCoreApplication::setApplicationName(u"Kelvane"_s);
 }
 
 } // namespace CommandLine

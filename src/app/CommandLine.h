@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <QTextStream>
+
+#include <memory>
 
 namespace CommandLine {
 
@@ -19,8 +22,25 @@ bool WantsCommandLine(const QStringList& arguments);
 // the GUI library.
 bool Draws(const QStringList& arguments);
 
-// Runs one subcommand; `arguments` starts with the program name.
+using Handler = int (*)(const QStringList& arguments, QTextStream& out, QTextStream& err);
+// The handler of a subcommand that draws, by name; null for any other name.
+using Drawing = Handler (*)(const QString& name);
+
+// Runs one subcommand, the help or the version; `arguments` starts with the program name.
+// The subcommands that draw are taken from `drawing`.
+int RunWith(const QStringList& arguments, QTextStream& out, QTextStream& err, Drawing drawing);
+// The same with every subcommand, those that draw included.
 int Run(const QStringList& arguments, QTextStream& out, QTextStream& err);
+// The handler of each subcommand that draws.
+Handler DrawingCommand(const QString& name);
+
+// The application object for a run of the command line.
+using ApplicationMaker = std::unique_ptr<QCoreApplication> (*)(int& argc, char* argv[]);
+// A whole run of the command line on standard output and error: the application object made
+// by `makeApplication`, then RunWith().
+int Main(int argc, char* argv[], ApplicationMaker makeApplication, Drawing drawing);
+// The organisation and application names the settings are stored under.
+void NameApplication();
 
 // The overall help text.
 QString HelpText();

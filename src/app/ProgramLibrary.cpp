@@ -1,0 +1,61 @@
+#include "app/ProgramLibrary.h"
+
+#include <dlfcn.h>
+#include <fontconfig/fontconfig.h>
+#include <unistd.h>
+
+#include <climits>
+#include <cstdio>
+#include <string>
+#include <thread>
+
+namespace ProgramLibrary {
+
+namespace {
+
+using Entry = int (*)(int argc, char* argv[]);
+
+std::string executableFolder()
+{
+    char path[PATH_MAX];
+    const ssize_t length = ::readlink("/proc/self/exe", path, sizeof path - 1);
+    if (length <= 0)
+        return ".";
+    const std::string file(path, static_cast<std::size_t>(length));
+    return file.substr(0, file.rfind('/'));
+}
+
+// Beside the executable in a build folder; where the package installs it otherwise.
+void* load(std::string* error)
+{
+    for (const std::string& path :
+         {executableFolder() + '/' + FileName, std::string(KELVANE_PROGRAM_LIBRARY)}) {
+        if (void* library = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL))
+            return library;
+        *error = ::dlerror();
+    }
+    return nullptr;
+}
+
+} // namespace
+
+int Run(int argc, char* argv[])
+{
+    // Fontconfig reads its configuration (a few dozen XML files) the first time anything asks
+    // for a font: a good part of a printout's time. It reads it here, on a second thread,
+    // while the GUI libraries are loaded and linked; the library finds it done.
+    std::thread fonts([] { FcInit(); });
+    std::string error;
+    void* library = load(&error);
+    fonts.join();
+    const auto entry =
+        library ? reinterpret_cast<Entry>(::dlsym(library, "kelvane_program_main")) : nullptr;
+    if (!entry) {
+        std::fprintf(stderr, "kelvane: cannot load the program library: %s\n",
+                     library ? ::dlerror() : error.c_str());
+        return 1;
+    }
+    return entry(argc, argv);
+}
+
+} // namespace ProgramLibrary
