@@ -3,6 +3,7 @@
 #include "app/CommandLine.h"
 #include "app/CommandOptions.h"
 #include "print/Paper.h"
+#include "print/Printers.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -165,7 +166,7 @@ bool OutputOptions::readPrinterOptions(const QCommandLineParser& parser, QString
     if (m_toFiles)
         return refuse(error, u"--printer and --out exclude each other"_s);
     m_printer = parser.value(u"printer"_s);
-    const QStringList printers = SurfaceFactory::PrinterNames();
+    const QStringList printers = Printers::System().names();
     if (printers.contains(m_printer))
         return true;
     if (printers.isEmpty())
@@ -202,7 +203,7 @@ bool OutputOptions::canDraw(QString* error) const
 
 std::unique_ptr<PrintSurface> OutputOptions::openPrinter(QString* error) const
 {
-    std::unique_ptr<PrintSurface> printer = SurfaceFactory::OpenPrinter(m_printer, m_paper, error);
+    std::unique_ptr<PrintSurface> printer = Printers::System().open(m_printer, m_paper, error);
     if (!printer && m_printer.isEmpty())
         *error = u"no printer is installed (write a file with --out FILE.pdf)"_s;
     return printer;

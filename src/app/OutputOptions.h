@@ -4,6 +4,7 @@
 #include "print/SurfaceFactory.h"
 
 #include <QCommandLineParser>
+#include <QPageSize>
 #include <QString>
 
 #include <memory>

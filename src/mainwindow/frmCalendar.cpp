@@ -5,9 +5,8 @@
 #include "mainwindow/MainWindowBatchTarget.h"
 #include "month/frmMonth.h"
 #include "print/AllPatternsBatch.h"
-#include "print/PainterSurface.h"
+#include "print/Printers.h"
 #include "print/PrintNames.h"
-#include "print/PrinterChoice.h"
 #include "print/YearCalendarPrinter.h"
 #include "rota/NumberText.h"
 #include "store/AppState.h"
@@ -41,8 +40,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
@@ -1214,16 +1211,16 @@ void frmCalendar::mnuPrint_Click()
     if (!printFieldsHold())
         return;
     const CalendarChoices chosen = choices();
-    std::unique_ptr<QPrinter> printer = PrinterChoice::Prepared(
+    const std::unique_ptr<Printers::Chosen> printer = Printers::System().ask(
+        this, u"Print - Kelvane"_s,
         static_cast<int>(NumberText::RoundHalfEven(Val(txtCopies->text()))));
-    if (!PrinterChoice::Ask(*printer, this, u"Print - Kelvane"_s))
+    if (!printer)
         return;
     PrintDestination destination;
     PageFit fit;
     {
         const BusyPointer busy;
-        destination =
-            PrintDestination::OpenChosen(std::move(printer), PrintNames::YearCalendar(chosen));
+        destination = printer->open(PrintNames::YearCalendar(chosen));
         fit = printYearTo(*destination.surface);
     }
     finishPrint(destination, QString(), fit);
@@ -1240,24 +1237,17 @@ void frmCalendar::mnuPrintAllPatterns_Click()
 {
     if (!printFieldsHold())
         return;
-    std::unique_ptr<QPrinter> printer = PrinterChoice::Prepared(
-        static_cast<int>(NumberText::RoundHalfEven(Val(txtCopies->text()))));
-    if (!PrinterChoice::Ask(*printer, this, u"Print All Patterns - Kelvane"_s, 1,
-                            AllPatternsBatch::CalendarCount))
+    std::shared_ptr<Printers::Chosen> printer = Printers::System().ask(
+        this, u"Print All Patterns - Kelvane"_s,
+        static_cast<int>(NumberText::RoundHalfEven(Val(txtCopies->text()))), 1,
+        AllPatternsBatch::CalendarCount);
+    if (!printer)
         return;
-    int first = 1;
-    int last = AllPatternsBatch::CalendarCount;
-    if (printer->printRange() == QPrinter::PageRange) {
-        first = printer->fromPage();
-        last = printer->toPage();
-    }
-    auto chosen = std::make_shared<std::unique_ptr<QPrinter>>(std::move(printer));
+    const int first = printer->firstPage();
+    const int last = printer->lastPage();
     printAllPatterns(
-        [this, chosen] {
-            return PrintDestination::OpenChosen(std::move(*chosen),
-                                                PrintNames::Batch(txtYear->text()));
-        },
-        first, last);
+        [this, printer] { return printer->open(PrintNames::Batch(txtYear->text())); }, first,
+        last);
 }
 
 void frmCalendar::printAllPatterns(const std::function<PrintDestination()>& open, int first,
@@ -1359,23 +1349,18 @@ void frmCalendar::mnuPrintPreview_Click()
         return;
     // The page as the default printer prints it; its print button asks with the print dialog,
     // whose copies are final.
-    const std::unique_ptr<QPrinter> printer = PrinterChoice::Prepared(
-        static_cast<int>(NumberText::RoundHalfEven(Val(txtCopies->text()))));
-    printer->setDocName(PrintNames::YearCalendar(choices()));
-    QPrintPreviewDialog preview(printer.get(), this);
-    preview.setWindowTitle(u"Print Preview - Kelvane"_s);
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* target) {
-        QString failure;
-        {
+    Printers::System().preview(
+        this, u"Print Preview - Kelvane"_s,
+        static_cast<int>(NumberText::RoundHalfEven(Val(txtCopies->text()))),
+        PrintNames::YearCalendar(choices()),
+        [this](PrintSurface& surface) {
             const BusyPointer busy;
-            PainterSurface surface(target, PainterSurface::Copies::FromPrinter);
             printYearTo(surface);
-            if (surface.finish(&failure))
-                return;
-        }
-        m_prompter.message(u"Printing failed: "_s + failure, u"Kelvane"_s, Prompter::Buttons::Ok);
-    });
-    preview.exec();
+        },
+        [this](const QString& failure) {
+            m_prompter.message(u"Printing failed: "_s + failure, u"Kelvane"_s,
+                               Prompter::Buttons::Ok);
+        });
 }
 
 void frmCalendar::mnuSaveAsPdf_Click()

@@ -4,7 +4,7 @@
 #include "print/NoteText.h"
 #include "print/PrintNames.h"
 #include "print/PrintSurface.h"
-#include "print/PrinterChoice.h"
+#include "print/Printers.h"
 #include "store/AppState.h"
 #include "store/Prompter.h"
 #include "windows/ButtonKeys.h"
@@ -21,7 +21,6 @@
 #include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -490,12 +489,12 @@ void frmMonth::cmdPrint_Click()
 void frmMonth::printWithDialog()
 {
     // The month page has no copies of its own: the dialog's count is the one.
-    std::unique_ptr<QPrinter> printer = PrinterChoice::Prepared(1);
-    if (!PrinterChoice::Ask(*printer, this, u"Print - "_s + windowTitle()))
+    const std::unique_ptr<Printers::Chosen> printer =
+        Printers::System().ask(this, u"Print - "_s + windowTitle(), 1);
+    if (!printer)
         return;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    PrintTarget target =
-        PrintDestination::OpenChosen(std::move(printer), PdfStem(m_layout.firstOfMonth()));
+    PrintTarget target = printer->open(PdfStem(m_layout.firstOfMonth()));
     const PageFit fit = printTo(*target.surface);
     QGuiApplication::restoreOverrideCursor();
     finishPrint(target, fit);

@@ -1,6 +1,6 @@
 #include "print/PainterSurface.h"
 
-#include "print/PrintQueue.h"
+#include "print/PrinterDevice.h"
 #include "store/SafeFile.h"
 
 #include <QBuffer>
@@ -9,9 +9,9 @@
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPagedPaintDevice>
 #include <QPaintEngine>
 #include <QPdfWriter>
-#include <QPrinter>
 #include <QTextLayout>
 
 #include <algorithm>
@@ -34,7 +34,7 @@ QPageLayout::Orientation layoutOrientation(int orientation)
 }
 
 // The printer's printable area with the page upright, in twips.
-QSize printableOf(const QPrinter& printer)
+QSize printableOf(const QPagedPaintDevice& printer)
 {
     QPageLayout layout = printer.pageLayout();
     layout.setOrientation(QPageLayout::Portrait);
@@ -45,14 +45,14 @@ QSize printableOf(const QPrinter& printer)
 
 } // namespace
 
-PainterSurface::PainterSurface(QPrinter* printer, Copies copies)
-    : PrintSurfaceBase(printableOf(*printer)), m_target(Target::Printer), m_printer(printer),
-      m_copiesFrom(copies)
+PainterSurface::PainterSurface(PrinterDevice* printer, Copies copies)
+    : PrintSurfaceBase(printableOf(printer->device())), m_target(Target::Printer),
+      m_printer(printer), m_copiesFrom(copies)
 {
     m_dpi = printer->resolution() > 0 ? printer->resolution() : PdfResolution;
     // The page stands as the printer was set up until a printout turns it.
     PrintSurfaceBase::setOrientation(
-        printer->pageLayout().orientation() == QPageLayout::Landscape ? 2 : 1);
+        printer->device().pageLayout().orientation() == QPageLayout::Landscape ? 2 : 1);
 }
 
 PainterSurface::PainterSurface(Target target, QSize printable)
@@ -60,7 +60,7 @@ PainterSurface::PainterSurface(Target target, QSize printable)
 {
 }
 
-std::unique_ptr<PainterSurface> PainterSurface::ForPrinter(std::unique_ptr<QPrinter> printer,
+std::unique_ptr<PainterSurface> PainterSurface::ForPrinter(std::unique_ptr<PrinterDevice> printer,
                                                            Copies copies)
 {
     std::unique_ptr<PainterSurface> surface(new PainterSurface(printer.get(), copies));
@@ -145,23 +145,23 @@ bool PainterSurface::openPage()
     const QPageLayout::Orientation orientation = layoutOrientation(this->orientation());
     switch (m_target) {
     case Target::Printer:
-        if (sendsJob()) {
-            const QString refusal = PrintQueue::Refusal(m_printer->printerName());
+        if (m_printer->sendsJob()) {
+            const QString refusal = m_printer->queueRefusal();
             if (!refusal.isEmpty()) {
                 fail(u"the printer \"%1\" refused the job: %2"_s.arg(printerName(), refusal));
                 return false;
             }
         }
-        m_printer->setPageOrientation(orientation);
+        m_printer->device().setPageOrientation(orientation);
         if (m_copiesFrom == Copies::FromPrintout)
             m_printer->setCopyCount(copies());
         if (m_painter.isActive()) {
             // A printer writing a PDF file: the next document is its next page.
-            if (!m_printer->newPage()) {
+            if (!m_printer->device().newPage()) {
                 fail(u"cannot start another page in %1"_s.arg(printerName()));
                 return false;
             }
-        } else if (!m_painter.begin(m_printer)) {
+        } else if (!m_painter.begin(&m_printer->device())) {
             fail(u"the printer \"%1\" did not accept the page"_s.arg(printerName()));
             return false;
         }
@@ -385,7 +385,7 @@ void PainterSurface::endDoc()
     switch (m_target) {
     case Target::Printer:
         // A second job would replace the file a PDF printer writes: its painter stays open.
-        if (m_printer->outputFormat() != QPrinter::PdfFormat)
+        if (!m_printer->writesPdfFile())
             endJob();
         break;
     case Target::Pdf:
@@ -412,32 +412,23 @@ void PainterSurface::endDoc()
     resetOrigin();
 }
 
-bool PainterSurface::sendsJob() const
-{
-    // A print dialog's "print to file", and a preview's pages, go to no queue.
-    const QPaintEngine* engine = m_printer->paintEngine();
-    return m_printer->outputFormat() == QPrinter::NativeFormat && engine &&
-           engine->type() == QPaintEngine::Pdf && !m_printer->printerName().isEmpty();
-}
-
 QString PainterSurface::printerName() const
 {
-    return m_printer->printerName().isEmpty() ? m_printer->outputFileName()
-                                              : m_printer->printerName();
+    return m_printer->name().isEmpty() ? m_printer->outputFileName() : m_printer->name();
 }
 
 void PainterSurface::endJob()
 {
     // The job goes to the printer now; the next document is a job of its own.
-    const bool job = sendsJob();
+    const bool job = m_printer->sendsJob();
     m_painter.end();
-    if (m_printer->printerState() == QPrinter::Error) {
+    if (m_printer->failed()) {
         fail(u"the printer \"%1\" refused the job: the printer reported an error"_s.arg(
             printerName()));
         return;
     }
     if (job) {
-        const QString refusal = PrintQueue::LastJobRefusal();
+        const QString refusal = m_printer->lastJobRefusal();
         if (!refusal.isEmpty())
             fail(u"the printer \"%1\" refused the job: %2"_s.arg(printerName(), refusal));
     }
@@ -448,8 +439,8 @@ void PainterSurface::setDocumentName(const QString& name)
     switch (m_target) {
     case Target::Printer:
         // A printer writing one PDF file keeps the file's first title, as a PDF does.
-        if (m_printer->outputFormat() != QPrinter::PdfFormat || m_printer->docName().isEmpty())
-            m_printer->setDocName(name);
+        if (!m_printer->writesPdfFile() || m_printer->jobName().isEmpty())
+            m_printer->setJobName(name);
         break;
     case Target::Pdf:
         if (m_pdf && !m_painter.isActive() && m_pdf->title().isEmpty())

@@ -14,7 +14,7 @@
 
 class QBuffer;
 class QPdfWriter;
-class QPrinter;
+class PrinterDevice;
 class SafeFile;
 
 // The print surface on a QPainter: the system printer, a PDF file or a PNG image. The painter
@@ -41,10 +41,10 @@ public:
         FromPrinter
     };
 
-    // A printer the caller keeps (the default printer, a print dialog's, a preview's).
-    explicit PainterSurface(QPrinter* printer, Copies copies = Copies::FromPrintout);
-    // A printer the surface owns.
-    static std::unique_ptr<PainterSurface> ForPrinter(std::unique_ptr<QPrinter> printer,
+    // A printer the caller keeps (a preview's).
+    explicit PainterSurface(PrinterDevice* printer, Copies copies = Copies::FromPrintout);
+    // A printer the surface owns (the default printer, a print dialog's).
+    static std::unique_ptr<PainterSurface> ForPrinter(std::unique_ptr<PrinterDevice> printer,
                                                       Copies copies = Copies::FromPrintout);
     // A PDF file whose pages have the given printable area (twips) and quarter-inch margins.
     // The file appears only when finish() succeeds.
@@ -103,17 +103,16 @@ private:
     void applyTransform();
     void useFont();
     double penTwips(int dots) const;
-    bool sendsJob() const;
     QString printerName() const;
     void endJob();
     QString imagePathFor(int document) const;
     void fail(const QString& message);
 
     Target m_target;
-    QPrinter* m_printer = nullptr;
+    PrinterDevice* m_printer = nullptr;
     Copies m_copiesFrom = Copies::FromPrintout;
     int m_copiesAsked = 1;
-    std::unique_ptr<QPrinter> m_ownedPrinter;
+    std::unique_ptr<PrinterDevice> m_ownedPrinter;
     std::unique_ptr<SafeFile> m_file;
     std::unique_ptr<QBuffer> m_pdfBytes;
     std::unique_ptr<QPdfWriter> m_pdf;

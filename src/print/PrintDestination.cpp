@@ -1,11 +1,10 @@
 #include "print/PrintDestination.h"
 
-#include "print/PainterSurface.h"
+#include "print/Printers.h"
 #include "print/SurfaceFactory.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QPrinter>
 #include <QStandardPaths>
 
 using namespace Qt::StringLiterals;
@@ -28,11 +27,12 @@ PrintDestination PrintDestination::OpenDefault(const QString& name)
 {
     const QString& pdfStem = name;
     PrintDestination destination;
-    if (SurfaceFactory::HasPrinter()) {
-        destination.surface = SurfaceFactory::OpenDefaultPrinter(&destination.error);
+    Printers& printers = Printers::System();
+    if (!printers.names().isEmpty()) {
+        destination.surface = printers.open(QString(), std::nullopt, &destination.error);
         if (destination.surface) {
             destination.surface->setDocumentName(name);
-            destination.description = printerDescription(SurfaceFactory::DefaultPrinterName());
+            destination.description = printerDescription(printers.defaultName());
             destination.toPrinter = true;
             return destination;
         }
@@ -60,20 +60,17 @@ PrintDestination PrintDestination::OpenPdf(const QString& path, const QString& n
     return destination;
 }
 
-PrintDestination PrintDestination::OpenChosen(std::unique_ptr<QPrinter> printer,
-                                              const QString& name)
+PrintDestination PrintDestination::OnPrinter(std::unique_ptr<PrintSurface> surface,
+                                             const QString& name, const QString& printerName,
+                                             const QString& pdfPath)
 {
     PrintDestination destination;
-    destination.m_chosenPrinter = std::move(printer);
-    QPrinter& chosen = *destination.m_chosenPrinter;
-    // The dialog set the copies: the printout's own count does not replace them.
-    destination.surface =
-        std::make_unique<PainterSurface>(&chosen, PainterSurface::Copies::FromPrinter);
+    destination.surface = std::move(surface);
     destination.surface->setDocumentName(name);
-    if (chosen.outputFormat() == QPrinter::PdfFormat) {
-        destination.description = pdfDescription(chosen.outputFileName());
+    if (!pdfPath.isEmpty()) {
+        destination.description = pdfDescription(pdfPath);
     } else {
-        destination.description = printerDescription(chosen.printerName());
+        destination.description = printerDescription(printerName);
         destination.toPrinter = true;
     }
     return destination;
@@ -109,7 +106,6 @@ QString PrintDestination::finish(const QString& what)
     const bool done = surface->finish(&failure);
     const QString notice = surface->notice();
     surface.reset();
-    m_chosenPrinter.reset();
     if (!done)
         return u"Printing to "_s + description + u" failed: "_s + failure;
     failed = false;

@@ -2,7 +2,6 @@
 
 #include "print/PrintSurface.h"
 
-#include <QPrinter>
 #include <QString>
 
 #include <memory>
@@ -13,11 +12,6 @@
 // "print" means the same everywhere.
 struct PrintDestination
 {
-private:
-    // A dialog's printer; declared first, as the surface draws on it to the end.
-    std::unique_ptr<QPrinter> m_chosenPrinter;
-
-public:
     std::unique_ptr<PrintSurface> surface;
     QString description;
     QString error;
@@ -34,8 +28,10 @@ public:
     // A PDF file chosen by the user (replaced if it exists, as the save dialog confirmed),
     // titled `name`.
     static PrintDestination OpenPdf(const QString& path, const QString& name = QString());
-    // The printer of a print dialog, with the dialog's copies and paper; a job named `name`.
-    static PrintDestination OpenChosen(std::unique_ptr<QPrinter> printer, const QString& name);
+    // A printer's surface, for a printout named `name`: the queue `printerName`, or the PDF
+    // file `pdfPath` that a print dialog's printer writes.
+    static PrintDestination OnPrinter(std::unique_ptr<PrintSurface> surface, const QString& name,
+                                      const QString& printerName, const QString& pdfPath);
 
     // "<folder>/<stem><suffix>", or "<stem> (n)<suffix>" with the first n from 2 that names
     // no existing file.

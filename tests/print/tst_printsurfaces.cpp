@@ -2,6 +2,7 @@
 #include "print/Paper.h"
 #include "print/RecordingSurface.h"
 #include "print/YearCalendarPrinter.h"
+#include "printers/QPrinterDevice.h"
 #include "store/AppState.h"
 
 #include "CalendarFixture.h"
@@ -267,8 +268,9 @@ private slots:
         printer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Landscape,
                                           QMarginsF(18, 18, 18, 18), QPageLayout::Point));
         printer.setCopyCount(3);
-        PainterSurface surface(&printer, dialogCopies ? PainterSurface::Copies::FromPrinter
-                                                      : PainterSurface::Copies::FromPrintout);
+        QPrinterDevice device(printer);
+        PainterSurface surface(&device, dialogCopies ? PainterSurface::Copies::FromPrinter
+                                                     : PainterSurface::Copies::FromPrintout);
         // The printable area is read as the page stands: landscape until the printout turns it.
         QCOMPARE(surface.ScaleWidth(), 15120);
         QCOMPARE(surface.ScaleHeight(), 11520);

@@ -1,4 +1,4 @@
-#include "print/PrintQueue.h"
+#include "printers/PrintQueue.h"
 
 #include <QByteArray>
 
