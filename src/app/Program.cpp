@@ -4,6 +4,7 @@
 #include "mainwindow/TerminationSignals.h"
 #include "mainwindow/frmCalendar.h"
 #include "month/frmMonth.h"
+#include "print/FontSetup.h"
 #include "store/AppState.h"
 #include "store/Clock.h"
 #include "store/SettingsStore.h"
@@ -79,6 +80,7 @@ int runWindow(int argc, char* argv[])
     SettingsStore settings;
     MessageBoxPrompter prompter;
     AppState state;
+    FontSetup::Finish();
     frmCalendar window(state, prompter, clock, settings);
     window.show();
 
@@ -122,9 +124,12 @@ std::unique_ptr<QCoreApplication> makeGuiApplication(int& argc, char* argv[])
 } // namespace
 
 // Everything but the subcommands that need no GUI library, which the program's executable
-// runs itself; it loads this library for the rest.
-extern "C" __attribute__((visibility("default"))) int kelvane_program_main(int argc, char* argv[])
+// runs itself; it loads this library for the rest. `waitForFonts` waits for the font set-up
+// the executable began.
+extern "C" __attribute__((visibility("default"))) int kelvane_program_main(int argc, char* argv[],
+                                                                          void (*waitForFonts)())
 {
+    FontSetup::WaitWith(waitForFonts);
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <climits>
+#include <mutex>
 #include <cstdio>
 #include <string>
 #include <thread>
@@ -13,7 +14,33 @@ namespace ProgramLibrary {
 
 namespace {
 
-using Entry = int (*)(int argc, char* argv[]);
+using Entry = int (*)(int argc, char* argv[], void (*waitForFonts)());
+
+// Fontconfig reads its configuration (a few dozen XML files) the first time anything asks for
+// a font: a good part of a printout's time. It reads it on a thread of its own from the start,
+// while the GUI libraries are loaded and linked and the program starts up.
+struct FontReading
+{
+    std::thread thread{[] { FcInit(); }};
+    std::once_flag joined;
+
+    void wait()
+    {
+        std::call_once(joined, [this] { thread.join(); });
+    }
+    ~FontReading() { wait(); }
+};
+
+FontReading& fontReading()
+{
+    static FontReading reading;
+    return reading;
+}
+
+void waitForFonts()
+{
+    fontReading().wait();
+}
 
 std::string executableFolder()
 {
@@ -41,13 +68,9 @@ void* load(std::string* error)
 
 int Run(int argc, char* argv[])
 {
-    // Fontconfig reads its configuration (a few dozen XML files) the first time anything asks
-    // for a font: a good part of a printout's time. It reads it here, on a second thread,
-    // while the GUI libraries are loaded and linked; the library finds it done.
-    std::thread fonts([] { FcInit(); });
+    fontReading();
     std::string error;
     void* library = load(&error);
-    fonts.join();
     const auto entry =
         library ? reinterpret_cast<Entry>(::dlsym(library, "kelvane_program_main")) : nullptr;
     if (!entry) {
@@ -55,7 +78,9 @@ int Run(int argc, char* argv[])
                      library ? ::dlerror() : error.c_str());
         return 1;
     }
-    return entry(argc, argv);
+    const int status = entry(argc, argv, waitForFonts);
+    waitForFonts();
+    return status;
 }
 
 } // namespace ProgramLibrary
