@@ -204,8 +204,8 @@ bool OutputOptions::canDraw(QString* error) const
 std::unique_ptr<PrintSurface> OutputOptions::openPrinter(QString* error) const
 {
     std::unique_ptr<PrintSurface> printer = Printers::System().open(m_printer, m_paper, error);
-    if (!printer && m_printer.isEmpty())
-        *error = u"no printer is installed (write a file with --out FILE.pdf)"_s;
+    if (!printer && m_printer.isEmpty() && *error == Printers::NoPrinterInstalled())
+        *error = Printers::NoPrinterInstalled() + u" (write a file with --out FILE.pdf)"_s;
     return printer;
 }
 

@@ -74,6 +74,11 @@ Printers* load()
 
 } // namespace
 
+QString Printers::NoPrinterInstalled()
+{
+    return u"no printer is installed"_s;
+}
+
 Printers& Printers::System()
 {
     static Printers* const printers = load();

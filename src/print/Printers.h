@@ -57,6 +57,9 @@ public:
                          const std::function<void(PrintSurface&)>& draw,
                          const std::function<void(const QString& error)>& failed) = 0;
 
+    // What open() says when the system has no printer at all.
+    static QString NoPrinterInstalled();
+
     // The system's printers, the library loaded on first use. When it cannot be loaded there
     // are no printers, and opening one says why.
     static Printers& System();

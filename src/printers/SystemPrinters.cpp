@@ -110,7 +110,7 @@ std::unique_ptr<PrintSurface> SystemPrinters::open(const QString& name,
     std::unique_ptr<QPrinter> printer = NewPrinter(name, paper);
     if (!printer) {
         if (error)
-            *error = name.isEmpty() ? u"no printer is installed"_s
+            *error = name.isEmpty() ? NoPrinterInstalled()
                                     : u"there is no printer \"%1\""_s.arg(name);
         return nullptr;
     }
