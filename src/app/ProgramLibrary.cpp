@@ -53,10 +53,10 @@ std::string executableFolder()
 }
 
 // Beside the executable in a build folder; where the package installs it otherwise.
-void* load(std::string* error)
+void* load(const std::string& fileName, std::string* error)
 {
-    for (const std::string& path :
-         {executableFolder() + '/' + FileName, std::string(KELVANE_PROGRAM_LIBRARY)}) {
+    for (const std::string& path : {executableFolder() + '/' + fileName,
+                                    std::string(KELVANE_LIBRARY_FOLDER) + '/' + fileName}) {
         if (void* library = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL))
             return library;
         *error = ::dlerror();
@@ -66,15 +66,16 @@ void* load(std::string* error)
 
 } // namespace
 
-int Run(int argc, char* argv[])
+int Run(Part part, int argc, char* argv[])
 {
     fontReading();
+    const bool window = part == Part::Window;
     std::string error;
-    void* library = load(&error);
-    const auto entry =
-        library ? reinterpret_cast<Entry>(::dlsym(library, "kelvane_program_main")) : nullptr;
+    void* library = load(window ? "libkelvane-window.so" : "libkelvane-drawing.so", &error);
+    const char* entryName = window ? "kelvane_window_main" : "kelvane_drawing_main";
+    const auto entry = library ? reinterpret_cast<Entry>(::dlsym(library, entryName)) : nullptr;
     if (!entry) {
-        std::fprintf(stderr, "kelvane: cannot load the program library: %s\n",
+        std::fprintf(stderr, "kelvane: cannot load a part of the program: %s\n",
                      library ? ::dlerror() : error.c_str());
         return 1;
     }

@@ -7,7 +7,7 @@
 using namespace Qt::StringLiterals;
 
 // The library's entry point. A program that has the printers linked in (the tests) has it
-// here already; the program library loads it.
+// here already; the program loads it.
 extern "C" Printers* kelvane_printers() __attribute__((weak));
 
 namespace {
@@ -59,7 +59,7 @@ Printers* load()
 {
     if (kelvane_printers)
         return kelvane_printers();
-    // Installed beside the program library, in the build folder as in the package.
+    // Installed beside the library of the part that runs, in the build folder as in the package.
     const std::string path = ownFolder() + '/' + LibraryName;
     void* library = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
     const auto entry =

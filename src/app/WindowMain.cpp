@@ -14,7 +14,6 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QPixmap>
-#include <QStringList>
 #include <QTimer>
 #include <QWindow>
 
@@ -113,28 +112,14 @@ int runWindow(int argc, char* argv[])
     return app.exec();
 }
 
-std::unique_ptr<QCoreApplication> makeGuiApplication(int& argc, char* argv[])
-{
-    // Drawing text needs the GUI library, and the subcommands need no display.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    return std::make_unique<QGuiApplication>(argc, argv);
-}
-
 } // namespace
 
-// Everything but the subcommands that need no GUI library, which the program's executable
-// runs itself; it loads this library for the rest. `waitForFonts` waits for the font set-up
-// the executable began.
-extern "C" __attribute__((visibility("default"))) int kelvane_program_main(int argc, char* argv[],
-                                                                          void (*waitForFonts)())
+// The window: the library the program's executable loads when it is started without a
+// subcommand. `waitForFonts` waits for the font set-up the executable began.
+extern "C" __attribute__((visibility("default"))) int kelvane_window_main(int argc, char* argv[],
+                                                                         void (*waitForFonts)())
 {
     FontSetup::WaitWith(waitForFonts);
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
-    if (CommandLine::WantsCommandLine(arguments))
-        return CommandLine::Main(argc, argv, makeGuiApplication, CommandLine::DrawingCommand);
     if (!displayAvailable()) {
         std::fputs("kelvane: no display found (DISPLAY and WAYLAND_DISPLAY are not set); "
                    "the command-line subcommands work without one, see `kelvane --help`.\n",
