@@ -7,12 +7,23 @@
 
 namespace {
 
+// The fonts are read while the subcommand starts; they are done before the application ends.
+class DrawingApplication final : public QGuiApplication
+{
+public:
+    DrawingApplication(int& argc, char* argv[]) : QGuiApplication(argc, argv)
+    {
+        FontSetup::ReadFontList();
+    }
+    ~DrawingApplication() override { FontSetup::Finish(); }
+};
+
 std::unique_ptr<QCoreApplication> makeGuiApplication(int& argc, char* argv[])
 {
     // Drawing text needs the GUI library, and the subcommands need no display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    return std::make_unique<QGuiApplication>(argc, argv);
+    return std::make_unique<DrawingApplication>(argc, argv);
 }
 
 } // namespace

@@ -70,6 +70,7 @@ void quit()
 int runWindow(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    FontSetup::ReadFontList();
     CommandLine::NameApplication();
     // Lets the desktop match the window to its launcher entry.
     QGuiApplication::setDesktopFileName(u"io.github.kelvane.Kelvane"_s);
