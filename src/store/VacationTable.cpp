@@ -3,6 +3,7 @@
 #include "rota/NumberText.h"
 #include "store/CalendarDatabase.h"
 
+#include <QDate>
 #include <QSqlError>
 
 #include <cmath>
@@ -103,42 +104,40 @@ std::optional<QHash<int, VacationEntry>> VacationTable::entriesOfYear(const QStr
         m_lastError = u"No calendar database is open."_s;
         return std::nullopt;
     }
+    // Only the first record of a date is drawn. The year's records are read in the order they
+    // were stored, whatever indexes the file has (one made by another program may have none),
+    // and the first of each date is kept; once every date of the year has one, the rest
+    // cannot change anything and is not read.
     QSqlQuery query(m_database.connection());
     query.setForwardOnly(true);
-    // Only the first record of a date is drawn: one index look-up per date of the year reads
-    // just that record, however many the date has.
-    query.prepare(
-        u"WITH RECURSIVE \"Months\"(\"M\") AS (VALUES (1) UNION ALL SELECT \"M\" + 1 FROM "
-        "\"Months\" WHERE \"M\" < 12), \"Days\"(\"D\") AS (VALUES (1) UNION ALL SELECT "
-        "\"D\" + 1 FROM \"Days\" WHERE \"D\" < 31) "
-        "SELECT \"Month\", \"Day\", \"Type\", \"Color\" FROM \"Vacation\" WHERE rowid IN "
-        "(SELECT (SELECT rowid FROM \"Vacation\" WHERE \"Year\" = ? AND \"Month\" = \"M\" "
-        "AND \"Day\" = \"D\" ORDER BY rowid LIMIT 1) FROM \"Months\", \"Days\") "
-        "ORDER BY rowid"_s);
-    query.addBindValue(YearValue(yearText));
+    query.prepare(u"SELECT \"Month\", \"Day\", \"Type\", \"Color\" FROM \"Vacation\" NOT INDEXED "
+                  "WHERE \"Year\" = ? ORDER BY rowid"_s);
+    const QVariant year = YearValue(yearText);
+    query.addBindValue(year);
     if (!query.exec()) {
         m_lastError = query.lastError().text();
         return std::nullopt;
     }
+    const QDate firstDay(year.toInt(), 1, 1);
+    const int daysInYear = firstDay.isValid() ? firstDay.daysInYear() : -1;
+    int datesFound = 0;
     QHash<int, VacationEntry> entries;
-    while (query.next()) {
-        const QVariant month = query.value(0);
-        const QVariant day = query.value(1);
+    while (datesFound != daysInYear && query.next()) {
         bool monthOk = false;
         bool dayOk = false;
-        const double monthValue = month.toDouble(&monthOk);
-        const double dayValue = day.toDouble(&dayOk);
+        const double month = query.value(0).toDouble(&monthOk);
+        const double day = query.value(1).toDouble(&dayOk);
         // Only a whole month 1..12 and day 1..31 can equal a drawn date; anything else would
         // land on another day's key.
-        if (!monthOk || !dayOk || month.isNull() || day.isNull() || monthValue < 1 ||
-            monthValue > 12 || dayValue < 1 || dayValue > 31 ||
-            monthValue != static_cast<int>(monthValue) || dayValue != static_cast<int>(dayValue))
+        if (!monthOk || !dayOk || month < 1 || month > 12 || day < 1 || day > 31 ||
+            month != static_cast<int>(month) || day != static_cast<int>(day))
             continue;
-        // The lowest rowid of a date comes first and wins, as in lookUp.
-        const int key = DateKey(static_cast<int>(monthValue), static_cast<int>(dayValue));
-        if (!entries.contains(key))
-            entries.insert(key,
-                           VacationEntry{query.value(2).toString(), query.value(3).toString()});
+        const int key = DateKey(static_cast<int>(month), static_cast<int>(day));
+        if (entries.contains(key))
+            continue;
+        entries.insert(key, VacationEntry{query.value(2).toString(), query.value(3).toString()});
+        if (QDate::isValid(firstDay.year(), static_cast<int>(month), static_cast<int>(day)))
+            ++datesFound;
     }
     return entries;
 }

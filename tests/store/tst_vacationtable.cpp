@@ -67,8 +67,19 @@ private slots:
         QCOMPARE(table.lookUp(u"2025"_s, 7, 4)->type, u"V"_s);
     }
 
+    // A file made by another program may have no index on the dates.
+    void wholeYearAnswersAsDayByDay_data()
+    {
+        QTest::addColumn<bool>("indexed");
+        QTest::newRow("indexed") << true;
+        QTest::newRow("no index") << false;
+    }
+
     void wholeYearAnswersAsDayByDay()
     {
+        QFETCH(bool, indexed);
+        if (!indexed)
+            QVERIFY(Exec(m_db.path, u"DROP INDEX \"Vacation by date\""_s));
         QVERIFY(AddVacation(m_db.path, 2024, 7, 4, u"X"_s, u"180, 180, 255"_s));
         QVERIFY(AddVacation(m_db.path, 2024, 7, 4, u"B"_s, u"255, 180, 000"_s));
         QVERIFY(AddVacation(m_db.path, 2024, 2, 29, u"V"_s));
