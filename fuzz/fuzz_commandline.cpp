@@ -4,6 +4,7 @@
 // shows each run.
 #include "FuzzSupport.h"
 
+#include "CommandRun.h"
 #include "app/CommandLine.h"
 #include "store/CalendarDatabase.h"
 #include "store/DatabasePlacement.h"
@@ -135,15 +136,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     arguments = confined(arguments);
     if (asksForLongListing(arguments))
         return -1;
-    arguments.prepend(u"kelvane"_s);
 
-    QString outText;
-    QString errText;
-    QTextStream out(&outText);
-    QTextStream err(&errText);
-    const int status = CommandLine::Run(arguments, out, err);
-    out.flush();
-    err.flush();
+    const CommandRun run = CommandRun::Kelvane(arguments);
+    const int status = run.status;
+    const QString& outText = run.out;
+    const QString& errText = run.err;
 
     if (qEnvironmentVariableIsSet("KELVANE_FUZZ_VERBOSE")) {
         std::fprintf(stderr, "%s\nstatus %d\n%s%s", qPrintable(arguments.join(QLatin1Char(' '))),

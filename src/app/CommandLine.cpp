@@ -3,8 +3,10 @@
 #include "app/CommandOptions.h"
 #include "app/ExportCommand.h"
 #include "app/LookupCommands.h"
+#include "app/MonthCommand.h"
+#include "app/PrintCommands.h"
 
-#include <cstdio>
+#include <QCoreApplication>
 
 using namespace Qt::StringLiterals;
 
@@ -12,13 +14,15 @@ namespace CommandLine {
 
 namespace {
 
+using Handler = int (*)(const QStringList& arguments, const CommandContext& context);
+
 struct Subcommand
 {
     const char* name;
     const char* usage;
-    // Null for the subcommands that draw: they need fonts and painting, i.e. the GUI
-    // library, and come with the drawing part of the program (see RunWith()).
-    Handler run = nullptr;
+    Handler run;
+    // Draws pages: needs fonts and painting, i.e. the GUI library.
+    bool draws = false;
 };
 
 // Every subcommand, in the order the help lists them.
@@ -36,13 +40,16 @@ const QList<Subcommand>& subcommands()
          "[--holidays BITS] [--colour FAMILY] [--shade V] [--size P] [--copies N] [--paydays] "
          "[--no-patterns] [--vacations] [--key] [--database FILE] [--out FILE.pdf|.png|.ops] "
          "[--dpi N] "
-         "[--page W,H]"},
+         "[--page W,H]",
+         PrintCommands::PrintYear, true},
         {"print-all",
          "print-all [choices of print-year] [--random-colours] [--out DIR [--format pdf|png|ops]] "
-         "[--dpi N] [--page W,H]"},
+         "[--dpi N] [--page W,H]",
+         PrintCommands::PrintAll, true},
         {"print-month",
          "print-month --month YYYY-MM [choices of print-year] [--print-size N] "
-         "[--database FILE] [--out FILE.pdf|.png|.ops] [--dpi N] [--page W,H]"},
+         "[--database FILE] [--out FILE.pdf|.png|.ops] [--dpi N] [--page W,H]",
+         MonthCommand::PrintMonth, true},
     };
     return all;
 }
@@ -74,18 +81,6 @@ bool isVersion(const QString& argument)
     return argument == QLatin1String("--version") || argument == QLatin1String("-v");
 }
 
-// Starting the GUI library without a desktop session warns that XDG_RUNTIME_DIR is unset;
-// that says nothing to a user of the command line, whose errors are one line each. Installed
-// only while the application object is built; anything else is written as usual.
-void dropRuntimeDirWarning(QtMsgType type, const QMessageLogContext& context,
-                           const QString& message)
-{
-    if (message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
-        return;
-    const QByteArray line = qFormatLogMessage(type, context, message).toLocal8Bit() + '\n';
-    std::fputs(line.constData(), stderr);
-}
-
 } // namespace
 
 QString HelpText()
@@ -101,57 +96,35 @@ QString HelpText()
     return text;
 }
 
-bool WantsCommandLine(const QStringList& arguments)
-{
-    return arguments.size() > 1;
-}
-
-bool Draws(const QStringList& arguments)
+Application ApplicationFor(const QStringList& arguments)
 {
     if (arguments.size() < 2)
-        return false;
+        return Application::Widgets;
     const Subcommand* subcommand = find(arguments.at(1));
-    return subcommand && !subcommand->run;
+    return subcommand && subcommand->draws ? Application::Gui : Application::Core;
 }
 
-int RunWith(const QStringList& arguments, QTextStream& out, QTextStream& err, Drawing drawing)
+int Run(const QStringList& arguments, const CommandContext& context)
 {
     if (arguments.size() < 2 || isHelp(arguments.at(1))) {
-        out << HelpText();
-        out.flush();
+        context.out << HelpText();
+        context.out.flush();
         return Success;
     }
     const QString name = arguments.at(1);
     if (isVersion(name)) {
-        out << versionText() << '\n';
-        out.flush();
+        context.out << versionText() << '\n';
+        context.out.flush();
         return Success;
     }
     const Subcommand* subcommand = find(name);
     if (!subcommand) {
-        err << "kelvane: unknown subcommand " << CommandOptions::Quoted(name)
-            << " (see kelvane --help)" << Qt::endl;
+        context.err << "kelvane: unknown subcommand " << CommandOptions::Quoted(name)
+                    << " (see kelvane --help)" << Qt::endl;
         return BadArguments;
     }
-    const Handler run = subcommand->run ? subcommand->run : drawing ? drawing(name) : nullptr;
-    if (!run) {
-        err << "kelvane: " << name << " cannot run here: the drawing part of the program is "
-                                      "missing" << Qt::endl;
-        return WriteFailed;
-    }
     // The subcommand parses its own name as the program name.
-    return run(arguments.mid(1), out, err);
-}
-
-int Main(int argc, char* argv[], ApplicationMaker makeApplication, Drawing drawing)
-{
-    const QtMessageHandler previous = qInstallMessageHandler(dropRuntimeDirWarning);
-    const std::unique_ptr<QCoreApplication> app = makeApplication(argc, argv);
-    qInstallMessageHandler(previous);
-    NameApplication();
-    QTextStream out(stdout);
-    QTextStream err(stderr);
-    return RunWith(QCoreApplication::arguments(), out, err, drawing);
+    return subcommand->run(arguments.mid(1), context);
 }
 
 void NameApplication()

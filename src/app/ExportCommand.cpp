@@ -24,8 +24,10 @@ int refuse(QTextStream& err, const QString& why)
 
 } // namespace
 
-int ExportIcs(const QStringList& arguments, QTextStream& out, QTextStream& err)
+int ExportIcs(const QStringList& arguments, const CommandContext& context)
 {
+    QTextStream& out = context.out;
+    QTextStream& err = context.err;
     QCommandLineParser parser;
     parser.setApplicationDescription(
         u"Writes one group's days off (and the chosen holidays) as an iCalendar file."_s);

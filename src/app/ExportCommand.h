@@ -1,11 +1,12 @@
 #pragma once
 
+#include "app/CommandContext.h"
+
 #include <QStringList>
-#include <QTextStream>
 
 // `kelvane export-ics`: one group's days off as an iCalendar file.
 namespace ExportCommand {
 
-int ExportIcs(const QStringList& arguments, QTextStream& out, QTextStream& err);
+int ExportIcs(const QStringList& arguments, const CommandContext& context);
 
 } // namespace ExportCommand

@@ -23,8 +23,10 @@ int refuse(QTextStream& err, const QString& command, const QString& why)
 
 } // namespace
 
-int WhosOff(const QStringList& arguments, QTextStream& out, QTextStream& err)
+int WhosOff(const QStringList& arguments, const CommandContext& context)
 {
+    QTextStream& out = context.out;
+    QTextStream& err = context.err;
     const QString command = u"whos-off"_s;
     QCommandLineParser parser;
     parser.setApplicationDescription(u"Shows which groups of every rota are off on a date."_s);
@@ -87,8 +89,10 @@ int WhosOff(const QStringList& arguments, QTextStream& out, QTextStream& err)
     return CommandLine::Success;
 }
 
-int Holidays(const QStringList& arguments, QTextStream& out, QTextStream& err)
+int Holidays(const QStringList& arguments, const CommandContext& context)
 {
+    QTextStream& out = context.out;
+    QTextStream& err = context.err;
     const QString command = u"holidays"_s;
     QCommandLineParser parser;
     parser.setApplicationDescription(u"Lists the thirteen holidays of a year."_s);

@@ -1,12 +1,13 @@
 #pragma once
 
+#include "app/CommandContext.h"
+
 #include <QStringList>
-#include <QTextStream>
 
 // `kelvane whos-off` and `kelvane holidays`: answers without printing anything.
 namespace LookupCommands {
 
-int WhosOff(const QStringList& arguments, QTextStream& out, QTextStream& err);
-int Holidays(const QStringList& arguments, QTextStream& out, QTextStream& err);
+int WhosOff(const QStringList& arguments, const CommandContext& context);
+int Holidays(const QStringList& arguments, const CommandContext& context);
 
 } // namespace LookupCommands

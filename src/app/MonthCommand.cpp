@@ -96,9 +96,11 @@ MonthNotesRecord notesFor(const ChoiceOptions::Choices& choices, CalendarDatabas
 
 } // namespace
 
-int RunPrintMonth(const QStringList& arguments, QTextStream& out, QTextStream& err,
-                  const Clock& clock)
+int PrintMonth(const QStringList& arguments, const CommandContext& context)
 {
+    QTextStream& out = context.out;
+    QTextStream& err = context.err;
+    const Clock& clock = context.clock;
     QCommandLineParser parser;
     parser.setApplicationDescription(
         u"Prints one month as the month window's Print button does, with the notes and "
@@ -148,7 +150,7 @@ int RunPrintMonth(const QStringList& arguments, QTextStream& out, QTextStream& e
     }
 
     const std::optional<OutputOptions> output =
-        OutputOptions::Read(parser, OutputOptions::Out::File, &error);
+        OutputOptions::Read(parser, OutputOptions::Out::File, context.printers, &error);
     if (!output)
         return refuse(err, error);
 
@@ -196,12 +198,6 @@ int RunPrintMonth(const QStringList& arguments, QTextStream& out, QTextStream& e
     if (fit.reduced())
         err << "kelvane " << Name << ": " << fit.note() << Qt::endl;
     return CommandLine::Success;
-}
-
-int PrintMonth(const QStringList& arguments, QTextStream& out, QTextStream& err)
-{
-    const SystemClock clock;
-    return RunPrintMonth(arguments, out, err, clock);
 }
 
 } // namespace MonthCommand

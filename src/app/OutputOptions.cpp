@@ -7,7 +7,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QRegularExpression>
 
 using namespace Qt::StringLiterals;
@@ -55,9 +54,10 @@ void OutputOptions::AddTo(QCommandLineParser& parser, Out out)
 }
 
 std::optional<OutputOptions> OutputOptions::Read(const QCommandLineParser& parser, Out out,
-                                                 QString* error)
+                                                 Printers& printers, QString* error)
 {
     OutputOptions options;
+    options.m_printers = &printers;
     if (!options.readFileOptions(parser, error))
         return std::nullopt;
     options.m_toFiles = parser.isSet(u"out"_s);
@@ -166,7 +166,7 @@ bool OutputOptions::readPrinterOptions(const QCommandLineParser& parser, QString
     if (m_toFiles)
         return refuse(error, u"--printer and --out exclude each other"_s);
     m_printer = parser.value(u"printer"_s);
-    const QStringList printers = Printers::System().names();
+    const QStringList printers = m_printers->names();
     if (printers.contains(m_printer))
         return true;
     if (printers.isEmpty())
@@ -191,29 +191,20 @@ bool OutputOptions::imageFits(QString* error) const
     return true;
 }
 
-bool OutputOptions::canDraw(QString* error) const
-{
-    // Fonts and painting need the GUI library started; the .ops trace does not.
-    if (m_toFiles && m_format == SurfaceFactory::Format::Ops)
-        return true;
-    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
-        return true;
-    return refuse(error, u"cannot draw: the program was started without its graphics library"_s);
-}
-
 std::unique_ptr<PrintSurface> OutputOptions::openPrinter(QString* error) const
 {
-    std::unique_ptr<PrintSurface> printer = Printers::System().open(m_printer, m_paper, error);
+    std::unique_ptr<PrintSurface> printer = m_printers->open(m_printer, m_paper, error);
     if (!printer && m_printer.isEmpty() && *error == Printers::NoPrinterInstalled())
         *error = Printers::NoPrinterInstalled() + u" (write a file with --out FILE.pdf)"_s;
     return printer;
 }
 
 std::unique_ptr<PrintSurface> OutputOptions::openFile(const QString& path, QString* error,
-                                                      const QString& name) const
+                                                      const QString& name,
+                                                      MemoryFiles* memory) const
 {
     std::unique_ptr<PrintSurface> surface =
-        SurfaceFactory::OpenFile(path, m_format, m_fileOptions, error);
+        SurfaceFactory::OpenFile(path, m_format, m_fileOptions, error, memory);
     if (surface && !name.isEmpty())
         surface->setDocumentName(name);
     return surface;
@@ -222,10 +213,6 @@ std::unique_ptr<PrintSurface> OutputOptions::openFile(const QString& path, QStri
 std::unique_ptr<PrintSurface> OutputOptions::open(int* status, QString* error,
                                                   const QString& name) const
 {
-    if (!canDraw(error)) {
-        *status = CommandLine::WriteFailed;
-        return nullptr;
-    }
     std::unique_ptr<PrintSurface> surface =
         m_toFiles ? openFile(m_path, error, name) : openPrinter(error);
     if (surface && !m_toFiles)

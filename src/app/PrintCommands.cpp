@@ -6,7 +6,6 @@
 #include "app/OutputOptions.h"
 #include "print/AllPatternsBatch.h"
 #include "print/BatchTarget.h"
-#include "print/DrawingThreads.h"
 #include "print/PrintNames.h"
 #include "print/SurfaceFactory.h"
 #include "print/YearCalendarPrinter.h"
@@ -14,11 +13,12 @@
 #include "store/AppState.h"
 #include "store/CalendarDatabase.h"
 #include "store/Clock.h"
-#include "store/SafeFile.h"
+#include "store/MemoryFiles.h"
 #include "store/VacationTable.h"
 
 #include <QCommandLineParser>
 #include <QDir>
+#include <QtConcurrent/QtConcurrentMap>
 
 #include <functional>
 #include <memory>
@@ -35,8 +35,8 @@ class Command
 {
 public:
     Command(const QString& name, const QString& description, OutputOptions::Out out,
-            QTextStream& err)
-        : m_name(name), m_out(out), m_err(err)
+            const CommandContext& context)
+        : m_name(name), m_out(out), m_context(context)
     {
         m_parser.setApplicationDescription(description);
         m_parser.addHelpOption();
@@ -51,8 +51,9 @@ public:
 
     // Reads the arguments; the exit status when the command ends here (help shown, or a value
     // refused).
-    std::optional<int> read(const QStringList& arguments, QTextStream& out, const Clock& clock)
+    std::optional<int> read(const QStringList& arguments)
     {
+        QTextStream& out = m_context.out;
         OutputOptions::AddTo(m_parser, m_out);
         QString error;
         if (!CommandOptions::Parse(m_parser, arguments, &error))
@@ -65,11 +66,11 @@ public:
         if (!m_parser.positionalArguments().isEmpty())
             return refuse(u"unexpected argument %1"_s.arg(
                 CommandOptions::Quoted(m_parser.positionalArguments().first())));
-        m_choices = ChoiceOptions::Build(m_parser, clock.today(), &error);
+        m_choices = ChoiceOptions::Build(m_parser, m_context.clock.today(), &error);
         if (!m_choices)
             return refuse(error);
         m_choices->calendar.printKey = m_parser.isSet(u"key"_s);
-        m_output = OutputOptions::Read(m_parser, m_out, &error);
+        m_output = OutputOptions::Read(m_parser, m_out, m_context.printers, &error);
         if (!m_output)
             return refuse(error);
         return std::nullopt;
@@ -80,18 +81,18 @@ public:
     void tell(const QString& notice) const
     {
         if (!notice.isEmpty())
-            m_err << "kelvane " << m_name << ": " << notice << Qt::endl;
+            m_context.err << "kelvane " << m_name << ": " << notice << Qt::endl;
     }
     int fail(const QString& why, int status) const
     {
-        m_err << "kelvane " << m_name << ": " << why << Qt::endl;
+        m_context.err << "kelvane " << m_name << ": " << why << Qt::endl;
         return status;
     }
 
 private:
     QString m_name;
     OutputOptions::Out m_out;
-    QTextStream& m_err;
+    const CommandContext& m_context;
     QCommandLineParser m_parser;
     std::optional<ChoiceOptions::Choices> m_choices;
     std::optional<OutputOptions> m_output;
@@ -156,14 +157,14 @@ struct BatchFile
     QString name;
 };
 
-// What drawing it gave: the file's bytes, held back until the files before it are written.
+// What drawing it gave: the file's bytes, kept until the files before it are written.
 struct DrawnFile
 {
     PageFit fit;
     bool drawn = false;
     QString error;
     QString notice;
-    std::vector<SafeFile::Held::File> held;
+    MemoryFiles files;
 };
 
 } // namespace
@@ -174,14 +175,13 @@ QString BatchFileName(int index, const QString& extension)
         .arg(AllPatternsBatch::GroupOf(index), extension);
 }
 
-int RunPrintYear(const QStringList& arguments, QTextStream& out, QTextStream& err,
-                 const Clock& clock)
+int PrintYear(const QStringList& arguments, const CommandContext& context)
 {
     Command command(u"print-year"_s,
                     u"Prints the year calendar for the given choices, on the default printer or "
                     "into a file."_s,
-                    OutputOptions::Out::File, err);
-    if (const std::optional<int> status = command.read(arguments, out, clock))
+                    OutputOptions::Out::File, context);
+    if (const std::optional<int> status = command.read(arguments))
         return *status;
     const ChoiceOptions::Choices& choices = command.choices();
 
@@ -213,25 +213,22 @@ int RunPrintYear(const QStringList& arguments, QTextStream& out, QTextStream& er
     return CommandLine::Success;
 }
 
-int RunPrintAll(const QStringList& arguments, QTextStream& out, QTextStream& err,
-                const Clock& clock)
+int PrintAll(const QStringList& arguments, const CommandContext& context)
 {
     Command command(
         u"print-all"_s,
         u"Prints the year calendar once for every group of the CG six-and-two rota (1..7) and "
         "of the four-and-two rota (A..G), on the default printer or into fourteen files "
         "DIR/01-1.EXT .. DIR/14-G.EXT. Personal entries are not drawn."_s,
-        OutputOptions::Out::Folder, err);
+        OutputOptions::Out::Folder, context);
     command.parser().addOption(
         {u"random-colours"_s,
          u"Pick the highlight colour of each calendar at random (yellow, pink, green, blue)."_s});
-    if (const std::optional<int> status = command.read(arguments, out, clock))
+    if (const std::optional<int> status = command.read(arguments))
         return *status;
     const OutputOptions& output = command.output();
 
     QString error;
-    if (!output.canDraw(&error))
-        return command.fail(error, CommandLine::WriteFailed);
     std::unique_ptr<PrintSurface> printer;
     if (output.toPrinter()) {
         printer = output.openPrinter(&error);
@@ -265,51 +262,37 @@ int RunPrintAll(const QStringList& arguments, QTextStream& out, QTextStream& err
     if (printer && !printer->finish(&failure))
         return command.fail(failure, CommandLine::WriteFailed);
 
-    // Drawn in memory, the files are put in place in order: the first one that cannot be
-    // written ends the run, and none after it is written, as if they were drawn one by one.
+    // The files are drawn into memory side by side, then put in place in order: the first
+    // one that cannot be written ends the run, and none after it is written, as if they were
+    // drawn one by one.
     const QString extension = SurfaceFactory::Extension(output.format());
     const QDir dir(output.path());
-    std::vector<DrawnFile> drawn(files.size());
-    DrawingThreads::Run(static_cast<int>(files.size()), [&](int i) {
-        SafeFile::Held held;
-        const BatchFile& file = files[static_cast<std::size_t>(i)];
-        DrawnFile& result = drawn[static_cast<std::size_t>(i)];
-        const std::unique_ptr<PrintSurface> surface = output.openFile(
-            dir.filePath(BatchFileName(file.index, extension)), &result.error, file.name);
-        if (!surface)
-            return;
-        AppState state = file.state;
-        result.fit = YearCalendarPrinter::Print(*surface, file.calendar, state);
-        result.drawn = surface->finish(&result.error);
-        result.notice = surface->notice();
-        result.held = held.take();
-    });
+    const std::vector<DrawnFile> drawn =
+        QtConcurrent::blockingMapped<std::vector<DrawnFile>>(files, [&](const BatchFile& file) {
+            DrawnFile result;
+            const std::unique_ptr<PrintSurface> surface =
+                output.openFile(dir.filePath(BatchFileName(file.index, extension)),
+                                &result.error, file.name, &result.files);
+            if (!surface)
+                return result;
+            AppState state = file.state;
+            result.fit = YearCalendarPrinter::Print(*surface, file.calendar, state);
+            result.drawn = surface->finish(&result.error);
+            result.notice = surface->notice();
+            return result;
+        });
     QString notice;
     for (std::size_t i = 0; i < files.size(); ++i) {
-        DrawnFile& result = drawn[i];
+        const DrawnFile& result = drawn[i];
         noteFit(files[i].index, result.fit);
         if (!result.drawn)
             return command.fail(result.error, CommandLine::WriteFailed);
-        for (const SafeFile::Held::File& held : result.held) {
-            if (!SafeFile::Write(held.path, held.bytes, &failure))
-                return command.fail(failure, CommandLine::WriteFailed);
-        }
+        if (!result.files.writeAll(&failure))
+            return command.fail(failure, CommandLine::WriteFailed);
         notice = result.notice;
     }
     command.tell(notice);
     return CommandLine::Success;
-}
-
-int PrintYear(const QStringList& arguments, QTextStream& out, QTextStream& err)
-{
-    const SystemClock clock;
-    return RunPrintYear(arguments, out, err, clock);
-}
-
-int PrintAll(const QStringList& arguments, QTextStream& out, QTextStream& err)
-{
-    const SystemClock clock;
-    return RunPrintAll(arguments, out, err, clock);
 }
 
 } // namespace PrintCommands

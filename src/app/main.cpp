@@ -1,31 +1,171 @@
+#include "about/AppIcon.h"
 #include "app/CommandLine.h"
-#include "app/ProgramLibrary.h"
+#include "mainwindow/MessageBoxPrompter.h"
+#include "mainwindow/TerminationSignals.h"
+#include "mainwindow/frmCalendar.h"
+#include "month/frmMonth.h"
+#include "printers/SystemPrinters.h"
+#include "store/AppState.h"
+#include "store/Clock.h"
+#include "store/SettingsStore.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QPixmap>
 #include <QStringList>
+#include <QTextStream>
+#include <QTimer>
+#include <QWindow>
 
+#include <cstdio>
+#include <functional>
 #include <memory>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
-std::unique_ptr<QCoreApplication> makeCoreApplication(int& argc, char* argv[])
+// Without any of these Qt would abort on start; say what to do instead.
+bool displayAvailable()
 {
-    return std::make_unique<QCoreApplication>(argc, argv);
+    return !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+}
+
+// Starting the GUI library without a desktop session warns that XDG_RUNTIME_DIR is unset;
+// that says nothing to a user of the command line, whose errors are one line each. Installed
+// only while the application object is built; anything else is written as usual.
+void dropRuntimeDirWarning(QtMsgType type, const QMessageLogContext& context,
+                           const QString& message)
+{
+    if (message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
+        return;
+    const QByteArray line = qFormatLogMessage(type, context, message).toLocal8Bit() + '\n';
+    std::fputs(line.constData(), stderr);
+}
+
+// The one place that picks the application object: the lightest that runs what was asked.
+std::unique_ptr<QCoreApplication> makeApplication(CommandLine::Application kind, int& argc,
+                                                  char* argv[])
+{
+    switch (kind) {
+    case CommandLine::Application::Core:
+        return std::make_unique<QCoreApplication>(argc, argv);
+    case CommandLine::Application::Gui: {
+        // Drawing text needs the GUI library, and the subcommands need no display.
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        const QtMessageHandler previous = qInstallMessageHandler(dropRuntimeDirWarning);
+        auto app = std::make_unique<QGuiApplication>(argc, argv);
+        qInstallMessageHandler(previous);
+        return app;
+    }
+    case CommandLine::Application::Widgets:
+        return std::make_unique<QApplication>(argc, argv);
+    }
+    return nullptr;
+}
+
+// The icon compiled into the program; the drawn one when the resource is missing.
+QIcon windowIcon()
+{
+    const QPixmap pixmap(u":/kelvane.png"_s);
+    return pixmap.isNull() ? AppIcon::Icon() : QIcon(pixmap);
+}
+
+bool environmentFlag(const char* name)
+{
+    return qEnvironmentVariable(name) == QLatin1String("1");
+}
+
+// Runs `then` once `window` is on the screen.
+void whenExposed(QWidget& window, std::function<void()> then)
+{
+    auto* poll = new QTimer(QCoreApplication::instance());
+    poll->setInterval(1);
+    QObject::connect(poll, &QTimer::timeout, poll, [&window, poll, then = std::move(then)] {
+        if (window.windowHandle() && window.windowHandle()->isExposed()) {
+            poll->stop();
+            poll->deleteLater();
+            then();
+        }
+    });
+    poll->start();
+}
+
+// For the start-up benchmarks: exit, not quit, since quitting closes the window, and closing
+// stores the settings.
+void quit()
+{
+    QCoreApplication::exit(0);
+}
+
+int runWindow(Printers& printers)
+{
+    // Lets the desktop match the window to its launcher entry.
+    QGuiApplication::setDesktopFileName(u"io.github.kelvane.Kelvane"_s);
+    QApplication::setWindowIcon(windowIcon());
+
+    SystemClock clock;
+    SettingsStore settings;
+    MessageBoxPrompter prompter;
+    AppState state;
+    frmCalendar window(state, prompter, clock, settings, printers);
+    window.show();
+
+    // A termination signal or the end of the desktop session ends the run as File > Exit
+    // does, but without asking anything. The quit is queued: the session manager wants the
+    // commit request answered first.
+    const auto endSession = [&window] {
+        window.endSession();
+        QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    };
+    TerminationSignals termination;
+    QObject::connect(&termination, &TerminationSignals::received, &window, endSession);
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, &window, endSession);
+
+    const bool quitWhenShown = environmentFlag("KELVANE_QUIT_WHEN_SHOWN");
+    if (environmentFlag("KELVANE_OPEN_MONTH")) {
+        // The month window once the main window is up; with the quit flag, the run ends as
+        // soon as the month window is on the screen.
+        whenExposed(window, [&window, quitWhenShown] {
+            window.cmdShowMonth_Click();
+            frmMonth* month = window.monthWindow();
+            if (quitWhenShown && month)
+                whenExposed(*month, quit);
+            else if (quitWhenShown)
+                quit();
+        });
+    } else if (quitWhenShown) {
+        whenExposed(window, quit);
+    }
+    return QCoreApplication::exec();
 }
 
 } // namespace
 
-// The subcommands that draw nothing (and the help and the version) run here on the core
-// library alone, so they start in a fraction of the time. The subcommands that draw, and the
-// window, are libraries of their own, loaded only for them.
 int main(int argc, char* argv[])
 {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
-    if (!CommandLine::WantsCommandLine(arguments))
-        return ProgramLibrary::Run(ProgramLibrary::Part::Window, argc, argv);
-    if (CommandLine::Draws(arguments))
-        return ProgramLibrary::Run(ProgramLibrary::Part::Drawing, argc, argv);
-    return CommandLine::Main(argc, argv, makeCoreApplication, nullptr);
+    const CommandLine::Application kind = CommandLine::ApplicationFor(arguments);
+    if (kind == CommandLine::Application::Widgets && !displayAvailable()) {
+        std::fputs("kelvane: no display found (DISPLAY and WAYLAND_DISPLAY are not set); "
+                   "the command-line subcommands work without one, see `kelvane --help`.\n",
+                   stderr);
+        return 1;
+    }
+    const std::unique_ptr<QCoreApplication> app = makeApplication(kind, argc, argv);
+    CommandLine::NameApplication();
+    SystemPrinters printers;
+    if (kind == CommandLine::Application::Widgets)
+        return runWindow(printers);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    const SystemClock clock;
+    return CommandLine::Run(QCoreApplication::arguments(), {out, err, clock, printers});
 }

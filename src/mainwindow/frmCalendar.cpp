@@ -112,9 +112,9 @@ bool isLeavingField(const QFocusEvent* event)
 } // namespace
 
 frmCalendar::frmCalendar(AppState& state, Prompter& prompter, Clock& clock, SettingsStore& settings,
-                         const PlacementFolders& folders, QWidget* parent)
+                         Printers& printers, const PlacementFolders& folders, QWidget* parent)
     : QMainWindow(parent), m_state(state), m_prompter(prompter), m_clock(clock),
-      m_settings(settings), m_folders(folders)
+      m_settings(settings), m_printers(printers), m_folders(folders)
 {
     setWindowTitle(u"Kelvane"_s);
     buildControls();
@@ -1151,7 +1151,7 @@ public:
 
 PrintDestination frmCalendar::openDestination(const QString& pdfStem) const
 {
-    return m_destinations ? m_destinations(pdfStem) : PrintDestination::OpenDefault(pdfStem);
+    return m_destinations ? m_destinations(pdfStem) : PrintDestination::OpenDefault(m_printers, pdfStem);
 }
 
 QString frmCalendar::choosePath(const QString& caption, const QString& proposedPath,
@@ -1211,7 +1211,7 @@ void frmCalendar::mnuPrint_Click()
     if (!printFieldsHold())
         return;
     const CalendarChoices chosen = choices();
-    const std::unique_ptr<Printers::Chosen> printer = Printers::System().ask(
+    const std::unique_ptr<Printers::Chosen> printer = m_printers.ask(
         this, u"Print - Kelvane"_s,
         static_cast<int>(NumberText::RoundHalfEven(Val(txtCopies->text()))));
     if (!printer)
@@ -1237,7 +1237,7 @@ void frmCalendar::mnuPrintAllPatterns_Click()
 {
     if (!printFieldsHold())
         return;
-    std::shared_ptr<Printers::Chosen> printer = Printers::System().ask(
+    std::shared_ptr<Printers::Chosen> printer = m_printers.ask(
         this, u"Print All Patterns - Kelvane"_s,
         static_cast<int>(NumberText::RoundHalfEven(Val(txtCopies->text()))), 1,
         AllPatternsBatch::CalendarCount);
@@ -1327,7 +1327,7 @@ void frmCalendar::cmdShowMonth_Click()
         return;
     // The sheet is built now from the choices as they stand; later changes here show when
     // it is opened again.
-    auto* month = new frmMonth(choices(), m_state, m_prompter, entries(), m_folders, this);
+    auto* month = new frmMonth(choices(), m_state, m_prompter, m_printers, entries(), m_folders, this);
     m_monthWindow = month;
     addSecondaryWindow(month);
     month->show();
@@ -1349,7 +1349,7 @@ void frmCalendar::mnuPrintPreview_Click()
         return;
     // The page as the default printer prints it; its print button asks with the print dialog,
     // whose copies are final.
-    Printers::System().preview(
+    m_printers.preview(
         this, u"Print Preview - Kelvane"_s,
         static_cast<int>(NumberText::RoundHalfEven(Val(txtCopies->text()))),
         PrintNames::YearCalendar(choices()),

@@ -22,6 +22,7 @@
 
 struct AppState;
 class Clock;
+class Printers;
 class Prompter;
 class SettingsStore;
 class VacationTable;
@@ -57,7 +58,7 @@ public:
 
     // `folders`: where the calendar database lives and where its template is looked for.
     frmCalendar(AppState& state, Prompter& prompter, Clock& clock, SettingsStore& settings,
-                const PlacementFolders& folders = PlacementFolders::Standard(),
+                Printers& printers, const PlacementFolders& folders = PlacementFolders::Standard(),
                 QWidget* parent = nullptr);
     ~frmCalendar() override;
 
@@ -248,6 +249,7 @@ private:
     Prompter& m_prompter;
     Clock& m_clock;
     SettingsStore& m_settings;
+    Printers& m_printers;
 
     QStackedWidget* m_highlightOrHolidays = nullptr;
     QGroupBox* m_fraPatterns = nullptr;

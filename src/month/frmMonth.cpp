@@ -86,9 +86,10 @@ QFrame* swatch(QWidget* parent, const QColor& color)
 } // namespace
 
 frmMonth::frmMonth(const CalendarChoices& choices, AppState& state, Prompter& prompter,
-                   EntryLookup* entries, const PlacementFolders& folders, QWidget* parent)
+                   Printers& printers, EntryLookup* entries, const PlacementFolders& folders,
+                   QWidget* parent)
     : QWidget(parent, Qt::Window), m_choices(choices), m_state(state), m_prompter(prompter),
-      m_entries(entries), m_folders(folders)
+      m_printers(printers), m_entries(entries), m_folders(folders)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(u"Add Notes and Print Only This Month"_s);
@@ -478,7 +479,7 @@ void frmMonth::cmdPrint_Click()
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const QDate month = m_layout.firstOfMonth();
     PrintTarget target =
-        m_printTargets ? m_printTargets(month) : PrintDestination::OpenDefault(PdfStem(month));
+        m_printTargets ? m_printTargets(month) : PrintDestination::OpenDefault(m_printers, PdfStem(month));
     PageFit fit;
     if (target.surface)
         fit = printTo(*target.surface);
@@ -490,7 +491,7 @@ void frmMonth::printWithDialog()
 {
     // The month page has no copies of its own: the dialog's count is the one.
     const std::unique_ptr<Printers::Chosen> printer =
-        Printers::System().ask(this, u"Print - "_s + windowTitle(), 1);
+        m_printers.ask(this, u"Print - "_s + windowTitle(), 1);
     if (!printer)
         return;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);

@@ -17,6 +17,7 @@
 
 class EntryLookup;
 class PrintSurface;
+class Printers;
 class Prompter;
 class QCheckBox;
 class QFrame;
@@ -47,7 +48,8 @@ public:
     // personal entries (null without a database); it must outlive the window. The month's
     // notes live in the file state.DatabasePath; `folders` serve its recovery when missing.
     frmMonth(const CalendarChoices& choices, AppState& state, Prompter& prompter,
-             EntryLookup* entries, const PlacementFolders& folders, QWidget* parent = nullptr);
+             Printers& printers, EntryLookup* entries, const PlacementFolders& folders,
+             QWidget* parent = nullptr);
     ~frmMonth() override;
 
     // Replaces the default destination (the system's default printer, else a PDF file in the
@@ -121,6 +123,7 @@ private:
     CalendarChoices m_choices;
     AppState& m_state;
     Prompter& m_prompter;
+    Printers& m_printers;
     EntryLookup* m_entries;
     PlacementFolders m_folders;
     PrintTargetSource m_printTargets;

@@ -1,6 +1,7 @@
 #include "print/PainterSurface.h"
 
 #include "print/PrinterDevice.h"
+#include "store/MemoryFiles.h"
 #include "store/SafeFile.h"
 
 #include <QBuffer>
@@ -68,16 +69,21 @@ std::unique_ptr<PainterSurface> PainterSurface::ForPrinter(std::unique_ptr<Print
     return surface;
 }
 
-std::unique_ptr<PainterSurface> PainterSurface::ForPdf(const QString& path, QSize printable)
+std::unique_ptr<PainterSurface> PainterSurface::ForPdf(const QString& path, QSize printable,
+                                                       MemoryFiles* memory)
 {
     std::unique_ptr<PainterSurface> surface(new PainterSurface(Target::Pdf, printable));
     surface->m_path = path;
     surface->m_dpi = PdfResolution;
-    // Drawn in memory and written whole at the end: a failed printout leaves no file.
-    surface->m_file = std::make_unique<SafeFile>(path);
-    if (!surface->m_file->open()) {
-        surface->fail(surface->m_file->error());
-        return surface;
+    surface->m_memory = memory;
+    // Drawn in memory and written whole at the end: a failed printout leaves no file. The file
+    // is started at once, so that one that cannot be written is told before any drawing.
+    if (!memory) {
+        surface->m_file = std::make_unique<SafeFile>(path);
+        if (!surface->m_file->open()) {
+            surface->fail(surface->m_file->error());
+            return surface;
+        }
     }
     surface->m_pdfBytes = std::make_unique<QBuffer>();
     surface->m_pdfBytes->open(QIODevice::WriteOnly);
@@ -95,10 +101,11 @@ std::unique_ptr<PainterSurface> PainterSurface::ForPdf(const QString& path, QSiz
 }
 
 std::unique_ptr<PainterSurface> PainterSurface::ForImage(const QString& path, int dpi,
-                                                         QSize printable)
+                                                         QSize printable, MemoryFiles* memory)
 {
     std::unique_ptr<PainterSurface> surface(new PainterSurface(Target::Image, printable));
     surface->m_path = path;
+    surface->m_memory = memory;
     surface->m_dpi = dpi > 0 ? dpi : 150;
     return surface;
 }
@@ -257,58 +264,15 @@ void PainterSurface::print(const QString& text, bool endLine)
     advancePen(qRound(advance), qRound(metrics.lineSpacing()), endLine);
 }
 
-// A text measured and laid out in one font at one resolution.
-struct PainterSurface::ShapedText
-{
-    std::optional<double> advance;
-    std::unique_ptr<QTextLayout> layout;
-};
-
-struct PainterSurface::ThreadTexts::Cache
-{
-    std::map<std::tuple<FontKey, int, QString>, ShapedText> texts;
-};
-
-namespace {
-
-thread_local PainterSurface::ThreadTexts::Cache* textsOfThisThread = nullptr;
-
-PainterSurface::ThreadTexts::Cache& mainThreadTexts()
-{
-    static PainterSurface::ThreadTexts::Cache texts;
-    // Emptied while the application still has its fonts: the layouts hold font engines.
-    static const bool clearedOnExit = [] {
-        qAddPostRoutine([] { texts.texts.clear(); });
-        return true;
-    }();
-    Q_UNUSED(clearedOnExit);
-    return texts;
-}
-
-} // namespace
-
-PainterSurface::ThreadTexts::ThreadTexts() : m_cache(std::make_unique<Cache>())
-{
-    Q_ASSERT(!textsOfThisThread);
-    textsOfThisThread = m_cache.get();
-}
-
-PainterSurface::ThreadTexts::~ThreadTexts()
-{
-    textsOfThisThread = nullptr;
-}
-
-// A page draws the same short texts (day numbers, groups, week numbers) many times, and a
-// batch the same on every page: each is measured and shaped once per thread, for all its
-// surfaces.
+// A page draws the same short texts (day numbers, groups, week numbers) many times: each is
+// measured and shaped once per font.
 PainterSurface::ShapedText& PainterSurface::shaped(const QString& text)
 {
-    auto& cache = (textsOfThisThread ? *textsOfThisThread : mainThreadTexts()).texts;
     // Only a flood of distinct texts reaches this; it starts over rather than grow.
     constexpr std::size_t MaximumTexts = 20000;
-    if (cache.size() >= MaximumTexts)
-        cache.clear();
-    return cache[{m_current->first, m_dpi, text}];
+    if (m_texts.size() >= MaximumTexts)
+        m_texts.clear();
+    return m_texts[{m_current->first, text}];
 }
 
 double PainterSurface::advanceOf(const QString& text)
@@ -400,7 +364,7 @@ void PainterSurface::endDoc()
         QString error;
         if (!m_image.save(&png, "PNG", PngQuality))
             fail(u"cannot write %1: the image could not be encoded"_s.arg(path));
-        else if (!SafeFile::Write(path, png.data(), &error))
+        else if (!MemoryFiles::Write(m_memory, path, png.data(), &error))
             fail(error);
         m_image = QImage();
         m_copiesAsked = std::max(m_copiesAsked, copies());
@@ -470,9 +434,11 @@ bool PainterSurface::finish(QString* error)
         }
         if (m_painter.isActive() && !m_painter.end() && m_target == Target::Pdf)
             fail(u"cannot write %1: the PDF could not be completed"_s.arg(m_path));
-        if (m_target == Target::Pdf && m_file) {
+        if (m_target == Target::Pdf && m_pdf) {
             m_pdf.reset(); // flushes the writer into the buffer
-            if (m_error.isEmpty() && !(m_file->write(m_pdfBytes->data()) && m_file->commit()))
+            if (m_error.isEmpty() && m_memory)
+                m_memory->keep(m_path, m_pdfBytes->data());
+            else if (m_error.isEmpty() && !(m_file->write(m_pdfBytes->data()) && m_file->commit()))
                 fail(m_file->error());
             m_file.reset(); // an unfinished file is thrown away
         }

@@ -10,11 +10,14 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <tuple>
 
 class QBuffer;
 class QPdfWriter;
+class QTextLayout;
 class PrinterDevice;
+class MemoryFiles;
 class SafeFile;
 
 // The print surface on a QPainter: the system printer, a PDF file or a PNG image. The painter
@@ -47,33 +50,19 @@ public:
     static std::unique_ptr<PainterSurface> ForPrinter(std::unique_ptr<PrinterDevice> printer,
                                                       Copies copies = Copies::FromPrintout);
     // A PDF file whose pages have the given printable area (twips) and quarter-inch margins.
-    // The file appears only when finish() succeeds.
+    // The file appears only when finish() succeeds; with `memory`, it is kept there instead.
     static std::unique_ptr<PainterSurface> ForPdf(const QString& path,
-                                                  QSize printable = {LetterWidth, LetterHeight});
+                                                  QSize printable = {LetterWidth, LetterHeight},
+                                                  MemoryFiles* memory = nullptr);
     // A PNG image per document, at `dpi`, with the same page as the PDF. A second document
-    // goes to "<name>-2.png", and so on.
+    // goes to "<name>-2.png", and so on. With `memory`, the images are kept there.
     static std::unique_ptr<PainterSurface> ForImage(const QString& path, int dpi,
-                                                    QSize printable = {LetterWidth, LetterHeight});
+                                                    QSize printable = {LetterWidth, LetterHeight},
+                                                    MemoryFiles* memory = nullptr);
 
     ~PainterSurface() override;
     PainterSurface(const PainterSurface&) = delete;
     PainterSurface& operator=(const PainterSurface&) = delete;
-
-    // The texts a thread shapes are kept for every surface it draws on. The main thread keeps
-    // its own until the application ends; any other thread that draws holds one of these for
-    // as long as it draws, so that its texts go while its fonts are still there.
-    class ThreadTexts
-    {
-    public:
-        ThreadTexts();
-        ~ThreadTexts();
-        ThreadTexts(const ThreadTexts&) = delete;
-        ThreadTexts& operator=(const ThreadTexts&) = delete;
-        struct Cache;
-
-    private:
-        std::unique_ptr<Cache> m_cache;
-    };
 
     // Documents ended so far.
     int documentCount() const { return m_documents; }
@@ -114,6 +103,7 @@ private:
     int m_copiesAsked = 1;
     std::unique_ptr<PrinterDevice> m_ownedPrinter;
     std::unique_ptr<SafeFile> m_file;
+    MemoryFiles* m_memory = nullptr;
     std::unique_ptr<QBuffer> m_pdfBytes;
     std::unique_ptr<QPdfWriter> m_pdf;
     QImage m_image;
@@ -132,11 +122,17 @@ private:
         QFontMetricsF metrics;
     };
     using FontKey = std::tuple<QString, int, bool, bool>;
-    struct ShapedText;
+    // A text measured and laid out in one font at the surface's resolution.
+    struct ShapedText
+    {
+        std::optional<double> advance;
+        std::unique_ptr<QTextLayout> layout;
+    };
     ShapedText& shaped(const QString& text);
     double advanceOf(const QString& text);
     void drawText(const QPointF& topLeft, const QString& text);
     std::map<FontKey, CachedFont> m_fonts;
     std::map<FontKey, CachedFont>::const_iterator m_current = m_fonts.cend();
+    std::map<std::tuple<FontKey, QString>, ShapedText> m_texts;
     bool m_painterHasFont = false;
 };

@@ -23,11 +23,10 @@ QString printerDescription(const QString& name)
 
 } // namespace
 
-PrintDestination PrintDestination::OpenDefault(const QString& name)
+PrintDestination PrintDestination::OpenDefault(Printers& printers, const QString& name)
 {
     const QString& pdfStem = name;
     PrintDestination destination;
-    Printers& printers = Printers::System();
     if (!printers.names().isEmpty()) {
         destination.surface = printers.open(QString(), std::nullopt, &destination.error);
         if (destination.surface) {

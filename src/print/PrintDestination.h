@@ -6,6 +6,8 @@
 
 #include <memory>
 
+class Printers;
+
 // Where a printout goes: a surface to draw on and a short description of it for the status
 // line ("the printer ...", "the PDF file ..."). A null surface means nothing can print, and
 // `error` says why. The windows' print commands all open their destination here, so that
@@ -20,11 +22,11 @@ struct PrintDestination
     // Set by finish(): nothing or not all of it went out.
     bool failed = false;
 
-    // The system's default printer; when there is none (or it cannot be opened), a new PDF
+    // The default printer of `printers`; when there is none (or it cannot be opened), a new PDF
     // file "<name>.pdf" in the documents folder, so that a press of "Print" never goes
     // nowhere. An existing file is never replaced: the name gets " (2)", " (3)", ...
     // `name` is also the job's name and the PDF's title.
-    static PrintDestination OpenDefault(const QString& name);
+    static PrintDestination OpenDefault(Printers& printers, const QString& name);
     // A PDF file chosen by the user (replaced if it exists, as the save dialog confirmed),
     // titled `name`.
     static PrintDestination OpenPdf(const QString& path, const QString& name = QString());

@@ -13,9 +13,8 @@
 
 class QWidget;
 
-// The system's printers and the print dialogs. The code behind them is a library of its own,
-// libkelvane-printers.so, loaded the first time a printer is needed: a window that prints
-// nothing, and a printout into a file, never load the printing libraries.
+// The system's printers and the print dialogs (SystemPrinters), handed to the windows and
+// subcommands that print.
 class Printers
 {
 public:
@@ -59,8 +58,4 @@ public:
 
     // What open() says when the system has no printer at all.
     static QString NoPrinterInstalled();
-
-    // The system's printers, the library loaded on first use. When it cannot be loaded there
-    // are no printers, and opening one says why.
-    static Printers& System();
 };

@@ -1,6 +1,6 @@
 #include "print/RecordingSurface.h"
 
-#include "store/SafeFile.h"
+#include "store/MemoryFiles.h"
 
 using namespace Qt::StringLiterals;
 
@@ -75,8 +75,9 @@ QString RecordingSurface::Op::traceLine() const
     return {};
 }
 
-RecordingSurface::RecordingSurface(int printableWidth, int printableHeight, const QString& path)
-    : PrintSurfaceBase(QSize(printableWidth, printableHeight)), m_path(path)
+RecordingSurface::RecordingSurface(int printableWidth, int printableHeight, const QString& path,
+                                   MemoryFiles* memory)
+    : PrintSurfaceBase(QSize(printableWidth, printableHeight)), m_path(path), m_memory(memory)
 {
     record(Op::Kind::Page, printableWidth, printableHeight);
 }
@@ -182,5 +183,5 @@ bool RecordingSurface::finish(QString* error)
 {
     if (m_path.isEmpty())
         return true;
-    return SafeFile::Write(m_path, trace().toUtf8(), error);
+    return MemoryFiles::Write(m_memory, m_path, trace().toUtf8(), error);
 }

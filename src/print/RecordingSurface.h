@@ -6,6 +6,8 @@
 #include <QList>
 #include <QString>
 
+class MemoryFiles;
+
 // A print surface that draws nothing and keeps every drawing call in order: the tests read
 // the calls, the command line writes them as an ".ops" trace (one call per line, coordinates
 // exactly as handed over, before the origin applies).
@@ -49,9 +51,10 @@ public:
         QString traceLine() const;
     };
 
-    // `path` empty: nothing is written, the calls are only kept.
+    // `path` empty: nothing is written, the calls are only kept. With `memory`, the trace is
+    // kept there instead of written.
     explicit RecordingSurface(int printableWidth = LetterWidth, int printableHeight = LetterHeight,
-                              const QString& path = QString());
+                              const QString& path = QString(), MemoryFiles* memory = nullptr);
 
     const QList<Op>& ops() const { return m_ops; }
     // The whole trace, one line per call, each ended by a line feed.
@@ -76,5 +79,6 @@ private:
     Op& record(Op::Kind kind, int x1 = 0, int y1 = 0);
 
     QString m_path;
+    MemoryFiles* m_memory = nullptr;
     QList<Op> m_ops;
 };

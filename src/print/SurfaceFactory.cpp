@@ -38,7 +38,8 @@ std::optional<Format> FormatNamed(const QString& name)
 }
 
 std::unique_ptr<PrintSurface> OpenFile(const QString& path, Format format,
-                                       const FileOptions& options, QString* error)
+                                       const FileOptions& options, QString* error,
+                                       MemoryFiles* memory)
 {
     const QFileInfo info(path);
     if (info.isDir() || !info.absoluteDir().exists()) {
@@ -49,12 +50,12 @@ std::unique_ptr<PrintSurface> OpenFile(const QString& path, Format format,
     }
     switch (format) {
     case Format::Pdf:
-        return PainterSurface::ForPdf(path, options.printable);
+        return PainterSurface::ForPdf(path, options.printable, memory);
     case Format::Png:
-        return PainterSurface::ForImage(path, options.dpi, options.printable);
+        return PainterSurface::ForImage(path, options.dpi, options.printable, memory);
     case Format::Ops:
         return std::make_unique<RecordingSurface>(options.printable.width(),
-                                                  options.printable.height(), path);
+                                                  options.printable.height(), path, memory);
     }
     return nullptr;
 }

@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 
+class MemoryFiles;
 
 // Opens the print surface for an output: a file by its ending, or the default printer.
 namespace SurfaceFactory {
@@ -31,10 +32,11 @@ std::optional<Format> FormatOf(const QString& path);
 QString Extension(Format format);
 std::optional<Format> FormatNamed(const QString& name);
 
-// A surface writing `path` in `format`; the file is written by finish(). Null, with one line
-// in *error, when it cannot be set up.
+// A surface writing `path` in `format`; the file is written by finish(), or kept in `memory`
+// when given. Null, with one line in *error, when it cannot be set up.
 std::unique_ptr<PrintSurface> OpenFile(const QString& path, Format format,
-                                       const FileOptions& options, QString* error);
+                                       const FileOptions& options, QString* error,
+                                       MemoryFiles* memory = nullptr);
 // The same, the format taken from the path's ending.
 std::unique_ptr<PrintSurface> OpenFile(const QString& path, const FileOptions& options,
                                        QString* error);

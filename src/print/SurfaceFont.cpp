@@ -1,7 +1,5 @@
 #include "print/SurfaceFont.h"
 
-#include "print/FontSetup.h"
-
 #include <QCoreApplication>
 #include <QGuiApplication>
 
@@ -9,7 +7,6 @@
 
 QFont SurfaceFont::Make(const QString& name, int points, bool bold, bool underline)
 {
-    FontSetup::Finish();
     QFont font(name);
     font.setPixelSize(points * 20);
     font.setBold(bold);
@@ -25,7 +22,6 @@ int SurfaceFont::width(const QString& name, int points, bool bold, bool underlin
         return 0;
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
         return static_cast<int>(text.size()) * points * 10;
-    FontSetup::Finish();
     const Key key{name, points, bold, underline};
     auto found = m_metrics.find(key);
     if (found == m_metrics.end())

@@ -154,9 +154,3 @@ void SystemPrinters::preview(QWidget* parent, const QString& title, int copies,
     dialog.exec();
 }
 
-// The library's entry point (see Printers::System()).
-extern "C" __attribute__((visibility("default"))) Printers* kelvane_printers()
-{
-    static SystemPrinters printers;
-    return &printers;
-}

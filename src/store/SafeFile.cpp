@@ -15,8 +15,6 @@ constexpr qsizetype ChunkBytes = 64 * 1024;
 int writesUntilFailure = 0;
 bool failNextFlush = false;
 
-thread_local SafeFile::Held* heldOnThisThread = nullptr;
-
 const QString InjectedReason = u"No space left on device"_s;
 
 bool injectedWriteFailure()
@@ -47,22 +45,8 @@ void SafeFile::fail(const QString& reason)
         m_file.cancelWriting();
 }
 
-SafeFile::Held::Held()
-{
-    Q_ASSERT(!heldOnThisThread);
-    heldOnThisThread = this;
-}
-
-SafeFile::Held::~Held()
-{
-    heldOnThisThread = nullptr;
-}
-
 bool SafeFile::open()
 {
-    m_held = heldOnThisThread;
-    if (m_held)
-        return true;
     if (!m_file.open(QIODevice::WriteOnly)) {
         fail(m_file.errorString());
         return false;
@@ -72,10 +56,6 @@ bool SafeFile::open()
 
 bool SafeFile::write(const QByteArray& bytes)
 {
-    if (m_held) {
-        m_heldBytes += bytes;
-        return true;
-    }
     if (!m_error.isEmpty() || !m_file.isOpen())
         return false;
     for (qsizetype done = 0; done < bytes.size();) {
@@ -97,11 +77,6 @@ bool SafeFile::write(const QByteArray& bytes)
 
 bool SafeFile::commit()
 {
-    if (m_held) {
-        m_held->m_files.push_back({m_file.fileName(), std::exchange(m_heldBytes, {})});
-        m_held = nullptr;
-        return true;
-    }
     if (!m_error.isEmpty() || !m_file.isOpen())
         return false;
     // QSaveFile::commit() can succeed although its own last flush failed: flush and check first.

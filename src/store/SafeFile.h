@@ -4,9 +4,6 @@
 #include <QSaveFile>
 #include <QString>
 
-#include <utility>
-#include <vector>
-
 // Writes a file whole or not at all. The bytes go to a new file beside the target, which takes
 // the target's place only when every write and the final flush succeeded; on any failure the
 // old file (or no file) stays as it was. Every file the program writes goes through here.
@@ -31,30 +28,6 @@ public:
     // The whole file in one go; false, with one line in *error, when it failed.
     static bool Write(const QString& path, const QByteArray& bytes, QString* error = nullptr);
 
-    // While one lives on a thread, the files that thread writes here are kept in memory, each
-    // as it would have been committed; nothing reaches the disk. Threads that draw several
-    // files side by side use it to let one thread put the files in place, in order. One at a
-    // time per thread.
-    class Held
-    {
-    public:
-        struct File
-        {
-            QString path;
-            QByteArray bytes;
-        };
-        Held();
-        ~Held();
-        Held(const Held&) = delete;
-        Held& operator=(const Held&) = delete;
-        // The files kept so far, in the order they were committed.
-        std::vector<File> take() { return std::exchange(m_files, {}); }
-
-    private:
-        friend class SafeFile;
-        std::vector<File> m_files;
-    };
-
     // For tests: the nth write from now (counting every file's writes, from 1), or the next
     // final flush, fails as on a full disk.
     static void FailWrite(int nth);
@@ -66,7 +39,4 @@ private:
 
     QSaveFile m_file;
     QString m_error;
-    // Set while the bytes go to a Held instead of the disk.
-    Held* m_held = nullptr;
-    QByteArray m_heldBytes;
 };

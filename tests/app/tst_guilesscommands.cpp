@@ -7,8 +7,8 @@
 
 using namespace Qt::StringLiterals;
 
-// The program starts the GUI library only for the subcommands that draw; the others run here
-// in a bare core application.
+// The program starts the lightest application object a run needs: the subcommands that do
+// not draw run here in a bare core application.
 class TestGuilessCommands : public QObject
 {
     Q_OBJECT
@@ -18,6 +18,8 @@ private slots:
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<bool>("draws");
+        QTest::newRow("help") << QStringList{"--help"} << false;
+        QTest::newRow("version") << QStringList{"--version"} << false;
         QTest::newRow("whos-off") << QStringList{"whos-off", "2025-03-14"} << false;
         QTest::newRow("holidays") << QStringList{"holidays", "2025"} << false;
         QTest::newRow("export-ics")
@@ -34,7 +36,8 @@ private slots:
     {
         QFETCH(QStringList, arguments);
         QFETCH(bool, draws);
-        QCOMPARE(CommandLine::Draws(QStringList{u"kelvane"_s} + arguments), draws);
+        QCOMPARE(CommandLine::ApplicationFor(QStringList{u"kelvane"_s} + arguments),
+                 draws ? CommandLine::Application::Gui : CommandLine::Application::Core);
         if (draws)
             return;
         QTemporaryDir dir;
@@ -46,6 +49,11 @@ private slots:
         QCOMPARE(run.err, QString());
         QCOMPARE(run.status, 0);
         QVERIFY(!run.out.isEmpty() || QFileInfo::exists(dir.filePath("rdo.ics")));
+    }
+
+    void withoutSubcommandTheWindowOpens()
+    {
+        QCOMPARE(CommandLine::ApplicationFor({u"kelvane"_s}), CommandLine::Application::Widgets);
     }
 };
 

@@ -24,8 +24,7 @@ namespace {
 
 CommandRun run(const QStringList& arguments)
 {
-    return CommandRun::WithToday(MonthCommand::RunPrintMonth, u"print-month"_s, arguments,
-                                 QDate(2024, 6, 15));
+    return CommandRun::Kelvane(QStringList{u"print-month"_s} + arguments, QDate(2024, 6, 15));
 }
 
 } // namespace
@@ -108,7 +107,8 @@ private slots:
         choices.highlightGroup = u"C"_s;
         choices.noHighlight = false;
         choices.highlightVacations = true;
-        frmMonth window(choices, state, prompter, &entries, folders);
+        SystemPrinters printers;
+        frmMonth window(choices, state, prompter, printers, &entries, folders);
         window.setAttribute(Qt::WA_DeleteOnClose, false);
         window.HScroll1()->setValue(90);
         RecordingSurface surface;

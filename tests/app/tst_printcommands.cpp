@@ -1,6 +1,5 @@
 #include "app/CommandLine.h"
 #include "app/PrintCommands.h"
-#include "print/Printers.h"
 #include "print/SurfaceFactory.h"
 #include "store/CalendarDatabase.h"
 #include "store/SafeFile.h"
@@ -33,10 +32,8 @@ enum class Command
 
 CommandRun run(Command command, const QStringList& arguments)
 {
-    const bool year = command == Command::Year;
-    return CommandRun::WithToday(year ? PrintCommands::RunPrintYear : PrintCommands::RunPrintAll,
-                                 year ? u"print-year"_s : u"print-all"_s, arguments,
-                                 QDate(2030, 6, 15));
+    const QString name = command == Command::Year ? u"print-year"_s : u"print-all"_s;
+    return CommandRun::Kelvane(QStringList{name} + arguments, QDate(2030, 6, 15));
 }
 
 // The trace of print-year with these arguments.
@@ -166,7 +163,7 @@ private slots:
 
     void noPrinterIsReported()
     {
-        if (!Printers::System().names().isEmpty())
+        if (!SystemPrinters().names().isEmpty())
             QSKIP("this machine has a printer");
         for (Command command : {Command::Year, Command::All}) {
             const CommandRun result = run(command, {});

@@ -2,48 +2,37 @@
 
 #include "FixedClock.h"
 #include "app/CommandLine.h"
+#include "printers/SystemPrinters.h"
 
+#include <QDate>
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
 
 using namespace Qt::StringLiterals;
 
-// A subcommand run in-process: its exit status and what it wrote to each stream.
+// A run of the command line in-process, as the program's main() runs it: its exit status and
+// what it wrote to each stream. The fuzzer of the command line runs it the same way.
 struct CommandRun
 {
     int status = -1;
     QString out;
     QString err;
 
-    // Runs `command(out, err)` with both streams caught.
-    template <typename Command> static CommandRun Of(Command&& command)
+    // `kelvane arguments...`, with "today" fixed when `today` is given.
+    static CommandRun Kelvane(const QStringList& arguments, QDate today = {})
     {
         CommandRun run;
         QTextStream out(&run.out);
         QTextStream err(&run.err);
-        run.status = command(out, err);
+        const FixedClock fixed(today);
+        const SystemClock system;
+        SystemPrinters printers;
+        const Clock& clock = today.isValid() ? static_cast<const Clock&>(fixed) : system;
+        run.status = CommandLine::Run(QStringList{u"kelvane"_s} + arguments,
+                                      {out, err, clock, printers});
         out.flush();
         err.flush();
         return run;
-    }
-
-    // `kelvane arguments...`, as the program's main() runs it.
-    static CommandRun Kelvane(const QStringList& arguments)
-    {
-        return Of([&](QTextStream& out, QTextStream& err) {
-            return CommandLine::Run(QStringList{u"kelvane"_s} + arguments, out, err);
-        });
-    }
-
-    // One subcommand's entry point (name first in the arguments) with "today" fixed.
-    using ClockedCommand = int (*)(const QStringList&, QTextStream&, QTextStream&, const Clock&);
-    static CommandRun WithToday(ClockedCommand command, const QString& name,
-                                const QStringList& arguments, QDate today)
-    {
-        const FixedClock clock(today);
-        return Of([&](QTextStream& out, QTextStream& err) {
-            return command(QStringList{name} + arguments, out, err, clock);
-        });
     }
 };

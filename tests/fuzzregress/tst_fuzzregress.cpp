@@ -1,5 +1,5 @@
 // Inputs the fuzzers in fuzz/ found faults with, kept so that the faults stay fixed.
-#include "app/CommandLine.h"
+#include "CommandRun.h"
 #include "rota/NumberText.h"
 
 #include <QStandardPaths>
@@ -8,28 +8,6 @@
 #include <limits>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-struct Outcome
-{
-    int status;
-    QString out;
-};
-
-Outcome kelvane(QStringList arguments)
-{
-    arguments.prepend(u"kelvane"_s);
-    QString out;
-    QString err;
-    QTextStream outStream(&out);
-    QTextStream errStream(&err);
-    const int status = CommandLine::Run(arguments, outStream, errStream);
-    outStream.flush();
-    return {status, out};
-}
-
-} // namespace
 
 class TestFuzzRegress : public QObject
 {
@@ -79,11 +57,11 @@ private slots:
         QFETCH(QString, adjustment);
         QFETCH(int, status);
         QFETCH(QString, sameAs);
-        const Outcome outcome =
-            kelvane({u"whos-off"_s, u"2024-03-01"_s, u"--adjust"_s, adjustment});
+        const CommandRun outcome =
+            CommandRun::Kelvane({u"whos-off"_s, u"2024-03-01"_s, u"--adjust"_s, adjustment});
         QCOMPARE(outcome.status, status);
         if (!sameAs.isEmpty()) {
-            const Outcome plain = kelvane({u"whos-off"_s, u"2024-03-01"_s, u"--adjust"_s, sameAs});
+            const CommandRun plain = CommandRun::Kelvane({u"whos-off"_s, u"2024-03-01"_s, u"--adjust"_s, sameAs});
             QCOMPARE(outcome.out, plain.out);
         }
     }

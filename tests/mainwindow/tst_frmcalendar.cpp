@@ -1,4 +1,5 @@
 #include "mainwindow/frmCalendar.h"
+#include "printers/SystemPrinters.h"
 
 #include "CalendarFixture.h"
 #include "FixedClock.h"
@@ -91,7 +92,10 @@ struct Fixture
             open();
     }
 
-    void open() { window = std::make_unique<frmCalendar>(state, prompter, clock, *store, folders); }
+    void open()
+    {
+        window = std::make_unique<frmCalendar>(state, prompter, clock, *store, printers, folders);
+    }
 
     QString templatePath() const
     {
@@ -160,6 +164,7 @@ struct Fixture
     QTemporaryDir dir;
     FixedClock clock{Today};
     ScriptedPrompter prompter;
+    SystemPrinters printers;
     AppState state;
     PlacementFolders folders;
     std::unique_ptr<SettingsStore> store;

@@ -1,6 +1,7 @@
 // The window's print button against a real print system: run by scripts/cups-test with a
 // private cupsd, skipped without one.
 #include "mainwindow/frmCalendar.h"
+#include "printers/SystemPrinters.h"
 
 #include "CalendarFixture.h"
 #include "FixedClock.h"
@@ -51,7 +52,8 @@ private slots:
         AppState state;
         ScriptedPrompter prompter;
         FixedClock clock(QDate(2025, 6, 15));
-        frmCalendar window(state, prompter, clock, settings, folders);
+        SystemPrinters printers;
+        frmCalendar window(state, prompter, clock, settings, printers, folders);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         prompter.clear();

@@ -1,5 +1,6 @@
 #include "month/frmMonth.h"
 #include "print/RecordingSurface.h"
+#include "printers/SystemPrinters.h"
 #include "store/AppState.h"
 #include "store/CalendarDatabase.h"
 #include "store/MonthNotesTable.h"
@@ -61,6 +62,7 @@ public:
     QString path;
     AppState state;
     ScriptedPrompter prompter;
+    SystemPrinters printers;
     PlacementFolders folders;
     CalendarDatabase mainDatabase;
     std::unique_ptr<VacationTable> entries;
@@ -79,7 +81,8 @@ public:
 
     std::unique_ptr<frmMonth> open(const CalendarChoices& choices)
     {
-        auto window = std::make_unique<frmMonth>(choices, state, prompter, entries.get(), folders);
+        auto window = std::make_unique<frmMonth>(choices, state, prompter, printers, entries.get(),
+                                                 folders);
         window->setAttribute(Qt::WA_DeleteOnClose, false);
         return window;
     }
