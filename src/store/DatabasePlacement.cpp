@@ -95,12 +95,12 @@ PlacementFolders PlacementFolders::Standard()
 {
     PlacementFolders folders;
     folders.dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    // The installed data folder is also looked for beside the program's bin folder, so a copy
-    // installed under another prefix than the one it was built for finds its template.
+    // The installed data folder is looked for beside the program's bin folder first, so a copy
+    // installed under another prefix than the one it was built for finds its own template.
     const QString besideBin =
         QDir::cleanPath(QCoreApplication::applicationDirPath() + u"/../share/kelvane"_s);
     const QStringList candidates{QDir::currentPath(), QCoreApplication::applicationDirPath(),
-                                 QString::fromUtf8(KELVANE_DATA_DIR), besideBin};
+                                 besideBin, QString::fromUtf8(KELVANE_DATA_DIR)};
     for (const QString& folder : candidates) {
         if (!folder.isEmpty() && !folders.sources.contains(folder))
             folders.sources.append(folder);
