@@ -4,7 +4,8 @@
 #include "mainwindow/TerminationSignals.h"
 #include "mainwindow/frmCalendar.h"
 #include "month/frmMonth.h"
-#include "printers/SystemPrinters.h"
+#include "app/PrintersPlugin.h"
+#include "print/SystemPrinters.h"
 #include "store/AppState.h"
 #include "store/Clock.h"
 #include "store/SettingsStore.h"
@@ -161,7 +162,8 @@ int main(int argc, char* argv[])
     }
     const std::unique_ptr<QCoreApplication> app = makeApplication(kind, argc, argv);
     CommandLine::NameApplication();
-    SystemPrinters printers;
+    PrintersPlugin plugin;
+    SystemPrinters printers([&plugin](QString* error) { return plugin.load(error); });
     if (kind == CommandLine::Application::Widgets)
         return runWindow(printers);
     QTextStream out(stdout);

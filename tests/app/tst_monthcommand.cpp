@@ -107,7 +107,7 @@ private slots:
         choices.highlightGroup = u"C"_s;
         choices.noHighlight = false;
         choices.highlightVacations = true;
-        SystemPrinters printers;
+        LinkedPrinters printers;
         frmMonth window(choices, state, prompter, printers, &entries, folders);
         window.setAttribute(Qt::WA_DeleteOnClose, false);
         window.HScroll1()->setValue(90);

@@ -2,6 +2,7 @@
 // under a prefix of its own.
 #include <QCryptographicHash>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -158,6 +159,18 @@ private slots:
                                      u"m.pdf"_s};
         QCOMPARE(run(program, printMonth, work.path()).status, 0);
         QVERIFY(QFileInfo(work.filePath(u"m.pdf"_s)).size() > 0);
+
+        // Without its printers plugin it still writes files, and says why it cannot print.
+        QDirIterator found(prefix, {u"libkelvane-printers.so"_s}, QDir::Files,
+                           QDirIterator::Subdirectories);
+        QVERIFY(found.hasNext());
+        const QString plugin = found.next();
+        QVERIFY(QFile::remove(plugin));
+        const Ran toPrinter = run(program, {u"print-year"_s}, work.path());
+        QCOMPARE(toPrinter.status, 3);
+        QCOMPARE(toPrinter.err, u"kelvane print-year: printing is not available: the printers "
+                                "plugin %1 is missing\n"_s.arg(plugin));
+        QCOMPARE(run(program, printYear, work.path()).status, 0);
     }
 };
 

@@ -2,7 +2,7 @@
 
 #include "FixedClock.h"
 #include "app/CommandLine.h"
-#include "printers/SystemPrinters.h"
+#include "LinkedPrinters.h"
 
 #include <QDate>
 #include <QString>
@@ -27,7 +27,7 @@ struct CommandRun
         QTextStream err(&run.err);
         const FixedClock fixed(today);
         const SystemClock system;
-        SystemPrinters printers;
+        LinkedPrinters printers;
         const Clock& clock = today.isValid() ? static_cast<const Clock&>(fixed) : system;
         run.status = CommandLine::Run(QStringList{u"kelvane"_s} + arguments,
                                       {out, err, clock, printers});

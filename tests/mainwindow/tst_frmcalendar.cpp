@@ -1,5 +1,5 @@
 #include "mainwindow/frmCalendar.h"
-#include "printers/SystemPrinters.h"
+#include "LinkedPrinters.h"
 
 #include "CalendarFixture.h"
 #include "FixedClock.h"
@@ -164,7 +164,7 @@ struct Fixture
     QTemporaryDir dir;
     FixedClock clock{Today};
     ScriptedPrompter prompter;
-    SystemPrinters printers;
+    LinkedPrinters printers;
     AppState state;
     PlacementFolders folders;
     std::unique_ptr<SettingsStore> store;

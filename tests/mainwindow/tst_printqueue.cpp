@@ -1,7 +1,7 @@
 // The window's print button against a real print system: run by scripts/cups-test with a
 // private cupsd, skipped without one.
 #include "mainwindow/frmCalendar.h"
-#include "printers/SystemPrinters.h"
+#include "LinkedPrinters.h"
 
 #include "CalendarFixture.h"
 #include "FixedClock.h"
@@ -52,7 +52,7 @@ private slots:
         AppState state;
         ScriptedPrompter prompter;
         FixedClock clock(QDate(2025, 6, 15));
-        SystemPrinters printers;
+        LinkedPrinters printers;
         frmCalendar window(state, prompter, clock, settings, printers, folders);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));

@@ -1,6 +1,6 @@
 #include "month/frmMonth.h"
 #include "print/RecordingSurface.h"
-#include "printers/SystemPrinters.h"
+#include "LinkedPrinters.h"
 #include "store/AppState.h"
 #include "store/CalendarDatabase.h"
 #include "store/MonthNotesTable.h"
@@ -62,7 +62,7 @@ public:
     QString path;
     AppState state;
     ScriptedPrompter prompter;
-    SystemPrinters printers;
+    LinkedPrinters printers;
     PlacementFolders folders;
     CalendarDatabase mainDatabase;
     std::unique_ptr<VacationTable> entries;
