@@ -20,7 +20,12 @@ class ScriptedPrompter final : public Prompter
 public:
     struct Shown
     {
-        enum class Kind { Message, Choice, Input };
+        enum class Kind
+        {
+            Message,
+            Choice,
+            Input
+        };
         Kind kind;
         QString text;
         QString title;

@@ -360,14 +360,12 @@ private slots:
     {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("too large") << "large"
-                                   << "larger than 1 MiB";
-        QTest::newRow("unreadable") << "unreadable"
-                                    << "Permission denied";
-        QTest::newRow("FIFO") << "fifo"
-                              << "not a regular file";
-        QTest::newRow("folder") << "folder"
-                                << "not a regular file";
+        // clang-format off
+        QTest::newRow("too large")  << "large"      << "larger than 1 MiB";
+        QTest::newRow("unreadable") << "unreadable" << "Permission denied";
+        QTest::newRow("FIFO")       << "fifo"       << "not a regular file";
+        QTest::newRow("folder")     << "folder"     << "not a regular file";
+        // clang-format on
     }
 
     void unreadableSettingsFileIsLeftAlone()
