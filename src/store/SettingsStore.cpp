@@ -24,11 +24,6 @@ const QString MyHolidaysKey = u"MyHolidays"_s;
 // A settings file is a few lines; anything far larger is not one of ours and is not read.
 constexpr qint64 LargestFile = 1024 * 1024;
 
-RegularFile::Contents contentsOf(const QString& path)
-{
-    return RegularFile::Read(path, LargestFile);
-}
-
 } // namespace
 
 SettingsStore::SettingsStore()
@@ -43,7 +38,7 @@ SettingsStore::Values SettingsStore::read()
 {
     const Values defaults;
     Values values;
-    const RegularFile::Contents contents = contentsOf(m_path);
+    const RegularFile::Contents contents = RegularFile::Read(m_path, LargestFile);
     if (contents.state == RegularFile::Contents::State::Unreadable) {
         m_notice = u"The settings file %1 could not be read (%2) and will not be changed."_s.arg(
             QDir::toNativeSeparators(m_path), contents.reason);
@@ -75,7 +70,7 @@ bool SettingsStore::write(const Values& values, QString* error)
 {
     if (!m_notice.isEmpty())
         return true;
-    const RegularFile::Contents contents = contentsOf(m_path);
+    const RegularFile::Contents contents = RegularFile::Read(m_path, LargestFile);
     if (contents.state == RegularFile::Contents::State::Unreadable) {
         if (error)
             *error =
