@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPushButton>
 #include <QScreen>
 #include <QSpacerItem>
 
@@ -38,8 +39,8 @@ void keepLinesWhole(QMessageBox& box)
                   grid->rowCount(), 0, 1, grid->columnCount());
 }
 
-// A Yes/No question has no third answer: Escape and the close box would otherwise count as
-// No, and a No can last (the database reminder's No stops it for good).
+// A question without Cancel has no third answer: Escape and the close box would otherwise
+// count as No, and a No can last (the database reminder's No stops it for good).
 class AnswerRequired final : public QObject
 {
 public:
@@ -59,6 +60,22 @@ protected:
     }
 };
 
+// The box's text as the user reads it.
+void prepare(QMessageBox& box, const QString& text, const QString& title)
+{
+    box.setIcon(QMessageBox::NoIcon);
+    box.setWindowTitle(title);
+    box.setTextFormat(Qt::PlainText);
+    box.setText(MessageBoxPrompter::DisplayText(text));
+    keepLinesWhole(box);
+}
+
+void requireAnswer(QMessageBox& box)
+{
+    box.setWindowFlag(Qt::WindowCloseButtonHint, false);
+    box.installEventFilter(new AnswerRequired(&box));
+}
+
 } // namespace
 
 Prompter::Answer MessageBoxPrompter::message(const QString& text, const QString& title,
@@ -66,11 +83,7 @@ Prompter::Answer MessageBoxPrompter::message(const QString& text, const QString&
 {
     const QPointer<QWidget> owner = QApplication::activeWindow();
     QMessageBox box(owner);
-    box.setIcon(QMessageBox::NoIcon);
-    box.setWindowTitle(title);
-    box.setTextFormat(Qt::PlainText);
-    box.setText(DisplayText(text));
-    keepLinesWhole(box);
+    prepare(box, text, title);
     switch (buttons) {
     case Buttons::Ok:
         box.setStandardButtons(QMessageBox::Ok);
@@ -79,8 +92,7 @@ Prompter::Answer MessageBoxPrompter::message(const QString& text, const QString&
     case Buttons::YesNo:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
-        box.setWindowFlag(Qt::WindowCloseButtonHint, false);
-        box.installEventFilter(new AnswerRequired(&box));
+        requireAnswer(box);
         break;
     case Buttons::YesNoCancel:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
@@ -104,6 +116,23 @@ Prompter::Answer MessageBoxPrompter::message(const QString& text, const QString&
             return Answer::Ok;
         return buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
     }
+}
+
+int MessageBoxPrompter::choose(const QString& text, const QString& title,
+                               const QStringList& buttons)
+{
+    const QPointer<QWidget> owner = QApplication::activeWindow();
+    QMessageBox box(owner);
+    prepare(box, text, title);
+    QList<QPushButton*> shown;
+    for (const QString& label : buttons)
+        shown.append(box.addButton(label, QMessageBox::ActionRole));
+    if (!shown.isEmpty())
+        box.setDefaultButton(shown.first());
+    requireAnswer(box);
+    box.exec();
+    giveBackFocus(owner);
+    return static_cast<int>(std::max<qsizetype>(0, shown.indexOf(box.clickedButton())));
 }
 
 QString MessageBoxPrompter::input(const QString& prompt, const QString& title,

@@ -8,6 +8,7 @@ class MessageBoxPrompter final : public Prompter
 {
 public:
     Answer message(const QString& text, const QString& title, Buttons buttons) override;
+    int choose(const QString& text, const QString& title, const QStringList& buttons) override;
     QString input(const QString& prompt, const QString& title, const QString& proposal) override;
     void beep() override;
 

@@ -28,6 +28,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDateTime>
+#include <QDebug>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -681,6 +682,8 @@ void frmCalendar::centreOnScreen()
 void frmCalendar::applyStoredSettings()
 {
     const SettingsStore::Values stored = m_settings.read();
+    if (!m_settings.notice().isEmpty())
+        statusBar()->showMessage(m_settings.notice());
     txtStation->setText(stored.Station);
     m_state.NoDatabase = stored.NoDatabase;
     m_state.MyPattern = stored.MyPattern;
@@ -736,17 +739,32 @@ bool frmCalendar::Form_Unload()
     m_secondaryWindows.removeIf(
         [](const QPointer<QWidget>& window) { return !window || !window->isVisible(); });
 
+    storeSettings();
+    return true;
+}
+
+void frmCalendar::storeSettings()
+{
     SettingsStore::Values values;
     values.Station = txtStation->text();
     values.NoDatabase = m_state.NoDatabase;
     values.MyPattern = m_state.MyPattern;
     values.MyHolidays = m_state.HolidaySet;
-    m_settings.write(values);
-    return true;
+    QString error;
+    while (!m_settings.write(values, &error)) {
+        const QString text = u"The settings could not be saved: "_s + error;
+        if (m_endingSession) {
+            qWarning().noquote() << text;
+            return;
+        }
+        if (m_prompter.choose(text, u"Kelvane"_s, {u"Try again"_s, u"Quit without saving"_s}) != 0)
+            return;
+    }
 }
 
 void frmCalendar::endSession()
 {
+    m_endingSession = true;
     if (m_vacationsWindow && m_vacationsWindow->isVisible())
         m_vacationsWindow->closeUnattended();
     for (QWidget* window : secondaryWindows()) {

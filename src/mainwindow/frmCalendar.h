@@ -221,6 +221,9 @@ private:
     void setBoxColor(QLineEdit* box, const QColor& color);
     void centreOnScreen();
     void applyStoredSettings();
+    // Stores the settings. When that fails the user chooses between trying again and quitting
+    // without them; while the session ends nobody is asked, one line goes to standard error.
+    void storeSettings();
     // Finds or copies the calendar database and points the record source at it.
     void placeDatabase();
 
@@ -255,6 +258,7 @@ private:
     QGroupBox* m_fraPatterns = nullptr;
     QColor m_normalBoxColor;
     bool m_windowShown = false;
+    bool m_endingSession = false;
     bool m_fieldCheckRunning = false;
     bool m_followingPage = false;
     bool m_skipNextAdjustmentRelease = false;

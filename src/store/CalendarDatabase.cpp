@@ -68,13 +68,43 @@ QString OpenUri(const QString& path, bool readOnly)
     return url.toString(QUrl::FullyEncoded);
 }
 
-bool OpenConnection(const QString& connectionName, const QString& path, bool readOnly,
-                    QString* error)
+// A journal left beside the file by a commit cut short; SQLite rolls it back on the next
+// connection that may write.
+bool HasHotJournal(const QString& path)
 {
-    const QString shownPath = QFileInfo(path).absoluteFilePath();
-    if (!QFileInfo(path).isFile()) {
+    const QFileInfo journal(path + u"-journal"_s);
+    return journal.isFile() && journal.size() > 0;
+}
+
+// Why a statement failed on a file that may well be a calendar database.
+CalendarDatabase::Failure FailureOf(const QSqlError& sqlError, const QString& path)
+{
+    // SQLite's primary result codes (the low byte of an extended one).
+    constexpr int Busy = 5;
+    constexpr int Locked = 6;
+    constexpr int ReadOnly = 8;
+    const int code = sqlError.nativeErrorCode().toInt() & 0xff;
+    if (code == Busy || code == Locked)
+        return CalendarDatabase::Failure::Locked;
+    if (code == ReadOnly && HasHotJournal(path))
+        return CalendarDatabase::Failure::ReadOnlyDisk;
+    return CalendarDatabase::Failure::NotCalendarDatabase;
+}
+
+CalendarDatabase::Failure OpenConnection(const QString& connectionName, const QString& path,
+                                         bool readOnly, QString* error)
+{
+    using Failure = CalendarDatabase::Failure;
+    const QFileInfo file(path);
+    const QString shownPath = file.absoluteFilePath();
+    if (!file.exists()) {
         SetError(error, u"The calendar database %1 does not exist."_s.arg(shownPath));
-        return false;
+        return Failure::Missing;
+    }
+    // SQLite would open a FIFO or a device as readily as a file.
+    if (!file.isFile()) {
+        SetError(error, u"The calendar database %1 is not a regular file."_s.arg(shownPath));
+        return Failure::NotRegularFile;
     }
     QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, connectionName);
     db.setDatabaseName(OpenUri(path, readOnly));
@@ -82,16 +112,25 @@ bool OpenConnection(const QString& connectionName, const QString& path, bool rea
     if (!db.open()) {
         SetError(error, u"The calendar database %1 cannot be opened: %2"_s.arg(
                             shownPath, db.lastError().text()));
-        return false;
+        return Failure::CannotOpen;
     }
     // SQLite reads the file only on the first statement: that is where a file of another
-    // kind shows up.
+    // kind shows up, and a lock or a journal that cannot be rolled back.
     QSqlQuery query(db);
     if (!query.exec(u"SELECT \"name\" FROM \"sqlite_master\" WHERE \"type\" = 'table'"_s)) {
-        SetError(error,
-                 u"%1 is not a calendar database: %2"_s.arg(shownPath, query.lastError().text()));
+        const Failure failure = FailureOf(query.lastError(), path);
+        if (failure == Failure::Locked)
+            SetError(error,
+                     u"The calendar database %1 is locked by another program."_s.arg(shownPath));
+        else if (failure == Failure::ReadOnlyDisk)
+            SetError(error,
+                     u"The calendar database %1 cannot be recovered on a read-only disk."_s.arg(
+                         shownPath));
+        else
+            SetError(error, u"%1 is not a calendar database: %2"_s.arg(shownPath,
+                                                                       query.lastError().text()));
         db.close();
-        return false;
+        return failure;
     }
     QStringList tables;
     while (query.next())
@@ -102,7 +141,7 @@ bool OpenConnection(const QString& connectionName, const QString& path, bool rea
             SetError(error, u"%1 is not a calendar database: it has no table \"%2\"."_s.arg(
                                 shownPath, table));
             db.close();
-            return false;
+            return Failure::NotCalendarDatabase;
         }
         const QSqlRecord record = db.record(table);
         // A set (the notes table has close to a hundred fields to look up); field names match
@@ -117,11 +156,11 @@ bool OpenConnection(const QString& connectionName, const QString& path, bool rea
                          u"%1 is not a calendar database: table \"%2\" has no field \"%3\"."_s.arg(
                              shownPath, table, field));
                 db.close();
-                return false;
+                return Failure::NotCalendarDatabase;
             }
         }
     }
-    return true;
+    return Failure::None;
 }
 
 } // namespace
@@ -129,6 +168,11 @@ bool OpenConnection(const QString& connectionName, const QString& path, bool rea
 QString CalendarDatabase::FileName()
 {
     return u"Quenbrook.mdb"_s;
+}
+
+bool CalendarDatabase::IsWrongFile(Failure failure)
+{
+    return failure == Failure::Missing || failure == Failure::NotCalendarDatabase;
 }
 
 CalendarDatabase::CalendarDatabase()
@@ -144,7 +188,8 @@ CalendarDatabase::~CalendarDatabase()
 bool CalendarDatabase::open(const QString& path, QString* error)
 {
     close();
-    if (!OpenConnection(m_connectionName, path, false, error)) {
+    m_failure = OpenConnection(m_connectionName, path, false, error);
+    if (m_failure != Failure::None) {
         close();
         return false;
     }
@@ -189,28 +234,29 @@ quint64 CalendarDatabase::generation() const
     return m_generation;
 }
 
-bool CalendarDatabase::IsUsable(const QString& path, QString* error)
+bool CalendarDatabase::IsUsable(const QString& path, QString* error, Failure* failure)
 {
     const QString name = u"kelvane-check-"_s + QUuid::createUuid().toString(QUuid::WithoutBraces);
     // Read-only: looking at a file must never change it.
-    const bool usable = OpenConnection(name, path, true, error);
+    const Failure found = OpenConnection(name, path, true, error);
+    if (failure)
+        *failure = found;
     {
         QSqlDatabase db = QSqlDatabase::database(name, false);
         db.close();
     }
     QSqlDatabase::removeDatabase(name);
-    return usable;
+    return found == Failure::None;
 }
 
 bool CalendarDatabase::RecoverJournal(const QString& path)
 {
     // A commit cut short leaves a journal beside the file, and SQLite rolls it back only on a
     // connection that may write: a read-only look at such a file fails though it is healthy.
-    const QFileInfo journal(path + u"-journal"_s);
-    if (!QFileInfo(path).isFile() || !journal.isFile() || journal.size() == 0)
+    if (!QFileInfo(path).isFile() || !HasHotJournal(path))
         return false;
     const QString name = u"kelvane-recover-"_s + QUuid::createUuid().toString(QUuid::WithoutBraces);
-    const bool recovered = OpenConnection(name, path, false, nullptr);
+    const bool recovered = OpenConnection(name, path, false, nullptr) == Failure::None;
     {
         QSqlDatabase db = QSqlDatabase::database(name, false);
         db.close();

@@ -71,8 +71,12 @@ Attempt Attach(const PlacementFolders& folders)
     if (!QFileInfo::exists(path) && !CopyTemplate(folders, path))
         return {Outcome::Missing, {}};
     QString reason;
-    if (CalendarDatabase::IsUsable(path, &reason) ||
-        (CalendarDatabase::RecoverJournal(path) && CalendarDatabase::IsUsable(path, &reason)))
+    CalendarDatabase::Failure failure = CalendarDatabase::Failure::None;
+    // A journal that blocks the read-only look is rolled back once; nothing else is tried
+    // again (a lock has been waited for already).
+    if (CalendarDatabase::IsUsable(path, &reason, &failure) ||
+        (failure == CalendarDatabase::Failure::ReadOnlyDisk &&
+         CalendarDatabase::RecoverJournal(path) && CalendarDatabase::IsUsable(path, &reason)))
         return {Outcome::Usable, {}};
     // Present but not usable: it is left exactly as it is.
     return {Outcome::Damaged, reason};

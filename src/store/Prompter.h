@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // Every message box, input box and beep of the program goes through this, so that tests can
 // answer from a script and read back the exact texts. Multi-line texts keep their "\n\r"
@@ -14,6 +15,9 @@ public:
     virtual ~Prompter() = default;
 
     virtual Answer message(const QString& text, const QString& title, Buttons buttons) = 0;
+    // A question with buttons of its own, first the default; returns the index of the one
+    // chosen. It has no other way out: Escape and the close box do nothing.
+    virtual int choose(const QString& text, const QString& title, const QStringList& buttons) = 0;
     // Returns the typed text, or an empty text when the user cancels.
     virtual QString input(const QString& prompt, const QString& title, const QString& proposal) = 0;
     virtual void beep() = 0;

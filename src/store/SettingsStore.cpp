@@ -4,10 +4,10 @@
 #include "rota/NumberText.h"
 #include "rota/RotaKind.h"
 #include "store/IniText.h"
+#include "store/RegularFile.h"
 #include "store/SafeFile.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -24,14 +24,6 @@ const QString MyHolidaysKey = u"MyHolidays"_s;
 // A settings file is a few lines; anything far larger is not one of ours and is not read.
 constexpr qint64 LargestFile = 1024 * 1024;
 
-QByteArray contentsOf(const QString& path)
-{
-    QFile file(path);
-    if (file.size() > LargestFile || !file.open(QIODevice::ReadOnly))
-        return {};
-    return file.read(LargestFile);
-}
-
 } // namespace
 
 SettingsStore::SettingsStore()
@@ -42,11 +34,17 @@ SettingsStore::SettingsStore()
 
 SettingsStore::SettingsStore(const QString& iniFile) : m_path(iniFile) {}
 
-SettingsStore::Values SettingsStore::read() const
+SettingsStore::Values SettingsStore::read()
 {
     const Values defaults;
     Values values;
-    const QMap<QString, QString> stored = IniText::Read(contentsOf(m_path), Group);
+    const RegularFile::Contents contents = RegularFile::Read(m_path, LargestFile);
+    if (contents.state == RegularFile::Contents::State::Unreadable) {
+        m_notice = u"The settings file %1 could not be read (%2) and will not be changed."_s.arg(
+            QDir::toNativeSeparators(m_path), contents.reason);
+        return values;
+    }
+    const QMap<QString, QString> stored = IniText::Read(contents.bytes, Group);
 
     values.Station = stored.value(StationKey, defaults.Station);
 
@@ -68,16 +66,25 @@ SettingsStore::Values SettingsStore::read() const
     return values;
 }
 
-void SettingsStore::write(const Values& values)
+bool SettingsStore::write(const Values& values, QString* error)
 {
+    if (!m_notice.isEmpty())
+        return true;
+    const RegularFile::Contents contents = RegularFile::Read(m_path, LargestFile);
+    if (contents.state == RegularFile::Contents::State::Unreadable) {
+        if (error)
+            *error =
+                u"cannot write %1: %2"_s.arg(QDir::toNativeSeparators(m_path), contents.reason);
+        return false;
+    }
     // In the order QSettings keeps them, so the file reads as before.
-    const QByteArray text = IniText::Write(contentsOf(m_path), Group,
+    const QByteArray text = IniText::Write(contents.bytes, Group,
                                            {{MyHolidaysKey, values.MyHolidays},
                                             {MyPatternKey, values.MyPattern},
                                             {NoDatabaseKey, NumberText::Plain(values.NoDatabase)},
                                             {StationKey, values.Station}});
     QDir().mkpath(QFileInfo(m_path).absolutePath());
-    SafeFile::Write(m_path, text);
+    return SafeFile::Write(m_path, text, error);
 }
 
 bool SettingsStore::IsWellFormedPattern(const QString& myPattern)

@@ -9,6 +9,8 @@ using namespace Qt::StringLiterals;
 // "Kelvane", section "Settings", as QSettings keeps it. The main window reads them once while
 // it loads and writes them once while it unloads. Values are plain text: a stored value the
 // program could never have written (another type, a malformed number) reads as its default.
+// A file that is there but cannot be read whole is never written: writing it would lose the
+// lines that could not be read.
 class SettingsStore
 {
 public:
@@ -27,10 +29,16 @@ public:
     // An INI file of its own (tests, a portable setup).
     explicit SettingsStore(const QString& iniFile);
 
-    // Reads "Station", "NoDatabase", "MyPattern", "MyHolidays".
-    Values read() const;
-    // Writes them into the file, whole or not at all; the file's other lines stay.
-    void write(const Values& values);
+    // Reads "Station", "NoDatabase", "MyPattern", "MyHolidays". A file that is there but
+    // cannot be read whole (too large, not a regular file, not readable) gives the defaults and
+    // is left alone from then on; notice() says so.
+    Values read();
+    // One line for the user while the file is left alone; empty otherwise.
+    const QString& notice() const { return m_notice; }
+    // Writes them into the file, whole or not at all; the file's other lines stay. False, with
+    // one line in *error, when the file could not be written: it is then as it was. While the
+    // file is left alone nothing is written, and that is no failure.
+    bool write(const Values& values, QString* error = nullptr);
 
     // A rota kind code 0..7 followed by a pattern button number 1..21 that the kind allows,
     // "00" or " 0".
@@ -40,4 +48,5 @@ public:
 
 private:
     QString m_path;
+    QString m_notice;
 };

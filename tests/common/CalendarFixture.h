@@ -107,6 +107,32 @@ inline bool AddVacation(const QString& path, const QVariant& year, const QVarian
                 {year, month, day, type, color});
 }
 
+// The file and its journal as a kill in the middle of a large commit leaves them: the
+// transaction has spilled into the file, and nobody holds a lock any more.
+inline void LeaveHotJournal(const QString& path)
+{
+    const QString aside = path + u".aside"_s;
+    {
+        CalendarDatabase db;
+        QVERIFY(db.open(path));
+        QSqlQuery query(db.connection());
+        QVERIFY(query.exec(u"PRAGMA cache_size = 2"_s));
+        QVERIFY(query.exec(u"BEGIN"_s));
+        QVERIFY(query.prepare(u"INSERT INTO \"Vacation\" (\"Year\", \"Type\") VALUES (2024, ?)"_s));
+        for (int i = 0; i < 400; ++i) {
+            query.addBindValue(QString(200, u'x'));
+            QVERIFY(query.exec());
+        }
+        QVERIFY(QFile::copy(path, aside));
+        QVERIFY(QFile::copy(path + u"-journal"_s, aside + u"-journal"_s));
+        QVERIFY(query.exec(u"ROLLBACK"_s));
+    }
+    for (const QString& suffix : {QString(), u"-journal"_s}) {
+        QFile::remove(path + suffix);
+        QVERIFY(QFile::rename(aside + suffix, path + suffix));
+    }
+}
+
 // A calendar database as older copies (and other programs) made it: the fields alone, no key
 // column, so SQLite may hand a deleted record's rowid to the next new one.
 inline QString MakeUnkeyedDatabase(const QString& folder)

@@ -29,7 +29,7 @@ ScriptedPrompter::~ScriptedPrompter()
 Prompter::Answer ScriptedPrompter::message(const QString& text, const QString& title,
                                            Buttons buttons)
 {
-    m_shown.append({Shown::Kind::Message, text, title, buttons, {}});
+    m_shown.append({Shown::Kind::Message, text, title, buttons, {}, {}});
     if (!m_answers.isEmpty())
         return m_answers.takeFirst();
     if (buttons == Buttons::Ok) {
@@ -40,10 +40,19 @@ Prompter::Answer ScriptedPrompter::message(const QString& text, const QString& t
     return Answer::Yes;
 }
 
+int ScriptedPrompter::choose(const QString& text, const QString& title, const QStringList& buttons)
+{
+    m_shown.append({Shown::Kind::Choice, text, title, Buttons::Ok, {}, buttons});
+    if (!m_choices.isEmpty())
+        return m_choices.takeFirst();
+    NoteUnscripted(m_shown.last());
+    return static_cast<int>(buttons.size()) - 1;
+}
+
 QString ScriptedPrompter::input(const QString& prompt, const QString& title,
                                 const QString& proposal)
 {
-    m_shown.append({Shown::Kind::Input, prompt, title, Buttons::Ok, proposal});
+    m_shown.append({Shown::Kind::Input, prompt, title, Buttons::Ok, proposal, {}});
     if (!m_inputs.isEmpty())
         return m_inputs.takeFirst();
     NoteUnscripted(m_shown.last());

@@ -16,6 +16,7 @@
 #include "store/DatabasePlacement.h"
 #include "store/EntryLookup.h"
 #include "store/MonthNotesTable.h"
+#include "store/RegularFile.h"
 #include "store/SafeFile.h"
 #include "store/SettingsStore.h"
 #include "vacations/frmInputVacations.h"
@@ -54,6 +55,7 @@
 
 #include <csignal>
 #include <memory>
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -355,6 +357,133 @@ private slots:
         QSettings raw(f.iniPath(), QSettings::IniFormat);
         raw.beginGroup(u"Settings"_s);
         QCOMPARE(raw.childKeys().size(), 4);
+    }
+
+    // A settings file that is there but cannot be read whole: the defaults, one line in the
+    // status bar, and the file as it was after a whole run.
+    void unreadableSettingsFileIsLeftAlone_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("reason");
+        // clang-format off
+        QTest::newRow("too large")  << "large"      << "larger than 1 MiB";
+        QTest::newRow("unreadable") << "unreadable" << "Permission denied";
+        QTest::newRow("FIFO")       << "fifo"       << "not a regular file";
+        QTest::newRow("folder")     << "folder"     << "not a regular file";
+        // clang-format on
+    }
+
+    void unreadableSettingsFileIsLeftAlone()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, reason);
+        Fixture f({}, Fixture::Database::Template, false);
+        const QString path = f.iniPath();
+        QByteArray bytes = "[Other]\nkeep=me\n[Settings]\nStation=Alpha\n";
+        if (kind == u"large"_s)
+            bytes += QByteArray(2'000'000, 'x') + '\n';
+        if (kind == u"fifo"_s)
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else if (kind == u"folder"_s)
+            QVERIFY(QDir().mkdir(path));
+        else
+            CalendarFixture::WriteFile(path, bytes);
+        if (kind == u"unreadable"_s)
+            RegularFile::FailNextRead();
+
+        f.open();
+        f.show();
+        frmCalendar& w = *f.window;
+        QCOMPARE(w.txtStation->text(), u"Darizu"_s);
+        QCOMPARE(w.statusBar()->currentMessage(),
+                 u"The settings file %1 could not be read (%2) and will not be changed."_s.arg(
+                     path, reason));
+        w.txtStation->setText(u"Beta"_s);
+        QTest::mouseClick(w.cmdExit, Qt::LeftButton);
+        QVERIFY(!w.isVisible());
+        QVERIFY(f.prompter.shown().isEmpty());
+
+        const QFileInfo after(path);
+        QCOMPARE(after.isDir(), kind == u"folder"_s);
+        QCOMPARE(after.isFile(), kind != u"folder"_s && kind != u"fifo"_s);
+        if (after.isFile())
+            QCOMPARE(CalendarFixture::ReadFile(path), bytes);
+        QCOMPARE(QDir(f.dir.path()).entryList({u"kelvane.ini*"_s}, QDir::AllEntries | QDir::System),
+                 QStringList{u"kelvane.ini"_s});
+    }
+
+    // A save that fails at File > Exit asks whether to try again; at the end of the session
+    // nobody is asked and one line goes to standard error. The old file stays until a save
+    // succeeds.
+    void failedSettingsSaveIsTold_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QList<int>>("choices"); // 0 Try again, 1 Quit without saving
+        QTest::addColumn<bool>("atLogout");
+        QTest::addColumn<bool>("saved");
+        // clang-format off
+        QTest::newRow("full disk, try again")   << "full" << QList<int>{0} << false << true;
+        QTest::newRow("full disk, quit")        << "full" << QList<int>{1} << false << false;
+        QTest::newRow("link to a missing folder, try again twice, quit")
+                                                << "link" << QList<int>{0, 0, 1} << false << false;
+        QTest::newRow("full disk, at logout")   << "full" << QList<int>{} << true << false;
+        QTest::newRow("link to a file not made yet: no failure, saved through the link")
+                                                << "new link" << QList<int>{} << false << true;
+        // clang-format on
+    }
+
+    void failedSettingsSaveIsTold()
+    {
+        QFETCH(QString, fault);
+        QFETCH(QList<int>, choices);
+        QFETCH(bool, atLogout);
+        QFETCH(bool, saved);
+        Fixture f({{u"Station"_s, u"Alpha"_s}}, Fixture::Database::Template, false);
+        const QString path = f.iniPath();
+        QString reason = u"No space left on device"_s;
+        const bool link = fault.contains(u"link"_s);
+        if (link) {
+            QVERIFY(QFile::remove(path));
+            QVERIFY(QFile::link(
+                f.dir.filePath(fault == u"link"_s ? u"gone/kelvane.ini"_s : u"target.ini"_s),
+                path));
+            reason = u"No such file or directory"_s;
+        }
+        const QByteArray old = CalendarFixture::ReadFile(path);
+        f.open();
+        f.show();
+        frmCalendar& w = *f.window;
+        w.txtStation->setText(u"Beta"_s);
+        for (const int choice : choices)
+            f.prompter.queueChoice(choice);
+        const auto reset = qScopeGuard([] { SafeFile::FailNothing(); });
+        if (fault == u"full"_s)
+            SafeFile::FailWrite(1);
+        const QString text =
+            u"The settings could not be saved: cannot write %1: %2"_s.arg(path, reason);
+
+        if (atLogout) {
+            TerminationSignals termination;
+            connect(&termination, &TerminationSignals::received, &w, [&w] { w.endSession(); });
+            QTest::ignoreMessage(QtWarningMsg, qPrintable(text));
+            ::raise(SIGTERM);
+            QTRY_VERIFY(!w.isVisible());
+        } else {
+            QTest::mouseClick(w.cmdExit, Qt::LeftButton);
+            QVERIFY(!w.isVisible());
+        }
+
+        QCOMPARE(f.prompter.shown().size(), choices.size());
+        for (const ScriptedPrompter::Shown& shown : f.prompter.shown()) {
+            QCOMPARE(shown.text, text);
+            QCOMPARE(shown.title, u"Kelvane"_s);
+            QCOMPARE(shown.choices, QStringList({u"Try again"_s, u"Quit without saving"_s}));
+        }
+        QCOMPARE(QFileInfo(path).isSymLink(), link);
+        if (saved)
+            QCOMPARE(f.storedValue(u"Station"_s), u"Beta"_s);
+        else
+            QCOMPARE(CalendarFixture::ReadFile(path), old);
     }
 
     void closingClosesOtherWindowsFirst_data()

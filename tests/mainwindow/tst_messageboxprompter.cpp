@@ -84,6 +84,28 @@ private slots:
                  Prompter::Answer::Yes);
         QVERIFY(stillShownAfterEscapeAndClose);
     }
+
+    void choiceShowsItsOwnButtonsAndWaitsForOne()
+    {
+        QStringList labels;
+        bool stillShownAfterEscape = false;
+        QTimer::singleShot(0, this, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            for (QAbstractButton* button : box->buttons())
+                labels << button->text();
+            QTest::keyClick(box, Qt::Key_Escape);
+            stillShownAfterEscape = box->isVisible();
+            box->buttons().at(1)->click();
+        });
+        MessageBoxPrompter prompter;
+        QCOMPARE(prompter.choose(u"Not saved."_s, u"Kelvane"_s,
+                                 {u"Try again"_s, u"Quit without saving"_s}),
+                 1);
+        QCOMPARE(labels, QStringList({u"Try again"_s, u"Quit without saving"_s}));
+        QVERIFY(stillShownAfterEscape);
+    }
 };
 
 QTEST_MAIN(tst_MessageBoxPrompter)

@@ -2,8 +2,11 @@
 #include "store/CalendarDatabase.h"
 
 #include <QFileInfo>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 using namespace CalendarFixture;
@@ -16,41 +19,79 @@ private slots:
     void unusableFilesAreRefusedAndLeftAlone_data()
     {
         QTest::addColumn<QString>("kind");
-        QTest::newRow("missing") << u"missing"_s;
-        QTest::newRow("text file") << u"text"_s;
-        QTest::newRow("empty file") << u"empty"_s;
-        QTest::newRow("no Monthly Notes table") << u"noNotes"_s;
-        QTest::newRow("Vacation without Color") << u"noColor"_s;
+        QTest::addColumn<QString>("says");
+        QTest::addColumn<bool>("wrongFile"); // the caller named the wrong file
+        // clang-format off
+        QTest::newRow("missing")                << u"missing"_s << u"does not exist."_s << true;
+        QTest::newRow("text file")              << u"text"_s    << u"is not a calendar database"_s << true;
+        QTest::newRow("empty file")             << u"empty"_s   << u"is not a calendar database"_s << true;
+        QTest::newRow("no Monthly Notes table") << u"noNotes"_s << u"is not a calendar database"_s << true;
+        QTest::newRow("Vacation without Color") << u"noColor"_s << u"is not a calendar database"_s << true;
+        QTest::newRow("FIFO")                   << u"fifo"_s    << u"is not a regular file."_s << false;
+        QTest::newRow("folder")                 << u"folder"_s  << u"is not a regular file."_s << false;
+        QTest::newRow("locked by another")      << u"locked"_s  << u"is locked by another program."_s << false;
+        QTest::newRow("journal, read-only")     << u"journal"_s << u"cannot be recovered on a read-only disk."_s << false;
+        // clang-format on
     }
 
     void unusableFilesAreRefusedAndLeftAlone()
     {
         QFETCH(QString, kind);
+        QFETCH(QString, says);
+        QFETCH(bool, wrongFile);
         QTemporaryDir dir;
         const QString path = dir.filePath(CalendarDatabase::FileName());
-        if (kind == u"text"_s)
+        CalendarDatabase holder; // holds the lock of "locked"
+        if (kind == u"text"_s) {
             WriteFile(path, "Standard Jet DB\0 not really"_ba);
-        else if (kind == u"empty"_s)
+        } else if (kind == u"empty"_s) {
             WriteFile(path, {});
-        else if (kind != u"missing"_s) {
+        } else if (kind == u"fifo"_s) {
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        } else if (kind == u"folder"_s) {
+            QVERIFY(QDir().mkdir(path));
+        } else if (kind == u"locked"_s) {
+            MakeDatabase(dir.path());
+            QVERIFY(holder.open(path));
+            QVERIFY(QSqlQuery(holder.connection()).exec(u"BEGIN EXCLUSIVE"_s));
+        } else if (kind == u"journal"_s) {
+            MakeDatabase(dir.path());
+            LeaveHotJournal(path);
+        } else if (kind != u"missing"_s) {
             MakeDatabase(dir.path());
             const QString alter = kind == u"noNotes"_s
                                       ? u"DROP TABLE \"Monthly Notes\""_s
                                       : u"ALTER TABLE \"Vacation\" DROP COLUMN \"Color\""_s;
             QVERIFY(Exec(path, alter));
         }
-        const bool existed = QFileInfo::exists(path);
-        const QByteArray before = Fingerprint(path);
+        const QFileInfo before(path);
+        // A FIFO is never opened, not even here.
+        const QByteArray bytes = before.isFile() ? Fingerprint(path) : QByteArray();
+        const qint64 journalSize = QFileInfo(path + u"-journal"_s).size();
 
-        CalendarDatabase db;
         QString error;
-        QVERIFY(!db.open(path, &error));
-        QVERIFY(!db.isOpen());
-        QVERIFY2(!error.isEmpty() && !error.contains(u'\n'), qPrintable(error));
-        QVERIFY(!CalendarDatabase::IsUsable(path));
+        CalendarDatabase::Failure failure = CalendarDatabase::Failure::None;
+        QVERIFY(!CalendarDatabase::IsUsable(path, &error, &failure));
+        QVERIFY2(error.contains(says) && !error.contains(u'\n'), qPrintable(error));
+        QCOMPARE(CalendarDatabase::IsWrongFile(failure), wrongFile);
+        // The look above is read-only, as on a read-only disk; a connection that may write
+        // rolls the journal back.
+        if (kind != u"journal"_s) {
+            CalendarDatabase db;
+            QString openError;
+            QVERIFY(!db.open(path, &openError));
+            QVERIFY(!db.isOpen());
+            QCOMPARE(openError, error);
+            QCOMPARE(db.failure(), failure);
+        }
 
-        QCOMPARE(QFileInfo::exists(path), existed); // a missing file is not created
-        QCOMPARE(Fingerprint(path), before);
+        const QFileInfo after(path);
+        QCOMPARE(after.exists(), before.exists()); // a missing file is not created
+        QCOMPARE(after.isFile(), before.isFile());
+        QCOMPARE(after.isDir(), before.isDir());
+        if (after.isFile())
+            QCOMPARE(Fingerprint(path), bytes);
+        QCOMPARE(QFileInfo(path + u"-journal"_s).size(), journalSize);
     }
 
     void templateOpensAndIsNeverOverwritten()

@@ -5,7 +5,6 @@
 #include "store/DatabasePlacement.h"
 
 #include <QFileInfo>
-#include <QSqlQuery>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -144,7 +143,7 @@ private slots:
         QVERIFY(QDir().mkpath(folders().dataFolder));
         MakeDatabase(folders().dataFolder);
         QVERIFY(AddVacation(working(), 2024, 1, 1, u"mine"_s));
-        leaveHotJournal(working());
+        LeaveHotJournal(working());
         QVERIFY(QFileInfo(working() + u"-journal"_s).size() > 0);
 
         AppState state;
@@ -177,33 +176,6 @@ private slots:
     }
 
 private:
-    // The file and its journal as a kill in the middle of a large commit leaves them: the
-    // transaction has spilled into the file, and nobody holds a lock any more.
-    static void leaveHotJournal(const QString& path)
-    {
-        const QString aside = path + u".aside"_s;
-        {
-            CalendarDatabase db;
-            QVERIFY(db.open(path));
-            QSqlQuery query(db.connection());
-            QVERIFY(query.exec(u"PRAGMA cache_size = 2"_s));
-            QVERIFY(query.exec(u"BEGIN"_s));
-            QVERIFY(
-                query.prepare(u"INSERT INTO \"Vacation\" (\"Year\", \"Type\") VALUES (2024, ?)"_s));
-            for (int i = 0; i < 400; ++i) {
-                query.addBindValue(QString(200, u'x'));
-                QVERIFY(query.exec());
-            }
-            QVERIFY(QFile::copy(path, aside));
-            QVERIFY(QFile::copy(path + u"-journal"_s, aside + u"-journal"_s));
-            QVERIFY(query.exec(u"ROLLBACK"_s));
-        }
-        for (const QString& suffix : {QString(), u"-journal"_s}) {
-            QFile::remove(path + suffix);
-            QVERIFY(QFile::rename(aside + suffix, path + suffix));
-        }
-    }
-
     PlacementFolders folders() const
     {
         return {m_root->filePath(u"data/Kelvane"_s),

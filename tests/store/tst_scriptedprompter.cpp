@@ -9,6 +9,10 @@ class TestScriptedPrompter : public QObject
 {
     Q_OBJECT
 
+    // Rows that are not a message box.
+    static constexpr int Input = -1;
+    static constexpr int Choice = -2;
+
 private slots:
     void unscriptedQuestionFails_data()
     {
@@ -18,11 +22,12 @@ private slots:
         QTest::addColumn<bool>("fails");
         const int ok = int(Prompter::Buttons::Ok);
         const int yesNo = int(Prompter::Buttons::YesNo);
-        const int input = -1;
         QTest::newRow("yes/no unscripted") << yesNo << false << true << true;
         QTest::newRow("yes/no scripted") << yesNo << true << false << false;
-        QTest::newRow("input unscripted") << input << false << true << true;
-        QTest::newRow("input scripted") << input << true << false << false;
+        QTest::newRow("input unscripted") << Input << false << true << true;
+        QTest::newRow("input scripted") << Input << true << false << false;
+        QTest::newRow("choice unscripted") << Choice << false << true << true;
+        QTest::newRow("choice scripted") << Choice << true << false << false;
         QTest::newRow("ok never read") << ok << false << false << true;
         QTest::newRow("ok read") << ok << false << true << false;
         QTest::newRow("ok scripted") << ok << true << false << false;
@@ -35,7 +40,14 @@ private slots:
         QFETCH(bool, fails);
         {
             ScriptedPrompter prompter;
-            if (buttons < 0) {
+            if (buttons == Choice) {
+                if (scripted)
+                    prompter.queueChoice(0);
+                // Unscripted, the last button: a question asked again on its first button
+                // would never end.
+                QCOMPARE(prompter.choose(u"Save?"_s, u"Kelvane"_s, {u"Again"_s, u"Quit"_s}),
+                         scripted ? 0 : 1);
+            } else if (buttons == Input) {
                 if (scripted)
                     prompter.queueInput(u"typed"_s);
                 prompter.input(u"Note?"_s, u"Month"_s, u"proposal"_s);

@@ -31,7 +31,7 @@ private slots:
 
     void emptyStoreGivesDefaults()
     {
-        const SettingsStore store(iniPath());
+        SettingsStore store(iniPath());
         const SettingsStore::Values values = store.read();
         QCOMPARE(values.Station, u"Darizu"_s);
         QCOMPARE(values.NoDatabase, qint16(0));
@@ -49,6 +49,7 @@ private slots:
         QTest::newRow("four-two C")             << "North Yard"        << qint16(1) << "210" << "0000000000001";
         QTest::newRow("no highlight in window") << "Darizu"            << qint16(0) << "5 0" << "1111111100000";
         QTest::newRow("blanks and commas kept") << " Station 4, East " << qint16(0) << "05"  << "1010101010101";
+        QTest::newRow("a semicolon alone")      << ";"                 << qint16(0) << "000" << "1111111100000";
         QTest::newRow("five-two-five-three F")  << ""                  << qint16(1) << "713" << "0000000000000";
         QTest::newRow("quotes, escapes, emoji") << "@\"Nord\"\\;=\t\u00e9\U0001f600 " << qint16(0) << "000" << "1111111100000";
         QTest::newRow("tab at the end")         << "@Yard(\\0\t"    << qint16(0) << "000" << "1111111100000";
@@ -68,7 +69,7 @@ private slots:
             SettingsStore store(iniPath());
             store.write(written);
         }
-        const SettingsStore reread(iniPath());
+        SettingsStore reread(iniPath());
         QCOMPARE(reread.read(), written);
         // The file is one QSettings reads the same way, and the other way round.
         QCOMPARE(QSettings(iniPath(), QSettings::IniFormat).value(u"Settings/Station"_s).toString(),
