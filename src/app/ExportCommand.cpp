@@ -2,6 +2,7 @@
 
 #include "app/CommandLine.h"
 #include "app/CommandOptions.h"
+#include "app/Subcommand.h"
 #include "rota/Holidays.h"
 #include "store/DaysOffCalendar.h"
 #include "store/SafeFile.h"
@@ -14,24 +15,12 @@ using namespace Qt::StringLiterals;
 
 namespace ExportCommand {
 
-namespace {
-
-int refuse(QTextStream& err, const QString& why)
-{
-    err << "kelvane export-ics: " << why << Qt::endl;
-    return CommandLine::BadArguments;
-}
-
-} // namespace
-
 int ExportIcs(const QStringList& arguments, const CommandContext& context)
 {
-    QTextStream& out = context.out;
-    QTextStream& err = context.err;
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        u"Writes one group's days off (and the chosen holidays) as an iCalendar file."_s);
-    parser.addHelpOption();
+    Subcommand command(
+        u"export-ics"_s,
+        u"Writes one group's days off (and the chosen holidays) as an iCalendar file."_s, context);
+    QCommandLineParser& parser = command.parser();
     parser.addOptions({
         {u"kind"_s, u"Rota kind (cg-six-two, four-two, ... or 0..7)."_s, u"KIND"_s},
         {u"group"_s, u"Group: 1..7 or A..N, as the kind allows."_s, u"G"_s},
@@ -42,67 +31,58 @@ int ExportIcs(const QStringList& arguments, const CommandContext& context)
          QLatin1String(Holidays::DefaultSet)},
         {u"out"_s, u"The .ics file to write."_s, u"FILE"_s},
     });
-    QString error;
-    if (!CommandOptions::Parse(parser, arguments, &error))
-        return refuse(err, error);
-    if (CommandOptions::WantsHelp(parser)) {
-        out << CommandOptions::HelpText(parser, arguments);
-        return CommandLine::Success;
-    }
-    if (!parser.positionalArguments().isEmpty())
-        return refuse(err, u"unexpected argument %1"_s.arg(
-                               CommandOptions::Quoted(parser.positionalArguments().first())));
+    if (const std::optional<int> status = command.read(arguments))
+        return *status;
     for (const char* required : {"kind", "group", "from", "to", "out"}) {
         if (!parser.isSet(QLatin1String(required)))
-            return refuse(err, u"--%1 is required"_s.arg(QLatin1String(required)));
+            return command.refuse(u"--%1 is required"_s.arg(QLatin1String(required)));
     }
 
+    QString error;
     DaysOffCalendar::Request request;
     const std::optional<RotaKind> kind =
         RotaKinds::FromCommandName(parser.value(u"kind"_s).trimmed().toLower());
     if (!kind)
-        return refuse(
-            err, u"unknown rota kind %1"_s.arg(CommandOptions::Quoted(parser.value(u"kind"_s))));
+        return command.refuse(
+            u"unknown rota kind %1"_s.arg(CommandOptions::Quoted(parser.value(u"kind"_s))));
     request.kind = *kind;
     request.groupLetter = parser.value(u"group"_s).trimmed().toUpper();
     if (!DaysOffCalendar::KindAllowsGroup(request.kind, request.groupLetter))
-        return refuse(err, u"the %1 rota has no group %2"_s.arg(
+        return command.refuse(u"the %1 rota has no group %2"_s.arg(
                                RotaKinds::CommandName(request.kind),
                                CommandOptions::Quoted(parser.value(u"group"_s))));
     const std::optional<QDate> from = CommandOptions::Date(parser.value(u"from"_s), &error);
     if (!from)
-        return refuse(err, error);
+        return command.refuse(error);
     const std::optional<QDate> to = CommandOptions::Date(parser.value(u"to"_s), &error);
     if (!to)
-        return refuse(err, error);
+        return command.refuse(error);
     if (!CommandOptions::DatesInRange(*from, *to, &error))
-        return refuse(err, error);
+        return command.refuse(error);
     if (*to < *from)
-        return refuse(err, u"--to is before --from"_s);
+        return command.refuse(u"--to is before --from"_s);
     request.from = *from;
     request.to = *to;
     const std::optional<int> adjustment =
         CommandOptions::Adjustment(parser.value(u"adjust"_s), &error);
     if (!adjustment)
-        return refuse(err, error);
+        return command.refuse(error);
     request.adjustment = *adjustment;
     const std::optional<std::array<bool, 13>> holidays =
         CommandOptions::HolidayBits(parser.value(u"holidays"_s), &error);
     if (!holidays)
-        return refuse(err, error);
+        return command.refuse(error);
     request.holidays = *holidays;
     request.stamp = QDateTime::currentDateTimeUtc();
     const QString outPath = parser.value(u"out"_s);
     if (QFileInfo(outPath).isDir())
-        return refuse(err, u"%1 is a folder, not a file"_s.arg(CommandOptions::Quoted(outPath)));
+        return command.refuse(u"%1 is a folder, not a file"_s.arg(CommandOptions::Quoted(outPath)));
 
     RotaDay rota;
     GoodFriday goodFriday;
     const QByteArray calendar = DaysOffCalendar::Build(request, rota, goodFriday);
-    if (!SafeFile::Write(outPath, calendar, &error)) {
-        err << "kelvane export-ics: " << error << Qt::endl;
-        return CommandLine::WriteFailed;
-    }
+    if (!SafeFile::Write(outPath, calendar, &error))
+        return command.fail(error, CommandLine::WriteFailed);
     return CommandLine::Success;
 }
 

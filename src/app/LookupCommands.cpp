@@ -2,6 +2,7 @@
 
 #include "app/CommandLine.h"
 #include "app/CommandOptions.h"
+#include "app/Subcommand.h"
 #include "rota/DayNumbering.h"
 #include "rota/Holidays.h"
 #include "rota/RotaDay.h"
@@ -13,51 +14,35 @@ using namespace Qt::StringLiterals;
 
 namespace LookupCommands {
 
-namespace {
-
-int refuse(QTextStream& err, const QString& command, const QString& why)
-{
-    err << "kelvane " << command << ": " << why << Qt::endl;
-    return CommandLine::BadArguments;
-}
-
-} // namespace
-
 int WhosOff(const QStringList& arguments, const CommandContext& context)
 {
-    QTextStream& out = context.out;
-    QTextStream& err = context.err;
-    const QString command = u"whos-off"_s;
-    QCommandLineParser parser;
-    parser.setApplicationDescription(u"Shows which groups of every rota are off on a date."_s);
-    parser.addHelpOption();
-    parser.addPositionalArgument(u"date"_s, u"YYYY-MM-DD"_s);
+    Subcommand command(u"whos-off"_s, u"Shows which groups of every rota are off on a date."_s,
+                       context);
+    QCommandLineParser& parser = command.parser();
+    command.takes(u"date"_s, u"YYYY-MM-DD"_s);
     parser.addOption({u"days"_s, u"List N dates from the date on."_s, u"N"_s});
     parser.addOption(
         {u"adjust"_s, u"Adjustment for non Darizu stations, 0..48."_s, u"N"_s, u"0"_s});
-    QString error;
-    if (!CommandOptions::Parse(parser, arguments, &error))
-        return refuse(err, command, error);
-    if (CommandOptions::WantsHelp(parser)) {
-        out << CommandOptions::HelpText(parser, arguments);
-        return CommandLine::Success;
-    }
+    if (const std::optional<int> status = command.read(arguments))
+        return *status;
     const QStringList positional = parser.positionalArguments();
     if (positional.size() != 1)
-        return refuse(err, command, u"give exactly one date (YYYY-MM-DD)"_s);
+        return command.refuse(u"give exactly one date (YYYY-MM-DD)"_s);
+    QString error;
     const std::optional<QDate> date = CommandOptions::Date(positional.first(), &error);
     if (!date)
-        return refuse(err, command, error);
+        return command.refuse(error);
     const std::optional<int> adjustment =
         CommandOptions::Adjustment(parser.value(u"adjust"_s), &error);
     if (!adjustment)
-        return refuse(err, command, error);
+        return command.refuse(error);
+    QTextStream& out = command.out();
 
     const QStringList headings = ::WhosOff::Headings();
     RotaDay rota;
     if (!parser.isSet(u"days"_s)) {
         if (!CommandOptions::DatesInRange(*date, *date, &error))
-            return refuse(err, command, error);
+            return command.refuse(error);
         const QStringList boxes = ::WhosOff::LookUp(*date, *adjustment, rota);
         for (int i = 0; i < boxes.size(); ++i)
             out << headings[i] << ": " << boxes[i] << '\n';
@@ -68,12 +53,12 @@ int WhosOff(const QStringList& arguments, const CommandContext& context)
     const std::optional<qint64> days =
         CommandOptions::WholeNumber(parser.value(u"days"_s), u"--days"_s, 1, &error);
     if (!days)
-        return refuse(err, command, error);
+        return command.refuse(error);
     // Counted without building a date far past the calendar's end.
     const qint64 daysToEnd = date->daysTo(QDate(2124, 12, 31));
     const QDate last = *days - 1 > daysToEnd ? QDate() : date->addDays(*days - 1);
     if (!CommandOptions::DatesInRange(*date, last, &error))
-        return refuse(err, command, error);
+        return command.refuse(error);
     out << "date";
     for (const QString& heading : headings)
         out << '\t' << heading;
@@ -91,26 +76,18 @@ int WhosOff(const QStringList& arguments, const CommandContext& context)
 
 int Holidays(const QStringList& arguments, const CommandContext& context)
 {
-    QTextStream& out = context.out;
-    QTextStream& err = context.err;
-    const QString command = u"holidays"_s;
-    QCommandLineParser parser;
-    parser.setApplicationDescription(u"Lists the thirteen holidays of a year."_s);
-    parser.addHelpOption();
-    parser.addPositionalArgument(u"year"_s, u"1901..2124"_s);
+    Subcommand command(u"holidays"_s, u"Lists the thirteen holidays of a year."_s, context);
+    command.takes(u"year"_s, u"1901..2124"_s);
+    if (const std::optional<int> status = command.read(arguments))
+        return *status;
+    const QStringList positional = command.parser().positionalArguments();
+    if (positional.size() != 1)
+        return command.refuse(u"give exactly one year (1901..2124)"_s);
     QString error;
-    if (!CommandOptions::Parse(parser, arguments, &error))
-        return refuse(err, command, error);
-    if (CommandOptions::WantsHelp(parser)) {
-        out << CommandOptions::HelpText(parser, arguments);
-        return CommandLine::Success;
-    }
-    if (parser.positionalArguments().size() != 1)
-        return refuse(err, command, u"give exactly one year (1901..2124)"_s);
-    const std::optional<int> year =
-        CommandOptions::Year(parser.positionalArguments().first(), &error);
+    const std::optional<int> year = CommandOptions::Year(positional.first(), &error);
     if (!year)
-        return refuse(err, command, error);
+        return command.refuse(error);
+    QTextStream& out = command.out();
 
     GoodFriday goodFriday;
     goodFriday.GoodFridayYear = QString::number(*year);

@@ -4,13 +4,13 @@
 #include "app/CommandLine.h"
 #include "app/CommandOptions.h"
 #include "app/OutputOptions.h"
+#include "app/Subcommand.h"
 #include "print/MonthPrinter.h"
 #include "print/MonthSheetLayout.h"
 #include "print/NoteText.h"
 #include "print/PrintNames.h"
 #include "store/AppState.h"
 #include "store/CalendarDatabase.h"
-#include "store/Clock.h"
 #include "store/DatabasePlacement.h"
 #include "store/MonthNotesTable.h"
 #include "store/VacationTable.h"
@@ -27,14 +27,6 @@ using namespace Qt::StringLiterals;
 namespace MonthCommand {
 
 namespace {
-
-const QString Name = u"print-month"_s;
-
-int refuse(QTextStream& err, const QString& why, int status = CommandLine::BadArguments)
-{
-    err << "kelvane " << Name << ": " << why << Qt::endl;
-    return status;
-}
 
 std::optional<QDate> readMonth(const QString& text, QString* error)
 {
@@ -98,43 +90,33 @@ MonthNotesRecord notesFor(const ChoiceOptions::Choices& choices, CalendarDatabas
 
 int PrintMonth(const QStringList& arguments, const CommandContext& context)
 {
-    QTextStream& out = context.out;
-    QTextStream& err = context.err;
-    const Clock& clock = context.clock;
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
+    Subcommand command(
+        u"print-month"_s,
         u"Prints one month as the month window's Print button does, with the notes and "
         "highlights stored for it, on the default printer or into a file. The calendar "
         "database (--database, else the working copy) is only read. --year is the year under "
         "which personal entries are looked up (default: the month's year); --station, --size, "
-        "--copies and --paydays do not apply to the month page."_s);
-    parser.addHelpOption();
+        "--copies and --paydays do not apply to the month page."_s,
+        context);
+    QCommandLineParser& parser = command.parser();
     parser.addOption({u"month"_s, u"The month to print, YYYY-MM."_s, u"YYYY-MM"_s});
     ChoiceOptions::AddTo(parser);
     parser.addOption(
         {u"print-size"_s, u"Print size in percent, 30..110 (default: 100)."_s, u"N"_s});
     OutputOptions::AddTo(parser, OutputOptions::Out::File);
+    if (const std::optional<int> status = command.read(arguments))
+        return *status;
     QString error;
-    if (!CommandOptions::Parse(parser, arguments, &error))
-        return refuse(err, error);
-    if (CommandOptions::WantsHelp(parser)) {
-        out << CommandOptions::HelpText(parser, arguments);
-        out.flush();
-        return CommandLine::Success;
-    }
-    if (!parser.positionalArguments().isEmpty())
-        return refuse(err, u"unexpected argument %1"_s.arg(
-                               CommandOptions::Quoted(parser.positionalArguments().first())));
     if (!parser.isSet(u"month"_s))
-        return refuse(err, u"give the month to print with --month YYYY-MM"_s);
+        return command.refuse(u"give the month to print with --month YYYY-MM"_s);
     const std::optional<QDate> month = readMonth(parser.value(u"month"_s), &error);
     if (!month)
-        return refuse(err, error);
+        return command.refuse(error);
 
     std::optional<ChoiceOptions::Choices> choices =
-        ChoiceOptions::Build(parser, clock.today(), &error);
+        ChoiceOptions::Build(parser, context.clock.today(), &error);
     if (!choices)
-        return refuse(err, error);
+        return command.refuse(error);
     choices->calendar.calendarDate = *month;
     // Without --year entries are looked up under the month's own year, as the window does
     // after start-up.
@@ -145,14 +127,14 @@ int PrintMonth(const QStringList& arguments, const CommandContext& context)
     if (parser.isSet(u"print-size"_s)) {
         const std::optional<int> size = readPrintSize(parser.value(u"print-size"_s), &error);
         if (!size)
-            return refuse(err, error);
+            return command.refuse(error);
         printSize = *size;
     }
 
     const std::optional<OutputOptions> output =
         OutputOptions::Read(parser, OutputOptions::Out::File, context.printers, &error);
     if (!output)
-        return refuse(err, error);
+        return command.refuse(error);
 
     // The notes come from --database, or the working copy when there is one; entries need a
     // readable file.
@@ -167,11 +149,11 @@ int PrintMonth(const QStringList& arguments, const CommandContext& context)
     if (databaseRequired || QFileInfo::exists(databasePath)) {
         databaseOpen = database.open(databasePath, &error);
         if (!databaseOpen && databaseRequired)
-            return refuse(err, u"cannot read the calendar database %1: %2"_s.arg(
+            return command.refuse(u"cannot read the calendar database %1: %2"_s.arg(
                                    CommandOptions::Quoted(databasePath), error));
         if (!databaseOpen)
-            err << "kelvane " << Name << ": printing without stored notes: cannot read "
-                << CommandOptions::Quoted(databasePath) << ": " << error << Qt::endl;
+            command.tell(u"printing without stored notes: cannot read %1: %2"_s.arg(
+                CommandOptions::Quoted(databasePath), error));
     }
     std::unique_ptr<VacationTable> entries;
     if (databaseOpen && choices->calendar.highlightVacations)
@@ -181,7 +163,7 @@ int PrintMonth(const QStringList& arguments, const CommandContext& context)
     const MonthNotesRecord notes =
         notesFor(*choices, databaseOpen ? &database : nullptr, entries.get(), &error);
     if (!error.isEmpty())
-        return refuse(err, u"cannot read the notes of %1 from %2: %3"_s.arg(
+        return command.refuse(u"cannot read the notes of %1 from %2: %3"_s.arg(
                                CommandOptions::Quoted(parser.value(u"month"_s)),
                                CommandOptions::Quoted(databasePath), error));
 
@@ -189,14 +171,14 @@ int PrintMonth(const QStringList& arguments, const CommandContext& context)
     const std::unique_ptr<PrintSurface> surface =
         output->open(&status, &error, PrintNames::Month(*month));
     if (!surface)
-        return refuse(err, error, status);
+        return command.fail(error, status);
     AppState state = ChoiceOptions::StateFor(*choices);
     const PageFit fit =
         MonthPrinter(choices->calendar, state, entries.get()).print(*surface, notes, printSize);
     if (!surface->finish(&error))
-        return refuse(err, error, output->finishFailure());
+        return command.fail(error, output->finishFailure());
     if (fit.reduced())
-        err << "kelvane " << Name << ": " << fit.note() << Qt::endl;
+        command.tell(fit.note());
     return CommandLine::Success;
 }
 

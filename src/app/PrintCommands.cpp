@@ -4,6 +4,7 @@
 #include "app/CommandLine.h"
 #include "app/CommandOptions.h"
 #include "app/OutputOptions.h"
+#include "app/Subcommand.h"
 #include "print/AllPatternsBatch.h"
 #include "print/BatchTarget.h"
 #include "print/PrintNames.h"
@@ -12,7 +13,6 @@
 #include "rota/RotaKind.h"
 #include "store/AppState.h"
 #include "store/CalendarDatabase.h"
-#include "store/Clock.h"
 #include "store/MemoryFiles.h"
 #include "store/VacationTable.h"
 
@@ -31,21 +31,18 @@ namespace PrintCommands {
 namespace {
 
 // The command line of print-year or print-all: the window's choices, then where the pages go.
-class Command
+class Command : public Subcommand
 {
 public:
     Command(const QString& name, const QString& description, OutputOptions::Out out,
             const CommandContext& context)
-        : m_name(name), m_out(out), m_context(context)
+        : Subcommand(name, description, context), m_out(out)
     {
-        m_parser.setApplicationDescription(description);
-        m_parser.addHelpOption();
-        ChoiceOptions::AddTo(m_parser);
-        m_parser.addOption({u"key"_s, u"Print a key under the blocks: what each fill, strip and "
-                                      "ring of the page means."_s});
+        ChoiceOptions::AddTo(parser());
+        parser().addOption({u"key"_s, u"Print a key under the blocks: what each fill, strip "
+                                      "and ring of the page means."_s});
     }
 
-    QCommandLineParser& parser() { return m_parser; }
     const ChoiceOptions::Choices& choices() const { return *m_choices; }
     const OutputOptions& output() const { return *m_output; }
 
@@ -53,47 +50,22 @@ public:
     // refused).
     std::optional<int> read(const QStringList& arguments)
     {
-        QTextStream& out = m_context.out;
-        OutputOptions::AddTo(m_parser, m_out);
+        OutputOptions::AddTo(parser(), m_out);
+        if (const std::optional<int> status = Subcommand::read(arguments))
+            return status;
         QString error;
-        if (!CommandOptions::Parse(m_parser, arguments, &error))
-            return refuse(error);
-        if (CommandOptions::WantsHelp(m_parser)) {
-            out << CommandOptions::HelpText(m_parser, arguments);
-            out.flush();
-            return CommandLine::Success;
-        }
-        if (!m_parser.positionalArguments().isEmpty())
-            return refuse(u"unexpected argument %1"_s.arg(
-                CommandOptions::Quoted(m_parser.positionalArguments().first())));
-        m_choices = ChoiceOptions::Build(m_parser, m_context.clock.today(), &error);
+        m_choices = ChoiceOptions::Build(parser(), context().clock.today(), &error);
         if (!m_choices)
             return refuse(error);
-        m_choices->calendar.printKey = m_parser.isSet(u"key"_s);
-        m_output = OutputOptions::Read(m_parser, m_out, m_context.printers, &error);
+        m_choices->calendar.printKey = parser().isSet(u"key"_s);
+        m_output = OutputOptions::Read(parser(), m_out, context().printers, &error);
         if (!m_output)
             return refuse(error);
         return std::nullopt;
     }
 
-    int refuse(const QString& why) const { return fail(why, CommandLine::BadArguments); }
-    // What the output could not do as asked, said on standard error; the run still succeeds.
-    void tell(const QString& notice) const
-    {
-        if (!notice.isEmpty())
-            m_context.err << "kelvane " << m_name << ": " << notice << Qt::endl;
-    }
-    int fail(const QString& why, int status) const
-    {
-        m_context.err << "kelvane " << m_name << ": " << why << Qt::endl;
-        return status;
-    }
-
 private:
-    QString m_name;
     OutputOptions::Out m_out;
-    const CommandContext& m_context;
-    QCommandLineParser m_parser;
     std::optional<ChoiceOptions::Choices> m_choices;
     std::optional<OutputOptions> m_output;
 };
