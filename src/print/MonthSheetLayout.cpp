@@ -1,8 +1,8 @@
 #include "print/MonthSheetLayout.h"
 
 #include "print/CalendarChoices.h"
+#include "print/CalendarNames.h"
 #include "print/NoteText.h"
-#include "print/YearCalendarPrinter.h"
 #include "rota/DayNumbering.h"
 #include "rota/GroupMatch.h"
 #include "rota/NumberText.h"
@@ -110,13 +110,12 @@ QList<QLine> MonthSheetLayout::GridLines()
 
 QString MonthSheetLayout::MonthTitle(int month)
 {
-    // The sheet and the month page pad their month names as the year page does.
-    return YearCalendarPrinter::MonthName(month - 1);
+    return CalendarNames::Month(month);
 }
 
 QStringList MonthSheetLayout::WeekdayLetters()
 {
-    return {u"S"_s, u"M"_s, u"T"_s, u"W"_s, u"T"_s, u"F"_s, u"S"_s};
+    return CalendarNames::WeekdayLetters();
 }
 
 QString MonthSheetLayout::title() const
