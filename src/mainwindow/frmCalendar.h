@@ -169,9 +169,9 @@ public:
     void Calendar1_NewMonth();
     void Calendar1_NewYear();
 
-    // Choices. A calendar type or colour family runs its handler when it becomes selected.
-    // Enables the kind's pattern buttons, clears the highlight, keeps the kind in MyPattern
-    // and marks the kind's who's-off boxes.
+    // Choices. A calendar type or a colour family runs its handler when it becomes selected.
+    // A calendar type enables its pattern buttons, clears the highlight, keeps its code in
+    // MyPattern and marks its who's-off boxes.
     void chooseCalendarType(RotaKind kind);
     void optPattern_Click(int index);
     void optNoHighlight_Click(int index);

@@ -64,6 +64,8 @@ struct RotaKindInfo
     // the pattern buttons the kind enables.
     QString groups;
     // Where the groups off of a position are read, in the order the cell writes them.
+    // GroupMatch::GroupsOff is the one place that turns them into groups off: the highlight,
+    // the cell texts and the export all ask it.
     QList<CycleColumn> columns;
     Cycle cycle;
     QList<int> whosOffBoxes; // marked in the main window while the kind is chosen
