@@ -2,7 +2,7 @@
 
 #include "app/CommandOptions.h"
 #include "rota/NumberText.h"
-#include "rota/RotaKind.h"
+#include "rota/RotaKindTable.h"
 #include "store/CalendarDatabase.h"
 #include "store/DatabasePlacement.h"
 
@@ -19,10 +19,11 @@ namespace {
 
 QString allowedGroups(RotaKind kind)
 {
-    QStringList groups;
-    for (int button : RotaKinds::EnabledPatternButtons(kind))
-        groups << RotaKinds::GroupForPatternButton(button).trimmed();
-    return groups.join(u' ');
+    const QString groups = RotaKindTable::Of(kind).groups;
+    QStringList letters;
+    for (QChar group : groups)
+        letters << QString(group);
+    return letters.join(u' ');
 }
 
 bool refuse(QString* error, const QString& why)
@@ -36,11 +37,12 @@ bool readKind(const QCommandLineParser& parser, Choices& choices, QString* error
     if (!parser.isSet(u"kind"_s))
         return true;
     const QString text = parser.value(u"kind"_s);
-    const std::optional<RotaKind> kind = RotaKinds::FromCommandName(text.trimmed().toLower());
+    const std::optional<RotaKind> kind = RotaKindTable::FromCommandName(text.trimmed().toLower());
     if (!kind) {
-        return refuse(error, u"unknown rota kind %1 (cg-six-two, mm-six-two, four-two, "
-                             "combination, five-three, three-three, none, five-two-five-three "
-                             "or 0..7)"_s.arg(CommandOptions::Quoted(text)));
+        return refuse(error,
+                      u"unknown rota kind %1 (%2 or %3)"_s.arg(
+                          CommandOptions::Quoted(text), RotaKindTable::CommandNames().join(u", "_s),
+                          RotaKindTable::CodeRange()));
     }
     choices.calendar.kind = *kind;
     return true;
@@ -58,14 +60,14 @@ bool readGroup(const QCommandLineParser& parser, Choices& choices, QString* erro
         return true;
     const RotaKind kind = choices.calendar.kind;
     const std::optional<int> button = RotaKinds::PatternButtonForGroup(group);
-    if (!button || !RotaKinds::IsPatternButtonEnabled(kind, *button)) {
+    if (!button || !RotaKindTable::IsPatternButtonEnabled(kind, *button)) {
+        const QString name = RotaKindTable::Of(kind).commandName;
         const QString allowed = allowedGroups(kind);
         if (allowed.isEmpty())
             return refuse(error, u"the %1 calendar has no groups to highlight: %2"_s.arg(
-                                     RotaKinds::CommandName(kind), CommandOptions::Quoted(text)));
-        return refuse(error,
-                      u"the %1 rota has no group %2 (it has %3)"_s.arg(
-                          RotaKinds::CommandName(kind), CommandOptions::Quoted(text), allowed));
+                                     name, CommandOptions::Quoted(text)));
+        return refuse(error, u"the %1 rota has no group %2 (it has %3)"_s.arg(
+                                 name, CommandOptions::Quoted(text), allowed));
     }
     choices.calendar.highlightGroup = RotaKinds::GroupForPatternButton(*button);
     choices.calendar.noHighlight = false;
@@ -146,11 +148,13 @@ bool readVacations(const QCommandLineParser& parser, Choices& choices)
 
 void AddTo(QCommandLineParser& parser)
 {
+    QStringList kinds = RotaKindTable::CommandNames();
+    kinds[RotaKinds::Code(CalendarChoices().kind)] += u" (default)"_s;
     parser.addOptions({
         {u"year"_s, u"The year to print, 1901..2124 (default: this year)."_s, u"TEXT"_s},
         {u"kind"_s,
-         u"Calendar type: cg-six-two (default), mm-six-two, four-two, combination, five-three, "
-         "three-three, none, five-two-five-three, or its code 0..7."_s,
+         u"Calendar type: %1, or its code %2."_s.arg(kinds.join(u", "_s),
+                                                     RotaKindTable::CodeRange()),
          u"KIND"_s},
         {u"group"_s,
          u"The group to highlight, one the kind allows: 1..7 or A..N (default: none)."_s, u"G"_s},

@@ -4,6 +4,7 @@
 #include "app/CommandOptions.h"
 #include "app/Subcommand.h"
 #include "rota/Holidays.h"
+#include "rota/RotaKindTable.h"
 #include "store/DaysOffCalendar.h"
 #include "store/SafeFile.h"
 
@@ -22,7 +23,9 @@ int ExportIcs(const QStringList& arguments, const CommandContext& context)
         u"Writes one group's days off (and the chosen holidays) as an iCalendar file."_s, context);
     QCommandLineParser& parser = command.parser();
     parser.addOptions({
-        {u"kind"_s, u"Rota kind (cg-six-two, four-two, ... or 0..7)."_s, u"KIND"_s},
+        {u"kind"_s,
+         u"Rota kind (cg-six-two, four-two, ... or %1)."_s.arg(RotaKindTable::CodeRange()),
+         u"KIND"_s},
         {u"group"_s, u"Group: 1..7 or A..N, as the kind allows."_s, u"G"_s},
         {u"from"_s, u"First date, YYYY-MM-DD."_s, u"DATE"_s},
         {u"to"_s, u"Last date, YYYY-MM-DD."_s, u"DATE"_s},
@@ -41,16 +44,16 @@ int ExportIcs(const QStringList& arguments, const CommandContext& context)
     QString error;
     DaysOffCalendar::Request request;
     const std::optional<RotaKind> kind =
-        RotaKinds::FromCommandName(parser.value(u"kind"_s).trimmed().toLower());
+        RotaKindTable::FromCommandName(parser.value(u"kind"_s).trimmed().toLower());
     if (!kind)
         return command.refuse(
             u"unknown rota kind %1"_s.arg(CommandOptions::Quoted(parser.value(u"kind"_s))));
     request.kind = *kind;
     request.groupLetter = parser.value(u"group"_s).trimmed().toUpper();
     if (!DaysOffCalendar::KindAllowsGroup(request.kind, request.groupLetter))
-        return command.refuse(u"the %1 rota has no group %2"_s.arg(
-                               RotaKinds::CommandName(request.kind),
-                               CommandOptions::Quoted(parser.value(u"group"_s))));
+        return command.refuse(
+            u"the %1 rota has no group %2"_s.arg(RotaKindTable::Of(request.kind).commandName,
+                                                 CommandOptions::Quoted(parser.value(u"group"_s))));
     const std::optional<QDate> from = CommandOptions::Date(parser.value(u"from"_s), &error);
     if (!from)
         return command.refuse(error);

@@ -150,7 +150,7 @@ int PrintMonth(const QStringList& arguments, const CommandContext& context)
         databaseOpen = database.open(databasePath, &error);
         if (!databaseOpen && databaseRequired)
             return command.refuse(u"cannot read the calendar database %1: %2"_s.arg(
-                                   CommandOptions::Quoted(databasePath), error));
+                CommandOptions::Quoted(databasePath), error));
         if (!databaseOpen)
             command.tell(u"printing without stored notes: cannot read %1: %2"_s.arg(
                 CommandOptions::Quoted(databasePath), error));
@@ -164,8 +164,8 @@ int PrintMonth(const QStringList& arguments, const CommandContext& context)
         notesFor(*choices, databaseOpen ? &database : nullptr, entries.get(), &error);
     if (!error.isEmpty())
         return command.refuse(u"cannot read the notes of %1 from %2: %3"_s.arg(
-                               CommandOptions::Quoted(parser.value(u"month"_s)),
-                               CommandOptions::Quoted(databasePath), error));
+            CommandOptions::Quoted(parser.value(u"month"_s)), CommandOptions::Quoted(databasePath),
+            error));
 
     int status = CommandLine::Success;
     const std::unique_ptr<PrintSurface> surface =

@@ -243,8 +243,8 @@ int PrintAll(const QStringList& arguments, const CommandContext& context)
         QtConcurrent::blockingMapped<std::vector<DrawnFile>>(files, [&](const BatchFile& file) {
             DrawnFile result;
             const std::unique_ptr<PrintSurface> surface =
-                output.openFile(dir.filePath(BatchFileName(file.index, extension)),
-                                &result.error, file.name, &result.files);
+                output.openFile(dir.filePath(BatchFileName(file.index, extension)), &result.error,
+                                file.name, &result.files);
             if (!surface)
                 return result;
             AppState state = file.state;

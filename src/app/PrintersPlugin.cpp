@@ -50,8 +50,8 @@ PrintSystem* PrintersPlugin::load(QString* error)
     }
     auto* system = qobject_cast<PrintSystem*>(m_loader.instance());
     if (!system) {
-        const QString reason = m_loader.isLoaded() ? u"it is not Kelvane's printers plugin"_s
-                                                   : m_loader.errorString();
+        const QString reason =
+            m_loader.isLoaded() ? u"it is not Kelvane's printers plugin"_s : m_loader.errorString();
         *error = u"cannot load the printers plugin %1: %2"_s.arg(path, reason);
     }
     return system;

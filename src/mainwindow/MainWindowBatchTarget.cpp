@@ -39,13 +39,13 @@ void MainWindowBatchTarget::untickVacations()
 void MainWindowBatchTarget::selectSixAndTwo()
 {
     m_window.optSixAndTwo->setChecked(true);
-    m_window.optSixAndTwo_Click();
+    m_window.chooseCalendarType(RotaKind::CgSixTwo);
 }
 
 void MainWindowBatchTarget::selectFourAndTwo()
 {
     m_window.optFourAndTwo->setChecked(true);
-    m_window.optFourAndTwo_Click();
+    m_window.chooseCalendarType(RotaKind::FourTwo);
 }
 
 void MainWindowBatchTarget::selectPattern(int index)
@@ -58,28 +58,8 @@ void MainWindowBatchTarget::selectPattern(int index)
 
 void MainWindowBatchTarget::selectColour(ColourFamily family)
 {
-    switch (family) {
-    case ColourFamily::Yellow:
-        m_window.optYellow->setChecked(true);
-        m_window.optYellow_Click();
-        break;
-    case ColourFamily::Blue:
-        m_window.optBlue->setChecked(true);
-        m_window.optBlue_Click();
-        break;
-    case ColourFamily::Pink:
-        m_window.optPink->setChecked(true);
-        m_window.optPink_Click();
-        break;
-    case ColourFamily::Grey:
-        m_window.optGrey->setChecked(true);
-        m_window.optGrey_Click();
-        break;
-    case ColourFamily::Green:
-        m_window.optGreen->setChecked(true);
-        m_window.optGreen_Click();
-        break;
-    }
+    m_window.colourOption(family)->setChecked(true);
+    m_window.paintShades(family);
 }
 
 void MainWindowBatchTarget::printCalendar()

@@ -9,6 +9,7 @@
 #include "print/PrintNames.h"
 #include "print/YearCalendarPrinter.h"
 #include "rota/NumberText.h"
+#include "rota/RotaKindTable.h"
 #include "store/AppState.h"
 #include "store/Clock.h"
 #include "store/DaysOffCalendar.h"
@@ -51,6 +52,8 @@
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -183,18 +186,13 @@ void frmCalendar::buildControls()
     txtPatternAdjustment->setFixedWidth(fieldWidth(txtPatternAdjustment, 4));
     txtPatternAdjustment->setToolTip(u"Click for instructions."_s);
 
-    optSixAndTwo = radio(RotaKinds::Caption(RotaKind::CgSixTwo), "optSixAndTwo", this);
-    optMMSixAndTwo = radio(RotaKinds::Caption(RotaKind::MmSixTwo), "optMMSixAndTwo", this);
-    optFourAndTwo = radio(RotaKinds::Caption(RotaKind::FourTwo), "optFourAndTwo", this);
-    optCombination = radio(RotaKinds::Caption(RotaKind::Combination), "optCombination", this);
-    optFiveAndThree = radio(RotaKinds::Caption(RotaKind::FiveThree), "optFiveAndThree", this);
-    optThreeAndThree = radio(RotaKinds::Caption(RotaKind::ThreeThree), "optThreeAndThree", this);
-    optNoPattern = radio(RotaKinds::Caption(RotaKind::NoPattern), "optNoPattern", this);
-    optFiveTwoFiveThree =
-        radio(RotaKinds::Caption(RotaKind::FiveTwoFiveThree), "optFiveTwoFiveThree", this);
-    auto* kinds = new QButtonGroup(this);
-    for (int code = 0; code < RotaKinds::Count; ++code)
-        kinds->addButton(kindOption(static_cast<RotaKind>(code)), code);
+    m_kindOptions = new QButtonGroup(this);
+    for (const RotaKindInfo& row : RotaKindTable::Rows()) {
+        const int code = RotaKinds::Code(row.kind);
+        optKind[code] = new QRadioButton(row.button.caption, this);
+        optKind[code]->setObjectName(row.button.name);
+        m_kindOptions->addButton(optKind[code], code);
+    }
 
     auto* patterns = new QButtonGroup(this);
     for (int i = 0; i < RotaKinds::PatternButtonCount; ++i) {
@@ -210,9 +208,16 @@ void frmCalendar::buildControls()
     optPink = radio(u"Pink"_s, "optPink", this);
     optGrey = radio(u"Grey"_s, "optGrey", this);
     optGreen = radio(u"Green"_s, "optGreen", this);
-    auto* colours = new QButtonGroup(this);
-    for (QRadioButton* option : {optYellow, optBlue, optPink, optGrey, optGreen})
-        colours->addButton(option);
+    m_colourOptions = new QButtonGroup(this);
+    const std::array<std::pair<QRadioButton*, ColourFamily>, 5> families = {{
+        {optYellow, ColourFamily::Yellow},
+        {optBlue, ColourFamily::Blue},
+        {optPink, ColourFamily::Pink},
+        {optGrey, ColourFamily::Grey},
+        {optGreen, ColourFamily::Green},
+    }};
+    for (const auto& [option, family] : families)
+        m_colourOptions->addButton(option, static_cast<int>(family));
     optYellow->setChecked(true);
 
     hsbHighlightShade = new QScrollBar(Qt::Horizontal, this);
@@ -348,26 +353,25 @@ void frmCalendar::buildLayout()
     left->addLayout(options);
     left->addLayout(commands);
 
-    // Calendar types in three columns under their headings, the combination below.
+    // Calendar types in three columns under their headings, the wide ones below.
     auto* fraType = new QGroupBox(u"What type of calendar do you want to print?"_s);
     auto* typeRow = new HeadingRow(u"8 Hour day patterns:    10 Hour day patterns:     Others:"_s);
-    auto column = [](std::initializer_list<QRadioButton*> buttons) {
-        auto* widget = new QWidget;
-        auto* layout = new QVBoxLayout(widget);
-        layout->setContentsMargins(0, 0, 0, 0);
-        layout->setSpacing(2);
-        for (QRadioButton* button : buttons)
-            layout->addWidget(button);
-        layout->addStretch(1);
-        return widget;
-    };
-    typeRow->add(column({optSixAndTwo, optMMSixAndTwo, optFourAndTwo}), u"8 Hour"_s, false);
-    typeRow->add(column({optFiveAndThree, optThreeAndThree}), u"10 Hour"_s, false);
-    typeRow->add(column({optFiveTwoFiveThree, optNoPattern}), u"Others:"_s, false);
     auto* typeLayout = new QVBoxLayout(fraType);
     typeLayout->setSpacing(2);
     typeLayout->addWidget(typeRow);
-    typeLayout->addWidget(optCombination);
+    const std::array<QString, 3> anchors = {u"8 Hour"_s, u"10 Hour"_s, u"Others:"_s};
+    for (std::size_t c = 0; c < anchors.size(); ++c) {
+        auto* column = new QWidget;
+        auto* layout = new QVBoxLayout(column);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->setSpacing(2);
+        for (QRadioButton* button : kindOptionsIn(static_cast<RotaKindInfo::WindowColumn>(c)))
+            layout->addWidget(button);
+        layout->addStretch(1);
+        typeRow->add(column, anchors[c], false);
+    }
+    for (QRadioButton* button : kindOptionsIn(RotaKindInfo::WindowColumn::Below))
+        typeLayout->addWidget(button);
 
     // The highlighted group: 1..7, A..G and H..N side by side.
     m_fraPatterns = new QGroupBox(u"Highlight pattern:"_s);
@@ -469,9 +473,11 @@ void frmCalendar::orderTabs()
     for (QLineEdit* box : txtWhosOff)
         order.append(box);
     order << txtYear << txtCopies << txtReduction << txtStation << txtPatternAdjustment
-          << chkHilightVacations << chkHighlightPayday << chkNoPatterns << chkPrintKey
-          << optSixAndTwo << optMMSixAndTwo << optFourAndTwo << optFiveAndThree << optThreeAndThree
-          << optFiveTwoFiveThree << optNoPattern << optCombination;
+          << chkHilightVacations << chkHighlightPayday << chkNoPatterns << chkPrintKey;
+    for (auto column : {RotaKindInfo::WindowColumn::EightHour, RotaKindInfo::WindowColumn::TenHour,
+                        RotaKindInfo::WindowColumn::Others, RotaKindInfo::WindowColumn::Below})
+        for (QRadioButton* option : kindOptionsIn(column))
+            order.append(option);
     for (QRadioButton* option : optPattern)
         order.append(option);
     order.append(optNoHighlight);
@@ -501,25 +507,14 @@ void frmCalendar::connectHandlers()
         field->installEventFilter(this);
 
     // Option buttons run their handler when they become selected, by hand or in code.
-    auto onSelected = [this](QRadioButton* option, auto handler) {
-        connect(option, &QRadioButton::toggled, this, [this, handler](bool checked) {
-            if (checked)
-                (this->*handler)();
-        });
-    };
-    onSelected(optSixAndTwo, &frmCalendar::optSixAndTwo_Click);
-    onSelected(optMMSixAndTwo, &frmCalendar::optMMSixAndTwo_Click);
-    onSelected(optFourAndTwo, &frmCalendar::optFourAndTwo_Click);
-    onSelected(optCombination, &frmCalendar::optCombination_Click);
-    onSelected(optFiveAndThree, &frmCalendar::optFiveAndThree_Click);
-    onSelected(optThreeAndThree, &frmCalendar::optThreeAndThree_Click);
-    onSelected(optNoPattern, &frmCalendar::optNoPattern_Click);
-    onSelected(optFiveTwoFiveThree, &frmCalendar::optFiveTwoFiveThree_Click);
-    onSelected(optYellow, &frmCalendar::optYellow_Click);
-    onSelected(optBlue, &frmCalendar::optBlue_Click);
-    onSelected(optPink, &frmCalendar::optPink_Click);
-    onSelected(optGrey, &frmCalendar::optGrey_Click);
-    onSelected(optGreen, &frmCalendar::optGreen_Click);
+    connect(m_kindOptions, &QButtonGroup::idToggled, this, [this](int code, bool checked) {
+        if (checked)
+            chooseCalendarType(static_cast<RotaKind>(code));
+    });
+    connect(m_colourOptions, &QButtonGroup::idToggled, this, [this](int family, bool checked) {
+        if (checked)
+            paintShades(static_cast<ColourFamily>(family));
+    });
     for (int i = 0; i < RotaKinds::PatternButtonCount; ++i) {
         connect(optPattern[i], &QRadioButton::toggled, this, [this, i](bool checked) {
             if (checked)
@@ -554,27 +549,25 @@ void frmCalendar::connectHandlers()
     connect(mnuAbout, &QAction::triggered, this, &frmCalendar::mnuAbout_Click);
 }
 
-QRadioButton* frmCalendar::kindOption(RotaKind kind) const
+QList<QRadioButton*> frmCalendar::kindOptionsIn(RotaKindInfo::WindowColumn column) const
 {
-    switch (kind) {
-    case RotaKind::CgSixTwo:
-        return optSixAndTwo;
-    case RotaKind::MmSixTwo:
-        return optMMSixAndTwo;
-    case RotaKind::FourTwo:
-        return optFourAndTwo;
-    case RotaKind::Combination:
-        return optCombination;
-    case RotaKind::FiveThree:
-        return optFiveAndThree;
-    case RotaKind::ThreeThree:
-        return optThreeAndThree;
-    case RotaKind::NoPattern:
-        return optNoPattern;
-    case RotaKind::FiveTwoFiveThree:
-        return optFiveTwoFiveThree;
+    QList<const RotaKindInfo*> rows;
+    for (const RotaKindInfo& row : RotaKindTable::Rows()) {
+        if (row.button.column == column)
+            rows.append(&row);
     }
-    return optSixAndTwo;
+    std::sort(rows.begin(), rows.end(), [](const RotaKindInfo* a, const RotaKindInfo* b) {
+        return a->button.row < b->button.row;
+    });
+    QList<QRadioButton*> buttons;
+    for (const RotaKindInfo* row : rows)
+        buttons.append(optKind[RotaKinds::Code(row->kind)]);
+    return buttons;
+}
+
+QRadioButton* frmCalendar::colourOption(ColourFamily family) const
+{
+    return qobject_cast<QRadioButton*>(m_colourOptions->button(static_cast<int>(family)));
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -604,12 +597,7 @@ CalendarChoices frmCalendar::choices() const
 
 RotaKind frmCalendar::chosenKind() const
 {
-    for (int code = 0; code < RotaKinds::Count; ++code) {
-        const auto kind = static_cast<RotaKind>(code);
-        if (kindOption(kind)->isChecked())
-            return kind;
-    }
-    return RotaKind::CgSixTwo;
+    return RotaKinds::FromCode(m_kindOptions->checkedId()).value_or(RotaKind::CgSixTwo);
 }
 
 void frmCalendar::addSecondaryWindow(QWidget* window)
@@ -646,7 +634,7 @@ void frmCalendar::Form_Load()
     centreOnScreen();
 
     for (int i = 0; i < RotaKinds::PatternButtonCount; ++i)
-        optPattern[i]->setEnabled(RotaKinds::IsPatternButtonEnabled(RotaKind::CgSixTwo, i));
+        optPattern[i]->setEnabled(RotaKindTable::IsPatternButtonEnabled(RotaKind::CgSixTwo, i));
     optNoHighlight->setChecked(true);
     m_state.HighlightGroup = u"0"_s;
 
@@ -657,7 +645,7 @@ void frmCalendar::Form_Load()
         Calendar1->setSelectedDate(sameMonth);
     Calendar1_Click();
 
-    optYellow_Click();
+    paintShades(ColourFamily::Yellow);
 
     Calendar1->setSelectedDate(today);
     Calendar1_Click();
@@ -695,7 +683,7 @@ void frmCalendar::applyStoredSettings()
 
     const auto kind = RotaKinds::FromCode(static_cast<int>(Val(m_state.MyPattern.left(1))));
     if (kind)
-        kindOption(*kind)->setChecked(true);
+        optKind[RotaKinds::Code(*kind)]->setChecked(true);
 
     // The kind's handler kept the stored pattern number, because no highlight was already
     // selected: that number now picks the highlighted group.
@@ -1004,7 +992,7 @@ void frmCalendar::Calendar1_NewYear()
 void frmCalendar::chooseCalendarType(RotaKind kind)
 {
     for (int i = 0; i < RotaKinds::PatternButtonCount; ++i)
-        optPattern[i]->setEnabled(RotaKinds::IsPatternButtonEnabled(kind, i));
+        optPattern[i]->setEnabled(RotaKindTable::IsPatternButtonEnabled(kind, i));
     // Runs the no-highlight handler only when it was not selected yet; otherwise the stored
     // pattern number survives (the start-up restores the highlight that way).
     optNoHighlight->setChecked(true);
@@ -1012,7 +1000,7 @@ void frmCalendar::chooseCalendarType(RotaKind kind)
     m_state.MyPattern = NumberText::Plain(RotaKinds::Code(kind)) + m_state.MyPattern.mid(1, 2);
     for (QLineEdit* box : txtWhosOff)
         setBoxColor(box, m_normalBoxColor);
-    for (int box : RotaKinds::MarkedWhosOffBoxes(kind))
+    for (int box : RotaKindTable::Of(kind).whosOffBoxes)
         setBoxColor(txtWhosOff[box], Cyan);
 }
 
@@ -1021,46 +1009,6 @@ void frmCalendar::setBoxColor(QLineEdit* box, const QColor& color)
     QPalette palette = box->palette();
     palette.setColor(QPalette::Base, color);
     box->setPalette(palette);
-}
-
-void frmCalendar::optSixAndTwo_Click()
-{
-    chooseCalendarType(RotaKind::CgSixTwo);
-}
-
-void frmCalendar::optMMSixAndTwo_Click()
-{
-    chooseCalendarType(RotaKind::MmSixTwo);
-}
-
-void frmCalendar::optFourAndTwo_Click()
-{
-    chooseCalendarType(RotaKind::FourTwo);
-}
-
-void frmCalendar::optCombination_Click()
-{
-    chooseCalendarType(RotaKind::Combination);
-}
-
-void frmCalendar::optFiveAndThree_Click()
-{
-    chooseCalendarType(RotaKind::FiveThree);
-}
-
-void frmCalendar::optThreeAndThree_Click()
-{
-    chooseCalendarType(RotaKind::ThreeThree);
-}
-
-void frmCalendar::optNoPattern_Click()
-{
-    chooseCalendarType(RotaKind::NoPattern);
-}
-
-void frmCalendar::optFiveTwoFiveThree_Click()
-{
-    chooseCalendarType(RotaKind::FiveTwoFiveThree);
 }
 
 void frmCalendar::optPattern_Click(int index)
@@ -1093,43 +1041,10 @@ void frmCalendar::paintShades(ColourFamily family)
     }
 }
 
-void frmCalendar::optYellow_Click()
-{
-    paintShades(ColourFamily::Yellow);
-}
-
-void frmCalendar::optBlue_Click()
-{
-    paintShades(ColourFamily::Blue);
-}
-
-void frmCalendar::optPink_Click()
-{
-    paintShades(ColourFamily::Pink);
-}
-
-void frmCalendar::optGrey_Click()
-{
-    paintShades(ColourFamily::Grey);
-}
-
-void frmCalendar::optGreen_Click()
-{
-    paintShades(ColourFamily::Green);
-}
-
 void frmCalendar::hsbHighlightShade_Change()
 {
-    if (optBlue->isChecked())
-        optBlue_Click();
-    else if (optGreen->isChecked())
-        optGreen_Click();
-    else if (optGrey->isChecked())
-        optGrey_Click();
-    else if (optPink->isChecked())
-        optPink_Click();
-    else
-        optYellow_Click();
+    const int family = m_colourOptions->checkedId();
+    paintShades(family < 0 ? ColourFamily::Yellow : static_cast<ColourFamily>(family));
 }
 
 void frmCalendar::chkHolidays_Click(int index)

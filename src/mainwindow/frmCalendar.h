@@ -5,7 +5,7 @@
 #include "print/PageFit.h"
 #include "print/PrintDestination.h"
 #include "rota/Holidays.h"
-#include "rota/RotaKind.h"
+#include "rota/RotaKindTable.h"
 #include "rota/WhosOff.h"
 #include "store/CalendarDatabase.h"
 #include "store/DatabasePlacement.h"
@@ -31,6 +31,7 @@ class PrintSurface;
 class frmInputVacations;
 class frmMonth;
 class QAction;
+class QButtonGroup;
 class QCalendarWidget;
 class QCheckBox;
 class QFrame;
@@ -93,14 +94,16 @@ public:
     QLineEdit* txtStation = nullptr;
     QLineEdit* txtPatternAdjustment = nullptr;
 
-    QRadioButton* optSixAndTwo = nullptr;
-    QRadioButton* optMMSixAndTwo = nullptr;
-    QRadioButton* optFourAndTwo = nullptr;
-    QRadioButton* optCombination = nullptr;
-    QRadioButton* optFiveAndThree = nullptr;
-    QRadioButton* optThreeAndThree = nullptr;
-    QRadioButton* optNoPattern = nullptr;
-    QRadioButton* optFiveTwoFiveThree = nullptr;
+    // The calendar types, by RotaKind code, as the rota-kind table describes them.
+    std::array<QRadioButton*, RotaKinds::Count> optKind{};
+    QRadioButton*& optSixAndTwo = optKind[0];
+    QRadioButton*& optMMSixAndTwo = optKind[1];
+    QRadioButton*& optFourAndTwo = optKind[2];
+    QRadioButton*& optCombination = optKind[3];
+    QRadioButton*& optFiveAndThree = optKind[4];
+    QRadioButton*& optThreeAndThree = optKind[5];
+    QRadioButton*& optNoPattern = optKind[6];
+    QRadioButton*& optFiveTwoFiveThree = optKind[7];
 
     std::array<QRadioButton*, RotaKinds::PatternButtonCount> optPattern{};
     QRadioButton* optNoHighlight = nullptr; // index 14 of an array of its own
@@ -167,22 +170,15 @@ public:
     void Calendar1_NewMonth();
     void Calendar1_NewYear();
 
-    // Choices.
-    void optSixAndTwo_Click();
-    void optMMSixAndTwo_Click();
-    void optFourAndTwo_Click();
-    void optCombination_Click();
-    void optFiveAndThree_Click();
-    void optThreeAndThree_Click();
-    void optNoPattern_Click();
-    void optFiveTwoFiveThree_Click();
+    // Choices. A calendar type or a colour family runs its handler when it becomes selected.
+    // A calendar type enables its pattern buttons, clears the highlight, keeps its code in
+    // MyPattern and marks its who's-off boxes.
+    void chooseCalendarType(RotaKind kind);
     void optPattern_Click(int index);
     void optNoHighlight_Click(int index);
-    void optYellow_Click();
-    void optBlue_Click();
-    void optPink_Click();
-    void optGrey_Click();
-    void optGreen_Click();
+    // The three shade colours of the family at the shade's value, shown in the swatches.
+    void paintShades(ColourFamily family);
+    QRadioButton* colourOption(ColourFamily family) const;
     void hsbHighlightShade_Change();
     void chkHolidays_Click(int index);
     void cmdSetHolidays_Click();
@@ -214,10 +210,9 @@ private:
     void nameControls(const QStringList& whosOffHeadings);
     void orderTabs();
     void connectHandlers();
+    // The calendar-type buttons of one column of the window, top first.
+    QList<QRadioButton*> kindOptionsIn(RotaKindInfo::WindowColumn column) const;
 
-    QRadioButton* kindOption(RotaKind kind) const;
-    void chooseCalendarType(RotaKind kind);
-    void paintShades(ColourFamily family);
     void setBoxColor(QLineEdit* box, const QColor& color);
     void centreOnScreen();
     void applyStoredSettings();
@@ -254,6 +249,8 @@ private:
     SettingsStore& m_settings;
     Printers& m_printers;
 
+    QButtonGroup* m_kindOptions = nullptr;   // ids: RotaKind codes
+    QButtonGroup* m_colourOptions = nullptr; // ids: ColourFamily values
     QStackedWidget* m_highlightOrHolidays = nullptr;
     QGroupBox* m_fraPatterns = nullptr;
     QColor m_normalBoxColor;

@@ -1,5 +1,6 @@
 #include "month/frmMonth.h"
 
+#include "print/CalendarNames.h"
 #include "print/MonthPrinter.h"
 #include "print/NoteText.h"
 #include "print/PrintNames.h"
@@ -375,7 +376,7 @@ void frmMonth::drawSheet()
         setFont(MonthSheetLayout::TitleFontSize, true);
         write(MonthSheetLayout::TitlePen(), m_layout.title());
         setFont(MonthSheetLayout::TextFontSize, false);
-        const QStringList letters = MonthSheetLayout::WeekdayLetters();
+        const QStringList letters = CalendarNames::WeekdayLetters();
         for (int c = 0; c < letters.size(); ++c)
             write(MonthSheetLayout::WeekdayLetterPen(c), letters[c]);
     }

@@ -1,5 +1,6 @@
 #include "print/MonthPrinter.h"
 
+#include "print/CalendarNames.h"
 #include "print/MonthSheetLayout.h"
 #include "print/NoteText.h"
 #include "print/PrintSurface.h"
@@ -21,12 +22,6 @@ namespace {
 constexpr int ShortNoteLength = 25;
 // A note too wide for its cell is made smaller, down to this size, before it is cut short.
 constexpr int SmallestNotePoints = 5;
-// The page's reach from the printable area's corner: the origin's offset and the grid's far
-// edges in sheet units.
-constexpr int OriginLeft = 300;
-constexpr int OriginTop = 800;
-constexpr int GridRight = 3470;
-constexpr int GridBottom = 3200;
 
 // Page positions: sheet units scaled by H across and V down, each floored on its own.
 struct PageScale
@@ -75,11 +70,131 @@ void printAt(PrintSurface& surface, int x, int y, const QString& text)
     surface.print(text, false);
 }
 
-void fill(PrintSurface& surface, const PageScale& scale, int left, int top, int right, int bottom,
+void fill(PrintSurface& surface, const PageScale& scale, const MonthSheetLayout::Box& box,
           const QColor& color)
 {
-    surface.line(scale.x(left), scale.y(top), scale.x(right), scale.y(bottom), color,
-                 PrintSurface::LineMode::FilledBox);
+    surface.line(scale.x(box.left), scale.y(box.top), scale.x(box.right), scale.y(box.bottom),
+                 color, PrintSurface::LineMode::FilledBox);
+}
+
+// The page's first settings; the empty line opens the page.
+void openPage(PrintSurface& surface, const PageScale& scale, const QColor& fillColor)
+{
+    surface.setFontName(u"Times New Roman"_s);
+    surface.setFontSize(scale.font(18));
+    surface.setFontBold(true);
+    surface.setFillStyle(PrintSurface::FillStyle::Transparent);
+    surface.setFillColor(fillColor);
+    surface.setFontUnderline(true);
+    surface.setFontTransparent(false);
+    surface.print(QString(), true);
+    surface.setFontTransparent(true);
+    surface.setOrigin(-MonthSheetLayout::PageOriginX, -MonthSheetLayout::PageOriginY);
+    surface.setFontUnderline(false);
+}
+
+void printTitle(PrintSurface& surface, const PageScale& scale, const MonthSheetLayout& layout)
+{
+    surface.setFontSize(scale.font(MonthSheetLayout::TitleFontSize));
+    surface.setFontBold(true);
+    const QPoint title = MonthSheetLayout::PageTitlePen();
+    printAt(surface, scale.x(title.x()), scale.y(title.y()), layout.title());
+    surface.setFontSize(scale.font(18));
+    surface.setFontBold(false);
+
+    const QStringList letters = CalendarNames::WeekdayLetters();
+    for (int c = 0; c < letters.size(); ++c) {
+        const QPoint pen = MonthSheetLayout::PageWeekdayLetterPen(c);
+        printAt(surface, scale.x(pen.x()), scale.y(pen.y()), letters.at(c));
+    }
+}
+
+// The fills of one day, each covering the one before or, on a shaded cell, taking a corner.
+void fillDay(PrintSurface& surface, const PageScale& scale, const MonthSheetLayout::Day& day,
+             const ShadeColors& shades, bool highlighted)
+{
+    const bool holiday = !day.holidays.isEmpty();
+    bool shaded = false;
+    for (int i = 0; i < day.holidays.size(); ++i) {
+        fill(surface, scale, day.cell(), shades.HolidayColor);
+        shaded = true;
+    }
+    if (day.dayOff) {
+        fill(surface, scale, day.cell(), holiday ? shades.RdoOnHolidayColor : shades.RdoColor);
+        shaded = true;
+    }
+    if (day.entry) {
+        const QColor color = ColorText::ParseColorText(day.entry->color);
+        fill(surface, scale, shaded ? day.entryCorner() : day.cell(), color);
+        shaded = true;
+    }
+    if (highlighted)
+        fill(surface, scale, shaded ? day.highlightCorner() : day.cell(),
+             MonthPrinter::HighlightColor());
+}
+
+// Notes "Click" print nothing. A long first note leaves size 9 in force for the second one.
+void printNotes(PrintSurface& surface, const PageScale& scale, const MonthSheetLayout::Day& day,
+                const std::array<QString, 2>& notes)
+{
+    int noteSize = scale.font(10);
+    surface.setFontSize(noteSize);
+    for (int note = 0; note < 2; ++note) {
+        const QString& text = notes[static_cast<std::size_t>(note)];
+        if (text.isEmpty() || text == NoteText::Placeholder())
+            continue;
+        QStringList lines = MonthPrinter::NoteLines(text);
+        if (lines.size() > 1) {
+            noteSize = scale.font(9);
+            surface.setFontSize(noteSize);
+        }
+        // Each line stays left of the cell's right edge, where the next day begins.
+        const QPoint first = day.pageNotePen(note, 0);
+        const QPoint second = day.pageNotePen(note, 1);
+        const int firstX = scale.x(first.x()) - MonthSheetLayout::PageNoteIndent;
+        const int secondX = scale.x(second.x());
+        const int edge = scale.x(day.cell().right);
+        const int fitted = fitNote(surface, lines, {edge - firstX, edge - secondX}, noteSize);
+        printAt(surface, firstX, scale.y(first.y()), lines.first());
+        if (lines.size() > 1)
+            printAt(surface, secondX, scale.y(second.y()), lines.at(1));
+        if (fitted != noteSize)
+            surface.setFontSize(noteSize);
+    }
+}
+
+void printDay(PrintSurface& surface, const PageScale& scale, const MonthSheetLayout::Day& day,
+              const MonthNotesRecord& notes, const CalendarChoices& choices)
+{
+    const auto k = static_cast<std::size_t>(day.day - 1);
+    fillDay(surface, scale, day, choices.shades, notes.Highlight[k]);
+
+    // The day number always in the size of the numbers: without group texts nothing else
+    // would set it back after the notes of the day before.
+    const QPoint number = day.pageDayNumberPen();
+    surface.setFontSize(scale.font(MonthSheetLayout::TextFontSize));
+    surface.setCurrentX(scale.x(number.x()));
+    surface.setCurrentY(scale.y(number.y()) + MonthSheetLayout::PageDayNumberDrop);
+    surface.setFontBold(true);
+    surface.setFontTransparent(true);
+    surface.print(NumberText::Plain(day.day), false);
+    surface.setFontBold(false);
+
+    printNotes(surface, scale, day, {notes.Note[k], notes.SecondNote[k]});
+
+    if (!choices.noPatterns) {
+        surface.setFontSize(scale.font(MonthSheetLayout::TextFontSize));
+        const QPoint groups = day.pageGroupsOffPen();
+        if (!day.groupsOffText.isEmpty())
+            printAt(surface, scale.x(groups.x()), scale.y(groups.y()), day.groupsOffText);
+    }
+}
+
+void printGrid(PrintSurface& surface, const PageScale& scale)
+{
+    for (const QLine& line : MonthSheetLayout::GridLinesInSheetUnits())
+        surface.line(scale.x(line.x1()), scale.y(line.y1()), scale.x(line.x2()), scale.y(line.y2()),
+                     Qt::black, PrintSurface::LineMode::Line);
 }
 
 } // namespace
@@ -98,7 +213,8 @@ int MonthPrinter::FittingPrintSize(int printSize, int width, int height)
 {
     for (int size = printSize; size > 1; --size) {
         const PageScale scale = pageScale(size);
-        if (OriginLeft + scale.x(GridRight) <= width && OriginTop + scale.y(GridBottom) <= height)
+        if (MonthSheetLayout::PageOriginX + scale.x(MonthSheetLayout::Grid.right) <= width &&
+            MonthSheetLayout::PageOriginY + scale.y(MonthSheetLayout::Grid.bottom) <= height)
             return size;
     }
     return 1;
@@ -136,8 +252,6 @@ QStringList MonthPrinter::NoteLines(const QString& note)
 PageFit MonthPrinter::print(PrintSurface& surface, const MonthNotesRecord& notes,
                             int printSize) const
 {
-    const ShadeColors& shades = m_choices.shades;
-
     // The look-ups come first: GetGoodFriday once, then GetPatterns and the entry per day.
     const MonthSheetLayout layout = MonthSheetLayout::Build(m_choices, m_state, m_entries);
 
@@ -146,122 +260,13 @@ PageFit MonthPrinter::print(PrintSurface& surface, const MonthNotesRecord& notes
     const PageFit fit{printSize,
                       FittingPrintSize(printSize, surface.ScaleWidth(), surface.ScaleHeight())};
     const PageScale scale = pageScale(fit.used);
-    surface.setFontName(u"Times New Roman"_s);
-    surface.setFontSize(scale.font(18));
-    surface.setFontBold(true);
-    surface.setFillStyle(PrintSurface::FillStyle::Transparent);
-    surface.setFillColor(shades.RdoColor);
-    surface.setFontUnderline(true);
-    surface.setFontTransparent(false);
-    surface.print(QString(), true); // opens the page
-    surface.setFontTransparent(true);
-    surface.setOrigin(-300, -800);
-    surface.setFontUnderline(false);
-
-    if (layout.firstOfMonth().isValid()) {
-        surface.setFontSize(scale.font(30));
-        surface.setFontBold(true);
-        printAt(surface, scale.x(1100), scale.y(-200),
-                MonthSheetLayout::MonthTitle(layout.firstOfMonth().month()) + u' ' +
-                    NumberText::Plain(layout.firstOfMonth().year()));
-        surface.setFontSize(scale.font(18));
-        surface.setFontBold(false);
-
-        static constexpr std::array<int, 7> letterX = {180, 700, 1200, 1700, 2200, 2700, 3200};
-        const QStringList letters = MonthSheetLayout::WeekdayLetters();
-        for (int c = 0; c < 7; ++c)
-            printAt(surface, scale.x(letterX[static_cast<std::size_t>(c)]), scale.y(50),
-                    letters[c]);
-    }
-
-    const QColor black(0, 0, 0);
-    surface.setFontSize(scale.font(14));
-    for (const MonthSheetLayout::Day& day : layout.days()) {
-        const int k = day.day - 1;
-        const int l = 500 * day.column;
-        const int t = 200 + 500 * day.row;
-        bool holiday = false;
-        bool shaded = false;
-
-        for (int i = 0; i < day.holidays.size(); ++i) {
-            fill(surface, scale, l - 30, t, l + 470, t + 500, shades.HolidayColor);
-            holiday = true;
-            shaded = true;
-        }
-        if (day.dayOff) {
-            fill(surface, scale, l - 30, t, l + 470, t + 500,
-                 holiday ? shades.RdoOnHolidayColor : shades.RdoColor);
-            shaded = true;
-        }
-        if (day.entry) {
-            const QColor color = ColorText::ParseColorText(day.entry->color);
-            if (shaded) {
-                fill(surface, scale, l + 220, t, l + 470, t + 110, color);
-            } else {
-                fill(surface, scale, l - 30, t, l + 470, t + 500, color);
-                shaded = true;
-            }
-        }
-        if (notes.Highlight[static_cast<std::size_t>(k)]) {
-            if (shaded)
-                fill(surface, scale, l - 30, t, l + 220, t + 110, HighlightColor());
-            else
-                fill(surface, scale, l - 30, t, l + 470, t + 500, HighlightColor());
-        }
-
-        // The day number always in the size of the numbers: without group texts nothing else
-        // would set it back after the notes of the day before.
-        surface.setFontSize(scale.font(14));
-        surface.setCurrentX(scale.x(l));
-        surface.setCurrentY(scale.y(t) + 50);
-        surface.setFontBold(true);
-        surface.setFontTransparent(true);
-        surface.print(NumberText::Plain(day.day), false);
-        surface.setFontBold(false);
-
-        // A long first note leaves size 9 in force for the second one.
-        int noteSize = scale.font(10);
-        surface.setFontSize(noteSize);
-        struct NoteSlot
-        {
-            const QString& text;
-            int a;
-            int b;
-        };
-        const std::array<NoteSlot, 2> noteSlots = {{
-            {notes.Note[static_cast<std::size_t>(k)], 110, 180},
-            {notes.SecondNote[static_cast<std::size_t>(k)], 260, 330},
-        }};
-        for (const NoteSlot& slot : noteSlots) {
-            if (slot.text.isEmpty() || slot.text == NoteText::Placeholder())
-                continue;
-            QStringList lines = NoteLines(slot.text);
-            if (lines.size() > 1) {
-                noteSize = scale.font(9);
-                surface.setFontSize(noteSize);
-            }
-            // Each line stays left of the cell's right edge, where the next day begins.
-            const int firstX = scale.x(l) - 20;
-            const int secondX = scale.x(l);
-            const int edge = scale.x(l + 470);
-            const int fitted = fitNote(surface, lines, {edge - firstX, edge - secondX}, noteSize);
-            printAt(surface, firstX, scale.y(t + slot.a), lines.first());
-            if (lines.size() > 1)
-                printAt(surface, secondX, scale.y(t + slot.b), lines.at(1));
-            if (fitted != noteSize)
-                surface.setFontSize(noteSize);
-        }
-
-        if (!m_choices.noPatterns) {
-            surface.setFontSize(scale.font(14));
-            if (!day.groupsOffText.isEmpty())
-                printAt(surface, scale.x(l), scale.y(t + 400), day.groupsOffText);
-        }
-    }
-
-    for (const QLine& line : MonthSheetLayout::GridLinesInSheetUnits())
-        surface.line(scale.x(line.x1()), scale.y(line.y1()), scale.x(line.x2()), scale.y(line.y2()),
-                     black, PrintSurface::LineMode::Line);
+    openPage(surface, scale, m_choices.shades.RdoColor);
+    if (layout.firstOfMonth().isValid())
+        printTitle(surface, scale, layout);
+    surface.setFontSize(scale.font(MonthSheetLayout::TextFontSize));
+    for (const MonthSheetLayout::Day& day : layout.days())
+        printDay(surface, scale, day, notes, m_choices);
+    printGrid(surface, scale);
     surface.endDoc();
     return fit;
 }

@@ -1,8 +1,8 @@
 #include "print/MonthSheetLayout.h"
 
 #include "print/CalendarChoices.h"
+#include "print/CalendarNames.h"
 #include "print/NoteText.h"
-#include "print/YearCalendarPrinter.h"
 #include "rota/DayNumbering.h"
 #include "rota/GroupMatch.h"
 #include "rota/NumberText.h"
@@ -64,10 +64,45 @@ QList<QLine> MonthSheetLayout::Day::strokes() const
     return lines;
 }
 
+MonthSheetLayout::Box MonthSheetLayout::Day::entryCorner() const
+{
+    const Box whole = cell();
+    return {whole.left + 250, whole.top, whole.right, whole.top + 110};
+}
+
+MonthSheetLayout::Box MonthSheetLayout::Day::highlightCorner() const
+{
+    const Box whole = cell();
+    return {whole.left, whole.top, whole.left + 250, whole.top + 110};
+}
+
+QPoint MonthSheetLayout::Day::pageDayNumberPen() const
+{
+    return {500 * column, cell().top};
+}
+
+QPoint MonthSheetLayout::Day::pageGroupsOffPen() const
+{
+    return {500 * column, cell().top + 400};
+}
+
+QPoint MonthSheetLayout::Day::pageNotePen(int note, int line) const
+{
+    // From the cell's top: the lines of the first note, then those of the second.
+    static constexpr int lineTops[2][2] = {{110, 180}, {260, 330}};
+    return {500 * column, cell().top + lineTops[note == 0 ? 0 : 1][line == 0 ? 0 : 1]};
+}
+
+MonthSheetLayout::Box MonthSheetLayout::Cell(int column, int row)
+{
+    return {500 * column - 30, 500 * row + 200, 500 * column + 470, 500 * row + 700};
+}
+
 QList<QLine> MonthSheetLayout::MarkLines(Mark mark, int column, int row)
 {
-    const QPoint leftTop = ToDrawing(CellLeft(column), CellTop(row));
-    const QPoint rightBottom = ToDrawing(CellRight(column), CellBottom(row));
+    const Box cell = Cell(column, row);
+    const QPoint leftTop = ToDrawing(cell.left, cell.top);
+    const QPoint rightBottom = ToDrawing(cell.right, cell.bottom);
     const QLine holiday(rightBottom.x(), leftTop.y(), leftTop.x(), rightBottom.y());
     const QLine dayOff(leftTop, rightBottom);
     switch (mark) {
@@ -83,10 +118,7 @@ QList<QLine> MonthSheetLayout::MarkLines(Mark mark, int column, int row)
 
 QList<QLine> MonthSheetLayout::GridLinesInSheetUnits()
 {
-    constexpr int left = -30;
-    constexpr int right = 3470;
-    constexpr int top = 0;
-    constexpr int bottom = 3200;
+    const auto [left, top, right, bottom] = Grid;
     QList<QLine> lines = {
         {left, top, right, top},
         {right, top, right, bottom},
@@ -108,22 +140,11 @@ QList<QLine> MonthSheetLayout::GridLines()
     return lines;
 }
 
-QString MonthSheetLayout::MonthTitle(int month)
-{
-    // The sheet and the month page pad their month names as the year page does.
-    return YearCalendarPrinter::MonthName(month - 1);
-}
-
-QStringList MonthSheetLayout::WeekdayLetters()
-{
-    return {u"S"_s, u"M"_s, u"T"_s, u"W"_s, u"T"_s, u"F"_s, u"S"_s};
-}
-
 QString MonthSheetLayout::title() const
 {
     if (!m_firstOfMonth.isValid())
         return {};
-    return MonthTitle(m_firstOfMonth.month()) + NumberText::Blank(m_firstOfMonth.year());
+    return CalendarNames::Month(m_firstOfMonth.month()) + NumberText::Blank(m_firstOfMonth.year());
 }
 
 QPoint MonthSheetLayout::TitlePen()
@@ -134,6 +155,17 @@ QPoint MonthSheetLayout::TitlePen()
 QPoint MonthSheetLayout::WeekdayLetterPen(int column)
 {
     return ToDrawing(150 + 500 * column, 0);
+}
+
+QPoint MonthSheetLayout::PageTitlePen()
+{
+    return {1100, -200};
+}
+
+QPoint MonthSheetLayout::PageWeekdayLetterPen(int column)
+{
+    // Sunday's letter sits a little further in than the others.
+    return {column == 0 ? 180 : 200 + 500 * column, 50};
 }
 
 int MonthSheetLayout::rowsUsed() const

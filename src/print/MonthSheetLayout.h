@@ -14,10 +14,10 @@
 struct AppState;
 struct CalendarChoices;
 
-// Everything the month sheet places for one month, without any widget: which cell each day
-// takes, what marks it carries, where its notes and box go. Sheet units make a day cell
-// 500 x 500; drawing coordinates are the window's twips, the origin 300 right of and 600
-// below the client area's corner. The month printout reads the same per-day facts.
+// Everything the month sheet and the month page place for one month, without any widget:
+// which cell each day takes, what marks it carries, where its notes, box and texts go. Sheet
+// units make a day cell 500 x 500. The window draws in its twips, the origin 300 right of and
+// 600 below the client area's corner; the page scales sheet units by its own factors.
 class MonthSheetLayout
 {
 public:
@@ -26,6 +26,15 @@ public:
         HolidayStroke,
         DayOffStroke,
         EntryCross
+    };
+
+    // A rectangle in sheet units, both corners inclusive.
+    struct Box
+    {
+        int left;
+        int top;
+        int right;
+        int bottom;
     };
 
     struct Day
@@ -48,6 +57,19 @@ public:
         QPoint groupsOffPen() const;
         // The marks as black line segments, in drawing coordinates and drawing order.
         QList<QLine> strokes() const;
+
+        // The month page's places, in sheet units.
+        Box cell() const { return Cell(column, row); }
+        // What a later fill takes of a cell that is already shaded: an entry's colour the top
+        // right, a ticked highlight the top left.
+        Box entryCorner() const;
+        Box highlightCorner() const;
+        // The pen of the day number, PageDayNumberDrop page twips lower.
+        QPoint pageDayNumberPen() const;
+        QPoint pageGroupsOffPen() const;
+        // The pen of line 0 or 1 of note 0 (Note) or 1 (SecondNote); line 0 starts
+        // PageNoteIndent page twips further left.
+        QPoint pageNotePen(int note, int line) const;
     };
 
     // Sizes of the per-day controls, in twips.
@@ -60,6 +82,15 @@ public:
     static constexpr int OriginY = 600;
     static constexpr int TitleFontSize = 30;
     static constexpr int TextFontSize = 14;
+    // Page twips, after the page's scale: below the day number's pen, left of a note's first
+    // line.
+    static constexpr int PageDayNumberDrop = 50;
+    static constexpr int PageNoteIndent = 20;
+    // The page's origin from the printable area's corner, in page twips.
+    static constexpr int PageOriginX = 300;
+    static constexpr int PageOriginY = 800;
+    // The grid's frame in sheet units: always six week rows.
+    static constexpr Box Grid = {-30, 0, 3470, 3200};
 
     // Runs the rota look-ups for every day of the month of choices.calendarDate (GetGoodFriday
     // once, GetPatterns per day, through `state`) and the entry look-up per day while entries
@@ -74,20 +105,17 @@ public:
 
     // Month text and year with its leading blank: "    MARCH 2024".
     QString title() const;
+    // In drawing coordinates.
     static QPoint TitlePen();
     static QPoint WeekdayLetterPen(int column);
-
-    // "  JANUARY" .. " DECEMBER", padded as the sheet and the page print them.
-    static QString MonthTitle(int month);
-    static QStringList WeekdayLetters();
+    // On the page, in sheet units.
+    static QPoint PageTitlePen();
+    static QPoint PageWeekdayLetterPen(int column);
 
     // A point of sheet units in drawing coordinates: X = floor(3.0 x), Y = floor(1.7 y).
     static QPoint ToDrawing(int x, int y);
     // A day cell in sheet units: x from 500c - 30 to 500c + 470, y from 500r + 200 to 500r + 700.
-    static int CellLeft(int column) { return 500 * column - 30; }
-    static int CellRight(int column) { return 500 * column + 470; }
-    static int CellTop(int row) { return 500 * row + 200; }
-    static int CellBottom(int row) { return 500 * row + 700; }
+    static Box Cell(int column, int row);
     // The lines of one mark, in drawing coordinates.
     static QList<QLine> MarkLines(Mark mark, int column, int row);
     // The frame and the inner lines of the grid (always six rows), in sheet units and in

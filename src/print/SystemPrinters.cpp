@@ -37,10 +37,7 @@ private:
 
 SystemPrinters::SystemPrinters(Loader load) : m_load(std::move(load)) {}
 
-SystemPrinters::SystemPrinters(PrintSystem& system)
-    : m_loaded(true), m_system(&system)
-{
-}
+SystemPrinters::SystemPrinters(PrintSystem& system) : m_loaded(true), m_system(&system) {}
 
 PrintSystem* SystemPrinters::system()
 {
@@ -63,16 +60,15 @@ QString SystemPrinters::defaultName()
     return system() ? m_system->defaultName() : QString();
 }
 
-std::unique_ptr<PrintSurface> SystemPrinters::open(const QString& name,
-                                                   const std::optional<QPageSize>& paper,
-                                                   QString* error)
+std::unique_ptr<PrintSurface>
+SystemPrinters::open(const QString& name, const std::optional<QPageSize>& paper, QString* error)
 {
     std::unique_ptr<PrinterDevice> printer;
     if (system())
         printer = m_system->open(name, paper ? std::optional(Paper::Layout(*paper)) : std::nullopt);
     if (!printer) {
         if (error)
-            *error = !m_system       ? m_unavailable
+            *error = !m_system        ? m_unavailable
                      : name.isEmpty() ? NoPrinterInstalled()
                                       : u"there is no printer \"%1\""_s.arg(name);
         return nullptr;
@@ -92,8 +88,8 @@ std::unique_ptr<Printers::Chosen> SystemPrinters::ask(QWidget* parent, const QSt
     return std::make_unique<ChosenPrinter>(std::move(*choice));
 }
 
-void SystemPrinters::preview(QWidget* parent, const QString& title, int copies,
-                             const QString& name, const std::function<void(PrintSurface&)>& draw,
+void SystemPrinters::preview(QWidget* parent, const QString& title, int copies, const QString& name,
+                             const std::function<void(PrintSurface&)>& draw,
                              const std::function<void(const QString& error)>& failed)
 {
     if (!system()) {

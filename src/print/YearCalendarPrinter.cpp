@@ -1,11 +1,13 @@
 #include "print/YearCalendarPrinter.h"
 
+#include "print/CalendarNames.h"
 #include "print/PrintSurface.h"
 #include "print/TextFit.h"
 #include "print/YearDayCell.h"
 #include "rota/DayNumbering.h"
 #include "rota/Holidays.h"
 #include "rota/NumberText.h"
+#include "rota/RotaKindTable.h"
 #include "store/AppState.h"
 #include "store/ColorText.h"
 #include "store/EntryLookup.h"
@@ -13,7 +15,6 @@
 #include <QRegularExpression>
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <limits>
 
@@ -70,42 +71,11 @@ int YearCalendarPrinter::Scaled(double design, double factor)
     return static_cast<int>(std::floor(design * factor));
 }
 
-QString YearCalendarPrinter::TitleSuffix(RotaKind kind)
-{
-    switch (kind) {
-    case RotaKind::CgSixTwo:
-    case RotaKind::MmSixTwo:
-        return u" 6-2 RDO Calendar"_s;
-    case RotaKind::FourTwo:
-        return u" 4-2 RDO Calendar"_s;
-    case RotaKind::FiveThree:
-        return u" 10 Hour 5-3 RDO Calendar"_s;
-    case RotaKind::ThreeThree:
-        return u" 10 Hour 3-3 RDO Calendar"_s;
-    case RotaKind::Combination:
-        return u" 6-2 And 4-2 RDO Calendar"_s;
-    case RotaKind::FiveTwoFiveThree:
-        return u" 5-2-5-3 RDO Calendar"_s;
-    case RotaKind::NoPattern:
-        return u" Calendar"_s;
-    }
-    return u" Calendar"_s;
-}
-
 QString YearCalendarPrinter::Title(const CalendarChoices& choices)
 {
-    return (choices.station + u" - "_s + choices.yearText + TitleSuffix(choices.kind)).toUpper();
-}
-
-QString YearCalendarPrinter::MonthName(int monthIndex)
-{
-    static const std::array<QString, 12> names = {u"  JANUARY"_s,  u"  FEBRUARY"_s, u"    MARCH"_s,
-                                                  u"     APRIL"_s, u"       MAY"_s, u"      JUNE"_s,
-                                                  u"      JULY"_s, u"   AUGUST"_s,  u"SEPTEMBER"_s,
-                                                  u"  OCTOBER"_s,  u" NOVEMBER"_s,  u" DECEMBER"_s};
-    if (monthIndex < 0 || monthIndex >= 12)
-        return {};
-    return names[static_cast<std::size_t>(monthIndex)];
+    return (choices.station + u" - "_s + choices.yearText +
+            RotaKindTable::Of(choices.kind).titleSuffix)
+        .toUpper();
 }
 
 std::optional<QDate> YearCalendarPrinter::FirstDay(const QString& yearText)
@@ -224,16 +194,15 @@ void YearCalendarPrinter::printMonthHeading(int monthIndex, int x0, int y0)
     m_surface.setCurrentX(scaled(x0 + 1000));
     m_surface.setFontSize(scaled(12));
     m_surface.setFontBold(true);
-    m_surface.print(MonthName(monthIndex), true);
+    m_surface.print(CalendarNames::Month(monthIndex + 1), true);
 
-    static const std::array<QString, 7> letters = {u"S"_s, u"M"_s, u"T"_s, u"W"_s,
-                                                   u"T"_s, u"F"_s, u"S"_s};
+    const QStringList letters = CalendarNames::WeekdayLetters();
     m_surface.setFontSize(scaled(10));
     m_surface.setFontBold(false);
     m_surface.setCurrentY(scaled(y0 - 200));
     for (int k = 0; k < 7; ++k) {
         m_surface.setCurrentX(scaled(x0 + 150 + 500 * k));
-        m_surface.print(letters[static_cast<std::size_t>(k)], k == 6);
+        m_surface.print(letters.at(k), k == 6);
     }
 }
 

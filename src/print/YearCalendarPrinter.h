@@ -3,7 +3,6 @@
 #include "print/CalendarChoices.h"
 #include "print/PageFit.h"
 #include "print/YearKey.h"
-#include "rota/RotaKind.h"
 #include "store/YearEntries.h"
 
 #include <QDate>
@@ -49,9 +48,6 @@ public:
     static int Scaled(double design, double factor);
     // Station - year and the kind's suffix, upper-cased as printed.
     static QString Title(const CalendarChoices& choices);
-    static QString TitleSuffix(RotaKind kind);
-    // "  JANUARY" .. " DECEMBER", padded to sit roughly centred over their blocks.
-    static QString MonthName(int monthIndex);
     // 1 January of the year text; nullopt when the text names no year.
     static std::optional<QDate> FirstDay(const QString& yearText);
     // Week numbers start at 0 when 1 January is a Thursday, Friday or Saturday: a week row

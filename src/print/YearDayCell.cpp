@@ -5,6 +5,7 @@
 #include "rota/GroupMatch.h"
 #include "rota/NumberText.h"
 #include "rota/RotaDay.h"
+#include "rota/RotaKindTable.h"
 #include "store/AppState.h"
 #include "store/ColorText.h"
 #include "store/EntryLookup.h"
@@ -23,6 +24,8 @@ const QColor YearDayCell::PayDayWeekNumberColor(0, 0, 255);
 namespace {
 
 constexpr int Wednesday = 3;
+// The size of the day numbers and of most groups-off texts.
+constexpr int TextPoints = 10;
 
 } // namespace
 
@@ -111,11 +114,14 @@ bool YearDayCell::draw(Walk& walk)
     if (!m_choices.noPatterns)
         printGroups(x0 + 500 * column, y0 + 500 * w);
 
-    if (m_choices.highlightVacations && m_choices.kind != RotaKind::Combination && m_entry) {
+    // Groups stacked at the cell's right take the place of the entry's type.
+    const bool typeHasRoom = RotaKindTable::Of(m_choices.kind).cell.yearLayout !=
+                             RotaKindInfo::YearCell::SecondColumnAtRight;
+    if (m_choices.highlightVacations && typeHasRoom && m_entry) {
         m_surface.setFontSize(scaled(8));
         printAt(scaled(x0 + 500 * column + 300), scaled(y0 + 30 + 500 * w), m_entryType);
         m_entry = false;
-        m_surface.setFontSize(scaled(10));
+        m_surface.setFontSize(scaled(TextPoints));
     }
 
     m_surface.setCurrentX(scaled(x0 - 300));
@@ -187,45 +193,26 @@ void YearDayCell::ringPayDay()
 
 void YearDayCell::printGroups(int x, int y)
 {
-    using NumberText::Plain;
-    const RotaDay& rota = m_state.rotaDay;
+    const RotaKindInfo& info = RotaKindTable::Of(m_choices.kind);
+    const QList<QStringList> groups = GroupMatch::GroupsOff(m_choices.kind, m_state.rotaDay);
+    if (groups.isEmpty())
+        return;
+    const bool otherSize = info.cell.yearPoints != TextPoints;
+    if (otherSize)
+        m_surface.setFontSize(scaled(info.cell.yearPoints));
     const int lowerX = scaled(x);
     const int lowerY = scaled(y + 250);
-    switch (m_choices.kind) {
-    case RotaKind::CgSixTwo:
-    case RotaKind::MmSixTwo:
-        printAt(lowerX, lowerY, u' ' + Plain(rota.SixTwoOff1) + u'-' + Plain(rota.SixTwoOff2));
-        break;
-    case RotaKind::FourTwo:
-        printAt(lowerX, lowerY, u' ' + rota.FourTwoOff1 + u'-' + rota.FourTwoOff2);
-        break;
-    case RotaKind::FiveThree:
+    if (info.cell.yearLayout == RotaKindInfo::YearCell::SecondColumnAtRight && groups.size() > 1) {
+        const QStringList& right = groups.at(1);
+        printAt(scaled(x + 320), scaled(y), right.value(0));
         printAt(lowerX, lowerY,
-                Plain(rota.FiveThreeOff1) + u'-' + Plain(rota.FiveThreeOff2) + u'-' +
-                    Plain(rota.FiveThreeOff3));
-        break;
-    case RotaKind::ThreeThree:
-        m_surface.setFontSize(scaled(9));
-        printAt(lowerX, lowerY,
-                rota.ThreeThreeOff1.trimmed() + rota.ThreeThreeOff2.trimmed() +
-                    rota.ThreeThreeOff3.trimmed());
-        m_surface.setFontSize(scaled(10));
-        break;
-    case RotaKind::Combination:
-        m_surface.setFontSize(scaled(9));
-        printAt(scaled(x + 320), scaled(y), rota.FourTwoOff1);
-        printAt(lowerX, lowerY, u' ' + Plain(rota.SixTwoOff1) + u'-' + Plain(rota.SixTwoOff2),
-                false);
+                info.cell.lead + GroupMatch::ColumnText(m_choices.kind, groups.at(0)), false);
         // Same line: only the pen's x moves.
         m_surface.setCurrentX(scaled(x + 320));
-        m_surface.print(rota.FourTwoOff2, true);
-        m_surface.setFontSize(scaled(10));
-        break;
-    case RotaKind::FiveTwoFiveThree:
-        printAt(lowerX, lowerY,
-                u' ' + rota.FiveTwoFiveThreeOff1 + u'-' + rota.FiveTwoFiveThreeOff2);
-        break;
-    case RotaKind::NoPattern:
-        break;
+        m_surface.print(right.value(1), true);
+    } else {
+        printAt(lowerX, lowerY, GroupMatch::GroupsOffText(m_choices.kind, m_state.rotaDay));
     }
+    if (otherSize)
+        m_surface.setFontSize(scaled(TextPoints));
 }

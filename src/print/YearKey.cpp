@@ -3,6 +3,7 @@
 #include "print/CalendarChoices.h"
 #include "print/PrintSurface.h"
 #include "print/YearDayCell.h"
+#include "rota/RotaKindTable.h"
 
 #include <algorithm>
 #include <cmath>
@@ -33,13 +34,14 @@ YearKey::YearKey(const CalendarChoices& choices, const EntryKinds& entries)
     const bool holidays =
         std::any_of(choices.holidays.begin(), choices.holidays.end(), [](bool on) { return on; });
     const ShadeColors& shades = choices.shades;
+    const QString daysOff = RotaKindTable::Of(choices.kind).keyLabel;
     if (highlighted)
-        m_items.append({Item::Mark::Fill, shades.RdoColor, u"Pattern %1 days off"_s.arg(group)});
+        m_items.append({Item::Mark::Fill, shades.RdoColor, daysOff.arg(group)});
     if (holidays)
         m_items.append({Item::Mark::Fill, shades.HolidayColor, u"Holidays"_s});
     if (highlighted && holidays)
         m_items.append({Item::Mark::Fill, shades.RdoOnHolidayColor,
-                        u"Pattern %1 days off on holidays"_s.arg(group)});
+                        QString(daysOff + u" on holidays"_s).arg(group)});
     if (choices.highlightPayday) {
         // The ring always; the fills only while no group is highlighted.
         m_items.append({Item::Mark::Ring, choices.noHighlight ? YearDayCell::PayDayColor : QColor(),

@@ -85,8 +85,8 @@ std::optional<PrintSystem::Choice> QtPrintSystem::ask(QWidget* parent, const QSt
     return choice;
 }
 
-void QtPrintSystem::preview(QWidget* parent, const QString& title, int copies,
-                            const QString& name, const std::function<void(PrinterDevice&)>& draw)
+void QtPrintSystem::preview(QWidget* parent, const QString& title, int copies, const QString& name,
+                            const std::function<void(PrinterDevice&)>& draw)
 {
     const std::unique_ptr<QPrinter> printer = prepared(copies);
     printer->setDocName(name);

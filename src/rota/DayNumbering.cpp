@@ -1,6 +1,7 @@
 #include "rota/DayNumbering.h"
 
 #include "rota/NumberText.h"
+#include "rota/RotaKindTable.h"
 
 namespace DayNumbering {
 
@@ -32,26 +33,10 @@ int WeekdayColumn(qint32 dayNumber)
     return (dayNumber - 3) % 7;
 }
 
-qint16 FortyNineDayPosition(double sum)
-{
-    return remainderOf(sum, 49);
-}
-
-qint16 FifteenDayPosition(double sum)
-{
-    return remainderOf(sum, 15);
-}
-
 qint16 PatternPosition(RotaKind kind, qint32 dayNumber, double adjustment)
 {
-    switch (kind) {
-    case RotaKind::MmSixTwo:
-        return FortyNineDayPosition(static_cast<double>(dayNumber) + adjustment + 21.0);
-    case RotaKind::FiveTwoFiveThree:
-        return FifteenDayPosition(static_cast<double>(dayNumber) + adjustment - 3.0);
-    default:
-        return FortyNineDayPosition(static_cast<double>(dayNumber) + adjustment);
-    }
+    const RotaKindInfo::Cycle& cycle = RotaKindTable::Of(kind).cycle;
+    return remainderOf(static_cast<double>(dayNumber) + adjustment + cycle.offset, cycle.length);
 }
 
 } // namespace DayNumbering

@@ -16,13 +16,9 @@ qint32 DayNumber(QDate date);
 // the dividend's sign, so earlier dates give negative columns.
 int WeekdayColumn(qint32 dayNumber);
 
-// Cycle position of a day under a rota kind: the sum is rounded (halves to even) and the
-// remainder taken with the dividend's sign, so it may be negative for dates before 1900.
-// MM six-and-two reads 21 days later; five-two-five-three uses a 15-day cycle, offset -3.
+// Cycle position of a day under a rota kind, by the cycle of its row of RotaKindTable: the
+// sum is rounded (halves to even) and the remainder taken with the dividend's sign, so it may
+// be negative for dates before 1900.
 qint16 PatternPosition(RotaKind kind, qint32 dayNumber, double adjustment);
-
-// The three formulas by name, for callers that need a particular one.
-qint16 FortyNineDayPosition(double sum);
-qint16 FifteenDayPosition(double sum);
 
 } // namespace DayNumbering

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 
 // The shared rota result record: a caller sets PatternDay, calls GetPatterns and reads the
@@ -25,3 +26,17 @@ struct RotaDay
 // Looks PatternDay up in the rota table. A position outside 0..48 leaves every field as it
 // was; positions 15..48 leave the five-two-five-three pair as it was.
 void GetPatterns(RotaDay& rota);
+
+// The columns of the rota table, one rota family each.
+enum class CycleColumn
+{
+    SixTwo,
+    FourTwo,
+    FiveThree,
+    ThreeThree,
+    FiveTwoFiveThree,
+};
+
+// The groups of one column as the record holds them now, as group letters ("3", "A") in the
+// table's order.
+QStringList ColumnGroups(const RotaDay& rota, CycleColumn column);

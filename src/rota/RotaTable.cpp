@@ -1,5 +1,7 @@
 #include "rota/RotaDay.h"
 
+#include "rota/NumberText.h"
+
 #include <array>
 
 namespace {
@@ -100,4 +102,22 @@ void GetPatterns(RotaDay& rota)
         rota.FiveTwoFiveThreeOff1 = letter(row.fiveTwoFiveThree[0]);
         rota.FiveTwoFiveThreeOff2 = letter(row.fiveTwoFiveThree[1]);
     }
+}
+
+QStringList ColumnGroups(const RotaDay& rota, CycleColumn column)
+{
+    using NumberText::Plain;
+    switch (column) {
+    case CycleColumn::SixTwo:
+        return {Plain(rota.SixTwoOff1), Plain(rota.SixTwoOff2)};
+    case CycleColumn::FourTwo:
+        return {rota.FourTwoOff1, rota.FourTwoOff2};
+    case CycleColumn::FiveThree:
+        return {Plain(rota.FiveThreeOff1), Plain(rota.FiveThreeOff2), Plain(rota.FiveThreeOff3)};
+    case CycleColumn::ThreeThree:
+        return {rota.ThreeThreeOff1, rota.ThreeThreeOff2, rota.ThreeThreeOff3};
+    case CycleColumn::FiveTwoFiveThree:
+        return {rota.FiveTwoFiveThreeOff1, rota.FiveTwoFiveThreeOff2};
+    }
+    return {};
 }

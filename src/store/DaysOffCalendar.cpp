@@ -2,6 +2,7 @@
 
 #include "rota/DayNumbering.h"
 #include "rota/GroupMatch.h"
+#include "rota/RotaKindTable.h"
 
 using namespace Qt::StringLiterals;
 
@@ -57,17 +58,11 @@ void appendEvent(QByteArray& out, const QString& uid, const QString& stamp, QDat
     appendLine(out, u"END:VEVENT"_s);
 }
 
-QString rotaName(RotaKind kind)
-{
-    return RotaKinds::Caption(kind).replace(u"&&"_s, u"&"_s);
-}
-
 } // namespace
 
 bool DaysOffCalendar::KindAllowsGroup(RotaKind kind, const QString& groupLetter)
 {
-    const std::optional<int> button = RotaKinds::PatternButtonForGroup(groupLetter);
-    return button && RotaKinds::IsPatternButtonEnabled(kind, *button);
+    return RotaKindTable::HasGroup(kind, groupLetter);
 }
 
 QByteArray DaysOffCalendar::Build(const Request& request, RotaDay& rota, GoodFriday& goodFriday)
@@ -75,7 +70,8 @@ QByteArray DaysOffCalendar::Build(const Request& request, RotaDay& rota, GoodFri
     QByteArray out;
     const QString stamp =
         request.stamp.toUTC().toString(u"yyyyMMdd'T'HHmmss'Z'"_s);
-    const QString kindName = RotaKinds::CommandName(request.kind);
+    const RotaKindInfo& info = RotaKindTable::Of(request.kind);
+    const QString kindName = info.commandName;
     const QString group = request.groupLetter;
     const std::optional<int> button = RotaKinds::PatternButtonForGroup(group);
     const QString highlightGroup = button ? RotaKinds::GroupForPatternButton(*button) : QString();
@@ -88,8 +84,7 @@ QByteArray DaysOffCalendar::Build(const Request& request, RotaDay& rota, GoodFri
                         .arg(KELVANE_VERSION_PATCH));
     appendLine(out, u"CALSCALE:GREGORIAN"_s);
     appendLine(out, u"METHOD:PUBLISH"_s);
-    appendLine(out, u"X-WR-CALNAME:"_s +
-                        escaped(u"RDO group %1 (%2)"_s.arg(group, rotaName(request.kind))));
+    appendLine(out, u"X-WR-CALNAME:"_s + escaped(u"RDO group %1 (%2)"_s.arg(group, info.icsName)));
 
     int holidayYear = 0;
     HolidayYear holidays;
@@ -99,10 +94,8 @@ QByteArray DaysOffCalendar::Build(const Request& request, RotaDay& rota, GoodFri
         GetPatterns(rota);
         if (rota.PatternDay >= 0 &&
             GroupMatch::IsHighlightedGroupOff(request.kind, highlightGroup, rota)) {
-            appendEvent(out,
-                        u"rdo-%1-%2-%3@kelvane"_s.arg(kindName, group, dateValue(day)),
-                        stamp, day, u"RDO"_s,
-                        u"Group %1 day off, %2 rota"_s.arg(group, rotaName(request.kind)));
+            appendEvent(out, u"rdo-%1-%2-%3@kelvane"_s.arg(kindName, group, dateValue(day)), stamp,
+                        day, u"RDO"_s, u"Group %1 day off, %2 rota"_s.arg(group, info.icsName));
         }
         if (day.year() != holidayYear) {
             holidayYear = day.year();

@@ -2,7 +2,7 @@
 
 #include "rota/Holidays.h"
 #include "rota/NumberText.h"
-#include "rota/RotaKind.h"
+#include "rota/RotaKindTable.h"
 #include "store/IniText.h"
 #include "store/RegularFile.h"
 #include "store/SafeFile.h"
@@ -92,18 +92,19 @@ bool SettingsStore::IsWellFormedPattern(const QString& myPattern)
     if (myPattern.size() < 2 || myPattern.size() > 3)
         return false;
     const QChar kindChar = myPattern.at(0);
-    if (kindChar < u'0' || kindChar > u'7')
+    const auto kind = kindChar >= u'0' && kindChar <= u'9'
+                          ? RotaKinds::FromCode(kindChar.unicode() - u'0')
+                          : std::nullopt;
+    if (!kind)
         return false;
     const QString button = myPattern.mid(1);
     if (button == QLatin1String("00") || button == QLatin1String(" 0"))
         return true;
     // Exactly the plain digits the pattern buttons write: "1".."21", no leading zero.
     for (int number = 1; number <= RotaKinds::PatternButtonCount; ++number) {
-        if (button == NumberText::Plain(number)) {
-            const auto kind = RotaKinds::FromCode(kindChar.unicode() - u'0');
-            // A group the kind cannot highlight would leave a disabled button chosen.
-            return kind && RotaKinds::IsPatternButtonEnabled(*kind, number - 1);
-        }
+        // A group the kind cannot highlight would leave a disabled button chosen.
+        if (button == NumberText::Plain(number))
+            return RotaKindTable::IsPatternButtonEnabled(*kind, number - 1);
     }
     return false;
 }

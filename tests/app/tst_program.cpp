@@ -92,8 +92,8 @@ private slots:
             << exportIcs + u" --out c.ics"_s << 0 << QString() << u"c.ics"_s;
         QTest::newRow("export-ics, no file")
             << exportIcs << 2 << u"kelvane export-ics: --out is required"_s << QString();
-        QTest::newRow("print-year") << u"print-year --year 2025 --out y.pdf"_s << 0 << QString()
-                                    << u"y.pdf"_s;
+        QTest::newRow("print-year")
+            << u"print-year --year 2025 --out y.pdf"_s << 0 << QString() << u"y.pdf"_s;
         QTest::newRow("print-year, bad kind")
             << u"print-year --kind bogus --out y.pdf"_s << 2
             << u"kelvane print-year: unknown rota kind \"bogus\" (cg-six-two, mm-six-two, "
@@ -105,12 +105,11 @@ private slots:
         QTest::newRow("print-all, bad format")
             << u"print-all --out all --format doc"_s << 2
             << u"kelvane print-all: unknown format \"doc\" (pdf, png or ops)"_s << QString();
-        QTest::newRow("print-month") << u"print-month --month 2025-03 --out m.png"_s << 0
-                                     << QString() << u"m.png"_s;
+        QTest::newRow("print-month")
+            << u"print-month --month 2025-03 --out m.png"_s << 0 << QString() << u"m.png"_s;
         QTest::newRow("print-month, no month")
             << u"print-month --out m.png"_s << 2
-            << u"kelvane print-month: give the month to print with --month YYYY-MM"_s
-            << QString();
+            << u"kelvane print-month: give the month to print with --month YYYY-MM"_s << QString();
     }
 
     void subcommands()
@@ -145,7 +144,8 @@ private slots:
         QTemporaryDir work;
         QCOMPARE(run(program, {u"--version"_s}, work.path()).status, 0);
         QCOMPARE(run(program, {u"whos-off"_s, u"2025-03-01"_s}, work.path()).status, 0);
-        const QStringList printYear{u"print-year"_s, u"--year"_s, u"2025"_s, u"--out"_s, u"y.pdf"_s};
+        const QStringList printYear{u"print-year"_s, u"--year"_s, u"2025"_s, u"--out"_s,
+                                    u"y.pdf"_s};
         QCOMPARE(run(program, printYear, work.path()).status, 0);
         QVERIFY(QFileInfo(work.filePath(u"y.pdf"_s)).size() > 0);
 

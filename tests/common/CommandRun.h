@@ -1,8 +1,8 @@
 #pragma once
 
 #include "FixedClock.h"
-#include "app/CommandLine.h"
 #include "LinkedPrinters.h"
+#include "app/CommandLine.h"
 
 #include <QDate>
 #include <QString>
@@ -29,8 +29,8 @@ struct CommandRun
         const SystemClock system;
         LinkedPrinters printers;
         const Clock& clock = today.isValid() ? static_cast<const Clock&>(fixed) : system;
-        run.status = CommandLine::Run(QStringList{u"kelvane"_s} + arguments,
-                                      {out, err, clock, printers});
+        run.status =
+            CommandLine::Run(QStringList{u"kelvane"_s} + arguments, {out, err, clock, printers});
         out.flush();
         err.flush();
         return run;

@@ -76,6 +76,16 @@ for kind in $(complete_line print-year --kind ""); do
 done
 same "--group after --kind=" "$(listed_values print-year --kind=four-two --group x)" \
     "$(complete_line print-year --kind = four-two --group = "")"
+# Every kind by its code too, and the manual page names every kind.
+codes=$("$kelvane" print-year --kind x 2>&1 >/dev/null | sed -n 's/.* or \([0-9]*\)\.\.\([0-9]*\))$/\1 \2/p')
+[ -n "$codes" ] || fail "print-year --kind x names no range of codes"
+for code in $(seq $codes); do
+    same "--group of kind $code" "$(listed_values print-year --kind "$code" --group x)" \
+        "$(complete_line print-year --kind "$code" --group "")"
+done
+for kind in $(listed_values print-year --kind x); do
+    in_manual "$kind" || fail "the manual page lacks the kind $kind"
+done
 if "$kelvane" print-year --help | grep -q -- --paper; then
     scratch=$(mktemp -d)
     for paper in $(complete_line print-year --paper ""); do

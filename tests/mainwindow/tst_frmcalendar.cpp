@@ -328,7 +328,7 @@ private slots:
         QCOMPARE(f.state.HolidaySet, myHolidays);
         for (int i = 0; i < Holidays::Count; ++i)
             QCOMPARE(w.chkHolidays[i]->isChecked(), myHolidays.at(i) == u'1');
-        QCOMPARE(f.cyanBoxes(), RotaKinds::MarkedWhosOffBoxes(kind));
+        QCOMPARE(f.cyanBoxes(), RotaKindTable::Of(kind).whosOffBoxes);
         QCOMPARE(w.chkNoPatterns->isEnabled(), patternButton >= 0);
         QCOMPARE(w.chkHighlightPayday->text(),
                  patternButton >= 0 ? u"Circle Paydays"_s : u"Highlight Paydays"_s);
