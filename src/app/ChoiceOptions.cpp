@@ -81,8 +81,8 @@ bool readColour(const QCommandLineParser& parser, Choices& choices, QString* err
         const std::optional<ColourFamily> family =
             ColourFamilies::FromCommandName(text.trimmed().toLower());
         if (!family)
-            return refuse(error, u"unknown colour %1 (yellow, blue, pink, grey or green)"_s.arg(
-                                     CommandOptions::Quoted(text)));
+            return refuse(error, u"unknown colour %1 (%2)"_s.arg(CommandOptions::Quoted(text),
+                                                                 ColourFamilies::CommandNames()));
         choices.colour = *family;
     }
     if (parser.isSet(u"shade"_s)) {
@@ -220,14 +220,6 @@ std::optional<Choices> Build(const QCommandLineParser& parser, QDate today, QStr
     }
     readVacations(parser, choices);
     return choices;
-}
-
-AppState StateFor(const Choices& choices)
-{
-    AppState state;
-    state.HighlightGroup = choices.calendar.highlightGroup;
-    state.shades = choices.calendar.shades;
-    return state;
 }
 
 } // namespace ChoiceOptions

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "print/CalendarChoices.h"
-#include "store/AppState.h"
 #include "store/ShadeColors.h"
 
 #include <QCommandLineParser>
@@ -32,9 +31,5 @@ void AddTo(QCommandLineParser& parser);
 // least 1, adjustment 0..48, a group the kind allows, --no-patterns only with a group).
 // nullopt with one line in *error when a value is refused. `today` gives the default year.
 std::optional<Choices> Build(const QCommandLineParser& parser, QDate today, QString* error);
-
-// The run-wide values the printouts read besides the choices: the highlighted group and the
-// shades, as the window leaves them.
-AppState StateFor(const Choices& choices);
 
 } // namespace ChoiceOptions

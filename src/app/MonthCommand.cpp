@@ -172,7 +172,7 @@ int PrintMonth(const QStringList& arguments, const CommandContext& context)
         output->open(&status, &error, PrintNames::Month(*month));
     if (!surface)
         return command.fail(error, status);
-    AppState state = ChoiceOptions::StateFor(*choices);
+    AppState state;
     const PageFit fit =
         MonthPrinter(choices->calendar, state, entries.get()).print(*surface, notes, printSize);
     if (!surface->finish(&error))

@@ -42,8 +42,8 @@ void OutputOptions::AddTo(QCommandLineParser& parser, Out out)
     parser.addOptions({
         {u"printer"_s, u"Print on the printer NAME instead of the default printer."_s, u"NAME"_s},
         {u"paper"_s,
-         u"Paper of the printer or the file: letter, legal, a4, a3 or a5, with quarter-inch "
-         "margins (default: the printer's paper; US Letter for files)."_s,
+         u"Paper of the printer or the file: %1, with quarter-inch margins (default: the "
+         "printer's paper; US Letter for files)."_s.arg(Paper::Names()),
          u"PAPER"_s},
         {u"dpi"_s, u"Resolution of PNG output (default: 150)."_s, u"N"_s},
         {u"page"_s,
@@ -70,8 +70,8 @@ std::optional<OutputOptions> OutputOptions::Read(const QCommandLineParser& parse
         const std::optional<SurfaceFactory::Format> named =
             SurfaceFactory::FormatNamed(name.trimmed().toLower());
         if (!named) {
-            refuse(error,
-                   u"unknown format %1 (pdf, png or ops)"_s.arg(CommandOptions::Quoted(name)));
+            refuse(error, u"unknown format %1 (%2)"_s.arg(CommandOptions::Quoted(name),
+                                                          SurfaceFactory::FormatNames()));
             return std::nullopt;
         }
         options.m_format = *named;

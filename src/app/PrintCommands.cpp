@@ -78,8 +78,7 @@ public:
     using Printer = std::function<void(int index, const CalendarChoices&, AppState&)>;
 
     CommandBatchTarget(const ChoiceOptions::Choices& choices, Printer printer)
-        : m_choices(choices), m_state(ChoiceOptions::StateFor(choices)),
-          m_printer(std::move(printer))
+        : m_choices(choices), m_printer(std::move(printer))
     {
     }
 
@@ -93,13 +92,11 @@ public:
         m_index = index;
         m_choices.calendar.highlightGroup = RotaKinds::GroupForPatternButton(index);
         m_choices.calendar.noHighlight = false;
-        m_state.HighlightGroup = m_choices.calendar.highlightGroup;
     }
     void selectColour(ColourFamily family) override
     {
         m_choices.colour = family;
         m_choices.calendar.shades = ShadeColors::For(family, m_choices.shade);
-        m_state.shades = m_choices.calendar.shades;
     }
     void printCalendar() override { m_printer(m_index, m_choices.calendar, m_state); }
 
@@ -111,7 +108,6 @@ private:
         m_choices.calendar.kind = kind;
         m_choices.calendar.noHighlight = true;
         m_choices.calendar.highlightGroup = u"0"_s;
-        m_state.HighlightGroup = m_choices.calendar.highlightGroup;
     }
 
     ChoiceOptions::Choices m_choices;
@@ -174,7 +170,7 @@ int PrintYear(const QStringList& arguments, const CommandContext& context)
         command.output().open(&status, &error, PrintNames::YearCalendar(choices.calendar));
     if (!surface)
         return command.fail(error, status);
-    AppState state = ChoiceOptions::StateFor(choices);
+    AppState state;
     const PageFit fit =
         YearCalendarPrinter::Print(*surface, choices.calendar, state, entries.get());
     if (!surface->finish(&error))

@@ -582,7 +582,7 @@ CalendarChoices frmCalendar::choices() const
     choices.copiesText = txtCopies->text();
     choices.adjustmentText = txtPatternAdjustment->text();
     choices.kind = chosenKind();
-    choices.highlightGroup = m_state.HighlightGroup;
+    choices.highlightGroup = m_highlightGroup;
     choices.noHighlight = optNoHighlight->isChecked();
     for (int i = 0; i < Holidays::Count; ++i)
         choices.holidays[i] = chkHolidays[i]->isChecked();
@@ -590,7 +590,7 @@ CalendarChoices frmCalendar::choices() const
     choices.highlightPayday = chkHighlightPayday->isChecked();
     choices.noPatterns = chkNoPatterns->isChecked();
     choices.printKey = chkPrintKey->isChecked();
-    choices.shades = m_state.shades;
+    choices.shades = m_shades;
     choices.calendarDate = Calendar1->selectedDate();
     return choices;
 }
@@ -636,7 +636,7 @@ void frmCalendar::Form_Load()
     for (int i = 0; i < RotaKinds::PatternButtonCount; ++i)
         optPattern[i]->setEnabled(RotaKindTable::IsPatternButtonEnabled(RotaKind::CgSixTwo, i));
     optNoHighlight->setChecked(true);
-    m_state.HighlightGroup = u"0"_s;
+    m_highlightGroup = u"0"_s;
 
     const QDate today = m_clock.today();
     const QDate shown = Calendar1->selectedDate();
@@ -996,7 +996,7 @@ void frmCalendar::chooseCalendarType(RotaKind kind)
     // Runs the no-highlight handler only when it was not selected yet; otherwise the stored
     // pattern number survives (the start-up restores the highlight that way).
     optNoHighlight->setChecked(true);
-    m_state.HighlightGroup = u"0"_s;
+    m_highlightGroup = u"0"_s;
     m_state.MyPattern = NumberText::Plain(RotaKinds::Code(kind)) + m_state.MyPattern.mid(1, 2);
     for (QLineEdit* box : txtWhosOff)
         setBoxColor(box, m_normalBoxColor);
@@ -1013,7 +1013,7 @@ void frmCalendar::setBoxColor(QLineEdit* box, const QColor& color)
 
 void frmCalendar::optPattern_Click(int index)
 {
-    m_state.HighlightGroup = RotaKinds::GroupForPatternButton(index);
+    m_highlightGroup = RotaKinds::GroupForPatternButton(index);
     m_state.MyPattern = m_state.MyPattern.left(1) + NumberText::Plain(index + 1);
     chkNoPatterns->setEnabled(true);
     chkHighlightPayday->setText(u"Circle Paydays"_s);
@@ -1021,7 +1021,7 @@ void frmCalendar::optPattern_Click(int index)
 
 void frmCalendar::optNoHighlight_Click(int /*index*/)
 {
-    m_state.HighlightGroup = u" 0"_s;
+    m_highlightGroup = u" 0"_s;
     if (m_windowShown)
         m_state.MyPattern = m_state.MyPattern.left(1) + u" 0"_s;
     chkNoPatterns->setChecked(false);
@@ -1031,9 +1031,9 @@ void frmCalendar::optNoHighlight_Click(int /*index*/)
 
 void frmCalendar::paintShades(ColourFamily family)
 {
-    m_state.shades = ShadeColors::For(family, hsbHighlightShade->value());
-    const std::array<QColor, 3> colors = {m_state.shades.RdoColor, m_state.shades.HolidayColor,
-                                          m_state.shades.RdoOnHolidayColor};
+    m_shades = ShadeColors::For(family, hsbHighlightShade->value());
+    const std::array<QColor, 3> colors = {m_shades.RdoColor, m_shades.HolidayColor,
+                                          m_shades.RdoOnHolidayColor};
     for (int i = 0; i < 3; ++i) {
         QPalette palette = shpColor[i]->palette();
         palette.setColor(QPalette::Window, colors[i]);
@@ -1321,7 +1321,7 @@ void frmCalendar::mnuSaveAsPdf_Click()
 void frmCalendar::mnuExportDaysOff_Click()
 {
     const QString title = u"Export Days Off"_s;
-    const QString group = m_state.HighlightGroup.trimmed();
+    const QString group = m_highlightGroup.trimmed();
     const RotaKind kind = chosenKind();
     if (optNoHighlight->isChecked() || !DaysOffCalendar::KindAllowsGroup(kind, group)) {
         m_prompter.message(u"Choose the pattern whose days off you want to export "

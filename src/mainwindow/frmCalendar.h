@@ -248,6 +248,10 @@ private:
     Clock& m_clock;
     SettingsStore& m_settings;
     Printers& m_printers;
+    // The highlighted group (" 1".." 7", "A".."N", "0" or " 0") and the shades the printouts
+    // draw with; choices() hands them on.
+    QString m_highlightGroup = u"0"_s;
+    ShadeColors m_shades = ShadeColors::For(ColourFamily::Yellow, 0);
 
     QButtonGroup* m_kindOptions = nullptr;   // ids: RotaKind codes
     QButtonGroup* m_colourOptions = nullptr; // ids: ColourFamily values

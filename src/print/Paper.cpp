@@ -2,8 +2,9 @@
 
 #include <QMarginsF>
 
+#include "rota/NameTable.h"
+
 #include <array>
-#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -13,33 +14,26 @@ namespace {
 
 constexpr int TwipsPerPoint = 20;
 
-const std::array<std::pair<QStringView, QPageSize::PageSizeId>, 5>& papers()
-{
-    static const std::array<std::pair<QStringView, QPageSize::PageSizeId>, 5> list{{
-        {u"letter", QPageSize::Letter},
-        {u"legal", QPageSize::Legal},
-        {u"a4", QPageSize::A4},
-        {u"a3", QPageSize::A3},
-        {u"a5", QPageSize::A5},
-    }};
-    return list;
-}
+constexpr std::array<NamedValue<QPageSize::PageSizeId>, 5> Papers{{
+    {QPageSize::Letter, u"letter"},
+    {QPageSize::Legal, u"legal"},
+    {QPageSize::A4, u"a4"},
+    {QPageSize::A3, u"a3"},
+    {QPageSize::A5, u"a5"},
+}};
 
 } // namespace
 
 std::optional<QPageSize> Named(const QString& name)
 {
-    const QString wanted = name.trimmed().toLower();
-    for (const auto& [text, id] : papers()) {
-        if (wanted == text)
-            return QPageSize(id);
-    }
-    return std::nullopt;
+    const std::optional<QPageSize::PageSizeId> id =
+        NameTable::Find(Papers, name.trimmed().toLower());
+    return id ? std::optional(QPageSize(*id)) : std::nullopt;
 }
 
 QString Names()
 {
-    return u"letter, legal, a4, a3 or a5"_s;
+    return NameTable::Alternatives(Papers);
 }
 
 QSize PrintableTwips(const QPageSize& paper)

@@ -3,6 +3,8 @@
 #include "print/PainterSurface.h"
 #include "print/RecordingSurface.h"
 
+#include "rota/NameTable.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -15,26 +17,29 @@ std::optional<Format> FormatOf(const QString& path)
     return FormatNamed(QFileInfo(path).suffix().toLower());
 }
 
+namespace {
+
+constexpr std::array<NamedValue<Format>, 3> Extensions{{
+    {Format::Pdf, u"pdf"},
+    {Format::Png, u"png"},
+    {Format::Ops, u"ops"},
+}};
+
+} // namespace
+
 QString Extension(Format format)
 {
-    switch (format) {
-    case Format::Pdf:
-        return u"pdf"_s;
-    case Format::Png:
-        return u"png"_s;
-    case Format::Ops:
-        return u"ops"_s;
-    }
-    return {};
+    return NameTable::NameOf(Extensions, format);
 }
 
 std::optional<Format> FormatNamed(const QString& name)
 {
-    for (Format format : {Format::Pdf, Format::Png, Format::Ops}) {
-        if (name == Extension(format))
-            return format;
-    }
-    return std::nullopt;
+    return NameTable::Find(Extensions, name);
+}
+
+QString FormatNames()
+{
+    return NameTable::Alternatives(Extensions);
 }
 
 std::unique_ptr<PrintSurface> OpenFile(const QString& path, Format format,

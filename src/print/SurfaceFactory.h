@@ -31,6 +31,8 @@ std::optional<Format> FormatOf(const QString& path);
 // "pdf", "png", "ops".
 QString Extension(Format format);
 std::optional<Format> FormatNamed(const QString& name);
+// "pdf, png or ops".
+QString FormatNames();
 
 // A surface writing `path` in `format`; the file is written by finish(), or kept in `memory`
 // when given. Null, with one line in *error, when it cannot be set up.

@@ -1,5 +1,8 @@
 #include "store/ShadeColors.h"
 
+#include "rota/NameTable.h"
+
+#include <array>
 #include <cstdlib>
 
 using namespace Qt::StringLiterals;
@@ -40,31 +43,31 @@ QColor shaded(const int (&base)[3], int shade)
 
 namespace ColourFamilies {
 
+namespace {
+
+constexpr std::array<NamedValue<ColourFamily>, 5> Names{{
+    {ColourFamily::Yellow, u"yellow"},
+    {ColourFamily::Blue, u"blue"},
+    {ColourFamily::Pink, u"pink"},
+    {ColourFamily::Grey, u"grey"},
+    {ColourFamily::Green, u"green"},
+}};
+
+} // namespace
+
 QString CommandName(ColourFamily family)
 {
-    switch (family) {
-    case ColourFamily::Yellow:
-        return u"yellow"_s;
-    case ColourFamily::Blue:
-        return u"blue"_s;
-    case ColourFamily::Pink:
-        return u"pink"_s;
-    case ColourFamily::Grey:
-        return u"grey"_s;
-    case ColourFamily::Green:
-        return u"green"_s;
-    }
-    return {};
+    return NameTable::NameOf(Names, family);
 }
 
 std::optional<ColourFamily> FromCommandName(const QString& name)
 {
-    for (ColourFamily family : {ColourFamily::Yellow, ColourFamily::Blue, ColourFamily::Pink,
-                                ColourFamily::Grey, ColourFamily::Green}) {
-        if (CommandName(family) == name)
-            return family;
-    }
-    return std::nullopt;
+    return NameTable::Find(Names, name);
+}
+
+QString CommandNames()
+{
+    return NameTable::Alternatives(Names);
 }
 
 } // namespace ColourFamilies

@@ -11,6 +11,8 @@ namespace ColourFamilies {
 // Command-line spelling: yellow, blue, pink, grey, green.
 QString CommandName(ColourFamily family);
 std::optional<ColourFamily> FromCommandName(const QString& name);
+// "yellow, blue, pink, grey or green".
+QString CommandNames();
 } // namespace ColourFamilies
 
 // The three shade colours of the printouts, recomputed from a colour family and the shade bar

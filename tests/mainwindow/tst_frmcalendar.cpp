@@ -260,7 +260,7 @@ private slots:
         QCOMPARE(f.state.NoDatabase, qint16(0));
         QCOMPARE(f.state.MyPattern, u"000"_s);
         QCOMPARE(f.state.HolidaySet, u"1111111100000"_s);
-        QCOMPARE(f.state.HighlightGroup, u"0"_s);
+        QCOMPARE(f.window->choices().highlightGroup, u"0"_s);
         QVERIFY(w.optSixAndTwo->isChecked());
         QVERIFY(w.optNoHighlight->isChecked());
         QCOMPARE(f.enabledPatternButtons(), range(0, 6));
@@ -323,7 +323,7 @@ private slots:
             QVERIFY(w.optPattern[patternButton]->isChecked());
         else
             QVERIFY(w.optNoHighlight->isChecked());
-        QCOMPARE(f.state.HighlightGroup, highlightGroup);
+        QCOMPARE(f.window->choices().highlightGroup, highlightGroup);
         QCOMPARE(f.state.MyPattern, patternAfterLoad);
         QCOMPARE(f.state.HolidaySet, myHolidays);
         for (int i = 0; i < Holidays::Count; ++i)
@@ -845,7 +845,7 @@ private slots:
         Fixture f;
         f.show();
         clickBox(f.window->optPattern[2]);
-        QCOMPARE(f.state.HighlightGroup, u" 3"_s);
+        QCOMPARE(f.window->choices().highlightGroup, u" 3"_s);
 
         auto* button = f.window->findChild<QRadioButton*>(option);
         QVERIFY(button);
@@ -853,7 +853,7 @@ private slots:
         QCOMPARE(f.enabledPatternButtons(), enabled);
         QCOMPARE(f.cyanBoxes(), cyan);
         QVERIFY(f.window->optNoHighlight->isChecked());
-        QCOMPARE(f.state.HighlightGroup, u"0"_s);
+        QCOMPARE(f.window->choices().highlightGroup, u"0"_s);
         QCOMPARE(f.state.MyPattern.mid(1), u" 0"_s);
     }
 
@@ -864,13 +864,13 @@ private slots:
         frmCalendar& w = *f.window;
         clickBox(w.optPattern[4]);
         QCOMPARE(f.state.MyPattern, u"05"_s);
-        QCOMPARE(f.state.HighlightGroup, u" 5"_s);
+        QCOMPARE(f.window->choices().highlightGroup, u" 5"_s);
 
         clickBox(w.optFourAndTwo);
         QCOMPARE(f.state.MyPattern, u"2 0"_s);
 
         clickBox(w.optPattern[9]);
-        QCOMPARE(f.state.HighlightGroup, u"C"_s);
+        QCOMPARE(f.window->choices().highlightGroup, u"C"_s);
         QCOMPARE(f.state.MyPattern, u"210"_s);
         QCOMPARE(w.chkHighlightPayday->text(), u"Circle Paydays"_s);
         QVERIFY(w.chkNoPatterns->isEnabled());
@@ -878,7 +878,7 @@ private slots:
         QVERIFY(w.chkNoPatterns->isChecked());
 
         clickBox(w.optNoHighlight);
-        QCOMPARE(f.state.HighlightGroup, u" 0"_s);
+        QCOMPARE(f.window->choices().highlightGroup, u" 0"_s);
         QCOMPARE(f.state.MyPattern, u"2 0"_s);
         QCOMPARE(w.chkHighlightPayday->text(), u"Highlight Paydays"_s);
         QVERIFY(!w.chkNoPatterns->isChecked());
@@ -915,7 +915,7 @@ private slots:
         const std::array<QColor, 3> expected{rdo, holiday, rdoOnHoliday};
         for (int i = 0; i < 3; ++i)
             QCOMPARE(w.shpColor[i]->palette().color(QPalette::Window), expected[i]);
-        QCOMPARE(f.state.shades.RdoColor, rdo);
+        QCOMPARE(f.window->choices().shades.RdoColor, rdo);
         QCOMPARE(w.choices().shades.RdoOnHolidayColor, rdoOnHoliday);
     }
 
@@ -1227,7 +1227,7 @@ private slots:
         QVERIFY(w.optPattern[13]->isChecked());
         QVERIFY(w.optYellow->isChecked());
         QVERIFY(!w.chkHilightVacations->isChecked());
-        QCOMPARE(f.state.HighlightGroup, u"G"_s);
+        QCOMPARE(f.window->choices().highlightGroup, u"G"_s);
     }
 
     void monthButtonOpensOneWindow()
