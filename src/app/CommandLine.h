@@ -7,9 +7,11 @@
 
 namespace CommandLine {
 
-// Exit statuses shared by every subcommand.
+// Exit statuses shared by every subcommand: done; could not do it (a file that cannot be
+// written or read, a database in use, a printer that refused the job); bad arguments; no
+// printer.
 inline constexpr int Success = 0;
-inline constexpr int WriteFailed = 1;
+inline constexpr int Failed = 1;
 inline constexpr int BadArguments = 2;
 inline constexpr int NoPrinter = 3;
 

@@ -78,6 +78,8 @@ int ExportIcs(const QStringList& arguments, const CommandContext& context)
     request.holidays = *holidays;
     request.stamp = QDateTime::currentDateTimeUtc();
     const QString outPath = parser.value(u"out"_s);
+    if (outPath.isEmpty())
+        return command.refuse(u"--out needs the name of a file"_s);
     if (QFileInfo(outPath).isDir())
         return command.refuse(u"%1 is a folder, not a file"_s.arg(CommandOptions::Quoted(outPath)));
 
@@ -85,7 +87,7 @@ int ExportIcs(const QStringList& arguments, const CommandContext& context)
     GoodFriday goodFriday;
     const QByteArray calendar = DaysOffCalendar::Build(request, rota, goodFriday);
     if (!SafeFile::Write(outPath, calendar, &error))
-        return command.fail(error, CommandLine::WriteFailed);
+        return command.fail(error, CommandLine::Failed);
     return CommandLine::Success;
 }
 

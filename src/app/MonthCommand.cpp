@@ -149,8 +149,11 @@ int PrintMonth(const QStringList& arguments, const CommandContext& context)
     if (databaseRequired || QFileInfo::exists(databasePath)) {
         databaseOpen = database.open(databasePath, &error);
         if (!databaseOpen && databaseRequired)
-            return command.refuse(u"cannot read the calendar database %1: %2"_s.arg(
-                CommandOptions::Quoted(databasePath), error));
+            return command.fail(u"cannot read the calendar database %1: %2"_s.arg(
+                                    CommandOptions::Quoted(databasePath), error),
+                                CalendarDatabase::IsWrongFile(database.failure())
+                                    ? CommandLine::BadArguments
+                                    : CommandLine::Failed);
         if (!databaseOpen)
             command.tell(u"printing without stored notes: cannot read %1: %2"_s.arg(
                 CommandOptions::Quoted(databasePath), error));
@@ -163,9 +166,10 @@ int PrintMonth(const QStringList& arguments, const CommandContext& context)
     const MonthNotesRecord notes =
         notesFor(*choices, databaseOpen ? &database : nullptr, entries.get(), &error);
     if (!error.isEmpty())
-        return command.refuse(u"cannot read the notes of %1 from %2: %3"_s.arg(
-            CommandOptions::Quoted(parser.value(u"month"_s)), CommandOptions::Quoted(databasePath),
-            error));
+        return command.fail(u"cannot read the notes of %1 from %2: %3"_s.arg(
+                                CommandOptions::Quoted(parser.value(u"month"_s)),
+                                CommandOptions::Quoted(databasePath), error),
+                            CommandLine::Failed);
 
     int status = CommandLine::Success;
     const std::unique_ptr<PrintSurface> surface =

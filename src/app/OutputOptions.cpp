@@ -64,6 +64,11 @@ std::optional<OutputOptions> OutputOptions::Read(const QCommandLineParser& parse
     if (!options.readPrinterOptions(parser, error))
         return std::nullopt;
     options.m_path = parser.value(u"out"_s);
+    if (options.m_toFiles && options.m_path.isEmpty()) {
+        refuse(error, out == Out::File ? u"--out needs the name of a file"_s
+                                       : u"--out needs the name of a folder"_s);
+        return std::nullopt;
+    }
     const QString placeholder = out == Out::File ? u"FILE"_s : u"DIR"_s;
     if (out == Out::Folder && parser.isSet(u"format"_s)) {
         const QString name = parser.value(u"format"_s);
@@ -109,7 +114,9 @@ std::optional<OutputOptions> OutputOptions::Read(const QCommandLineParser& parse
     } else if (info.isDir()) {
         problem = u"%1 is a folder, not a file"_s.arg(CommandOptions::Quoted(path));
     } else if (!info.absoluteDir().exists()) {
-        problem = u"the folder of %1 does not exist"_s.arg(CommandOptions::Quoted(path));
+        // Not a wrong argument but a file that cannot be written: told when the page opens.
+        options.m_cannotWrite =
+            u"the folder of %1 does not exist"_s.arg(CommandOptions::Quoted(path));
     }
     if (!problem.isEmpty()) {
         *error = problem;
@@ -156,7 +163,8 @@ bool OutputOptions::readPrinterOptions(const QCommandLineParser& parser, QString
         const QString name = parser.value(u"paper"_s);
         m_paper = Paper::Named(name);
         if (!m_paper)
-            return refuse(error, u"unknown paper \"%1\" (%2)"_s.arg(name, Paper::Names()));
+            return refuse(error, u"unknown paper %1 (%2)"_s.arg(CommandOptions::Quoted(name),
+                                                                Paper::Names()));
         if (parser.isSet(u"page"_s))
             return refuse(error, u"give either --paper or --page, not both"_s);
         m_fileOptions.printable = Paper::PrintableTwips(*m_paper);
@@ -170,10 +178,10 @@ bool OutputOptions::readPrinterOptions(const QCommandLineParser& parser, QString
     if (printers.contains(m_printer))
         return true;
     if (printers.isEmpty())
-        return refuse(error,
-                      u"there is no printer \"%1\": no printer is installed"_s.arg(m_printer));
-    return refuse(error, u"there is no printer \"%1\"; the printers are: %2"_s.arg(
-                             m_printer, printers.join(u", "_s)));
+        return refuse(error, u"there is no printer %1: no printer is installed"_s.arg(
+                                 CommandOptions::Quoted(m_printer)));
+    return refuse(error, u"there is no printer %1; the printers are: %2"_s.arg(
+                             CommandOptions::Quoted(m_printer), printers.join(u", "_s)));
 }
 
 bool OutputOptions::imageFits(QString* error) const
@@ -213,17 +221,22 @@ std::unique_ptr<PrintSurface> OutputOptions::openFile(const QString& path, QStri
 std::unique_ptr<PrintSurface> OutputOptions::open(int* status, QString* error,
                                                   const QString& name) const
 {
+    if (!m_cannotWrite.isEmpty()) {
+        *error = m_cannotWrite;
+        *status = CommandLine::Failed;
+        return nullptr;
+    }
     std::unique_ptr<PrintSurface> surface =
         m_toFiles ? openFile(m_path, error, name) : openPrinter(error);
     if (surface && !m_toFiles)
         surface->setDocumentName(name);
     if (!surface)
-        *status = m_toFiles ? CommandLine::BadArguments : CommandLine::NoPrinter;
+        *status = m_toFiles ? CommandLine::Failed : CommandLine::NoPrinter;
     return surface;
 }
 
 int OutputOptions::finishFailure() const
 {
     // A refused job and an unwritable file alike: nothing came out.
-    return CommandLine::WriteFailed;
+    return CommandLine::Failed;
 }

@@ -56,6 +56,8 @@ private:
 
     bool m_toFiles = false;
     QString m_path;
+    // Why the --out file cannot be written, found while reading the options.
+    QString m_cannotWrite;
     SurfaceFactory::Format m_format = SurfaceFactory::Format::Pdf;
     SurfaceFactory::FileOptions m_fileOptions;
     Printers* m_printers = nullptr;

@@ -158,9 +158,10 @@ int PrintYear(const QStringList& arguments, const CommandContext& context)
     std::unique_ptr<VacationTable> entries;
     if (choices.calendar.highlightVacations) {
         if (!database.open(choices.databasePath, &error)) {
-            if (!command.parser().isSet(u"database"_s))
+            const bool wrongFile = CalendarDatabase::IsWrongFile(database.failure());
+            if (wrongFile && !command.parser().isSet(u"database"_s))
                 error += u" (give the file with --database FILE)"_s;
-            return command.refuse(error);
+            return command.fail(error, wrongFile ? CommandLine::BadArguments : CommandLine::Failed);
         }
         entries = std::make_unique<VacationTable>(database);
     }
@@ -203,8 +204,9 @@ int PrintAll(const QStringList& arguments, const CommandContext& context)
         if (!printer)
             return command.fail(error, CommandLine::NoPrinter);
     } else if (!QDir().mkpath(output.path())) {
-        return command.refuse(
-            u"cannot create the folder %1"_s.arg(CommandOptions::Quoted(output.path())));
+        return command.fail(
+            u"cannot create the folder %1"_s.arg(CommandOptions::Quoted(output.path())),
+            CommandLine::Failed);
     }
 
     // The batch never draws personal entries, so no database is opened. A printer takes the
@@ -228,7 +230,7 @@ int PrintAll(const QStringList& arguments, const CommandContext& context)
     batch.printAll(command.parser().isSet(u"random-colours"_s));
     QString failure;
     if (printer && !printer->finish(&failure))
-        return command.fail(failure, CommandLine::WriteFailed);
+        return command.fail(failure, CommandLine::Failed);
 
     // The files are drawn into memory side by side, then put in place in order: the first
     // one that cannot be written ends the run, and none after it is written, as if they were
@@ -254,9 +256,9 @@ int PrintAll(const QStringList& arguments, const CommandContext& context)
         const DrawnFile& result = drawn[i];
         noteFit(files[i].index, result.fit);
         if (!result.drawn)
-            return command.fail(result.error, CommandLine::WriteFailed);
+            return command.fail(result.error, CommandLine::Failed);
         if (!result.files.writeAll(&failure))
-            return command.fail(failure, CommandLine::WriteFailed);
+            return command.fail(failure, CommandLine::Failed);
         notice = result.notice;
     }
     command.tell(notice);

@@ -11,7 +11,9 @@
 #include "store/SettingsStore.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QCoreApplication>
+#include <QFile>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QPixmap>
@@ -20,9 +22,13 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <fcntl.h>
 #include <functional>
 #include <memory>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -146,10 +152,28 @@ int runWindow(Printers& printers)
     return QCoreApplication::exec();
 }
 
+// A standard descriptor that was closed (">&-") is held open on /dev/null, so that no file the
+// program opens later takes its number and gets its output. False when standard output was
+// closed: what is written to it is then a write error.
+bool holdStandardDescriptors()
+{
+    bool outputOpen = true;
+    for (const int descriptor : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
+        if (::fcntl(descriptor, F_GETFD) != -1)
+            continue;
+        outputOpen = outputOpen && descriptor != STDOUT_FILENO;
+        const int held = ::open("/dev/null", descriptor == STDIN_FILENO ? O_RDONLY : O_WRONLY);
+        if (held != descriptor && held >= 0)
+            ::close(held);
+    }
+    return outputOpen;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
+    const bool outputClosed = !holdStandardDescriptors();
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
@@ -166,8 +190,25 @@ int main(int argc, char* argv[])
     SystemPrinters printers([&plugin](QString* error) { return plugin.load(error); });
     if (kind == CommandLine::Application::Widgets)
         return runWindow(printers);
-    QTextStream out(stdout);
+    // Standard output unbuffered below the stream, so that a failed write is seen and told as
+    // coreutils tell it (a full disk, a closed output, a broken pipe).
+    QFile standardOutput;
+    standardOutput.open(STDOUT_FILENO, QIODevice::WriteOnly | QIODevice::Unbuffered,
+                        QFileDevice::DontCloseHandle);
+    // What goes to a closed standard output is kept to see whether there was any.
+    QBuffer lost;
+    lost.open(QIODevice::WriteOnly);
+    QTextStream out(outputClosed ? static_cast<QIODevice*>(&lost) : &standardOutput);
     QTextStream err(stderr);
     const SystemClock clock;
-    return CommandLine::Run(QCoreApplication::arguments(), {out, err, clock, printers});
+    const int status = CommandLine::Run(QCoreApplication::arguments(), {out, err, clock, printers});
+    out.flush();
+    if (out.status() != QTextStream::Ok || lost.size() > 0) {
+        err << "kelvane: write error: "
+            << (outputClosed ? QString::fromLocal8Bit(std::strerror(EBADF))
+                             : standardOutput.errorString())
+            << Qt::endl;
+        return CommandLine::Failed;
+    }
+    return status;
 }

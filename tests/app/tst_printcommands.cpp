@@ -16,6 +16,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
+
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -76,7 +78,7 @@ void failsKeepingTheOldFile(const QString& folder, QString arguments, const QStr
     WriteFile(oldPath, oldBytes);
     const QStringList before = QDir(folder).entryList(QDir::Files | QDir::Hidden);
     const CommandRun result = CommandRun::Kelvane(arguments.replace(u'@', folder).split(u' '));
-    QCOMPARE(result.status, CommandLine::WriteFailed);
+    QCOMPARE(result.status, CommandLine::Failed);
     QCOMPARE(result.err.count(u'\n'), 1);
     QVERIFY2(result.err.contains(u"No space left on device"_s), qPrintable(result.err));
     QFile file(oldPath);
@@ -121,11 +123,14 @@ private slots:
         QTest::newRow("shade")                     << year << "--shade 101" << "-100 to 100";
         QTest::newRow("no patterns without group") << year << "--no-patterns" << "--group";
         QTest::newRow("unknown ending")            << year << "--out @/page.txt" << ".pdf, .png or .ops";
-        QTest::newRow("missing folder")            << year << "--out @/no/page.pdf" << "does not exist";
+        QTest::newRow("no file name")              << year << "--out=" << "--out needs the name of a file";
+        QTest::newRow("no folder name")            << all << "--out=" << "--out needs the name of a folder";
         QTest::newRow("dpi")                       << year << "--out @/p.png --dpi 5" << "--dpi";
         QTest::newRow("page")                      << year << "--out @/p.ops --page 10,10" << "W,H";
         QTest::newRow("page on printer")           << year << "--page 9000,9000" << "--out";
         QTest::newRow("paper")                     << year << "--paper b5" << "letter, legal, a4";
+        QTest::newRow("paper, control characters") << year << "--paper a4\x1b]0;x\x07" << "\\u001b]0;x\\u0007";
+        QTest::newRow("printer, control characters") << year << "--printer evil\n\x1b]0;pwned\x07" << "evil\\n\\u001b";
         QTest::newRow("paper and page")            << year << "--out @/p.ops --paper a4 --page 9000,9000" << "either";
         QTest::newRow("printer and file")          << year << "--printer x --out @/p.ops" << "--printer";
         QTest::newRow("unknown printer")           << all << "--printer no-such-queue" << "no printer \"no-such-queue\"";
@@ -141,7 +146,26 @@ private slots:
         // clang-format on
     }
 
-    void refusedValues()
+    void refusedValues() { checkOneLineRefusal(CommandLine::BadArguments); }
+
+    // What the system keeps from being done is no wrong argument: exit status 1.
+    void couldNotDoIt_data()
+    {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<QString>("arguments");
+        QTest::addColumn<QString>("fragment");
+        const auto year = int(Command::Year);
+        const auto all = int(Command::All);
+        QTest::newRow("missing folder") << year << "--out @/no/page.pdf" << "does not exist";
+        QTest::newRow("folder cannot be made") << all << "--out @/junk.mdb/d" << "cannot create";
+        QTest::newRow("database is a folder")
+            << year << "--vacations --database @ --out @/p.ops" << "is not a regular file";
+    }
+
+    void couldNotDoIt() { checkOneLineRefusal(CommandLine::Failed); }
+
+    // One line on standard error, the exit status, nothing written.
+    void checkOneLineRefusal(int status)
     {
         QFETCH(int, command);
         QFETCH(QString, arguments);
@@ -150,11 +174,15 @@ private slots:
         WriteFile(dir.filePath(u"junk.mdb"_s), "not a database");
         const CommandRun result =
             run(Command(command), arguments.replace(u'@', dir.path()).split(u' '));
-        QCOMPARE(result.status, CommandLine::BadArguments);
+        QCOMPARE(result.status, status);
         QVERIFY2(result.err.contains(fragment), qPrintable(result.err));
         QVERIFY(result.err.startsWith(command == int(Command::Year) ? u"kelvane print-year: "_s
                                                                     : u"kelvane print-all: "_s));
         QCOMPARE(result.err.count(u'\n'), 1);
+        QVERIFY(result.err.endsWith(u'\n'));
+        // What the user typed comes back quoted: no control character reaches the terminal.
+        QVERIFY(std::none_of(result.err.cbegin(), result.err.cend() - 1,
+                             [](QChar c) { return c.category() == QChar::Other_Control; }));
         QVERIFY(result.out.isEmpty());
         // Nothing but the junk file in the folder.
         QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
@@ -434,7 +462,7 @@ private slots:
         SafeFile::FailWrite(3);
         const CommandRun result =
             run(Command::All, {u"--out"_s, dir.path(), u"--format"_s, u"ops"_s});
-        QCOMPARE(result.status, CommandLine::WriteFailed);
+        QCOMPARE(result.status, CommandLine::Failed);
         QVERIFY2(result.err.contains(u"03-3.ops: No space left on device"_s), qPrintable(result.err));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files),
                  QStringList({u"01-1.ops"_s, u"02-2.ops"_s}));

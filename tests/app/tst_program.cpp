@@ -131,6 +131,41 @@ private slots:
             QVERIFY(QDir(work.path()).isEmpty());
     }
 
+    // Output that cannot be written is told as coreutils tell it, and the run fails.
+    void writeErrors_data()
+    {
+        QTest::addColumn<QString>("shell"); // $K is the program, $FULL a full device
+        QTest::addColumn<QString>("error");
+        const QString full = u"kelvane: write error: No space left on device"_s;
+        QTest::newRow("list, full disk") << u"\"$K\" holidays 2025 >\"$FULL\""_s << full;
+        QTest::newRow("long list, full disk")
+            << u"\"$K\" whos-off 1901-01-01 --days 80000 >\"$FULL\""_s << full;
+        QTest::newRow("help, full disk") << u"\"$K\" --help >\"$FULL\""_s << full;
+        QTest::newRow("version, full disk") << u"\"$K\" --version >\"$FULL\""_s << full;
+        QTest::newRow("closed output") << u"\"$K\" holidays 2025 >&-"_s
+                                       << u"kelvane: write error: Bad file descriptor"_s;
+        QTest::newRow("broken pipe, SIGPIPE ignored")
+            << u"trap '' PIPE; \"$K\" whos-off 1901-01-01 --days 80000 | head -c 1 >\"$SINK\"; "
+               "exit ${PIPESTATUS[0]}"_s
+            << u"kelvane: write error: Broken pipe"_s;
+    }
+
+    void writeErrors()
+    {
+        QFETCH(QString, shell);
+        QFETCH(QString, error);
+        QTemporaryDir work;
+        const QString full = work.filePath(u"full"_s);
+        if (shell.contains(u"$FULL"_s) &&
+            QProcess::execute(u"mknod"_s, {full, u"c"_s, u"1"_s, u"7"_s}) != 0)
+            QSKIP("making a full device needs root");
+        const Ran ran = run(u"bash"_s, {u"-c"_s, shell}, work.path(),
+                            {u"K="_s + QStringLiteral(KELVANE_PROGRAM), u"FULL="_s + full,
+                             u"SINK="_s + work.filePath(u"sink"_s)});
+        QCOMPARE(ran.status, 1);
+        QCOMPARE(ran.err, error + u'\n');
+    }
+
     // Installed under any prefix, the program runs from there and finds its own template.
     void installedAnywhere()
     {
