@@ -568,11 +568,17 @@ bool frmInputVacations::storeAndDetach()
     if (!m_loaded)
         return true;
     if (m_attached) {
-        if (!checkFocusedField() || !pendingEntryIsADate())
+        if (!checkFocusedField())
             return false;
         QString error;
         if (isUntouchedNewRecord()) {
             detachWithoutStoring();
+        } else if (Data1.isNewRecord() && !isEntryDateValid()) {
+            if (!discardDatelessEntry())
+                return false;
+            detachWithoutStoring();
+        } else if (!pendingEntryIsADate()) {
+            return false;
         } else if (!Data1.close(&error)) {
             const QString text = u"The entry could not be stored in the calendar database."_s +
                                  u"\n\r"_s + error + u"\n\r"_s +
@@ -585,6 +591,17 @@ bool frmInputVacations::storeAndDetach()
     }
     m_loaded = false;
     return true;
+}
+
+// A new entry without a real date cannot be stored; rather than hold the user in the window,
+// closing offers to drop it. No goes back to the day, the field most often missing or wrong.
+bool frmInputVacations::discardDatelessEntry()
+{
+    if (m_prompter.message(u"This entry has no valid date. Discard it?"_s, u"Input Vacations"_s,
+                           Prompter::Buttons::YesNo) == Prompter::Answer::Yes)
+        return true;
+    txtDay->setFocus();
+    return false;
 }
 
 void frmInputVacations::closeUnattended()

@@ -53,7 +53,8 @@ public:
     static QString StoreFailedTitle();
 
 public slots:
-    // The close box, Escape and "&Return" all end here: pending edits are stored first.
+    // The close box, Escape and "&Return" all end here: pending edits are stored first, and a
+    // new entry without a real date is dropped when the user agrees.
     void reject() override;
     void setVisible(bool visible) override;
 
@@ -91,6 +92,7 @@ private:
     bool isUntouchedNewRecord() const;
     bool pendingEntryIsADate();
     bool storeAndDetach();
+    bool discardDatelessEntry();
     void detachWithoutStoring();
     void showStoreFailure(const QString& error);
     void reportDatabaseProblem();
