@@ -4,6 +4,7 @@
 #include "store/CalendarDatabase.h"
 #include "store/ColorText.h"
 #include "vacations/frmInputVacations.h"
+#include "windows/PlaceholderTableView.h"
 
 #include <QApplication>
 #include <QFile>
@@ -144,6 +145,8 @@ private slots:
     void impossibleDateIsNeverStored();
     void closingWithoutADate_data();
     void closingWithoutADate();
+    void emptyListSaysWhereEntriesAre_data();
+    void emptyListSaysWhereEntriesAre();
     void opensWithCaretInType();
     void accessKeysCheckTheFocusedField_data();
     void accessKeysCheckTheFocusedField();
@@ -586,6 +589,38 @@ void tst_frmInputVacations::closingWithoutADate()
         QCOMPARE(QApplication::focusWidget(), c.day);
         QCOMPARE(c.type->text(), u"N"_s);
     }
+}
+
+void tst_frmInputVacations::emptyListSaysWhereEntriesAre_data()
+{
+    QTest::addColumn<QList<int>>("years"); // one entry each
+    QTest::addColumn<QString>("note");
+    QTest::newRow("one other year") << QList<int>{2025, 2025, 2025, 2025, 2025}
+                                    << u"No entries in 2024. Entries are kept for 2025 (5)."_s;
+    QTest::newRow("many other years, the nearest named")
+        << QList<int>{2019, 2022, 2022, 2023, 2025, 2025, 2025, 2030}
+        << u"No entries in 2024. Entries are kept for 2022 (2), 2023 (1), 2025 (3) and 2 other "
+           "years."_s;
+    QTest::newRow("no entries at all") << QList<int>{} << QString();
+}
+
+void tst_frmInputVacations::emptyListSaysWhereEntriesAre()
+{
+    QFETCH(QList<int>, years);
+    QFETCH(QString, note);
+    for (const int year : years)
+        CalendarFixture::AddVacation(m_path, year, 3, 1, u"V"_s);
+    const Controls c = openWindow();
+    QCOMPARE(c.grid->model()->rowCount(), 0);
+    QCOMPARE(static_cast<PlaceholderTableView*>(c.grid)->placeholderText(), note);
+    // Drawn in the list's body, which is otherwise blank.
+    const QImage body = c.grid->viewport()->grab().toImage();
+    bool blank = true;
+    for (int y = 0; y < body.height() && blank; ++y) {
+        for (int x = 0; x < body.width() && blank; ++x)
+            blank = body.pixel(x, y) == body.pixel(0, 0);
+    }
+    QCOMPARE(blank, note.isEmpty());
 }
 
 void tst_frmInputVacations::opensWithCaretInType()
