@@ -1,9 +1,11 @@
 #include "mainwindow/MessageBoxPrompter.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QInputDialog>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -22,21 +24,35 @@ void giveBackFocus(QWidget* owner)
         owner->activateWindow();
 }
 
-// A box wraps text at about 500 pixels; the instructions are written line by line and read
-// badly re-wrapped, so the box is made as wide as its longest line (within the screen).
-void keepLinesWhole(QMessageBox& box)
+// The width a box needs for its whole title: desktops draw titles in a bold face, and the frame
+// puts an icon and up to three buttons beside it, each about a title line square.
+int titleRoom(const QWidget& box, const QString& title)
 {
-    int widest = 0;
-    for (const QString& line : box.text().split(u'\n'))
-        widest = std::max(widest, box.fontMetrics().horizontalAdvance(line));
+    QFont font = QApplication::font("QMdiSubWindowTitleBar");
+    font.setBold(true);
+    const QFontMetrics metrics(font, &box);
+    return metrics.horizontalAdvance(title) + 4 * (metrics.height() + 8) + 16;
+}
+
+int withinScreen(const QWidget& box, int width)
+{
     const QScreen* screen = box.screen();
-    if (screen)
-        widest = std::min(widest, screen->availableGeometry().width() - 160);
-    auto* grid = qobject_cast<QGridLayout*>(box.layout());
-    if (!grid || widest <= 0)
-        return;
-    grid->addItem(new QSpacerItem(widest + 40, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
-                  grid->rowCount(), 0, 1, grid->columnCount());
+    return screen ? std::min(width, screen->availableGeometry().width() - 160) : width;
+}
+
+// A box wraps text at about 500 pixels; the instructions are written line by line and read
+// badly re-wrapped, so the box is made as wide as its longest line. Qt sizes a box for its
+// title with a thin allowance, so a long title is cut to its two ends.
+void keepTextAndTitleWhole(QMessageBox& box)
+{
+    int widest = titleRoom(box, box.windowTitle());
+    for (const QString& line : box.text().split(u'\n'))
+        widest = std::max(widest, box.fontMetrics().horizontalAdvance(line) + 40);
+    // Qt sizes the box from its layout: the room goes in as an empty row that wide.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(
+            new QSpacerItem(withinScreen(box, widest), 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+            grid->rowCount(), 0, 1, grid->columnCount());
 }
 
 // A question without Cancel has no third answer: Escape and the close box would otherwise
@@ -67,7 +83,7 @@ void prepare(QMessageBox& box, const QString& text, const QString& title)
     box.setWindowTitle(title);
     box.setTextFormat(Qt::PlainText);
     box.setText(MessageBoxPrompter::DisplayText(text));
-    keepLinesWhole(box);
+    keepTextAndTitleWhole(box);
 }
 
 void requireAnswer(QMessageBox& box)
@@ -139,11 +155,16 @@ QString MessageBoxPrompter::input(const QString& prompt, const QString& title,
                                   const QString& proposal)
 {
     const QPointer<QWidget> owner = QApplication::activeWindow();
-    bool accepted = false;
-    const QString text = QInputDialog::getText(owner, title, DisplayText(prompt), QLineEdit::Normal,
-                                               proposal, &accepted);
+    QInputDialog box(owner);
+    box.setWindowTitle(title);
+    box.setLabelText(DisplayText(prompt));
+    box.setTextValue(proposal);
+    // The prompt is the box's one label; its least width is the box's.
+    if (auto* label = box.findChild<QLabel*>())
+        label->setMinimumWidth(withinScreen(box, titleRoom(box, title)));
+    const bool accepted = box.exec() == QDialog::Accepted;
     giveBackFocus(owner);
-    return accepted ? text : QString();
+    return accepted ? box.textValue() : QString();
 }
 
 void MessageBoxPrompter::beep()

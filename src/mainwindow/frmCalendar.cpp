@@ -19,6 +19,7 @@
 #include "store/VacationTable.h"
 #include "vacations/frmInputVacations.h"
 #include "windows/ButtonKeys.h"
+#include "windows/ElidingStatusBar.h"
 #include "windows/FocusMark.h"
 #include "windows/WindowFit.h"
 
@@ -438,6 +439,7 @@ void frmCalendar::buildLayout()
     layout->addLayout(columns);
 
     // Where the printouts went.
+    setStatusBar(new ElidingStatusBar(this));
     statusBar()->setSizeGripEnabled(false);
 
     nameControls(headings);

@@ -171,6 +171,25 @@ QList<VacationRecord> VacationTable::yearList(const QString& yearText, QString* 
     return records;
 }
 
+QMap<qint64, int> VacationTable::entriesPerYear(QString* error)
+{
+    QMap<qint64, int> counts;
+    if (!m_database.isOpen()) {
+        SetError(error, u"No calendar database is open."_s);
+        return counts;
+    }
+    QSqlQuery query(m_database.connection());
+    query.setForwardOnly(true);
+    if (!query.exec(u"SELECT \"Year\", count(*) FROM \"Vacation\" WHERE typeof(\"Year\") = "
+                    "'integer' GROUP BY \"Year\""_s)) {
+        SetError(error, query.lastError().text());
+        return counts;
+    }
+    while (query.next())
+        counts.insert(query.value(0).toLongLong(), query.value(1).toInt());
+    return counts;
+}
+
 bool VacationTable::cleanUp(QString* error)
 {
     if (!m_database.isOpen()) {

@@ -3,6 +3,7 @@
 #include "store/EntryLookup.h"
 
 #include <QList>
+#include <QMap>
 #include <QSqlQuery>
 #include <QString>
 #include <QVariant>
@@ -34,6 +35,9 @@ public:
     std::optional<QHash<int, VacationEntry>> entriesOfYear(const QString& yearText) override;
     // The year's records by Month, Day.
     QList<VacationRecord> yearList(const QString& yearText, QString* error = nullptr);
+    // How many records each year holds, by year; records without a whole-number year are left
+    // out.
+    QMap<qint64, int> entriesPerYear(QString* error = nullptr);
     // Deletes blank records: Month < 1 and Month IS NULL.
     bool cleanUp(QString* error = nullptr);
     // The last failure of lookUp (it has no error argument); empty after a success.

@@ -9,6 +9,7 @@
 #include "store/VacationTable.h"
 #include "windows/ButtonKeys.h"
 #include "windows/FocusMark.h"
+#include "windows/PlaceholderTableView.h"
 #include "windows/WindowFit.h"
 
 #include <QAbstractButton>
@@ -25,11 +26,12 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
-#include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QtDebug>
 
+#include <algorithm>
+#include <cstdlib>
 #include <optional>
 
 using namespace Qt::StringLiterals;
@@ -77,6 +79,31 @@ std::optional<int> entryYear(const QString& text)
 QString shownText(const QVariant& value)
 {
     return value.isNull() ? QString() : value.toString();
+}
+
+// Why the list of `year` is empty when other years hold entries: up to three of the years
+// nearest to it, in order, with their counts ("Entries are kept for 2025 (2), 2027 (5) and
+// 2 other years."). Empty when no other year has any.
+QString otherYearsNote(qint64 year, QMap<qint64, int> counts)
+{
+    counts.remove(year);
+    if (counts.isEmpty())
+        return {};
+    QList<qint64> years = counts.keys();
+    std::stable_sort(years.begin(), years.end(), [year](qint64 a, qint64 b) {
+        return std::abs(a - year) < std::abs(b - year);
+    });
+    const qsizetype named = std::min<qsizetype>(years.size(), 3);
+    QList<qint64> shown = years.first(named);
+    std::sort(shown.begin(), shown.end());
+    QStringList parts;
+    for (const qint64 other : shown)
+        parts << u"%1 (%2)"_s.arg(other).arg(counts.value(other));
+    if (const qsizetype rest = years.size() - named; rest > 0)
+        parts << (rest == 1 ? u"1 other year"_s : u"%1 other years"_s.arg(rest));
+    const QString last = parts.takeLast();
+    const QString listed = parts.isEmpty() ? last : parts.join(u", "_s) + u" and "_s + last;
+    return u"No entries in %1. Entries are kept for %2."_s.arg(QString::number(year), listed);
 }
 
 } // namespace
@@ -167,7 +194,7 @@ void frmInputVacations::buildControls()
     Label2->setWordWrap(true);
 
     m_gridModel = std::make_unique<RecordTableModel>(Data1, kGridFields);
-    DBGrid1 = new QTableView(this);
+    DBGrid1 = new PlaceholderTableView(this);
     DBGrid1->setObjectName(u"DBGrid1"_s);
     DBGrid1->setModel(m_gridModel.get());
     DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -400,6 +427,18 @@ void frmInputVacations::startNewRecordForEmptyList()
     txtYear->setText(m_mainYearText());
     CurrentColor = ColorText::DefaultColor();
     txtColor->setText(CurrentColor);
+    DBGrid1->setPlaceholderText(emptyListNote());
+}
+
+// The list shows one year only; entries kept for others would otherwise seem lost.
+QString frmInputVacations::emptyListNote() const
+{
+    const QVariant year = VacationTable::YearValue(m_mainYearText());
+    CalendarDatabase database;
+    if (year.typeId() != QMetaType::LongLong || !database.open(m_state.DatabasePath))
+        return {};
+    VacationTable table(database);
+    return otherYearsNote(year.toLongLong(), table.entriesPerYear());
 }
 
 bool frmInputVacations::eventFilter(QObject* watched, QEvent* event)
@@ -568,11 +607,17 @@ bool frmInputVacations::storeAndDetach()
     if (!m_loaded)
         return true;
     if (m_attached) {
-        if (!checkFocusedField() || !pendingEntryIsADate())
+        if (!checkFocusedField())
             return false;
         QString error;
         if (isUntouchedNewRecord()) {
             detachWithoutStoring();
+        } else if (Data1.isNewRecord() && !isEntryDateValid()) {
+            if (!discardDatelessEntry())
+                return false;
+            detachWithoutStoring();
+        } else if (!pendingEntryIsADate()) {
+            return false;
         } else if (!Data1.close(&error)) {
             const QString text = u"The entry could not be stored in the calendar database."_s +
                                  u"\n\r"_s + error + u"\n\r"_s +
@@ -585,6 +630,17 @@ bool frmInputVacations::storeAndDetach()
     }
     m_loaded = false;
     return true;
+}
+
+// A new entry without a real date cannot be stored; rather than hold the user in the window,
+// closing offers to drop it. No goes back to the day, the field most often missing or wrong.
+bool frmInputVacations::discardDatelessEntry()
+{
+    if (m_prompter.message(u"This entry has no valid date. Discard it?"_s, u"Input Vacations"_s,
+                           Prompter::Buttons::YesNo) == Prompter::Answer::Yes)
+        return true;
+    txtDay->setFocus();
+    return false;
 }
 
 void frmInputVacations::closeUnattended()

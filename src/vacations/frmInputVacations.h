@@ -16,8 +16,8 @@ class QLabel;
 class QLineEdit;
 class QModelIndex;
 class QPushButton;
+class PlaceholderTableView;
 class RecordTableModel;
-class QTableView;
 
 // The window in which the user adds, changes and deletes the personal entries of the year
 // shown in the main window. Open it modally, one object per opening:
@@ -53,7 +53,8 @@ public:
     static QString StoreFailedTitle();
 
 public slots:
-    // The close box, Escape and "&Return" all end here: pending edits are stored first.
+    // The close box, Escape and "&Return" all end here: pending edits are stored first, and a
+    // new entry without a real date is dropped when the user agrees.
     void reject() override;
     void setVisible(bool visible) override;
 
@@ -87,10 +88,12 @@ private:
     bool entryCanBeStored();
     void notADate();
     void startNewRecordForEmptyList();
+    QString emptyListNote() const;
     bool checkFocusedField();
     bool isUntouchedNewRecord() const;
     bool pendingEntryIsADate();
     bool storeAndDetach();
+    bool discardDatelessEntry();
     void detachWithoutStoring();
     void showStoreFailure(const QString& error);
     void reportDatabaseProblem();
@@ -112,7 +115,7 @@ private:
     QLineEdit* txtYear = nullptr;
     QLineEdit* txtColor = nullptr;
     QFrame* Frame1 = nullptr;
-    QTableView* DBGrid1 = nullptr;
+    PlaceholderTableView* DBGrid1 = nullptr;
     std::unique_ptr<RecordTableModel> m_gridModel; // reads Data1, so is declared after it
     QPushButton* cmdNext = nullptr;
     QPushButton* cmdUpdate = nullptr;

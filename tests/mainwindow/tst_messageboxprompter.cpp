@@ -1,6 +1,8 @@
 #include "mainwindow/MessageBoxPrompter.h"
 
 #include <QApplication>
+#include <QFontMetrics>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -105,6 +107,53 @@ private slots:
                  1);
         QCOMPARE(labels, QStringList({u"Try again"_s, u"Quit without saving"_s}));
         QVERIFY(stillShownAfterEscape);
+    }
+
+    // The window manager draws the title in a bold face beside an icon and three buttons; a
+    // box narrower than that shows the title cut to its two ends.
+    void boxIsAsWideAsItsWholeTitle_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("message") << u"message"_s << u"ERROR! Enter a valid date!"_s;
+        QTest::newRow("question") << u"question"_s << u"Enter an integer from 1 to 12!"_s;
+        QTest::newRow("choice") << u"choice"_s << u"The calendar database could not be opened"_s;
+        QTest::newRow("input") << u"input"_s << u"Replace Current Note of the Month Sheet"_s;
+    }
+
+    void boxIsAsWideAsItsWholeTitle()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, title);
+        int width = 0;
+        QTimer::singleShot(0, this, [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            if (!box)
+                return;
+            width = box->width();
+            if (auto* message = qobject_cast<QMessageBox*>(box))
+                message->buttons().constFirst()->click();
+            else if (auto* input = qobject_cast<QInputDialog*>(box))
+                input->reject();
+        });
+        MessageBoxPrompter prompter;
+        if (kind == u"message"_s)
+            prompter.message(u"Not a date!"_s, title, Prompter::Buttons::Ok);
+        else if (kind == u"question"_s)
+            prompter.message(u"Enter Month in numeric form."_s, title, Prompter::Buttons::YesNo);
+        else if (kind == u"choice"_s)
+            prompter.choose(u"Try again?"_s, title, {u"Yes"_s, u"No"_s});
+        else
+            prompter.input(u"Enter a note"_s, title, u"Click"_s);
+
+        QFont font = QApplication::font("QMdiSubWindowTitleBar");
+        font.setBold(true);
+        const QFontMetrics metrics(font);
+        const int frameButtons = 4 * metrics.height();
+        QVERIFY2(width >= metrics.horizontalAdvance(title) + frameButtons,
+                 qPrintable(u"%1 < %2 + %3"_s.arg(width)
+                                .arg(metrics.horizontalAdvance(title))
+                                .arg(frameButtons)));
     }
 };
 

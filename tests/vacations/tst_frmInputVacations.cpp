@@ -4,6 +4,7 @@
 #include "store/CalendarDatabase.h"
 #include "store/ColorText.h"
 #include "vacations/frmInputVacations.h"
+#include "windows/PlaceholderTableView.h"
 
 #include <QApplication>
 #include <QFile>
@@ -22,6 +23,8 @@
 #include <memory>
 
 using namespace Qt::StringLiterals;
+
+Q_DECLARE_METATYPE(Prompter::Answer)
 
 namespace {
 
@@ -140,6 +143,10 @@ private slots:
     void closingChecksFieldBeingTyped();
     void impossibleDateIsNeverStored_data();
     void impossibleDateIsNeverStored();
+    void closingWithoutADate_data();
+    void closingWithoutADate();
+    void emptyListSaysWhereEntriesAre_data();
+    void emptyListSaysWhereEntriesAre();
     void opensWithCaretInType();
     void accessKeysCheckTheFocusedField_data();
     void accessKeysCheckTheFocusedField();
@@ -492,12 +499,11 @@ void tst_frmInputVacations::impossibleDateIsNeverStored_data()
 {
     QTest::addColumn<QString>("how");
     QTest::addColumn<bool>("newEntry");
-    for (const bool newEntry : {false, true}) {
-        for (const QString& how : {u"Return"_s, u"close box"_s, u"grid"_s}) {
-            const QString name = how + (newEntry ? u", new entry"_s : u", changed entry"_s);
-            QTest::newRow(qPrintable(name)) << how << newEntry;
-        }
-    }
+    // Closing on a new entry asks whether to drop it (closingWithoutADate).
+    QTest::newRow("Return, changed entry") << u"Return"_s << false;
+    QTest::newRow("close box, changed entry") << u"close box"_s << false;
+    QTest::newRow("grid, changed entry") << u"grid"_s << false;
+    QTest::newRow("grid, new entry") << u"grid"_s << true;
 }
 
 void tst_frmInputVacations::impossibleDateIsNeverStored()
@@ -535,6 +541,86 @@ void tst_frmInputVacations::impossibleDateIsNeverStored()
     leave();
     QCOMPARE(messages().size(), 2);
     QVERIFY(stored(m_path).contains(u"2/28/2024|N|180, 255, 180"_s));
+}
+
+void tst_frmInputVacations::closingWithoutADate_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<bool>("newEntry");
+    QTest::addColumn<Prompter::Answer>("answer"); // to the discard question of a new entry
+    for (const QString& how : {u"Escape"_s, u"close box"_s, u"Return"_s}) {
+        QTest::addRow("%s, new entry, discarded", qPrintable(how))
+            << how << true << Prompter::Answer::Yes;
+        QTest::addRow("%s, new entry, kept", qPrintable(how))
+            << how << true << Prompter::Answer::No;
+        QTest::addRow("%s, stored entry", qPrintable(how)) << how << false << Prompter::Answer::Ok;
+    }
+}
+
+void tst_frmInputVacations::closingWithoutADate()
+{
+    QFETCH(QString, how);
+    QFETCH(bool, newEntry);
+    QFETCH(Prompter::Answer, answer);
+    insertEntry(m_path, 3, 1, u"V"_s, u"180, 255, 180"_s);
+    const QStringList before = stored(m_path);
+    const Controls c = openWindow();
+    if (newEntry) {
+        QTest::mouseClick(c.next, Qt::LeftButton);
+        m_prompter->queueAnswer(answer);
+    }
+    typeInto(c.type, u"n"_s);
+    typeInto(c.day, QString());
+    if (how == u"Escape"_s)
+        QTest::keyClick(c.day, Qt::Key_Escape);
+    else if (how == u"close box"_s)
+        m_window->close();
+    else
+        QTest::mouseClick(c.back, Qt::LeftButton);
+
+    QCOMPARE(messages(),
+             QStringList{newEntry ? u"This entry has no valid date. Discard it? / Input "
+                                    "Vacations"_s
+                                  : u"Not a date! / ERROR! Enter a valid date!"_s});
+    QCOMPARE(stored(m_path), before);
+    const bool closed = answer == Prompter::Answer::Yes;
+    QCOMPARE(m_window->isVisible(), !closed);
+    if (!closed) {
+        QCOMPARE(QApplication::focusWidget(), c.day);
+        QCOMPARE(c.type->text(), u"N"_s);
+    }
+}
+
+void tst_frmInputVacations::emptyListSaysWhereEntriesAre_data()
+{
+    QTest::addColumn<QList<int>>("years"); // one entry each
+    QTest::addColumn<QString>("note");
+    QTest::newRow("one other year") << QList<int>{2025, 2025, 2025, 2025, 2025}
+                                    << u"No entries in 2024. Entries are kept for 2025 (5)."_s;
+    QTest::newRow("many other years, the nearest named")
+        << QList<int>{2019, 2022, 2022, 2023, 2025, 2025, 2025, 2030}
+        << u"No entries in 2024. Entries are kept for 2022 (2), 2023 (1), 2025 (3) and 2 other "
+           "years."_s;
+    QTest::newRow("no entries at all") << QList<int>{} << QString();
+}
+
+void tst_frmInputVacations::emptyListSaysWhereEntriesAre()
+{
+    QFETCH(QList<int>, years);
+    QFETCH(QString, note);
+    for (const int year : years)
+        CalendarFixture::AddVacation(m_path, year, 3, 1, u"V"_s);
+    const Controls c = openWindow();
+    QCOMPARE(c.grid->model()->rowCount(), 0);
+    QCOMPARE(static_cast<PlaceholderTableView*>(c.grid)->placeholderText(), note);
+    // Drawn in the list's body, which is otherwise blank.
+    const QImage body = c.grid->viewport()->grab().toImage();
+    bool blank = true;
+    for (int y = 0; y < body.height() && blank; ++y) {
+        for (int x = 0; x < body.width() && blank; ++x)
+            blank = body.pixel(x, y) == body.pixel(0, 0);
+    }
+    QCOMPARE(blank, note.isEmpty());
 }
 
 void tst_frmInputVacations::opensWithCaretInType()
