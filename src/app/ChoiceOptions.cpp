@@ -146,11 +146,11 @@ bool readVacations(const QCommandLineParser& parser, Choices& choices)
 
 } // namespace
 
-void AddTo(QCommandLineParser& parser)
+QList<QCommandLineOption> Options()
 {
     QStringList kinds = RotaKindTable::CommandNames();
     kinds[RotaKinds::Code(CalendarChoices().kind)] += u" (default)"_s;
-    parser.addOptions({
+    return {
         {u"year"_s, u"The year to print, 1901..2124 (default: this year)."_s, u"TEXT"_s},
         {u"kind"_s,
          u"Calendar type: %1, or its code %2."_s.arg(kinds.join(u", "_s),
@@ -176,7 +176,7 @@ void AddTo(QCommandLineParser& parser)
         {u"database"_s,
          u"The calendar database to read with --vacations (default: the working copy)."_s,
          u"FILE"_s},
-    });
+    };
 }
 
 std::optional<Choices> Build(const QCommandLineParser& parser, QDate today, QString* error)

@@ -25,7 +25,7 @@ struct Choices
     QString databasePath;
 };
 
-void AddTo(QCommandLineParser& parser);
+QList<QCommandLineOption> Options();
 
 // Checks every value by the main window's rules (year 1901..2124, size 20..100, copies at
 // least 1, adjustment 0..48, a group the kind allows, --no-patterns only with a group).

@@ -14,49 +14,33 @@ namespace CommandLine {
 
 namespace {
 
-using Handler = int (*)(const QStringList& arguments, const CommandContext& context);
+using Maker = std::unique_ptr<Subcommand> (*)(const CommandContext& context);
 
-struct Subcommand
+struct Entry
 {
     const char* name;
-    const char* usage;
-    Handler run;
+    Maker make;
     // Draws pages: needs fonts and painting, i.e. the GUI library.
     bool draws = false;
 };
 
 // Every subcommand, in the order the help lists them.
-const QList<Subcommand>& subcommands()
+const QList<Entry>& subcommands()
 {
-    static const QList<Subcommand> all = {
-        {"whos-off", "whos-off YYYY-MM-DD [--days N] [--adjust N]", LookupCommands::WhosOff},
-        {"holidays", "holidays YEAR", LookupCommands::Holidays},
-        {"export-ics",
-         "export-ics --kind KIND --group G --from YYYY-MM-DD --to YYYY-MM-DD [--adjust N] "
-         "[--holidays BITS] --out FILE.ics",
-         ExportCommand::ExportIcs},
-        {"print-year",
-         "print-year [--year TEXT] [--kind KIND] [--group G] [--station TEXT] [--adjust N] "
-         "[--holidays BITS] [--colour FAMILY] [--shade V] [--size P] [--copies N] [--paydays] "
-         "[--no-patterns] [--vacations] [--key] [--database FILE] [--out FILE.pdf|.png|.ops] "
-         "[--dpi N] "
-         "[--page W,H]",
-         PrintCommands::PrintYear, true},
-        {"print-all",
-         "print-all [choices of print-year] [--random-colours] [--out DIR [--format pdf|png|ops]] "
-         "[--dpi N] [--page W,H]",
-         PrintCommands::PrintAll, true},
-        {"print-month",
-         "print-month --month YYYY-MM [choices of print-year] [--print-size N] "
-         "[--database FILE] [--out FILE.pdf|.png|.ops] [--dpi N] [--page W,H]",
-         MonthCommand::PrintMonth, true},
+    static const QList<Entry> all = {
+        {"whos-off", LookupCommands::WhosOff},
+        {"holidays", LookupCommands::Holidays},
+        {"export-ics", ExportCommand::ExportIcs},
+        {"print-year", PrintCommands::PrintYear, true},
+        {"print-all", PrintCommands::PrintAll, true},
+        {"print-month", MonthCommand::PrintMonth, true},
     };
     return all;
 }
 
-const Subcommand* find(const QString& name)
+const Entry* find(const QString& name)
 {
-    for (const Subcommand& subcommand : subcommands()) {
+    for (const Entry& subcommand : subcommands()) {
         if (name == QLatin1String(subcommand.name))
             return &subcommand;
     }
@@ -81,16 +65,37 @@ bool isVersion(const QString& argument)
     return argument == QLatin1String("--version") || argument == QLatin1String("-v");
 }
 
+// A subcommand's usage in lines of at most 79 characters, cut between its words (an option
+// with its value is one word), the lines after the first indented under the subcommand.
+QString wrapped(const QStringList& words)
+{
+    constexpr qsizetype Width = 79;
+    const QString indent(6, u' ');
+    QString text;
+    QString line;
+    for (const QString& word : words) {
+        const QString start = line.isEmpty() ? (text.isEmpty() ? u"  "_s : indent) : line + u' ';
+        if (!line.isEmpty() && start.size() + word.size() > Width) {
+            text += line + u'\n';
+            line = indent + word;
+        } else {
+            line = start + word;
+        }
+    }
+    return text + line;
+}
+
 } // namespace
 
-QString HelpText()
+QString HelpText(const CommandContext& context)
 {
     QString text =
         u"Usage: kelvane [SUBCOMMAND [OPTIONS]]\n"
         "Prints wall calendars of rostered days off. Without a subcommand the window opens.\n\n"
         "Subcommands:\n"_s;
-    for (const Subcommand& subcommand : subcommands())
-        text += u"  kelvane "_s + QLatin1String(subcommand.usage) + u'\n';
+    // Each subcommand lists the options it declares: the help cannot miss one.
+    for (const Entry& subcommand : subcommands())
+        text += wrapped(QStringList{u"kelvane"_s} + subcommand.make(context)->usage()) + u'\n';
     text += u"\n  kelvane SUBCOMMAND --help   options of one subcommand\n"
             "  kelvane --version           the program's version\n"_s;
     return text;
@@ -100,14 +105,14 @@ Application ApplicationFor(const QStringList& arguments)
 {
     if (arguments.size() < 2)
         return Application::Widgets;
-    const Subcommand* subcommand = find(arguments.at(1));
+    const Entry* subcommand = find(arguments.at(1));
     return subcommand && subcommand->draws ? Application::Gui : Application::Core;
 }
 
 int Run(const QStringList& arguments, const CommandContext& context)
 {
     if (arguments.size() < 2 || isHelp(arguments.at(1))) {
-        context.out << HelpText();
+        context.out << HelpText(context);
         context.out.flush();
         return Success;
     }
@@ -117,14 +122,14 @@ int Run(const QStringList& arguments, const CommandContext& context)
         context.out.flush();
         return Success;
     }
-    const Subcommand* subcommand = find(name);
+    const Entry* subcommand = find(name);
     if (!subcommand) {
         context.err << "kelvane: unknown subcommand " << CommandOptions::Quoted(name)
                     << " (see kelvane --help)" << Qt::endl;
         return BadArguments;
     }
     // The subcommand parses its own name as the program name.
-    return subcommand->run(arguments.mid(1), context);
+    return subcommand->make(context)->run(arguments.mid(1));
 }
 
 void NameApplication()

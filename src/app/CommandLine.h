@@ -34,7 +34,7 @@ int Run(const QStringList& arguments, const CommandContext& context);
 // The organisation and application names the settings are stored under.
 void NameApplication();
 
-// The overall help text.
-QString HelpText();
+// The overall help text: every subcommand with every option.
+QString HelpText(const CommandContext& context);
 
 } // namespace CommandLine

@@ -3,6 +3,7 @@
 #include "rota/NumberText.h"
 #include "store/WholeCharacters.h"
 
+#include <QLocale>
 #include <QRegularExpression>
 
 using namespace Qt::StringLiterals;
@@ -78,13 +79,40 @@ QString HelpText(const QCommandLineParser& parser, const QStringList& arguments)
 
 std::optional<QDate> Date(const QString& text, QString* error)
 {
-    static const QRegularExpression shape(u"^\\d{4}-\\d{2}-\\d{2}$"_s);
-    const QDate date = QDate::fromString(text, u"yyyy-MM-dd"_s);
-    if (!shape.match(text).hasMatch() || !date.isValid()) {
+    static const QRegularExpression shape(u"^(\\d{4})-(\\d{2})-(\\d{2})$"_s);
+    const QRegularExpressionMatch match = shape.match(text);
+    if (!match.hasMatch()) {
         *error = u"not a date (expected YYYY-MM-DD): %1"_s.arg(Quoted(text));
         return std::nullopt;
     }
-    return date;
+    const int year = match.captured(1).toInt();
+    const int month = match.captured(2).toInt();
+    const int day = match.captured(3).toInt();
+    if (const QString wrong = NotAMonth(year, month); !wrong.isEmpty()) {
+        *error = u"%1 is not a date: %2"_s.arg(text, wrong);
+        return std::nullopt;
+    }
+    const QDate first(year, month, 1);
+    if (day < 1) {
+        *error = u"%1 is not a date: the days of a month start at 01"_s.arg(text);
+        return std::nullopt;
+    }
+    if (day > first.daysInMonth()) {
+        *error = u"%1 is not a date: %2 %3 has %4 days"_s.arg(text, QLocale::c().monthName(month))
+                     .arg(year)
+                     .arg(first.daysInMonth());
+        return std::nullopt;
+    }
+    return QDate(year, month, day);
+}
+
+QString NotAMonth(int year, int month)
+{
+    if (month < 1 || month > 12)
+        return u"a year has 12 months"_s;
+    if (!QDate(year, month, 1).isValid())
+        return u"there is no year %1"_s.arg(year);
+    return {};
 }
 
 std::optional<int> Adjustment(const QString& text, QString* error)

@@ -30,8 +30,11 @@ bool DatesInRange(QDate first, QDate last, QString* error);
 // [options] year") rather than the path the program was started by.
 QString HelpText(const QCommandLineParser& parser, const QStringList& arguments);
 
-// YYYY-MM-DD naming a real date.
+// YYYY-MM-DD naming a real date; a date of that shape that does not exist is told why
+// ("2027-02-30 is not a date: February 2027 has 28 days").
 std::optional<QDate> Date(const QString& text, QString* error);
+// Why month `month` of `year` does not exist ("a year has 12 months"); empty when it does.
+QString NotAMonth(int year, int month);
 // The main window's adjustment rule: a number 0..48, of which the whole-number part counts.
 std::optional<int> Adjustment(const QString& text, QString* error);
 // A whole number 1901..2124.

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "app/CommandContext.h"
+#include "app/Subcommand.h"
 
-#include <QStringList>
+#include <memory>
 
 // `kelvane export-ics`: one group's days off as an iCalendar file.
 namespace ExportCommand {
 
-int ExportIcs(const QStringList& arguments, const CommandContext& context);
+std::unique_ptr<Subcommand> ExportIcs(const CommandContext& context);
 
 } // namespace ExportCommand

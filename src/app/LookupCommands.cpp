@@ -14,35 +14,58 @@ using namespace Qt::StringLiterals;
 
 namespace LookupCommands {
 
-int WhosOff(const QStringList& arguments, const CommandContext& context)
+namespace {
+
+class WhosOffCommand final : public Subcommand
 {
-    Subcommand command(u"whos-off"_s, u"Shows which groups of every rota are off on a date."_s,
-                       context);
-    QCommandLineParser& parser = command.parser();
-    command.takes(u"date"_s, u"YYYY-MM-DD"_s);
-    parser.addOption({u"days"_s, u"List N dates from the date on."_s, u"N"_s});
-    parser.addOption(
-        {u"adjust"_s, u"Adjustment for non Darizu stations, 0..48."_s, u"N"_s, u"0"_s});
-    if (const std::optional<int> status = command.read(arguments))
+public:
+    explicit WhosOffCommand(const CommandContext& context)
+        : Subcommand(u"whos-off"_s, u"Shows which groups of every rota are off on a date."_s,
+                     context)
+    {
+        takes(u"date"_s, u"YYYY-MM-DD"_s, u"YYYY-MM-DD"_s);
+        add({u"days"_s, u"List N dates from the date on."_s, u"N"_s});
+        add({u"adjust"_s, u"Adjustment for non Darizu stations, 0..48."_s, u"N"_s, u"0"_s});
+    }
+
+    int run(const QStringList& arguments) override;
+};
+
+class HolidaysCommand final : public Subcommand
+{
+public:
+    explicit HolidaysCommand(const CommandContext& context)
+        : Subcommand(u"holidays"_s, u"Lists the thirteen holidays of a year."_s, context)
+    {
+        takes(u"year"_s, u"1901..2124"_s, u"YEAR"_s);
+    }
+
+    int run(const QStringList& arguments) override;
+};
+
+int WhosOffCommand::run(const QStringList& arguments)
+{
+    if (const std::optional<int> status = read(arguments))
         return *status;
+    const QCommandLineParser& parser = this->parser();
     const QStringList positional = parser.positionalArguments();
     if (positional.size() != 1)
-        return command.refuse(u"give exactly one date (YYYY-MM-DD)"_s);
+        return refuse(u"give exactly one date (YYYY-MM-DD)"_s);
     QString error;
     const std::optional<QDate> date = CommandOptions::Date(positional.first(), &error);
     if (!date)
-        return command.refuse(error);
+        return refuse(error);
     const std::optional<int> adjustment =
         CommandOptions::Adjustment(parser.value(u"adjust"_s), &error);
     if (!adjustment)
-        return command.refuse(error);
-    QTextStream& out = command.out();
+        return refuse(error);
+    QTextStream& out = this->out();
 
     const QStringList headings = ::WhosOff::Headings();
     RotaDay rota;
     if (!parser.isSet(u"days"_s)) {
         if (!CommandOptions::DatesInRange(*date, *date, &error))
-            return command.refuse(error);
+            return refuse(error);
         const QStringList boxes = ::WhosOff::LookUp(*date, *adjustment, rota);
         for (int i = 0; i < boxes.size(); ++i)
             out << headings[i] << ": " << boxes[i] << '\n';
@@ -53,12 +76,12 @@ int WhosOff(const QStringList& arguments, const CommandContext& context)
     const std::optional<qint64> days =
         CommandOptions::WholeNumber(parser.value(u"days"_s), u"--days"_s, 1, &error);
     if (!days)
-        return command.refuse(error);
+        return refuse(error);
     // Counted without building a date far past the calendar's end.
     const qint64 daysToEnd = date->daysTo(QDate(2124, 12, 31));
     const QDate last = *days - 1 > daysToEnd ? QDate() : date->addDays(*days - 1);
     if (!CommandOptions::DatesInRange(*date, last, &error))
-        return command.refuse(error);
+        return refuse(error);
     out << "date";
     for (const QString& heading : headings)
         out << '\t' << heading;
@@ -74,20 +97,18 @@ int WhosOff(const QStringList& arguments, const CommandContext& context)
     return CommandLine::Success;
 }
 
-int Holidays(const QStringList& arguments, const CommandContext& context)
+int HolidaysCommand::run(const QStringList& arguments)
 {
-    Subcommand command(u"holidays"_s, u"Lists the thirteen holidays of a year."_s, context);
-    command.takes(u"year"_s, u"1901..2124"_s);
-    if (const std::optional<int> status = command.read(arguments))
+    if (const std::optional<int> status = read(arguments))
         return *status;
-    const QStringList positional = command.parser().positionalArguments();
+    const QStringList positional = parser().positionalArguments();
     if (positional.size() != 1)
-        return command.refuse(u"give exactly one year (1901..2124)"_s);
+        return refuse(u"give exactly one year (1901..2124)"_s);
     QString error;
     const std::optional<int> year = CommandOptions::Year(positional.first(), &error);
     if (!year)
-        return command.refuse(error);
-    QTextStream& out = command.out();
+        return refuse(error);
+    QTextStream& out = this->out();
 
     GoodFriday goodFriday;
     goodFriday.GoodFridayYear = QString::number(*year);
@@ -106,6 +127,18 @@ int Holidays(const QStringList& arguments, const CommandContext& context)
     }
     out.flush();
     return CommandLine::Success;
+}
+
+} // namespace
+
+std::unique_ptr<Subcommand> WhosOff(const CommandContext& context)
+{
+    return std::make_unique<WhosOffCommand>(context);
+}
+
+std::unique_ptr<Subcommand> Holidays(const CommandContext& context)
+{
+    return std::make_unique<HolidaysCommand>(context);
 }
 
 } // namespace LookupCommands

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "app/CommandContext.h"
+#include "app/Subcommand.h"
 
-#include <QStringList>
+#include <memory>
 
 // `kelvane whos-off` and `kelvane holidays`: answers without printing anything.
 namespace LookupCommands {
 
-int WhosOff(const QStringList& arguments, const CommandContext& context);
-int Holidays(const QStringList& arguments, const CommandContext& context);
+std::unique_ptr<Subcommand> WhosOff(const CommandContext& context);
+std::unique_ptr<Subcommand> Holidays(const CommandContext& context);
 
 } // namespace LookupCommands

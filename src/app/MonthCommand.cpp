@@ -34,7 +34,12 @@ std::optional<QDate> readMonth(const QString& text, QString* error)
     const QRegularExpressionMatch match = shape.match(text.trimmed());
     const int year = match.hasMatch() ? match.captured(1).toInt() : 0;
     const int month = match.hasMatch() ? match.captured(2).toInt() : 0;
-    if (!match.hasMatch() || month < 1 || month > 12 || year < 1901 || year > 2124) {
+    if (match.hasMatch() && !CommandOptions::NotAMonth(year, month).isEmpty()) {
+        *error = u"%1 is not a month: %2"_s.arg(text.trimmed(),
+                                                CommandOptions::NotAMonth(year, month));
+        return std::nullopt;
+    }
+    if (!match.hasMatch() || year < 1901 || year > 2124) {
         *error = u"the month must be YYYY-MM, 1901-01 to 2124-12: %1"_s.arg(
             CommandOptions::Quoted(text));
         return std::nullopt;
@@ -86,37 +91,45 @@ MonthNotesRecord notesFor(const ChoiceOptions::Choices& choices, CalendarDatabas
     return notes;
 }
 
+class PrintMonthCommand final : public Subcommand
+{
+public:
+    explicit PrintMonthCommand(const CommandContext& context)
+        : Subcommand(
+              u"print-month"_s,
+              u"Prints one month as the month window's Print button does, with the notes and "
+              "highlights stored for it, on the default printer or into a file. The calendar "
+              "database (--database, else the working copy) is only read. --year is the year "
+              "under which personal entries are looked up (default: the month's year); "
+              "--station, --size, --copies and --paydays do not apply to the month page."_s,
+              context)
+    {
+        add({u"month"_s, u"The month to print, YYYY-MM."_s, u"YYYY-MM"_s},
+            u"give the month to print with --month YYYY-MM"_s);
+        add(ChoiceOptions::Options());
+        add({u"print-size"_s, u"Print size in percent, 30..110 (default: 100)."_s, u"N"_s});
+        add(OutputOptions::Options(OutputOptions::Out::File));
+    }
+
+    int run(const QStringList& arguments) override;
+};
+
 } // namespace
 
-int PrintMonth(const QStringList& arguments, const CommandContext& context)
+int PrintMonthCommand::run(const QStringList& arguments)
 {
-    Subcommand command(
-        u"print-month"_s,
-        u"Prints one month as the month window's Print button does, with the notes and "
-        "highlights stored for it, on the default printer or into a file. The calendar "
-        "database (--database, else the working copy) is only read. --year is the year under "
-        "which personal entries are looked up (default: the month's year); --station, --size, "
-        "--copies and --paydays do not apply to the month page."_s,
-        context);
-    QCommandLineParser& parser = command.parser();
-    parser.addOption({u"month"_s, u"The month to print, YYYY-MM."_s, u"YYYY-MM"_s});
-    ChoiceOptions::AddTo(parser);
-    parser.addOption(
-        {u"print-size"_s, u"Print size in percent, 30..110 (default: 100)."_s, u"N"_s});
-    OutputOptions::AddTo(parser, OutputOptions::Out::File);
-    if (const std::optional<int> status = command.read(arguments))
+    if (const std::optional<int> status = read(arguments))
         return *status;
+    const QCommandLineParser& parser = this->parser();
     QString error;
-    if (!parser.isSet(u"month"_s))
-        return command.refuse(u"give the month to print with --month YYYY-MM"_s);
     const std::optional<QDate> month = readMonth(parser.value(u"month"_s), &error);
     if (!month)
-        return command.refuse(error);
+        return refuse(error);
 
     std::optional<ChoiceOptions::Choices> choices =
-        ChoiceOptions::Build(parser, context.clock.today(), &error);
+        ChoiceOptions::Build(parser, context().clock.today(), &error);
     if (!choices)
-        return command.refuse(error);
+        return refuse(error);
     choices->calendar.calendarDate = *month;
     // Without --year entries are looked up under the month's own year, as the window does
     // after start-up.
@@ -127,14 +140,14 @@ int PrintMonth(const QStringList& arguments, const CommandContext& context)
     if (parser.isSet(u"print-size"_s)) {
         const std::optional<int> size = readPrintSize(parser.value(u"print-size"_s), &error);
         if (!size)
-            return command.refuse(error);
+            return refuse(error);
         printSize = *size;
     }
 
     const std::optional<OutputOptions> output =
-        OutputOptions::Read(parser, OutputOptions::Out::File, context.printers, &error);
+        OutputOptions::Read(parser, OutputOptions::Out::File, context().printers, &error);
     if (!output)
-        return command.refuse(error);
+        return refuse(error);
 
     // The notes come from --database, or the working copy when there is one; entries need a
     // readable file.
@@ -149,13 +162,13 @@ int PrintMonth(const QStringList& arguments, const CommandContext& context)
     if (databaseRequired || QFileInfo::exists(databasePath)) {
         databaseOpen = database.open(databasePath, &error);
         if (!databaseOpen && databaseRequired)
-            return command.fail(u"cannot read the calendar database %1: %2"_s.arg(
+            return fail(u"cannot read the calendar database %1: %2"_s.arg(
                                     CommandOptions::Quoted(databasePath), error),
                                 CalendarDatabase::IsWrongFile(database.failure())
                                     ? CommandLine::BadArguments
                                     : CommandLine::Failed);
         if (!databaseOpen)
-            command.tell(u"printing without stored notes: cannot read %1: %2"_s.arg(
+            tell(u"printing without stored notes: cannot read %1: %2"_s.arg(
                 CommandOptions::Quoted(databasePath), error));
     }
     std::unique_ptr<VacationTable> entries;
@@ -166,7 +179,7 @@ int PrintMonth(const QStringList& arguments, const CommandContext& context)
     const MonthNotesRecord notes =
         notesFor(*choices, databaseOpen ? &database : nullptr, entries.get(), &error);
     if (!error.isEmpty())
-        return command.fail(u"cannot read the notes of %1 from %2: %3"_s.arg(
+        return fail(u"cannot read the notes of %1 from %2: %3"_s.arg(
                                 CommandOptions::Quoted(parser.value(u"month"_s)),
                                 CommandOptions::Quoted(databasePath), error),
                             CommandLine::Failed);
@@ -175,15 +188,20 @@ int PrintMonth(const QStringList& arguments, const CommandContext& context)
     const std::unique_ptr<PrintSurface> surface =
         output->open(&status, &error, PrintNames::Month(*month));
     if (!surface)
-        return command.fail(error, status);
+        return fail(error, status);
     AppState state;
     const PageFit fit =
         MonthPrinter(choices->calendar, state, entries.get()).print(*surface, notes, printSize);
     if (!surface->finish(&error))
-        return command.fail(error, output->finishFailure());
+        return fail(error, output->finishFailure());
     if (fit.reduced())
-        command.tell(fit.note());
+        tell(fit.note());
     return CommandLine::Success;
+}
+
+std::unique_ptr<Subcommand> PrintMonth(const CommandContext& context)
+{
+    return std::make_unique<PrintMonthCommand>(context);
 }
 
 } // namespace MonthCommand

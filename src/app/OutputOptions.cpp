@@ -28,18 +28,19 @@ bool refuse(QString* error, const QString& why)
 
 } // namespace
 
-void OutputOptions::AddTo(QCommandLineParser& parser, Out out)
+QList<QCommandLineOption> OutputOptions::Options(Out out)
 {
+    QList<QCommandLineOption> options;
     if (out == Out::File) {
-        parser.addOption(
+        options.append(
             {u"out"_s, u"Write the page to FILE (.pdf, .png or .ops) instead."_s, u"FILE"_s});
     } else {
-        parser.addOptions({
-            {u"out"_s, u"Write the fourteen pages into the folder DIR instead."_s, u"DIR"_s},
-            {u"format"_s, u"File format of --out: pdf (default), png or ops."_s, u"FORMAT"_s},
-        });
+        options.append(
+            {u"out"_s, u"Write the fourteen pages into the folder DIR instead."_s, u"DIR"_s});
+        options.append(
+            {u"format"_s, u"File format of --out: pdf (default), png or ops."_s, u"FORMAT"_s});
     }
-    parser.addOptions({
+    options += QList<QCommandLineOption>{
         {u"printer"_s, u"Print on the printer NAME instead of the default printer."_s, u"NAME"_s},
         {u"paper"_s,
          u"Paper of the printer or the file: %1, with quarter-inch margins (default: the "
@@ -50,7 +51,8 @@ void OutputOptions::AddTo(QCommandLineParser& parser, Out out)
          u"Printable width and height in twips of file output (default: 11520,15120, US Letter "
          "less quarter-inch margins)."_s,
          u"W,H"_s},
-    });
+    };
+    return options;
 }
 
 std::optional<OutputOptions> OutputOptions::Read(const QCommandLineParser& parser, Out out,

@@ -25,7 +25,7 @@ public:
         Folder
     };
 
-    static void AddTo(QCommandLineParser& parser, Out out);
+    static QList<QCommandLineOption> Options(Out out);
     // Checks the values together: the file's format and folder, the size of a PNG page, no file
     // settings for the printer. nullopt with one line in *error when one is refused.
     // `printers` are asked for --printer and must outlive the options.

@@ -38,19 +38,22 @@ public:
             const CommandContext& context)
         : Subcommand(name, description, context), m_out(out)
     {
-        ChoiceOptions::AddTo(parser());
-        parser().addOption({u"key"_s, u"Print a key under the blocks: what each fill, strip "
-                                      "and ring of the page means."_s});
+        add(ChoiceOptions::Options());
+        add({u"key"_s, u"Print a key under the blocks: what each fill, strip and ring of the "
+                       "page means."_s});
     }
 
     const ChoiceOptions::Choices& choices() const { return *m_choices; }
     const OutputOptions& output() const { return *m_output; }
 
+protected:
+    // The options of the output, after those of the subcommand's own.
+    void addOutputOptions() { add(OutputOptions::Options(m_out)); }
+
     // Reads the arguments; the exit status when the command ends here (help shown, or a value
     // refused).
     std::optional<int> read(const QStringList& arguments)
     {
-        OutputOptions::AddTo(parser(), m_out);
         if (const std::optional<int> status = Subcommand::read(arguments))
             return status;
         QString error;
@@ -135,21 +138,44 @@ struct DrawnFile
     MemoryFiles files;
 };
 
-} // namespace
-
-QString BatchFileName(int index, const QString& extension)
+class PrintYearCommand final : public Command
 {
-    return u"%1-%2.%3"_s.arg(index + 1, 2, 10, QLatin1Char('0'))
-        .arg(AllPatternsBatch::GroupOf(index), extension);
-}
+public:
+    explicit PrintYearCommand(const CommandContext& context)
+        : Command(u"print-year"_s,
+                  u"Prints the year calendar for the given choices, on the default printer or "
+                  "into a file."_s,
+                  OutputOptions::Out::File, context)
+    {
+        addOutputOptions();
+    }
 
-int PrintYear(const QStringList& arguments, const CommandContext& context)
+    int run(const QStringList& arguments) override;
+};
+
+class PrintAllCommand final : public Command
 {
-    Command command(u"print-year"_s,
-                    u"Prints the year calendar for the given choices, on the default printer or "
-                    "into a file."_s,
-                    OutputOptions::Out::File, context);
-    if (const std::optional<int> status = command.read(arguments))
+public:
+    explicit PrintAllCommand(const CommandContext& context)
+        : Command(u"print-all"_s,
+                  u"Prints the year calendar once for every group of the CG six-and-two rota "
+                  "(1..7) and of the four-and-two rota (A..G), on the default printer or into "
+                  "fourteen files DIR/01-1.EXT .. DIR/14-G.EXT. Personal entries are not "
+                  "drawn."_s,
+                  OutputOptions::Out::Folder, context)
+    {
+        add({u"random-colours"_s, u"Pick the highlight colour of each calendar at random "
+                                  "(yellow, pink, green, blue)."_s});
+        addOutputOptions();
+    }
+
+    int run(const QStringList& arguments) override;
+};
+
+int PrintYearCommand::run(const QStringList& arguments)
+{
+    Command& command = *this;
+    if (const std::optional<int> status = read(arguments))
         return *status;
     const ChoiceOptions::Choices& choices = command.choices();
 
@@ -182,18 +208,10 @@ int PrintYear(const QStringList& arguments, const CommandContext& context)
     return CommandLine::Success;
 }
 
-int PrintAll(const QStringList& arguments, const CommandContext& context)
+int PrintAllCommand::run(const QStringList& arguments)
 {
-    Command command(
-        u"print-all"_s,
-        u"Prints the year calendar once for every group of the CG six-and-two rota (1..7) and "
-        "of the four-and-two rota (A..G), on the default printer or into fourteen files "
-        "DIR/01-1.EXT .. DIR/14-G.EXT. Personal entries are not drawn."_s,
-        OutputOptions::Out::Folder, context);
-    command.parser().addOption(
-        {u"random-colours"_s,
-         u"Pick the highlight colour of each calendar at random (yellow, pink, green, blue)."_s});
-    if (const std::optional<int> status = command.read(arguments))
+    Command& command = *this;
+    if (const std::optional<int> status = read(arguments))
         return *status;
     const OutputOptions& output = command.output();
 
@@ -263,6 +281,24 @@ int PrintAll(const QStringList& arguments, const CommandContext& context)
     }
     command.tell(notice);
     return CommandLine::Success;
+}
+
+} // namespace
+
+QString BatchFileName(int index, const QString& extension)
+{
+    return u"%1-%2.%3"_s.arg(index + 1, 2, 10, QLatin1Char('0'))
+        .arg(AllPatternsBatch::GroupOf(index), extension);
+}
+
+std::unique_ptr<Subcommand> PrintYear(const CommandContext& context)
+{
+    return std::make_unique<PrintYearCommand>(context);
+}
+
+std::unique_ptr<Subcommand> PrintAll(const CommandContext& context)
+{
+    return std::make_unique<PrintAllCommand>(context);
 }
 
 } // namespace PrintCommands

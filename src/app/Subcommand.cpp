@@ -13,10 +13,36 @@ Subcommand::Subcommand(const QString& name, const QString& description,
     m_parser.addHelpOption();
 }
 
-void Subcommand::takes(const QString& name, const QString& syntax)
+void Subcommand::add(const QCommandLineOption& option, const QString& ifMissing)
 {
-    m_parser.addPositionalArgument(name, syntax);
-    m_takesArguments = true;
+    m_parser.addOption(option);
+    m_options.append({option, ifMissing});
+}
+
+void Subcommand::add(const QList<QCommandLineOption>& options)
+{
+    for (const QCommandLineOption& option : options)
+        add(option);
+}
+
+void Subcommand::takes(const QString& name, const QString& description,
+                       const QString& placeholder)
+{
+    m_parser.addPositionalArgument(name, description);
+    m_placeholders.append(placeholder);
+}
+
+QStringList Subcommand::usage() const
+{
+    QStringList words{m_name};
+    words += m_placeholders;
+    for (const Declared& declared : m_options) {
+        QString word = u"--"_s + declared.option.names().constFirst();
+        if (!declared.option.valueName().isEmpty())
+            word += u' ' + declared.option.valueName();
+        words += declared.ifMissing.isEmpty() ? u'[' + word + u']' : word;
+    }
+    return words;
 }
 
 std::optional<int> Subcommand::read(const QStringList& arguments)
@@ -29,9 +55,13 @@ std::optional<int> Subcommand::read(const QStringList& arguments)
         out().flush();
         return CommandLine::Success;
     }
-    if (!m_takesArguments && !m_parser.positionalArguments().isEmpty())
+    if (m_placeholders.isEmpty() && !m_parser.positionalArguments().isEmpty())
         return refuse(u"unexpected argument %1"_s.arg(
             CommandOptions::Quoted(m_parser.positionalArguments().first())));
+    for (const Declared& declared : m_options) {
+        if (!declared.ifMissing.isEmpty() && !m_parser.isSet(declared.option))
+            return refuse(declared.ifMissing);
+    }
     return std::nullopt;
 }
 

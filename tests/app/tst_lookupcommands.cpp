@@ -102,6 +102,38 @@ private slots:
         QVERIFY2(quoted.match(result.err).captured(1).size() <= 60, qPrintable(result.err));
     }
 
+    // A date of the right shape that does not exist says why.
+    void impossibleDatesSayWhy_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("30 February") << QStringList{"whos-off", "2027-02-30"}
+                                     << "kelvane whos-off: 2027-02-30 is not a date: February "
+                                        "2027 has 28 days\n";
+        QTest::newRow("30 February, leap year")
+            << QStringList{"whos-off", "2024-02-30"}
+            << "kelvane whos-off: 2024-02-30 is not a date: February 2024 has 29 days\n";
+        QTest::newRow("month 13") << QStringList{"whos-off", "2025-13-01"}
+                                  << "kelvane whos-off: 2025-13-01 is not a date: a year has 12 "
+                                     "months\n";
+        QTest::newRow("--from")
+            << QStringList{"export-ics", "--kind", "0", "--group", "1", "--from", "2025-04-31",
+                           "--to", "2025-05-01", "--out", "x.ics"}
+            << "kelvane export-ics: 2025-04-31 is not a date: April 2025 has 30 days\n";
+        QTest::newRow("--month") << QStringList{"print-month", "--month", "2025-13"}
+                                 << "kelvane print-month: 2025-13 is not a month: a year has 12 "
+                                    "months\n";
+    }
+
+    void impossibleDatesSayWhy()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, error);
+        const auto result = CommandRun::Kelvane(arguments);
+        QCOMPARE(result.status, CommandLine::BadArguments);
+        QCOMPARE(result.err, error);
+    }
+
     void helpAndVersion_data()
     {
         QTest::addColumn<QStringList>("arguments");

@@ -41,7 +41,7 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("message");
         QTest::newRow("no month") << QStringList{} << "--month YYYY-MM";
-        QTest::newRow("month 13") << QStringList{"--month", "2024-13"} << "YYYY-MM";
+        QTest::newRow("month 13") << QStringList{"--month", "2024-13"} << "a year has 12 months";
         QTest::newRow("print size 111")
             << QStringList{"--month", "2024-03", "--print-size", "111"} << "30 to 110";
         QTest::newRow("print size fraction")

@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -510,7 +511,29 @@ private slots:
         const CommandRun help = CommandRun::Kelvane({u"print-all"_s, u"--help"_s});
         QCOMPARE(help.status, CommandLine::Success);
         QVERIFY(help.out.contains(u"--random-colours"_s));
-        QVERIFY(CommandLine::HelpText().contains(u"print-year [--year TEXT]"_s));
+    }
+
+    // The overall help's line of each subcommand names every option its own help lists.
+    void overallHelpListsEveryOption()
+    {
+        const QString overall = CommandRun::Kelvane({u"--help"_s}).out;
+        static const QRegularExpression optionName(u"--[a-z][a-z-]*"_s);
+        for (const QString& name : {u"whos-off"_s, u"holidays"_s, u"export-ics"_s,
+                                    u"print-year"_s, u"print-all"_s, u"print-month"_s}) {
+            // The subcommand's line, and the indented lines that go on with it.
+            const QString line = overall.section(u"  kelvane "_s + name + u' ', 1, 1)
+                                     .section(u"\n  kelvane"_s, 0, 0)
+                                     .section(u"\n\n"_s, 0, 0)
+                                     .simplified();
+            QVERIFY2(!line.isEmpty(), qPrintable(name));
+            const QString own = CommandRun::Kelvane({name, u"--help"_s}).out;
+            for (const QRegularExpressionMatch& match : optionName.globalMatch(own)) {
+                const QString option = match.captured();
+                if (option != u"--help"_s && option != u"--help-all"_s)
+                    QVERIFY2(line.contains(option + u' ') || line.contains(option + u']'),
+                             qPrintable(name + u": "_s + option));
+            }
+        }
     }
 };
 
