@@ -105,6 +105,11 @@ bool SafeFile::writeChunk(const char* bytes, qsizetype size)
     return true;
 }
 
+bool SafeFile::flushed()
+{
+    return m_file.flush() && m_file.error() == QFileDevice::NoError;
+}
+
 bool SafeFile::commit()
 {
     if (!m_error.isEmpty() || !isOpen())
@@ -121,9 +126,14 @@ bool SafeFile::commit()
         return closed;
     }
     // QSaveFile::commit() can succeed although its own last flush failed: flush and check first.
-    if (!m_file.flush() || m_file.error() != QFileDevice::NoError) {
-        fail(m_file.errorString());
-        return false;
+    if (!flushed()) {
+        // A flush the disk took in part fails with no reason; the next one, with what is
+        // left, tells why.
+        m_file.unsetError();
+        if (!flushed()) {
+            fail(m_file.errorString());
+            return false;
+        }
     }
     if (!m_file.commit()) {
         fail(m_file.errorString());

@@ -12,7 +12,7 @@ class SpecialFile;
 // the target's place only when every write and the final flush succeeded; on any failure the
 // old file (or no file) stays as it was. Every file the program writes goes through here.
 // A target that is a device, a FIFO or a socket (its links followed) is written in place
-// instead, every write checked, and never replaced.
+// instead, every write and the close checked, and never replaced: what reached it stays there.
 class SafeFile
 {
 public:
@@ -43,6 +43,7 @@ public:
 private:
     bool isOpen() const;
     bool writeChunk(const char* bytes, qsizetype size);
+    bool flushed();
     void fail(const QString& reason);
 
     QSaveFile m_file;
