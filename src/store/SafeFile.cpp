@@ -1,5 +1,7 @@
 #include "store/SafeFile.h"
 
+#include "store/SpecialFile.h"
+
 #include <QDir>
 
 #include <algorithm>
@@ -37,16 +39,30 @@ SafeFile::~SafeFile()
         m_file.cancelWriting();
 }
 
+bool SafeFile::isOpen() const
+{
+    return m_special || m_file.isOpen();
+}
+
 void SafeFile::fail(const QString& reason)
 {
     if (m_error.isEmpty())
         m_error = u"cannot write %1: %2"_s.arg(QDir::toNativeSeparators(m_file.fileName()), reason);
     if (m_file.isOpen())
         m_file.cancelWriting();
+    m_special.reset();
 }
 
 bool SafeFile::open()
 {
+    if (SpecialFile::Is(m_file.fileName())) {
+        m_special = std::make_unique<SpecialFile>(m_file.fileName());
+        if (!m_special->open()) {
+            fail(m_special->reason());
+            return false;
+        }
+        return true;
+    }
     if (!m_file.open(QIODevice::WriteOnly)) {
         fail(m_file.errorString());
         return false;
@@ -56,16 +72,30 @@ bool SafeFile::open()
 
 bool SafeFile::write(const QByteArray& bytes)
 {
-    if (!m_error.isEmpty() || !m_file.isOpen())
+    if (!m_error.isEmpty() || !isOpen())
         return false;
-    for (qsizetype done = 0; done < bytes.size();) {
+    for (qsizetype done = 0; done < bytes.size(); done += ChunkBytes) {
         const qsizetype size = std::min(ChunkBytes, bytes.size() - done);
         if (injectedWriteFailure()) {
             fail(InjectedReason);
             return false;
         }
+        if (!writeChunk(bytes.constData() + done, size))
+            return false;
+    }
+    return true;
+}
+
+bool SafeFile::writeChunk(const char* bytes, qsizetype size)
+{
+    if (m_special) {
+        if (!m_special->write(QByteArrayView(bytes, size)))
+            fail(m_special->reason());
+        return m_error.isEmpty();
+    }
+    for (qsizetype done = 0; done < size;) {
         // A short write is followed by another, which tells why the disk took no more.
-        const qint64 written = m_file.write(bytes.constData() + done, size);
+        const qint64 written = m_file.write(bytes + done, size - done);
         if (written <= 0 || m_file.error() != QFileDevice::NoError) {
             fail(m_file.errorString());
             return false;
@@ -75,18 +105,35 @@ bool SafeFile::write(const QByteArray& bytes)
     return true;
 }
 
+bool SafeFile::flushed()
+{
+    return m_file.flush() && m_file.error() == QFileDevice::NoError;
+}
+
 bool SafeFile::commit()
 {
-    if (!m_error.isEmpty() || !m_file.isOpen())
+    if (!m_error.isEmpty() || !isOpen())
         return false;
-    // QSaveFile::commit() can succeed although its own last flush failed: flush and check first.
     if (injectedFlushFailure()) {
         fail(InjectedReason);
         return false;
     }
-    if (!m_file.flush() || m_file.error() != QFileDevice::NoError) {
-        fail(m_file.errorString());
-        return false;
+    if (m_special) {
+        const bool closed = m_special->close();
+        if (!closed)
+            fail(m_special->reason());
+        m_special.reset();
+        return closed;
+    }
+    // QSaveFile::commit() can succeed although its own last flush failed: flush and check first.
+    if (!flushed()) {
+        // A flush the disk took in part fails with no reason; the next one, with what is
+        // left, tells why.
+        m_file.unsetError();
+        if (!flushed()) {
+            fail(m_file.errorString());
+            return false;
+        }
     }
     if (!m_file.commit()) {
         fail(m_file.errorString());

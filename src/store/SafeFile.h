@@ -4,9 +4,15 @@
 #include <QSaveFile>
 #include <QString>
 
+#include <memory>
+
+class SpecialFile;
+
 // Writes a file whole or not at all. The bytes go to a new file beside the target, which takes
 // the target's place only when every write and the final flush succeeded; on any failure the
 // old file (or no file) stays as it was. Every file the program writes goes through here.
+// A target that is a device, a FIFO or a socket (its links followed) is written in place
+// instead, every write and the close checked, and never replaced: what reached it stays there.
 class SafeFile
 {
 public:
@@ -35,8 +41,12 @@ public:
     static void FailNothing();
 
 private:
+    bool isOpen() const;
+    bool writeChunk(const char* bytes, qsizetype size);
+    bool flushed();
     void fail(const QString& reason);
 
     QSaveFile m_file;
+    std::unique_ptr<SpecialFile> m_special;
     QString m_error;
 };
