@@ -38,7 +38,8 @@ public:
         add({u"adjust"_s, u"Adjustment for non Darizu stations, 0..48."_s, u"N"_s, u"0"_s});
         add({u"holidays"_s, u"Holidays to include, 13 characters of 0/1."_s, u"BITS"_s,
              QLatin1String(Holidays::DefaultSet)});
-        add({u"out"_s, u"The .ics file to write."_s, u"FILE"_s}, u"--out is required"_s);
+        add({u"out"_s, u"The .ics file to write; - is standard output."_s, u"FILE"_s},
+            u"--out is required"_s);
     }
 
     int run(const QStringList& arguments) override;
@@ -94,6 +95,11 @@ int ExportIcsCommand::run(const QStringList& arguments)
     RotaDay rota;
     GoodFriday goodFriday;
     const QByteArray calendar = DaysOffCalendar::Build(request, rota, goodFriday);
+    // "-" is standard output, whose errors the program tells once the run is over.
+    if (outPath == u"-"_s) {
+        context().bytesOut.write(calendar);
+        return CommandLine::Success;
+    }
     if (!SafeFile::Write(outPath, calendar, &error))
         return fail(error, CommandLine::Failed);
     return CommandLine::Success;

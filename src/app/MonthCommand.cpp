@@ -35,8 +35,8 @@ std::optional<QDate> readMonth(const QString& text, QString* error)
     const int year = match.hasMatch() ? match.captured(1).toInt() : 0;
     const int month = match.hasMatch() ? match.captured(2).toInt() : 0;
     if (match.hasMatch() && !CommandOptions::NotAMonth(year, month).isEmpty()) {
-        *error = u"%1 is not a month: %2"_s.arg(text.trimmed(),
-                                                CommandOptions::NotAMonth(year, month));
+        *error =
+            u"%1 is not a month: %2"_s.arg(text.trimmed(), CommandOptions::NotAMonth(year, month));
         return std::nullopt;
     }
     if (!match.hasMatch() || year < 1901 || year > 2124) {
@@ -163,10 +163,10 @@ int PrintMonthCommand::run(const QStringList& arguments)
         databaseOpen = database.open(databasePath, &error);
         if (!databaseOpen && databaseRequired)
             return fail(u"cannot read the calendar database %1: %2"_s.arg(
-                                    CommandOptions::Quoted(databasePath), error),
-                                CalendarDatabase::IsWrongFile(database.failure())
-                                    ? CommandLine::BadArguments
-                                    : CommandLine::Failed);
+                            CommandOptions::Quoted(databasePath), error),
+                        CalendarDatabase::IsWrongFile(database.failure())
+                            ? CommandLine::BadArguments
+                            : CommandLine::Failed);
         if (!databaseOpen)
             tell(u"printing without stored notes: cannot read %1: %2"_s.arg(
                 CommandOptions::Quoted(databasePath), error));
@@ -180,9 +180,9 @@ int PrintMonthCommand::run(const QStringList& arguments)
         notesFor(*choices, databaseOpen ? &database : nullptr, entries.get(), &error);
     if (!error.isEmpty())
         return fail(u"cannot read the notes of %1 from %2: %3"_s.arg(
-                                CommandOptions::Quoted(parser.value(u"month"_s)),
-                                CommandOptions::Quoted(databasePath), error),
-                            CommandLine::Failed);
+                        CommandOptions::Quoted(parser.value(u"month"_s)),
+                        CommandOptions::Quoted(databasePath), error),
+                    CommandLine::Failed);
 
     int status = CommandLine::Success;
     const std::unique_ptr<PrintSurface> surface =
@@ -194,6 +194,7 @@ int PrintMonthCommand::run(const QStringList& arguments)
         MonthPrinter(choices->calendar, state, entries.get()).print(*surface, notes, printSize);
     if (!surface->finish(&error))
         return fail(error, output->finishFailure());
+    output->deliver(context().bytesOut);
     if (fit.reduced())
         tell(fit.note());
     return CommandLine::Success;

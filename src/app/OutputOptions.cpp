@@ -4,9 +4,13 @@
 #include "app/CommandOptions.h"
 #include "print/Paper.h"
 #include "print/Printers.h"
+#include "store/MemoryFiles.h"
+
+#include <unistd.h>
 
 #include <QDir>
 #include <QFileInfo>
+#include <QIODevice>
 #include <QRegularExpression>
 
 using namespace Qt::StringLiterals;
@@ -32,8 +36,14 @@ QList<QCommandLineOption> OutputOptions::Options(Out out)
 {
     QList<QCommandLineOption> options;
     if (out == Out::File) {
-        options.append(
-            {u"out"_s, u"Write the page to FILE (.pdf, .png or .ops) instead."_s, u"FILE"_s});
+        options.append({u"out"_s,
+                        u"Write the page to FILE (.pdf, .png or .ops) instead; - is standard "
+                        "output."_s,
+                        u"FILE"_s});
+        options.append({u"format"_s,
+                        u"Format of --out - (standard output): pdf (default), png or ops; a "
+                        "FILE's name gives its own."_s,
+                        u"FORMAT"_s});
     } else {
         options.append(
             {u"out"_s, u"Write the fourteen pages into the folder DIR instead."_s, u"DIR"_s});
@@ -72,7 +82,13 @@ std::optional<OutputOptions> OutputOptions::Read(const QCommandLineParser& parse
         return std::nullopt;
     }
     const QString placeholder = out == Out::File ? u"FILE"_s : u"DIR"_s;
-    if (out == Out::Folder && parser.isSet(u"format"_s)) {
+    options.m_toStandardOutput = options.m_toFiles && options.m_path == u"-"_s;
+    if (options.m_toStandardOutput && out == Out::Folder) {
+        refuse(error, u"--out - (standard output) takes one page: give a folder for the "
+                      "fourteen files"_s);
+        return std::nullopt;
+    }
+    if (parser.isSet(u"format"_s)) {
         const QString name = parser.value(u"format"_s);
         const std::optional<SurfaceFactory::Format> named =
             SurfaceFactory::FormatNamed(name.trimmed().toLower());
@@ -83,7 +99,11 @@ std::optional<OutputOptions> OutputOptions::Read(const QCommandLineParser& parse
         }
         options.m_format = *named;
         if (!options.m_toFiles) {
-            refuse(error, u"--format applies to file output only (--out DIR)"_s);
+            refuse(error, u"--format applies to file output only (--out %1)"_s.arg(placeholder));
+            return std::nullopt;
+        }
+        if (out == Out::File && !options.m_toStandardOutput) {
+            refuse(error, u"--format goes with --out - (a file's name gives its format)"_s);
             return std::nullopt;
         }
     }
@@ -96,6 +116,17 @@ std::optional<OutputOptions> OutputOptions::Read(const QCommandLineParser& parse
     }
 
     const QString& path = options.m_path;
+    if (options.m_toStandardOutput) {
+        // A page is no text for a terminal.
+        if (options.m_format != SurfaceFactory::Format::Ops && ::isatty(STDOUT_FILENO)) {
+            refuse(error, u"standard output is a terminal: send the page elsewhere with a "
+                          "redirection, or give --out FILE"_s);
+            return std::nullopt;
+        }
+        if (options.m_format == SurfaceFactory::Format::Png && !options.imageFits(error))
+            return std::nullopt;
+        return options;
+    }
     if (out == Out::File) {
         const std::optional<SurfaceFactory::Format> format = SurfaceFactory::FormatOf(path);
         if (!format) {
@@ -229,12 +260,19 @@ std::unique_ptr<PrintSurface> OutputOptions::open(int* status, QString* error,
         return nullptr;
     }
     std::unique_ptr<PrintSurface> surface =
-        m_toFiles ? openFile(m_path, error, name) : openPrinter(error);
+        m_toFiles ? openFile(m_path, error, name, m_toStandardOutput ? &m_standardOutput : nullptr)
+                  : openPrinter(error);
     if (surface && !m_toFiles)
         surface->setDocumentName(name);
     if (!surface)
         *status = m_toFiles ? CommandLine::Failed : CommandLine::NoPrinter;
     return surface;
+}
+
+void OutputOptions::deliver(QIODevice& bytesOut) const
+{
+    for (const MemoryFiles::File& file : m_standardOutput.files())
+        bytesOut.write(file.bytes);
 }
 
 int OutputOptions::finishFailure() const

@@ -2,6 +2,7 @@
 
 #include "print/PrintSurface.h"
 #include "print/SurfaceFactory.h"
+#include "store/MemoryFiles.h"
 
 #include <QCommandLineParser>
 #include <QPageSize>
@@ -10,8 +11,8 @@
 #include <memory>
 #include <optional>
 
-class MemoryFiles;
 class Printers;
+class QIODevice;
 
 // Where a print subcommand sends its pages: --out (one FILE, whose ending names the format, or
 // a folder DIR with --format), --dpi and --page for files. Without --out the pages go to the
@@ -46,6 +47,9 @@ public:
     // exit status and one line in *error, when it cannot be opened.
     std::unique_ptr<PrintSurface> open(int* status, QString* error,
                                        const QString& name = QString()) const;
+    // With --out -, writes the finished page to standard output (whose errors the program
+    // tells once the run is over).
+    void deliver(QIODevice& bytesOut) const;
     // The exit status when handing the pages over fails.
     int finishFailure() const;
 
@@ -56,6 +60,9 @@ private:
 
     bool m_toFiles = false;
     QString m_path;
+    bool m_toStandardOutput = false;
+    // The page for standard output, once finished.
+    mutable MemoryFiles m_standardOutput;
     // Why the --out file cannot be written, found while reading the options.
     QString m_cannotWrite;
     SurfaceFactory::Format m_format = SurfaceFactory::Format::Pdf;

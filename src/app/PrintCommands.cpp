@@ -202,6 +202,7 @@ int PrintYearCommand::run(const QStringList& arguments)
         YearCalendarPrinter::Print(*surface, choices.calendar, state, entries.get());
     if (!surface->finish(&error))
         return command.fail(error, command.output().finishFailure());
+    command.output().deliver(context().bytesOut);
     if (fit.reduced())
         command.tell(fit.note());
     command.tell(surface->notice());

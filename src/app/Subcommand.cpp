@@ -25,8 +25,7 @@ void Subcommand::add(const QList<QCommandLineOption>& options)
         add(option);
 }
 
-void Subcommand::takes(const QString& name, const QString& description,
-                       const QString& placeholder)
+void Subcommand::takes(const QString& name, const QString& description, const QString& placeholder)
 {
     m_parser.addPositionalArgument(name, description);
     m_placeholders.append(placeholder);

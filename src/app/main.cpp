@@ -1,6 +1,7 @@
 #include "about/AppIcon.h"
 #include "app/CommandLine.h"
 #include "app/PrintersPlugin.h"
+#include "app/StandardOutput.h"
 #include "mainwindow/MessageBoxPrompter.h"
 #include "mainwindow/TerminationSignals.h"
 #include "mainwindow/frmCalendar.h"
@@ -11,9 +12,7 @@
 #include "store/SettingsStore.h"
 
 #include <QApplication>
-#include <QBuffer>
 #include <QCoreApplication>
-#include <QFile>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QPixmap>
@@ -22,9 +21,7 @@
 #include <QTimer>
 #include <QWindow>
 
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <fcntl.h>
 #include <functional>
 #include <memory>
@@ -190,24 +187,17 @@ int main(int argc, char* argv[])
     SystemPrinters printers([&plugin](QString* error) { return plugin.load(error); });
     if (kind == CommandLine::Application::Widgets)
         return runWindow(printers);
-    // Standard output unbuffered below the stream, so that a failed write is seen and told as
-    // coreutils tell it (a full disk, a closed output, a broken pipe).
-    QFile standardOutput;
-    standardOutput.open(STDOUT_FILENO, QIODevice::WriteOnly | QIODevice::Unbuffered,
-                        QFileDevice::DontCloseHandle);
-    // What goes to a closed standard output is kept to see whether there was any.
-    QBuffer lost;
-    lost.open(QIODevice::WriteOnly);
-    QTextStream out(outputClosed ? static_cast<QIODevice*>(&lost) : &standardOutput);
+    // Every write to standard output is checked: a full disk, a closed output or a broken pipe
+    // is told once the run is over, as coreutils tell it.
+    StandardOutput standardOutput(outputClosed);
+    QTextStream out(&standardOutput);
     QTextStream err(stderr);
     const SystemClock clock;
-    const int status = CommandLine::Run(QCoreApplication::arguments(), {out, err, clock, printers});
+    const int status = CommandLine::Run(QCoreApplication::arguments(),
+                                        {out, err, clock, printers, standardOutput});
     out.flush();
-    if (out.status() != QTextStream::Ok || lost.size() > 0) {
-        err << "kelvane: write error: "
-            << (outputClosed ? QString::fromLocal8Bit(std::strerror(EBADF))
-                             : standardOutput.errorString())
-            << Qt::endl;
+    if (!standardOutput.failure().isEmpty()) {
+        err << "kelvane: write error: " << standardOutput.failure() << Qt::endl;
         return CommandLine::Failed;
     }
     return status;

@@ -117,8 +117,8 @@ private slots:
                                   << "kelvane whos-off: 2025-13-01 is not a date: a year has 12 "
                                      "months\n";
         QTest::newRow("--from")
-            << QStringList{"export-ics", "--kind", "0", "--group", "1", "--from", "2025-04-31",
-                           "--to", "2025-05-01", "--out", "x.ics"}
+            << QStringList{"export-ics", "--kind", "0",          "--group", "1",    "--from",
+                           "2025-04-31", "--to",   "2025-05-01", "--out",   "x.ics"}
             << "kelvane export-ics: 2025-04-31 is not a date: April 2025 has 30 days\n";
         QTest::newRow("--month") << QStringList{"print-month", "--month", "2025-13"}
                                  << "kelvane print-month: 2025-13 is not a month: a year has 12 "

@@ -142,8 +142,8 @@ private slots:
             << u"\"$K\" whos-off 1901-01-01 --days 80000 >\"$FULL\""_s << full;
         QTest::newRow("help, full disk") << u"\"$K\" --help >\"$FULL\""_s << full;
         QTest::newRow("version, full disk") << u"\"$K\" --version >\"$FULL\""_s << full;
-        QTest::newRow("closed output") << u"\"$K\" holidays 2025 >&-"_s
-                                       << u"kelvane: write error: Bad file descriptor"_s;
+        QTest::newRow("closed output")
+            << u"\"$K\" holidays 2025 >&-"_s << u"kelvane: write error: Bad file descriptor"_s;
         QTest::newRow("broken pipe, SIGPIPE ignored")
             << u"trap '' PIPE; \"$K\" whos-off 1901-01-01 --days 80000 | head -c 1 >\"$SINK\"; "
                "exit ${PIPESTATUS[0]}"_s
@@ -164,6 +164,55 @@ private slots:
                              u"SINK="_s + work.filePath(u"sink"_s)});
         QCOMPARE(ran.status, 1);
         QCOMPARE(ran.err, error + u'\n');
+    }
+
+    // Where --out can send a calendar: a file, a FIFO someone reads, a device, standard
+    // output; a special file is written to, never replaced.
+    void outputs_data()
+    {
+        QTest::addColumn<QString>("shell"); // $K export-ics ... --out is $EXPORT
+        QTest::addColumn<QString>("node");  // what --out names, as `stat -c %F` tells it
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("regular file")
+            << u"$EXPORT cal.ics && cat cal.ics"_s << u"regular file"_s << 0 << QString();
+        QTest::newRow("FIFO with a reader")
+            << u"mkfifo cal.ics && { cat cal.ics & $EXPORT cal.ics; wait; }"_s << u"fifo"_s << 0
+            << QString();
+        QTest::newRow("character device")
+            << u"mknod cal.ics c 1 3 && $EXPORT cal.ics && $EXPORT -"_s
+            << u"character special file"_s << 0 << QString();
+        QTest::newRow("standard output") << u"$EXPORT -"_s << QString() << 0 << QString();
+        QTest::newRow("closed standard output") << u"$EXPORT - >&-"_s << QString() << 1
+                                                << u"kelvane: write error: Bad file descriptor\n"_s;
+    }
+
+    void outputs()
+    {
+        QFETCH(QString, shell);
+        QFETCH(QString, node);
+        QFETCH(int, status);
+        QFETCH(QString, error);
+        QTemporaryDir work;
+        const QString exportIcs =
+            u"\"$K\" export-ics --kind four-two --group C --from 2025-01-01 --to 2025-01-31 --out"_s;
+        const Ran ran = run(u"bash"_s, {u"-c"_s, shell.replace(u"$EXPORT"_s, exportIcs)},
+                            work.path(), {u"K="_s + QStringLiteral(KELVANE_PROGRAM)});
+        if (shell.startsWith(u"mknod"_s) && ran.err.contains(u"mknod"_s))
+            QSKIP("making a device needs root");
+        QCOMPARE(ran.err, error);
+        QCOMPARE(ran.status, status);
+        if (status == 0)
+            QVERIFY2(ran.out.startsWith(u"BEGIN:VCALENDAR"_s) &&
+                         ran.out.trimmed().endsWith(u"END:VCALENDAR"_s),
+                     qPrintable(ran.out.left(200)));
+        if (!node.isEmpty()) {
+            QProcess stat;
+            stat.setWorkingDirectory(work.path());
+            stat.start(u"stat"_s, {u"-c"_s, u"%F"_s, u"cal.ics"_s});
+            QVERIFY(stat.waitForFinished());
+            QCOMPARE(QString::fromUtf8(stat.readAllStandardOutput()).trimmed(), node);
+        }
     }
 
     // Installed under any prefix, the program runs from there and finds its own template.

@@ -4,6 +4,7 @@
 #include "LinkedPrinters.h"
 #include "app/CommandLine.h"
 
+#include <QBuffer>
 #include <QDate>
 #include <QString>
 #include <QStringList>
@@ -18,6 +19,8 @@ struct CommandRun
     int status = -1;
     QString out;
     QString err;
+    // What was written to standard output as bytes (--out -).
+    QByteArray bytes;
 
     // `kelvane arguments...`, with "today" fixed when `today` is given.
     static CommandRun Kelvane(const QStringList& arguments, QDate today = {})
@@ -28,9 +31,11 @@ struct CommandRun
         const FixedClock fixed(today);
         const SystemClock system;
         LinkedPrinters printers;
+        QBuffer bytes(&run.bytes);
+        bytes.open(QIODevice::WriteOnly);
         const Clock& clock = today.isValid() ? static_cast<const Clock&>(fixed) : system;
-        run.status =
-            CommandLine::Run(QStringList{u"kelvane"_s} + arguments, {out, err, clock, printers});
+        run.status = CommandLine::Run(QStringList{u"kelvane"_s} + arguments,
+                                      {out, err, clock, printers, bytes});
         out.flush();
         err.flush();
         return run;
