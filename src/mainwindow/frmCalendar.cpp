@@ -1146,16 +1146,17 @@ void frmCalendar::mnuPrint_Click()
     if (!printFieldsHold())
         return;
     const CalendarChoices chosen = choices();
+    const QString name = PrintNames::YearCalendar(chosen);
     const std::unique_ptr<Printers::Chosen> printer = m_printers.ask(
         this, u"Print - Kelvane"_s,
-        static_cast<int>(NumberText::RoundHalfEven(Val(txtCopies->text()))));
+        static_cast<int>(NumberText::RoundHalfEven(Val(txtCopies->text()))), name);
     if (!printer)
         return;
     PrintDestination destination;
     PageFit fit;
     {
         const BusyPointer busy;
-        destination = printer->open(PrintNames::YearCalendar(chosen));
+        destination = printer->open(name);
         fit = printYearTo(*destination.surface);
     }
     finishPrint(destination, QString(), fit);
@@ -1172,17 +1173,16 @@ void frmCalendar::mnuPrintAllPatterns_Click()
 {
     if (!printFieldsHold())
         return;
+    const QString name = PrintNames::Batch(txtYear->text());
     std::shared_ptr<Printers::Chosen> printer = m_printers.ask(
         this, u"Print All Patterns - Kelvane"_s,
-        static_cast<int>(NumberText::RoundHalfEven(Val(txtCopies->text()))), 1,
+        static_cast<int>(NumberText::RoundHalfEven(Val(txtCopies->text()))), name, 1,
         AllPatternsBatch::CalendarCount);
     if (!printer)
         return;
     const int first = printer->firstPage();
     const int last = printer->lastPage();
-    printAllPatterns(
-        [this, printer] { return printer->open(PrintNames::Batch(txtYear->text())); }, first,
-        last);
+    printAllPatterns([printer, name] { return printer->open(name); }, first, last);
 }
 
 void frmCalendar::printAllPatterns(const std::function<PrintDestination()>& open, int first,

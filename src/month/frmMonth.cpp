@@ -491,12 +491,13 @@ void frmMonth::cmdPrint_Click()
 void frmMonth::printWithDialog()
 {
     // The month page has no copies of its own: the dialog's count is the one.
+    const QString name = PdfStem(m_layout.firstOfMonth());
     const std::unique_ptr<Printers::Chosen> printer =
-        m_printers.ask(this, u"Print - "_s + windowTitle(), 1);
+        m_printers.ask(this, u"Print - "_s + windowTitle(), 1, name);
     if (!printer)
         return;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    PrintTarget target = printer->open(PdfStem(m_layout.firstOfMonth()));
+    PrintTarget target = printer->open(name);
     const PageFit fit = printTo(*target.surface);
     QGuiApplication::restoreOverrideCursor();
     finishPrint(target, fit);

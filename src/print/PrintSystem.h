@@ -39,15 +39,16 @@ public:
     virtual std::unique_ptr<PrinterDevice> open(const QString& name,
                                                 const std::optional<QPageLayout>& layout) = 0;
     // The print dialog on the default printer (a PDF-file printer when there is none) with
-    // `copies` copies, offering pages `firstPage` .. `lastPage` when there is more than one.
-    // Nullopt when the user cancelled.
+    // `copies` copies, offering pages `firstPage` .. `lastPage` when there is more than one,
+    // for a printout named `name`: printing to a file proposes "<name>.pdf" in the documents
+    // folder. Nullopt when the user cancelled.
     virtual std::optional<Choice> ask(QWidget* parent, const QString& title, int copies,
-                                      int firstPage, int lastPage) = 0;
+                                      const QString& name, int firstPage, int lastPage) = 0;
     // The print preview of the default printer with `copies` copies, for a printout named
     // `name`; `draw` puts the pages on the preview's printer each time it asks.
     virtual void preview(QWidget* parent, const QString& title, int copies, const QString& name,
                          const std::function<void(PrinterDevice&)>& draw) = 0;
 };
 
-#define KelvanePrintSystem_iid "io.github.kelvane.Kelvane.PrintSystem/1"
+#define KelvanePrintSystem_iid "io.github.kelvane.Kelvane.PrintSystem/2"
 Q_DECLARE_INTERFACE(PrintSystem, KelvanePrintSystem_iid)

@@ -46,9 +46,11 @@ public:
                                                QString* error) = 0;
     // The print dialog titled `title`, on the default printer with its paper and `copies`
     // copies (a PDF-file printer when the system has none), offering pages `firstPage` ..
-    // `lastPage` when there is more than one. Null when the user cancelled.
+    // `lastPage` when there is more than one. Printing to a file proposes "<name>.pdf" in the
+    // documents folder. Null when the user cancelled.
     virtual std::unique_ptr<Chosen> ask(QWidget* parent, const QString& title, int copies,
-                                        int firstPage = 1, int lastPage = 1) = 0;
+                                        const QString& name, int firstPage = 1,
+                                        int lastPage = 1) = 0;
     // The print preview of the default printer with `copies` copies, for a printout named
     // `name` that `draw` puts on a surface; `failed` is told why a page could not be made.
     // Its print button asks with the print dialog.

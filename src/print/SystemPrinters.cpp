@@ -77,12 +77,13 @@ SystemPrinters::open(const QString& name, const std::optional<QPageSize>& paper,
 }
 
 std::unique_ptr<Printers::Chosen> SystemPrinters::ask(QWidget* parent, const QString& title,
-                                                      int copies, int firstPage, int lastPage)
+                                                      int copies, const QString& name,
+                                                      int firstPage, int lastPage)
 {
     if (!system())
         return nullptr;
     std::optional<PrintSystem::Choice> choice =
-        m_system->ask(parent, title, copies, firstPage, lastPage);
+        m_system->ask(parent, title, copies, name, firstPage, lastPage);
     if (!choice)
         return nullptr;
     return std::make_unique<ChosenPrinter>(std::move(*choice));

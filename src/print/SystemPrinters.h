@@ -23,7 +23,8 @@ public:
     std::unique_ptr<PrintSurface> open(const QString& name, const std::optional<QPageSize>& paper,
                                        QString* error) override;
     std::unique_ptr<Chosen> ask(QWidget* parent, const QString& title, int copies,
-                                int firstPage = 1, int lastPage = 1) override;
+                                const QString& name, int firstPage = 1,
+                                int lastPage = 1) override;
     void preview(QWidget* parent, const QString& title, int copies, const QString& name,
                  const std::function<void(PrintSurface&)>& draw,
                  const std::function<void(const QString& error)>& failed) override;

@@ -2,10 +2,13 @@
 
 #include "printers/QPrinterDevice.h"
 
+#include <QDir>
+#include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QStandardPaths>
 
 using namespace Qt::StringLiterals;
 
@@ -65,11 +68,18 @@ std::unique_ptr<PrinterDevice> QtPrintSystem::open(const QString& name,
 }
 
 std::optional<PrintSystem::Choice> QtPrintSystem::ask(QWidget* parent, const QString& title,
-                                                      int copies, int firstPage, int lastPage)
+                                                      int copies, const QString& name,
+                                                      int firstPage, int lastPage)
 {
     std::unique_ptr<QPrinter> printer = prepared(copies);
+    printer->setDocName(name);
     QPrintDialog dialog(printer.get(), parent);
     dialog.setWindowTitle(title);
+    // Printing to a file proposes what Save as PDF proposes, not the dialog's "print.pdf" in
+    // the current folder.
+    if (auto* file = dialog.findChild<QLineEdit*>(u"filename"_s))
+        file->setText(QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+                          .filePath(name + u".pdf"_s));
     if (lastPage > firstPage) {
         dialog.setMinMax(firstPage, lastPage);
         dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);

@@ -13,8 +13,8 @@ public:
     QString defaultName() override;
     std::unique_ptr<PrinterDevice> open(const QString& name,
                                         const std::optional<QPageLayout>& layout) override;
-    std::optional<Choice> ask(QWidget* parent, const QString& title, int copies, int firstPage,
-                              int lastPage) override;
+    std::optional<Choice> ask(QWidget* parent, const QString& title, int copies,
+                              const QString& name, int firstPage, int lastPage) override;
     void preview(QWidget* parent, const QString& title, int copies, const QString& name,
                  const std::function<void(PrinterDevice&)>& draw) override;
 

@@ -516,6 +516,7 @@ void TestFrmMonth::printDialogOnCtrlP()
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
     const QString path = QDir(fixture.folder.path()).filePath(u"chosen.pdf"_s);
     bool asked = false;
+    QString proposed;
     QTimer::singleShot(0, this, [&] {
         auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
         if (!dialog)
@@ -523,12 +524,18 @@ void TestFrmMonth::printDialogOnCtrlP()
         asked = true;
         if (auto* printers = dialog->findChild<QComboBox*>(u"printers"_s))
             printers->setCurrentIndex(printers->count() - 1); // print to file
-        if (auto* file = dialog->findChild<QLineEdit*>(u"filename"_s))
+        // Printing to a file proposes the documents folder and the printout's name.
+        if (auto* file = dialog->findChild<QLineEdit*>(u"filename"_s)) {
+            proposed = file->text();
             file->setText(path);
+        }
         dialog->accept();
     });
     QTest::keyClick(window.get(), Qt::Key_P, Qt::ControlModifier);
     QVERIFY(asked);
+    QCOMPARE(proposed,
+             QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+                 .filePath(u"Kelvane September 2024.pdf"_s));
     QCOMPARE(window->lblStatus()->text(),
              u"Printed to the PDF file %1."_s.arg(QDir::toNativeSeparators(path)));
     if (QStandardPaths::findExecutable(u"pdfinfo"_s).isEmpty())
