@@ -3,6 +3,7 @@
 #include "printers/QPrinterDevice.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -76,10 +77,13 @@ std::optional<PrintSystem::Choice> QtPrintSystem::ask(QWidget* parent, const QSt
     QPrintDialog dialog(printer.get(), parent);
     dialog.setWindowTitle(title);
     // Printing to a file proposes what Save as PDF proposes, not the dialog's "print.pdf" in
-    // the current folder.
+    // the current folder; the home folder when there is no documents folder (the dialog
+    // refuses a file in a folder that does not exist).
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!QFileInfo(folder).isDir())
+        folder = QDir::homePath();
     if (auto* file = dialog.findChild<QLineEdit*>(u"filename"_s))
-        file->setText(QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-                          .filePath(name + u".pdf"_s));
+        file->setText(QDir(folder).filePath(name + u".pdf"_s));
     if (lastPage > firstPage) {
         dialog.setMinMax(firstPage, lastPage);
         dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
