@@ -50,8 +50,10 @@ RotaFileParser::Result RotaFileParser::run(const QByteArray& bytes)
         QByteArray raw = lines.at(i);
         if (raw.endsWith('\r'))
             raw.chop(1);
-        // A line break is never part of a longer UTF-8 sequence: each line decodes alone.
-        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+        // A line break is never part of a longer UTF-8 sequence: each line decodes alone, and
+        // a sequence cut short at its end is an error, not the start of the next line.
+        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
+                                                         QStringDecoder::Flag::ConvertInitialBom);
         const QString line = decoder.decode(raw);
         if (decoder.hasError())
             return failure(number, u"not UTF-8 text"_s);
