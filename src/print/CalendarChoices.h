@@ -1,6 +1,8 @@
 #pragma once
 
 #include "rota/Holidays.h"
+#include "rota/OwnRota.h"
+#include "rota/RotaChoice.h"
 #include "rota/RotaKind.h"
 #include "store/ShadeColors.h"
 
@@ -8,6 +10,7 @@
 #include <QString>
 
 #include <array>
+#include <memory>
 
 using namespace Qt::StringLiterals;
 
@@ -22,6 +25,7 @@ struct CalendarChoices
     QString copiesText = u"1"_s;      // txtCopies
     QString adjustmentText = u"0"_s;  // txtPatternAdjustment
     RotaKind kind = RotaKind::CgSixTwo;
+    std::shared_ptr<const OwnRota> ownRota; // when set, drawn in the place of `kind`
     QString highlightGroup = u" 0"_s; // HighlightGroup
     bool noHighlight = true;                       // optNoHighlight selected
     std::array<bool, Holidays::Count> holidays{true, true, true, true, true, true, true,
@@ -32,4 +36,6 @@ struct CalendarChoices
     bool printKey = false;                         // a key under the year page's blocks
     ShadeColors shades = ShadeColors::For(ColourFamily::Yellow, 0);
     QDate calendarDate;                            // Calendar1: the month sheet's month
+
+    RotaChoice rota() const { return RotaChoice(kind, ownRota); }
 };

@@ -20,8 +20,9 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr int ShortNoteLength = 25;
-// A note too wide for its cell is made smaller, down to this size, before it is cut short.
-constexpr int SmallestNotePoints = 5;
+// A note or a groups-off text too wide for its cell is made smaller, down to this size, before
+// it is cut short.
+constexpr int SmallestPoints = 5;
 
 // Page positions: sheet units scaled by H across and V down, each floored on its own.
 struct PageScale
@@ -45,22 +46,6 @@ PageScale pageScale(int printSize)
     // title starts at x 4620 and the grid's right edge lies at x 14574.
     const float s = MonthPrinter::Scale(printSize);
     return {s, static_cast<double>(s) * 4.2, static_cast<double>(s) * 3.25};
-}
-
-// Fits the lines of a note to the room left of its cell's right edge: the note's size where
-// they fit, else the largest smaller size at which they do (not below SmallestNotePoints),
-// else that smallest size with each line too wide cut short. Returns the size it set.
-int fitNote(PrintSurface& surface, QStringList& lines, const QList<int>& room, int points)
-{
-    if (TextFit::Fits(surface, lines, room))
-        return points;
-    const int smallest = std::min(points, SmallestNotePoints);
-    if (const std::optional<int> fitting =
-            TextFit::LargestSize(surface, lines, room, points - 1, smallest))
-        return *fitting;
-    for (qsizetype i = 0; i < lines.size() && i < room.size(); ++i)
-        lines[i] = TextFit::Elided(surface, lines.at(i), room.at(i));
-    return smallest;
 }
 
 void printAt(PrintSurface& surface, int x, int y, const QString& text)
@@ -154,7 +139,8 @@ void printNotes(PrintSurface& surface, const PageScale& scale, const MonthSheetL
         const int firstX = scale.x(first.x()) - MonthSheetLayout::PageNoteIndent;
         const int secondX = scale.x(second.x());
         const int edge = scale.x(day.cell().right);
-        const int fitted = fitNote(surface, lines, {edge - firstX, edge - secondX}, noteSize);
+        const int fitted =
+            TextFit::Fit(surface, lines, {edge - firstX, edge - secondX}, noteSize, SmallestPoints);
         printAt(surface, firstX, scale.y(first.y()), lines.first());
         if (lines.size() > 1)
             printAt(surface, secondX, scale.y(second.y()), lines.at(1));
@@ -183,10 +169,15 @@ void printDay(PrintSurface& surface, const PageScale& scale, const MonthSheetLay
     printNotes(surface, scale, day, {notes.Note[k], notes.SecondNote[k]});
 
     if (!choices.noPatterns) {
-        surface.setFontSize(scale.font(MonthSheetLayout::TextFontSize));
+        const int size = scale.font(MonthSheetLayout::TextFontSize);
+        surface.setFontSize(size);
         const QPoint groups = day.pageGroupsOffPen();
+        QStringList text = {day.groupsOffText};
+        if (choices.rota().cell().fitToCell)
+            TextFit::Fit(surface, text, {scale.x(day.cell().right) - scale.x(groups.x())}, size,
+                         SmallestPoints);
         if (!day.groupsOffText.isEmpty())
-            printAt(surface, scale.x(groups.x()), scale.y(groups.y()), day.groupsOffText);
+            printAt(surface, scale.x(groups.x()), scale.y(groups.y()), text.first());
     }
 }
 

@@ -189,6 +189,7 @@ MonthSheetLayout MonthSheetLayout::Build(const CalendarChoices& choices, AppStat
     GetGoodFriday(state.goodFriday);
     const HolidayYear holidayYear = HolidayYear::From(state.goodFriday, date.year());
 
+    const RotaChoice rota = choices.rota();
     const int daysInMonth = layout.m_firstOfMonth.daysInMonth();
     int row = 0;
     for (int d = 1; d <= daysInMonth; ++d) {
@@ -198,9 +199,7 @@ MonthSheetLayout MonthSheetLayout::Build(const CalendarChoices& choices, AppStat
         day.column = DayNumbering::WeekdayColumn(dayNumber);
         day.row = row;
 
-        state.rotaDay.PatternDay =
-            DayNumbering::PatternPosition(choices.kind, dayNumber, adjustment);
-        GetPatterns(state.rotaDay);
+        const QList<QStringList> groupsOff = rota.groupsOff(dayNumber, adjustment, state.rotaDay);
 
         for (int i = 0; i < Holidays::Count; ++i) {
             if (choices.holidays[static_cast<std::size_t>(i)] &&
@@ -216,12 +215,11 @@ MonthSheetLayout MonthSheetLayout::Build(const CalendarChoices& choices, AppStat
                 day.entryWord = NoteText::EntryWord(day.entry->type);
             }
         }
-        day.dayOff =
-            GroupMatch::IsHighlightedGroupOff(choices.kind, choices.highlightGroup, state.rotaDay);
+        day.dayOff = GroupMatch::IsAmong(choices.highlightGroup, groupsOff);
         if (day.dayOff)
             day.marks.append(Mark::DayOffStroke);
         if (!choices.noPatterns)
-            day.groupsOffText = GroupMatch::GroupsOffText(choices.kind, state.rotaDay);
+            day.groupsOffText = GroupMatch::Text(rota.cell(), groupsOff);
 
         layout.m_days.append(day);
         // The day after a Saturday starts the next week row.

@@ -93,8 +93,8 @@ public:
     static constexpr Box Grid = {-30, 0, 3470, 3200};
 
     // Runs the rota look-ups for every day of the month of choices.calendarDate (GetGoodFriday
-    // once, GetPatterns per day, through `state`) and the entry look-up per day while entries
-    // are highlighted and `entries` is set.
+    // once, GetPatterns per day for a built-in kind, through `state`) and the entry look-up per day
+    // while entries are highlighted and `entries` is set.
     static MonthSheetLayout Build(const CalendarChoices& choices, AppState& state,
                                   EntryLookup* entries);
 

@@ -3,6 +3,8 @@
 #include "print/PrintSurface.h"
 #include "store/WholeCharacters.h"
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace TextFit {
@@ -26,6 +28,18 @@ std::optional<int> LargestSize(PrintSurface& surface, const QStringList& lines,
     }
     surface.setFontSize(smallest);
     return std::nullopt;
+}
+
+int Fit(PrintSurface& surface, QStringList& lines, const QList<int>& room, int points, int smallest)
+{
+    if (Fits(surface, lines, room))
+        return points;
+    smallest = std::min(points, smallest);
+    if (const std::optional<int> fitting = LargestSize(surface, lines, room, points - 1, smallest))
+        return *fitting;
+    for (qsizetype i = 0; i < lines.size() && i < room.size(); ++i)
+        lines[i] = Elided(surface, lines.at(i), room.at(i));
+    return smallest;
 }
 
 QString Elided(const PrintSurface& surface, const QString& text, int room)

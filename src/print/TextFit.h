@@ -20,6 +20,12 @@ bool Fits(const PrintSurface& surface, const QStringList& lines, const QList<int
 std::optional<int> LargestSize(PrintSurface& surface, const QStringList& lines,
                                const QList<int>& room, int largest, int smallest);
 
+// Fits the lines to their room: leaves the size at `points` where they fit there, else at the
+// largest smaller size at which they do (not below `smallest`), else at that smallest size
+// with each line too wide cut short. Returns the size it set.
+int Fit(PrintSurface& surface, QStringList& lines, const QList<int>& room, int points,
+        int smallest);
+
 // The text, cut at its end and closed by an ellipsis where it is wider than `room`.
 QString Elided(const PrintSurface& surface, const QString& text, int room);
 

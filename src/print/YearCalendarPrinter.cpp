@@ -7,7 +7,6 @@
 #include "rota/DayNumbering.h"
 #include "rota/Holidays.h"
 #include "rota/NumberText.h"
-#include "rota/RotaKindTable.h"
 #include "store/AppState.h"
 #include "store/ColorText.h"
 #include "store/EntryLookup.h"
@@ -73,9 +72,7 @@ int YearCalendarPrinter::Scaled(double design, double factor)
 
 QString YearCalendarPrinter::Title(const CalendarChoices& choices)
 {
-    return (choices.station + u" - "_s + choices.yearText +
-            RotaKindTable::Of(choices.kind).titleSuffix)
-        .toUpper();
+    return (choices.station + u" - "_s + choices.yearText + choices.rota().titleSuffix()).toUpper();
 }
 
 std::optional<QDate> YearCalendarPrinter::FirstDay(const QString& yearText)

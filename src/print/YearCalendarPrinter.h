@@ -46,7 +46,7 @@ public:
     static double SizeFactor(int printableWidth, int printableHeight, const QString& sizeText);
     // floor(design * factor).
     static int Scaled(double design, double factor);
-    // Station - year and the kind's suffix, upper-cased as printed.
+    // Station - year and the rota's suffix, upper-cased as printed.
     static QString Title(const CalendarChoices& choices);
     // 1 January of the year text; nullopt when the text names no year.
     static std::optional<QDate> FirstDay(const QString& yearText);

@@ -1,11 +1,10 @@
 #include "print/YearDayCell.h"
 
 #include "print/PrintSurface.h"
+#include "print/TextFit.h"
 #include "rota/DayNumbering.h"
 #include "rota/GroupMatch.h"
 #include "rota/NumberText.h"
-#include "rota/RotaDay.h"
-#include "rota/RotaKindTable.h"
 #include "store/AppState.h"
 #include "store/ColorText.h"
 #include "store/EntryLookup.h"
@@ -26,13 +25,17 @@ namespace {
 constexpr int Wednesday = 3;
 // The size of the day numbers and of most groups-off texts.
 constexpr int TextPoints = 10;
+// A groups-off text too wide for its cell is made smaller, down to this size, before it is cut
+// short.
+constexpr int SmallestPoints = 5;
 
 } // namespace
 
 YearDayCell::YearDayCell(PrintSurface& surface, const CalendarChoices& choices, AppState& state,
                          EntryLookup* entries, double scale, const HolidayYear& holidays)
     : m_surface(surface), m_choices(choices), m_state(state), m_entries(entries), m_scale(scale),
-      m_holidays(holidays), m_adjustment(NumberText::Val(choices.adjustmentText))
+      m_holidays(holidays), m_adjustment(NumberText::Val(choices.adjustmentText)),
+      m_rota(choices.rota())
 {
 }
 
@@ -72,9 +75,7 @@ bool YearDayCell::draw(Walk& walk)
     m_holiday = false;
     m_shaded = false;
 
-    RotaDay& rota = m_state.rotaDay;
-    rota.PatternDay = DayNumbering::PatternPosition(m_choices.kind, dayNumber, m_adjustment);
-    GetPatterns(rota);
+    m_groupsOff = m_rota.groupsOff(dayNumber, m_adjustment, m_state.rotaDay);
 
     const ShadeColors& shades = m_choices.shades;
     for (int i = 0; i < Holidays::Count; ++i) {
@@ -86,7 +87,7 @@ bool YearDayCell::draw(Walk& walk)
         }
     }
 
-    if (GroupMatch::IsHighlightedGroupOff(m_choices.kind, m_choices.highlightGroup, rota)) {
+    if (GroupMatch::IsAmong(m_choices.highlightGroup, m_groupsOff)) {
         fillCell(m_holiday ? shades.RdoOnHolidayColor : shades.RdoColor);
         m_shaded = true;
     }
@@ -115,8 +116,8 @@ bool YearDayCell::draw(Walk& walk)
         printGroups(x0 + 500 * column, y0 + 500 * w);
 
     // Groups stacked at the cell's right take the place of the entry's type.
-    const bool typeHasRoom = RotaKindTable::Of(m_choices.kind).cell.yearLayout !=
-                             RotaKindInfo::YearCell::SecondColumnAtRight;
+    const bool typeHasRoom =
+        m_rota.cell().yearLayout != RotaKindInfo::YearCell::SecondColumnAtRight;
     if (m_choices.highlightVacations && typeHasRoom && m_entry) {
         m_surface.setFontSize(scaled(8));
         printAt(scaled(x0 + 500 * column + 300), scaled(y0 + 30 + 500 * w), m_entryType);
@@ -193,25 +194,31 @@ void YearDayCell::ringPayDay()
 
 void YearDayCell::printGroups(int x, int y)
 {
-    const RotaKindInfo& info = RotaKindTable::Of(m_choices.kind);
-    const QList<QStringList> groups = GroupMatch::GroupsOff(m_choices.kind, m_state.rotaDay);
-    if (groups.isEmpty())
+    const RotaKindInfo::CellText& cell = m_rota.cell();
+    const QList<QStringList>& groups = m_groupsOff;
+    if (!GroupMatch::AnyGroup(groups))
         return;
-    const bool otherSize = info.cell.yearPoints != TextPoints;
+    bool otherSize = cell.yearPoints != TextPoints;
     if (otherSize)
-        m_surface.setFontSize(scaled(info.cell.yearPoints));
+        m_surface.setFontSize(scaled(cell.yearPoints));
     const int lowerX = scaled(x);
     const int lowerY = scaled(y + 250);
-    if (info.cell.yearLayout == RotaKindInfo::YearCell::SecondColumnAtRight && groups.size() > 1) {
+    if (cell.yearLayout == RotaKindInfo::YearCell::SecondColumnAtRight && groups.size() > 1) {
         const QStringList& right = groups.at(1);
         printAt(scaled(x + 320), scaled(y), right.value(0));
-        printAt(lowerX, lowerY,
-                info.cell.lead + GroupMatch::ColumnText(m_choices.kind, groups.at(0)), false);
+        printAt(lowerX, lowerY, cell.lead + groups.at(0).join(cell.separator), false);
         // Same line: only the pen's x moves.
         m_surface.setCurrentX(scaled(x + 320));
         m_surface.print(right.value(1), true);
     } else {
-        printAt(lowerX, lowerY, GroupMatch::GroupsOffText(m_choices.kind, m_state.rotaDay));
+        QStringList text = {GroupMatch::Text(cell, groups)};
+        if (cell.fitToCell) {
+            const int points = scaled(cell.yearPoints);
+            if (TextFit::Fit(m_surface, text, {scaled(m_right) - lowerX}, points,
+                             scaled(SmallestPoints)) != points)
+                otherSize = true;
+        }
+        printAt(lowerX, lowerY, text.first());
     }
     if (otherSize)
         m_surface.setFontSize(scaled(TextPoints));

@@ -2,10 +2,13 @@
 
 #include "print/CalendarChoices.h"
 #include "rota/Holidays.h"
+#include "rota/RotaChoice.h"
 
 #include <QColor>
 #include <QDate>
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 struct AppState;
 class EntryLookup;
@@ -64,6 +67,9 @@ private:
     double m_scale;
     HolidayYear m_holidays;
     double m_adjustment;
+    RotaChoice m_rota;
+    // The day's groups off, one list per column.
+    QList<QStringList> m_groupsOff;
 
     // The current cell in design twips.
     int m_left = 0;

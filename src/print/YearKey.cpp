@@ -3,7 +3,6 @@
 #include "print/CalendarChoices.h"
 #include "print/PrintSurface.h"
 #include "print/YearDayCell.h"
-#include "rota/RotaKindTable.h"
 
 #include <algorithm>
 #include <cmath>
@@ -34,14 +33,13 @@ YearKey::YearKey(const CalendarChoices& choices, const EntryKinds& entries)
     const bool holidays =
         std::any_of(choices.holidays.begin(), choices.holidays.end(), [](bool on) { return on; });
     const ShadeColors& shades = choices.shades;
-    const QString daysOff = RotaKindTable::Of(choices.kind).keyLabel;
+    const QString daysOff = choices.rota().keyLabel(group);
     if (highlighted)
-        m_items.append({Item::Mark::Fill, shades.RdoColor, daysOff.arg(group)});
+        m_items.append({Item::Mark::Fill, shades.RdoColor, daysOff});
     if (holidays)
         m_items.append({Item::Mark::Fill, shades.HolidayColor, u"Holidays"_s});
     if (highlighted && holidays)
-        m_items.append({Item::Mark::Fill, shades.RdoOnHolidayColor,
-                        QString(daysOff + u" on holidays"_s).arg(group)});
+        m_items.append({Item::Mark::Fill, shades.RdoOnHolidayColor, daysOff + u" on holidays"_s});
     if (choices.highlightPayday) {
         // The ring always; the fills only while no group is highlighted.
         m_items.append({Item::Mark::Ring, choices.noHighlight ? YearDayCell::PayDayColor : QColor(),

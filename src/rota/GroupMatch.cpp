@@ -3,6 +3,8 @@
 #include "rota/NumberText.h"
 #include "rota/RotaKindTable.h"
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace GroupMatch {
@@ -15,10 +17,16 @@ QList<QStringList> GroupsOff(RotaKind kind, const RotaDay& rota)
     return groups;
 }
 
-bool IsHighlightedGroupOff(RotaKind kind, const QString& highlightGroup, const RotaDay& rota)
+bool AnyGroup(const QList<QStringList>& groupsOff)
+{
+    return std::any_of(groupsOff.cbegin(), groupsOff.cend(),
+                       [](const QStringList& column) { return !column.isEmpty(); });
+}
+
+bool IsAmong(const QString& highlightGroup, const QList<QStringList>& groupsOff)
 {
     const double number = NumberText::Val(highlightGroup);
-    for (const QStringList& column : GroupsOff(kind, rota)) {
+    for (const QStringList& column : groupsOff) {
         for (const QString& group : column) {
             const bool digit = !group.isEmpty() && group.front().isDigit();
             if (digit ? number == NumberText::Val(group) : highlightGroup == group)
@@ -28,20 +36,24 @@ bool IsHighlightedGroupOff(RotaKind kind, const QString& highlightGroup, const R
     return false;
 }
 
-QString ColumnText(RotaKind kind, const QStringList& groups)
+bool IsHighlightedGroupOff(RotaKind kind, const QString& highlightGroup, const RotaDay& rota)
 {
-    return groups.join(RotaKindTable::Of(kind).cell.separator);
+    return IsAmong(highlightGroup, GroupsOff(kind, rota));
+}
+
+QString Text(const RotaKindInfo::CellText& cell, const QList<QStringList>& groupsOff)
+{
+    if (!AnyGroup(groupsOff))
+        return {};
+    QStringList columns;
+    for (const QStringList& column : groupsOff)
+        columns << column.join(cell.separator);
+    return cell.lead + columns.join(u"   "_s);
 }
 
 QString GroupsOffText(RotaKind kind, const RotaDay& rota)
 {
-    const QList<QStringList> groups = GroupsOff(kind, rota);
-    if (groups.isEmpty())
-        return {};
-    QStringList columns;
-    for (const QStringList& column : groups)
-        columns << ColumnText(kind, column);
-    return RotaKindTable::Of(kind).cell.lead + columns.join(u"   "_s);
+    return Text(RotaKindTable::Of(kind).cell, GroupsOff(kind, rota));
 }
 
 } // namespace GroupMatch

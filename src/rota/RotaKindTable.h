@@ -54,6 +54,9 @@ struct RotaKindInfo
         QString separator;
         int yearPoints; // font size on the year page
         YearCell yearLayout;
+        // A text too wide for its cell is made smaller, then cut short: the groups a rota of
+        // the user's own has off on a day are not known in advance.
+        bool fitToCell = false;
     };
 
     RotaKind kind;

@@ -36,4 +36,10 @@ QStringList LookUp(QDate date, double adjustment, RotaDay& rota)
     return boxes;
 }
 
+QString OwnLine(const OwnRota& rota, QDate date)
+{
+    const QStringList off = rota.groupsOff(date);
+    return rota.name + u": "_s + (off.isEmpty() ? u"none"_s : off.join(u'-'));
+}
+
 } // namespace WhosOff

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "rota/OwnRota.h"
 #include "rota/RotaDay.h"
 
 #include <QDate>
@@ -16,5 +17,9 @@ QStringList Headings();
 // (49-day position, then the 15-day one, then MM), through the shared record: a position
 // outside the table leaves the earlier look-up's groups in place.
 QStringList LookUp(QDate date, double adjustment, RotaDay& rota);
+
+// The line of a rota of the user's own: "NAME: A-C", the groups off joined by "-", or
+// "NAME: none".
+QString OwnLine(const OwnRota& rota, QDate date);
 
 } // namespace WhosOff

@@ -70,8 +70,8 @@ QByteArray DaysOffCalendar::Build(const Request& request, RotaDay& rota, GoodFri
     QByteArray out;
     const QString stamp =
         request.stamp.toUTC().toString(u"yyyyMMdd'T'HHmmss'Z'"_s);
-    const RotaKindInfo& info = RotaKindTable::Of(request.kind);
-    const QString kindName = info.commandName;
+    const RotaChoice chosen = request.rota();
+    const QString rotaName = chosen.icsName();
     const QString group = request.groupLetter;
     const std::optional<int> button = RotaKinds::PatternButtonForGroup(group);
     const QString highlightGroup = button ? RotaKinds::GroupForPatternButton(*button) : QString();
@@ -84,18 +84,17 @@ QByteArray DaysOffCalendar::Build(const Request& request, RotaDay& rota, GoodFri
                         .arg(KELVANE_VERSION_PATCH));
     appendLine(out, u"CALSCALE:GREGORIAN"_s);
     appendLine(out, u"METHOD:PUBLISH"_s);
-    appendLine(out, u"X-WR-CALNAME:"_s + escaped(u"RDO group %1 (%2)"_s.arg(group, info.icsName)));
+    appendLine(out, u"X-WR-CALNAME:"_s + escaped(u"RDO group %1 (%2)"_s.arg(group, rotaName)));
 
     int holidayYear = 0;
     HolidayYear holidays;
     for (QDate day = request.from; day.isValid() && day <= request.to; day = day.addDays(1)) {
         const qint32 dayNumber = DayNumbering::DayNumber(day);
-        rota.PatternDay = DayNumbering::PatternPosition(request.kind, dayNumber, request.adjustment);
-        GetPatterns(rota);
-        if (rota.PatternDay >= 0 &&
-            GroupMatch::IsHighlightedGroupOff(request.kind, highlightGroup, rota)) {
-            appendEvent(out, u"rdo-%1-%2-%3@kelvane"_s.arg(kindName, group, dateValue(day)), stamp,
-                        day, u"RDO"_s, u"Group %1 day off, %2 rota"_s.arg(group, info.icsName));
+        const QList<QStringList> off = chosen.groupsOff(dayNumber, request.adjustment, rota);
+        if (chosen.hasDay(dayNumber, request.adjustment) &&
+            GroupMatch::IsAmong(highlightGroup, off)) {
+            appendEvent(out, u"rdo-%1-%2-%3@kelvane"_s.arg(chosen.uidName(), group, dateValue(day)),
+                        stamp, day, u"RDO"_s, u"Group %1 day off, %2 rota"_s.arg(group, rotaName));
         }
         if (day.year() != holidayYear) {
             holidayYear = day.year();

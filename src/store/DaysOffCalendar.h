@@ -1,6 +1,8 @@
 #pragma once
 
 #include "rota/Holidays.h"
+#include "rota/OwnRota.h"
+#include "rota/RotaChoice.h"
 #include "rota/RotaDay.h"
 #include "rota/RotaKind.h"
 
@@ -10,6 +12,7 @@
 #include <QString>
 
 #include <array>
+#include <memory>
 
 // An iCalendar (RFC 5545) file of one group's days off, for calendar programs. Every event
 // has a UID made of its rota, group and date, so importing a newer file updates the events
@@ -20,12 +23,15 @@ public:
     struct Request
     {
         RotaKind kind = RotaKind::CgSixTwo;
+        std::shared_ptr<const OwnRota> ownRota; // when set, exported in the place of `kind`
         QString groupLetter;  // "1".."7" or "A".."N"
         QDate from;
         QDate to;             // inclusive
         double adjustment = 0;
         std::array<bool, Holidays::Count> holidays{};
         QDateTime stamp;      // DTSTAMP of every event (UTC)
+
+        RotaChoice rota() const { return RotaChoice(kind, ownRota); }
     };
 
     // Whether the kind has a pattern button for the group.

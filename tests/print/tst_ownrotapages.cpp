@@ -1,0 +1,158 @@
+#include "print/MonthPrinter.h"
+#include "print/MonthSheetLayout.h"
+#include "print/YearCalendarPrinter.h"
+#include "store/AppState.h"
+#include "store/MonthNotesTable.h"
+
+#include "CalendarSamples.h"
+#include "RecordedOps.h"
+#include "RotaFiles.h"
+
+#include <QTest>
+
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+using namespace RecordedOps;
+using CalendarSamples::Year;
+using Kind = Op::Kind;
+
+namespace {
+
+QList<Op> printYear(const CalendarChoices& choices)
+{
+    RecordingSurface surface;
+    AppState state;
+    YearCalendarPrinter::Print(surface, choices, state);
+    return surface.ops();
+}
+
+QStringList traceLines(const QList<Op>& ops)
+{
+    QStringList lines;
+    for (const Op& op : ops)
+        lines << op.traceLine();
+    return lines;
+}
+
+int widthOf(const Op& text)
+{
+    RecordingSurface measure;
+    measure.setFontName(u"Times New Roman"_s);
+    measure.setFontSize(text.size);
+    return measure.textWidth(text.text);
+}
+
+} // namespace
+
+// A rota of the user's own on the year page, the month sheet and the month page: drawn where
+// and as the built-in kinds are.
+class TestOwnRotaPages : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Each built-in kind written as a rota file shades the same days, on the year page and the
+    // month sheet.
+    void shadedAsTheBuiltInKind_data()
+    {
+        QTest::addColumn<RotaKind>("kind");
+        QTest::addColumn<QString>("group");
+        QTest::addColumn<int>("year");
+        for (const RotaKindInfo& row : RotaKindTable::Rows()) {
+            if (row.groups.isEmpty())
+                continue;
+            const auto highlight = [](QChar letter) {
+                return RotaKinds::GroupForPatternButton(
+                    *RotaKinds::PatternButtonForGroup(QString(letter)));
+            };
+            QTest::addRow("%s first group", qPrintable(row.commandName))
+                << row.kind << highlight(row.groups.front()) << 1901;
+            QTest::addRow("%s last group", qPrintable(row.commandName))
+                << row.kind << highlight(row.groups.back()) << 2124;
+        }
+    }
+
+    void shadedAsTheBuiltInKind()
+    {
+        QFETCH(RotaKind, kind);
+        QFETCH(QString, group);
+        QFETCH(int, year);
+        CalendarChoices builtIn = Year(QString::number(year), kind, group);
+        CalendarChoices own = Year(QString::number(year), RotaKind::CgSixTwo, group);
+        own.ownRota = RotaFiles::Parsed(RotaFiles::BuiltIn(kind, QDate(2027, 3, 17)));
+        QVERIFY(own.ownRota);
+
+        const QList<Op> fills = OfKind(printYear(builtIn), Kind::Fill);
+        QVERIFY(std::any_of(fills.cbegin(), fills.cend(),
+                            [&](const Op& fill) { return fill.color == builtIn.shades.RdoColor; }));
+        QCOMPARE(traceLines(OfKind(printYear(own), Kind::Fill)), traceLines(fills));
+
+        AppState state;
+        builtIn.calendarDate = own.calendarDate = QDate(year, 3, 1);
+        const MonthSheetLayout builtInSheet = MonthSheetLayout::Build(builtIn, state, nullptr);
+        const MonthSheetLayout ownSheet = MonthSheetLayout::Build(own, state, nullptr);
+        for (qsizetype i = 0; i < builtInSheet.days().size(); ++i)
+            QCOMPARE(ownSheet.days()[i].marks, builtInSheet.days()[i].marks);
+    }
+
+    // Title, cell text and key name the rota; the sheet writes its groups off too.
+    void ownRotaOnThePages()
+    {
+        CalendarChoices choices = Year(u"2027"_s, RotaKind::FiveThree, u"B"_s);
+        choices.ownRota = RotaFiles::Parsed(RotaFiles::FourOnFourOff);
+        choices.printKey = true;
+        const QList<Op> ops = printYear(choices);
+        QVERIFY(FindText(ops, u"DARIZU - 2027 FOUR ON FOUR OFF RDO CALENDAR"_s));
+        // Monday 4 January, column 1 of the second row: the lower line of its cell.
+        QCOMPARE(TextsAt(ops, 500, 750), QStringList{u" B-C"_s});
+        QVERIFY(FindText(ops, u"Four On Four Off: pattern B days off"_s));
+        QVERIFY(FindText(ops, u"Four On Four Off: pattern B days off on holidays"_s));
+
+        choices.calendarDate = QDate(2027, 1, 1);
+        AppState state;
+        const MonthSheetLayout sheet = MonthSheetLayout::Build(choices, state, nullptr);
+        QCOMPARE(sheet.days()[3].groupsOffText, u" B-C"_s);
+        QVERIFY(sheet.days()[3].dayOff);
+        QCOMPARE(sheet.days()[7].groupsOffText, u" A-D"_s);
+        QVERIFY(!sheet.days()[7].dayOff);
+    }
+
+    // Fourteen groups off every day: the text is made smaller to stay in its cell, and the next
+    // day is written in the usual size again.
+    void groupsOffTextStaysInItsCell()
+    {
+        CalendarChoices choices = Year(u"2027"_s);
+        choices.ownRota = RotaFiles::Parsed(
+            "name = All Off\nstart = 2027-01-04\ngroups = 1 2 3 4 5 6 7 A B C D E F G\n"
+            "pattern = O\n");
+        QVERIFY(choices.ownRota);
+        const QString text = u" 1-2-3-4-5-6-7-A-B-C-D-E-F-G"_s;
+
+        const QList<Op> year = printYear(choices);
+        const QStringList cell = TextsAt(year, 500, 750);
+        QCOMPARE(cell.size(), 1);
+        const Op* groups = FindText(year, cell.first());
+        QVERIFY(groups->size < 10);
+        QVERIFY(widthOf(*groups) <= 470);
+        QCOMPARE(FindText(year, u"5"_s)->size, 10);
+
+        choices.calendarDate = QDate(2027, 1, 1);
+        AppState state;
+        RecordingSurface surface;
+        MonthPrinter(choices, state, nullptr).print(surface, MonthNotesRecord(), 100);
+        int written = 0;
+        for (const Op& op : OfKind(surface.ops(), Kind::Text)) {
+            if (!op.text.startsWith(u" 1-2"_s))
+                continue;
+            ++written;
+            const int column = static_cast<int>(std::lround(op.x1 / 2100.0));
+            QVERIFY(op.x1 + widthOf(op) <=
+                    static_cast<int>(std::floor(4.2 * (500 * column + 470))));
+        }
+        QCOMPARE(written, 31);
+    }
+};
+
+QTEST_MAIN(TestOwnRotaPages)
+#include "tst_ownrotapages.moc"

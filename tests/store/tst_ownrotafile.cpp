@@ -1,0 +1,114 @@
+#include "store/DaysOffCalendar.h"
+#include "store/OwnRotaFile.h"
+#include "store/OwnRotaFolder.h"
+
+#include "CalendarFixture.h"
+#include "RotaFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/stat.h>
+
+using namespace Qt::StringLiterals;
+using CalendarFixture::WriteFile;
+
+class TestOwnRotaFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // One line each, and a FIFO is never waited on.
+    void refusedFiles_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("missing") << u"missing"_s << u"%1: no such file"_s;
+        QTest::newRow("empty") << u"empty"_s << u"%1:1: the file is empty"_s;
+        QTest::newRow("10 MB") << u"large"_s << u"%1: larger than 64 KiB"_s;
+        QTest::newRow("folder") << u"folder"_s << u"%1: not a regular file"_s;
+        QTest::newRow("FIFO") << u"fifo"_s << u"%1: not a regular file"_s;
+    }
+
+    void refusedFiles()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, error);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"four.rota"_s);
+        if (kind == u"empty"_s)
+            WriteFile(path, {});
+        else if (kind == u"large"_s)
+            WriteFile(path, RotaFiles::FourOnFourOff + QByteArray(10 * 1024 * 1024, '#'));
+        else if (kind == u"folder"_s)
+            QVERIFY(QDir().mkdir(path));
+        else if (kind == u"fifo"_s)
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        const OwnRotaFile::Loaded loaded = OwnRotaFile::Load(path);
+        QVERIFY(!loaded.rota);
+        QCOMPARE(loaded.error, error.arg(path));
+    }
+
+    // Saved under a name of their own, listed in file-name order with the refused ones, and read
+    // back as they were saved.
+    void folderOfRotas()
+    {
+        QTemporaryDir dir;
+        const QString folder = dir.filePath(u"rotas"_s);
+        const std::shared_ptr<const OwnRota> four = RotaFiles::Parsed(RotaFiles::FourOnFourOff);
+        QVERIFY(four);
+        const QString first = OwnRotaFolder::NewFilePath(folder, four->name);
+        QCOMPARE(first, folder + u"/four-on-four-off.rota"_s);
+        QString error;
+        QVERIFY2(OwnRotaFile::Save(first, *four, &error), qPrintable(error));
+        const QString second = OwnRotaFolder::NewFilePath(folder, four->name);
+        QCOMPARE(second, folder + u"/four-on-four-off-2.rota"_s);
+        QVERIFY(OwnRotaFile::Save(second, *four));
+        WriteFile(folder + u"/broken.rota"_s, "name = Broken\n");
+        WriteFile(folder + u"/notes.txt"_s, "not a rota");
+
+        const QList<OwnRotaFolder::Entry> entries = OwnRotaFolder::List(folder);
+        QCOMPARE(entries.size(), 3);
+        QCOMPARE(entries[0].path, folder + u"/broken.rota"_s);
+        QCOMPARE(entries[0].loaded.error, folder + u"/broken.rota:1: start is missing"_s);
+        QCOMPARE(entries[1].path, second); // "-" sorts before "."
+        QVERIFY(entries[1].loaded.rota && entries[2].loaded.rota);
+        QCOMPARE(*entries[1].loaded.rota, *four);
+        QCOMPARE(*entries[2].loaded.rota, *four);
+    }
+
+    // One group's days off, on exactly the days the rota gives it; the adjustment does not move
+    // an own rota.
+    void exportsAGroupOfAnOwnRota()
+    {
+        DaysOffCalendar::Request request;
+        request.ownRota = RotaFiles::Parsed(RotaFiles::FourOnFourOff);
+        QVERIFY(request.ownRota);
+        request.groupLetter = u"B"_s;
+        request.from = QDate(2027, 1, 1);
+        request.to = QDate(2027, 1, 31);
+        request.adjustment = 5;
+        RotaDay rota;
+        GoodFriday goodFriday;
+        const QString ics = QString::fromUtf8(DaysOffCalendar::Build(request, rota, goodFriday));
+        QVERIFY(ics.contains(u"X-WR-CALNAME:RDO group B (Four On Four Off)\r\n"_s));
+        QVERIFY(ics.contains(u"UID:rdo-own-Four%20On%20Four%20Off-B-20270104@kelvane\r\n"_s));
+        QStringList dates;
+        for (const QString& line : ics.split(u"\r\n"_s)) {
+            if (line.startsWith(u"DTSTART;VALUE=DATE:"_s))
+                dates << line.section(u':', 1);
+        }
+        QStringList expected;
+        for (QDate day = request.from; day <= request.to; day = day.addDays(1)) {
+            if (request.ownRota->isOff(1, day))
+                expected << day.toString(u"yyyyMMdd"_s);
+        }
+        QCOMPARE(expected.size(), 16);
+        QCOMPARE(dates, expected);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestOwnRotaFile)
+#include "tst_ownrotafile.moc"
