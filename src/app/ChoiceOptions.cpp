@@ -17,15 +17,6 @@ namespace ChoiceOptions {
 
 namespace {
 
-QString allowedGroups(RotaKind kind)
-{
-    const QString groups = RotaKindTable::Of(kind).groups;
-    QStringList letters;
-    for (QChar group : groups)
-        letters << QString(group);
-    return letters.join(u' ');
-}
-
 bool refuse(QString* error, const QString& why)
 {
     *error = why;
@@ -34,6 +25,12 @@ bool refuse(QString* error, const QString& why)
 
 bool readKind(const QCommandLineParser& parser, Choices& choices, QString* error)
 {
+    if (parser.isSet(u"rota"_s)) {
+        if (parser.isSet(u"kind"_s))
+            return refuse(error, u"give either --kind or --rota, not both"_s);
+        choices.calendar.ownRota = CommandOptions::RotaFile(parser.value(u"rota"_s), error);
+        return choices.calendar.ownRota != nullptr;
+    }
     if (!parser.isSet(u"kind"_s))
         return true;
     const QString text = parser.value(u"kind"_s);
@@ -58,11 +55,12 @@ bool readGroup(const QCommandLineParser& parser, Choices& choices, QString* erro
     const QString group = text.trimmed().toUpper();
     if (group == u"NONE"_s)
         return true;
-    const RotaKind kind = choices.calendar.kind;
+    const RotaChoice rota = choices.calendar.rota();
     const std::optional<int> button = RotaKinds::PatternButtonForGroup(group);
-    if (!button || !RotaKindTable::IsPatternButtonEnabled(kind, *button)) {
-        const QString name = RotaKindTable::Of(kind).commandName;
-        const QString allowed = allowedGroups(kind);
+    if (!button || !rota.isPatternButtonEnabled(*button)) {
+        const QString name = rota.own() ? CommandOptions::Quoted(rota.own()->name)
+                                        : RotaKindTable::Of(rota.kind()).commandName;
+        const QString allowed = rota.groups().join(u' ');
         if (allowed.isEmpty())
             return refuse(error, u"the %1 calendar has no groups to highlight: %2"_s.arg(
                                      name, CommandOptions::Quoted(text)));
@@ -156,6 +154,7 @@ QList<QCommandLineOption> Options()
          u"Calendar type: %1, or its code %2."_s.arg(kinds.join(u", "_s),
                                                      RotaKindTable::CodeRange()),
          u"KIND"_s},
+        CommandOptions::RotaOption(),
         {u"group"_s,
          u"The group to highlight, one the kind allows: 1..7 or A..N (default: none)."_s, u"G"_s},
         {u"station"_s, u"Station or department name for the title (default: Darizu)."_s, u"TEXT"_s},

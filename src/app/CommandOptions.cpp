@@ -1,6 +1,7 @@
 #include "app/CommandOptions.h"
 
 #include "rota/NumberText.h"
+#include "store/OwnRotaFile.h"
 #include "store/WholeCharacters.h"
 
 #include <QLocale>
@@ -152,6 +153,20 @@ std::optional<qint64> WholeNumber(const QString& text, const QString& what, qint
         return std::nullopt;
     }
     return value;
+}
+
+std::shared_ptr<const OwnRota> RotaFile(const QString& path, QString* error)
+{
+    OwnRotaFile::Loaded loaded = OwnRotaFile::Load(path);
+    if (!loaded.rota)
+        *error = loaded.error;
+    return loaded.rota;
+}
+
+QCommandLineOption RotaOption()
+{
+    return {u"rota"_s, u"A rota of your own, from its rota file, in place of --kind."_s,
+            u"FILE"_s};
 }
 
 std::optional<std::array<bool, 13>> HolidayBits(const QString& text, QString* error)

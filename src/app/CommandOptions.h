@@ -6,7 +6,10 @@
 #include <QStringList>
 
 #include <array>
+#include <memory>
 #include <optional>
+
+struct OwnRota;
 
 // Parsing and checking of the values the subcommands share. Every check returns nullopt and
 // fills `error` with one clear line when the value is refused.
@@ -42,6 +45,12 @@ std::optional<int> Year(const QString& text, QString* error);
 // A whole number of at least `minimum`.
 std::optional<qint64> WholeNumber(const QString& text, const QString& what, qint64 minimum,
                                   QString* error);
+
+// The rota file of --rota FILE: a rota of the user's own; null, with the file's one line in
+// *error, when it is refused.
+std::shared_ptr<const OwnRota> RotaFile(const QString& path, QString* error);
+// The --rota option.
+QCommandLineOption RotaOption();
 
 // The thirteen holiday flags written as "1111111100000".
 std::optional<std::array<bool, 13>> HolidayBits(const QString& text, QString* error);

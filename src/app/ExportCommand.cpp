@@ -29,8 +29,8 @@ public:
     {
         add({u"kind"_s,
              u"Rota kind (cg-six-two, four-two, ... or %1)."_s.arg(RotaKindTable::CodeRange()),
-             u"KIND"_s},
-            u"--kind is required"_s);
+             u"KIND"_s});
+        add(CommandOptions::RotaOption());
         add({u"group"_s, u"Group: 1..7 or A..N, as the kind allows."_s, u"G"_s},
             u"--group is required"_s);
         add({u"from"_s, u"First date, YYYY-MM-DD."_s, u"DATE"_s}, u"--from is required"_s);
@@ -52,17 +52,27 @@ int ExportIcsCommand::run(const QStringList& arguments)
     const QCommandLineParser& parser = this->parser();
     QString error;
     DaysOffCalendar::Request request;
-    const std::optional<RotaKind> kind =
-        RotaKindTable::FromCommandName(parser.value(u"kind"_s).trimmed().toLower());
-    if (!kind)
-        return refuse(
-            u"unknown rota kind %1"_s.arg(CommandOptions::Quoted(parser.value(u"kind"_s))));
-    request.kind = *kind;
+    if (parser.isSet(u"rota"_s) == parser.isSet(u"kind"_s))
+        return refuse(parser.isSet(u"rota"_s) ? u"give either --kind or --rota, not both"_s
+                                              : u"--kind is required (or --rota FILE)"_s);
+    if (parser.isSet(u"rota"_s)) {
+        request.ownRota = CommandOptions::RotaFile(parser.value(u"rota"_s), &error);
+        if (!request.ownRota)
+            return refuse(error);
+    } else {
+        const std::optional<RotaKind> kind =
+            RotaKindTable::FromCommandName(parser.value(u"kind"_s).trimmed().toLower());
+        if (!kind)
+            return refuse(
+                u"unknown rota kind %1"_s.arg(CommandOptions::Quoted(parser.value(u"kind"_s))));
+        request.kind = *kind;
+    }
     request.groupLetter = parser.value(u"group"_s).trimmed().toUpper();
-    if (!DaysOffCalendar::KindAllowsGroup(request.kind, request.groupLetter))
-        return refuse(
-            u"the %1 rota has no group %2"_s.arg(RotaKindTable::Of(request.kind).commandName,
-                                                 CommandOptions::Quoted(parser.value(u"group"_s))));
+    if (!request.rota().hasGroup(request.groupLetter))
+        return refuse(u"the %1 rota has no group %2"_s.arg(
+            request.ownRota ? CommandOptions::Quoted(request.ownRota->name)
+                            : RotaKindTable::Of(request.kind).commandName,
+            CommandOptions::Quoted(parser.value(u"group"_s))));
     const std::optional<QDate> from = CommandOptions::Date(parser.value(u"from"_s), &error);
     if (!from)
         return refuse(error);

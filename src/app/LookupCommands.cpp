@@ -4,6 +4,7 @@
 #include "app/CommandOptions.h"
 #include "app/Subcommand.h"
 #include "rota/DayNumbering.h"
+#include "rota/OwnRota.h"
 #include "rota/Holidays.h"
 #include "rota/RotaDay.h"
 #include "rota/WhosOff.h"
@@ -26,6 +27,8 @@ public:
         takes(u"date"_s, u"YYYY-MM-DD"_s, u"YYYY-MM-DD"_s);
         add({u"days"_s, u"List N dates from the date on."_s, u"N"_s});
         add({u"adjust"_s, u"Adjustment for non Darizu stations, 0..48."_s, u"N"_s, u"0"_s});
+        add({u"rota"_s, u"Also a rota of your own, from its rota file: one more line."_s,
+             u"FILE"_s});
     }
 
     int run(const QStringList& arguments) override;
@@ -59,6 +62,12 @@ int WhosOffCommand::run(const QStringList& arguments)
         CommandOptions::Adjustment(parser.value(u"adjust"_s), &error);
     if (!adjustment)
         return refuse(error);
+    std::shared_ptr<const OwnRota> own;
+    if (parser.isSet(u"rota"_s)) {
+        own = CommandOptions::RotaFile(parser.value(u"rota"_s), &error);
+        if (!own)
+            return refuse(error);
+    }
     QTextStream& out = this->out();
 
     const QStringList headings = ::WhosOff::Headings();
@@ -69,6 +78,8 @@ int WhosOffCommand::run(const QStringList& arguments)
         const QStringList boxes = ::WhosOff::LookUp(*date, *adjustment, rota);
         for (int i = 0; i < boxes.size(); ++i)
             out << headings[i] << ": " << boxes[i] << '\n';
+        if (own)
+            out << ::WhosOff::OwnLine(*own, *date) << '\n';
         out.flush();
         return CommandLine::Success;
     }
@@ -85,12 +96,16 @@ int WhosOffCommand::run(const QStringList& arguments)
     out << "date";
     for (const QString& heading : headings)
         out << '\t' << heading;
+    if (own)
+        out << '\t' << own->name;
     out << '\n';
     QDate day = *date;
     for (qint64 i = 0; i < *days && day.isValid(); ++i, day = day.addDays(1)) {
         out << day.toString(Qt::ISODate);
         for (const QString& box : ::WhosOff::LookUp(day, *adjustment, rota))
             out << '\t' << box;
+        if (own)
+            out << '\t' << ::WhosOff::OwnGroupsOff(*own, day);
         out << '\n';
     }
     out.flush();

@@ -18,6 +18,7 @@
 
 #include <QCommandLineParser>
 #include <QDir>
+#include <QRandomGenerator>
 #include <QtConcurrent/QtConcurrentMap>
 
 #include <functional>
@@ -128,6 +129,14 @@ struct BatchFile
     QString name;
 };
 
+// The file name of calendar `index` of print-all: "01-1" .. "07-7", "08-A" .. "14-G", with
+// the extension; a rota of the user's own numbers its groups the same way ("01-A" ...).
+QString BatchFileName(int index, const CalendarChoices& calendar, const QString& extension)
+{
+    return u"%1-%2.%3"_s.arg(index + 1, 2, 10, QLatin1Char('0'))
+        .arg(calendar.highlightGroup.trimmed(), extension);
+}
+
 // What drawing it gave: the file's bytes, kept until the files before it are written.
 struct DrawnFile
 {
@@ -160,8 +169,8 @@ public:
         : Command(u"print-all"_s,
                   u"Prints the year calendar once for every group of the CG six-and-two rota "
                   "(1..7) and of the four-and-two rota (A..G), on the default printer or into "
-                  "fourteen files DIR/01-1.EXT .. DIR/14-G.EXT. Personal entries are not "
-                  "drawn."_s,
+                  "fourteen files DIR/01-1.EXT .. DIR/14-G.EXT; with --rota, once for every "
+                  "group of that rota (DIR/01-A.EXT ...). Personal entries are not drawn."_s,
                   OutputOptions::Out::Folder, context)
     {
         add({u"random-colours"_s, u"Pick the highlight colour of each calendar at random "
@@ -235,18 +244,35 @@ int PrintAllCommand::run(const QStringList& arguments)
             command.tell(u"calendar %1: %2"_s.arg(index + 1).arg(fit.note()));
     };
     std::vector<BatchFile> files;
-    CommandBatchTarget target(
-        command.choices(), [&](int index, const CalendarChoices& calendar, AppState& state) {
-            const QString name = PrintNames::BatchCalendar(calendar);
-            if (printer) {
-                printer->setDocumentName(name);
-                noteFit(index, YearCalendarPrinter::Print(*printer, calendar, state));
-            } else {
-                files.push_back({index, calendar, state, name});
-            }
-        });
-    AllPatternsBatch batch(target);
-    batch.printAll(command.parser().isSet(u"random-colours"_s));
+    const auto take = [&](int index, const CalendarChoices& calendar, AppState& state) {
+        const QString name = PrintNames::BatchCalendar(calendar);
+        if (printer) {
+            printer->setDocumentName(name);
+            noteFit(index, YearCalendarPrinter::Print(*printer, calendar, state));
+        } else {
+            files.push_back({index, calendar, state, name});
+        }
+    };
+    const bool randomColours = command.parser().isSet(u"random-colours"_s);
+    if (const OwnRota* own = command.choices().calendar.ownRota.get()) {
+        // A rota of the user's own: one calendar for each of its groups, in its file's order.
+        AppState state;
+        for (int index = 0; index < own->groups.size(); ++index) {
+            CalendarChoices calendar = command.choices().calendar;
+            calendar.highlightGroup = RotaKinds::GroupForPatternButton(
+                RotaKinds::PatternButtonForGroup(own->groups.at(index)).value_or(0));
+            calendar.noHighlight = false;
+            if (randomColours)
+                calendar.shades = ShadeColors::For(
+                    AllPatternsBatch::ColourFor(QRandomGenerator::global()->generateDouble()),
+                    command.choices().shade);
+            take(index, calendar, state);
+        }
+    } else {
+        CommandBatchTarget target(command.choices(), take);
+        AllPatternsBatch batch(target);
+        batch.printAll(randomColours);
+    }
     QString failure;
     if (printer && !printer->finish(&failure))
         return command.fail(failure, CommandLine::Failed);
@@ -260,8 +286,8 @@ int PrintAllCommand::run(const QStringList& arguments)
         QtConcurrent::blockingMapped<std::vector<DrawnFile>>(files, [&](const BatchFile& file) {
             DrawnFile result;
             const std::unique_ptr<PrintSurface> surface =
-                output.openFile(dir.filePath(BatchFileName(file.index, extension)), &result.error,
-                                file.name, &result.files);
+                output.openFile(dir.filePath(BatchFileName(file.index, file.calendar, extension)),
+                                &result.error, file.name, &result.files);
             if (!surface)
                 return result;
             AppState state = file.state;
@@ -285,12 +311,6 @@ int PrintAllCommand::run(const QStringList& arguments)
 }
 
 } // namespace
-
-QString BatchFileName(int index, const QString& extension)
-{
-    return u"%1-%2.%3"_s.arg(index + 1, 2, 10, QLatin1Char('0'))
-        .arg(AllPatternsBatch::GroupOf(index), extension);
-}
 
 std::unique_ptr<Subcommand> PrintYear(const CommandContext& context)
 {

@@ -36,10 +36,15 @@ QStringList LookUp(QDate date, double adjustment, RotaDay& rota)
     return boxes;
 }
 
-QString OwnLine(const OwnRota& rota, QDate date)
+QString OwnGroupsOff(const OwnRota& rota, QDate date)
 {
     const QStringList off = rota.groupsOff(date);
-    return rota.name + u": "_s + (off.isEmpty() ? u"none"_s : off.join(u'-'));
+    return off.isEmpty() ? u"none"_s : off.join(u'-');
+}
+
+QString OwnLine(const OwnRota& rota, QDate date)
+{
+    return rota.name + u": "_s + OwnGroupsOff(rota, date);
 }
 
 } // namespace WhosOff

@@ -18,8 +18,9 @@ QStringList Headings();
 // outside the table leaves the earlier look-up's groups in place.
 QStringList LookUp(QDate date, double adjustment, RotaDay& rota);
 
-// The line of a rota of the user's own: "NAME: A-C", the groups off joined by "-", or
-// "NAME: none".
+// A rota of the user's own: its groups off joined by "-" ("A-C"), or "none".
+QString OwnGroupsOff(const OwnRota& rota, QDate date);
+// Its line: "NAME: A-C", or "NAME: none".
 QString OwnLine(const OwnRota& rota, QDate date);
 
 } // namespace WhosOff

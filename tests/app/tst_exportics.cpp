@@ -1,5 +1,6 @@
 #include "CalendarFixture.h"
 #include "CommandRun.h"
+#include "RotaFiles.h"
 #include "rota/DayNumbering.h"
 #include "rota/GroupMatch.h"
 
@@ -95,15 +96,31 @@ private slots:
         QVERIFY(!first.isEmpty());
     }
 
+    void aRealParserReadsTheFile_data()
+    {
+        QTest::addColumn<QStringList>("rota");
+        QTest::addColumn<int>("fewest");
+        QTest::addColumn<int>("most");
+        // Group B of four-and-two is off two days in six, plus eight default holidays.
+        QTest::newRow("combination") << QStringList{"--kind", "combination"} << 100 << 140;
+        // Four days in eight of 2024's 366, plus eight holidays.
+        QTest::newRow("rota of your own")
+            << QStringList{"--rota", m_dir.filePath(u"four.rota"_s)} << 188 << 194;
+    }
+
     void aRealParserReadsTheFile()
     {
+        QFETCH(QStringList, rota);
+        QFETCH(int, fewest);
+        QFETCH(int, most);
         const QString python = u"/usr/bin/python3"_s;
         QProcess probe;
         probe.start(python, {"-c", "import icalendar"});
         if (!probe.waitForFinished(20000) || probe.exitCode() != 0)
             QSKIP("python3-icalendar is not installed");
-        QVERIFY(!exported("p.ics", {"--kind", "combination", "--group", "B", "--from", "2024-01-01",
-                                    "--to", "2024-12-31"})
+        CalendarFixture::WriteFile(m_dir.filePath(u"four.rota"_s), RotaFiles::FourOnFourOff);
+        QVERIFY(!exported("p.ics", rota + QStringList{"--group", "B", "--from", "2024-01-01",
+                                                      "--to", "2024-12-31"})
                      .isEmpty());
         const QString path = m_dir.filePath(u"p.ics"_s);
         QProcess parser;
@@ -118,8 +135,7 @@ private slots:
         QVERIFY(parser.waitForFinished(30000));
         QCOMPARE(parser.exitCode(), 0);
         const int events = QString::fromUtf8(parser.readAllStandardOutput()).trimmed().toInt();
-        // Group B of four-and-two is off two days in six, plus eight default holidays.
-        QVERIFY2(events > 100 && events < 140, qPrintable(QString::number(events)));
+        QVERIFY2(events >= fewest && events <= most, qPrintable(QString::number(events)));
     }
 
     void refusals_data()
@@ -142,6 +158,10 @@ private slots:
         QTest::newRow("before 1901")
             << QStringList{"export-ics", "--kind", "0",          "--group", "1",    "--from",
                            "1900-02-01", "--to",   "1901-01-01", "--out",   "x.ics"};
+        QTest::newRow("kind and rota")
+            << base + QStringList{"--kind", "0", "--rota", "four.rota", "--group", "1"};
+        QTest::newRow("no such rota file")
+            << base + QStringList{"--rota", "none.rota", "--group", "A"};
         QTest::newRow("out is a folder")
             << base + QStringList{"--kind", "0", "--group", "1", "--out", QDir::tempPath()};
     }

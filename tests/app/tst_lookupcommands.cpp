@@ -1,6 +1,9 @@
+#include "CalendarFixture.h"
 #include "CommandRun.h"
+#include "RotaFiles.h"
 
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -43,6 +46,40 @@ private slots:
         for (const QString& line : single.out.split(u'\n', Qt::SkipEmptyParts))
             boxes << line.section(u": "_s, 1);
         QCOMPARE(lines[3], u"2025-01-01\t"_s + boxes.join(u'\t'));
+    }
+
+    // A rota of the user's own adds one line after the built-in ones, and a column to the list.
+    void whosOffWithARotaOfYourOwn_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("date");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("four on four off") << RotaFiles::FourOnFourOff << "2027-01-08"
+                                          << "Four On Four Off: A-D";
+        QTest::newRow("Pitman 2-2-3") << QByteArray("name = Pitman 2-2-3\nstart = 2027-01-04\n"
+                                                    "groups = A B C D\npattern = "
+                                                    "WWOOWWWOOWWOOO\nshift = 7\n")
+                                      << "2027-01-06" << "Pitman 2-2-3: A-C";
+        QTest::newRow("one group, none off")
+            << QByteArray("name = Solo\nstart = 2027-01-01\ngroups = 5\npattern = WWO\n")
+            << "2027-01-02" << "Solo: none";
+    }
+
+    void whosOffWithARotaOfYourOwn()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, date);
+        QFETCH(QString, line);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"mine.rota"_s);
+        CalendarFixture::WriteFile(path, file);
+        const auto single = CommandRun::Kelvane({"whos-off", date, "--rota", path});
+        QCOMPARE(single.err, QString());
+        QCOMPARE(single.out, CommandRun::Kelvane({"whos-off", date}).out + line + u'\n');
+        const auto list = CommandRun::Kelvane({"whos-off", date, "--days", "1", "--rota", path});
+        const QStringList lines = list.out.split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.value(0).section(u'\t', -1), line.section(u": "_s, 0, 0));
+        QCOMPARE(lines.value(1).section(u'\t', -1), line.section(u": "_s, 1));
     }
 
     void holidaysListsThirteenDates()

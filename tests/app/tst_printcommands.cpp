@@ -7,6 +7,7 @@
 #include "CalendarFixture.h"
 #include "CommandRun.h"
 #include "RecordedOps.h"
+#include "RotaFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -139,6 +140,8 @@ private slots:
             << year << "--vacations --database @/none.mdb --out @/p.ops" << "none.mdb";
         QTest::newRow("database not a database")
             << year << "--vacations --database @/junk.mdb --out @/p.ops" << "junk.mdb";
+        QTest::newRow("kind and rota")             << year << "--kind 2 --rota @/junk.mdb" << "either --kind or --rota";
+        QTest::newRow("broken rota file")          << all << "--rota @/junk.mdb" << "junk.mdb:1: the line has no '='";
         QTest::newRow("unknown option")            << year << "--colours x" << "colours";
         QTest::newRow("argument")                  << year << "2024" << "2024";
         QTest::newRow("all: format")               << all << "--out @/d --format svg" << "svg";
@@ -511,6 +514,23 @@ private slots:
         const CommandRun help = CommandRun::Kelvane({u"print-all"_s, u"--help"_s});
         QCOMPARE(help.status, CommandLine::Success);
         QVERIFY(help.out.contains(u"--random-colours"_s));
+    }
+
+    // print-all draws one calendar for each group of a rota of the user's own.
+    void printAllWithARotaOfYourOwn()
+    {
+        QTemporaryDir dir;
+        const QString rota = dir.filePath(u"four.rota"_s);
+        CalendarFixture::WriteFile(rota, RotaFiles::FourOnFourOff);
+        const QString folder = dir.filePath(u"all"_s);
+        const CommandRun result = run(Command::All, {u"--rota"_s, rota, u"--year"_s, u"2027"_s,
+                                                     u"--out"_s, folder, u"--format"_s, u"ops"_s});
+        QCOMPARE(result.status, CommandLine::Success);
+        const QStringList files = QDir(folder).entryList(QDir::Files, QDir::Name);
+        QCOMPARE(files, (QStringList{u"01-A.ops"_s, u"02-B.ops"_s, u"03-C.ops"_s, u"04-D.ops"_s}));
+        for (const QString& file : files)
+            QVERIFY(CalendarFixture::ReadText(QDir(folder).filePath(file))
+                        .contains(u"\"DARIZU - 2027 FOUR ON FOUR OFF RDO CALENDAR\""_s));
     }
 
     // The overall help's line of each subcommand names every option its own help lists.
