@@ -1,6 +1,7 @@
 #include "print/YearKey.h"
 
 #include "print/CalendarChoices.h"
+#include "print/NoteText.h"
 #include "print/PrintSurface.h"
 #include "print/YearDayCell.h"
 
@@ -47,10 +48,14 @@ YearKey::YearKey(const CalendarChoices& choices, const EntryKinds& entries)
         if (choices.noHighlight)
             m_items.append({Item::Mark::Fill, YearDayCell::SecondPayDayColor, u"Second pay day"_s});
     }
+    // An entry type of a standard code is told with the month sheet's word for it.
     for (const auto& [type, color] : entries) {
         const QString shown = type.trimmed();
-        m_items.append(
-            {Item::Mark::Fill, color, shown.isEmpty() ? u"Entry"_s : u"Entry %1"_s.arg(shown)});
+        const QString word = NoteText::EntryWord(type);
+        m_items.append({Item::Mark::Fill, color,
+                        !word.isEmpty()    ? shown + u' ' + word
+                        : shown.isEmpty() ? u"Entry"_s
+                                          : u"Entry %1"_s.arg(shown)});
     }
 }
 

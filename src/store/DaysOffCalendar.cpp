@@ -75,6 +75,8 @@ QByteArray DaysOffCalendar::Build(const Request& request, RotaDay& rota, GoodFri
     const QString group = request.groupLetter;
     const std::optional<int> button = RotaKinds::PatternButtonForGroup(group);
     const QString highlightGroup = button ? RotaKinds::GroupForPatternButton(*button) : QString();
+    // A group is named as the pages, the key and the job names name it: "Pattern C".
+    const QString pattern = button ? RotaKinds::PatternButtonCaption(*button) : group;
 
     appendLine(out, u"BEGIN:VCALENDAR"_s);
     appendLine(out, u"VERSION:2.0"_s);
@@ -84,7 +86,7 @@ QByteArray DaysOffCalendar::Build(const Request& request, RotaDay& rota, GoodFri
                         .arg(KELVANE_VERSION_PATCH));
     appendLine(out, u"CALSCALE:GREGORIAN"_s);
     appendLine(out, u"METHOD:PUBLISH"_s);
-    appendLine(out, u"X-WR-CALNAME:"_s + escaped(u"RDO group %1 (%2)"_s.arg(group, rotaName)));
+    appendLine(out, u"X-WR-CALNAME:"_s + escaped(u"RDO %1 (%2)"_s.arg(pattern, rotaName)));
 
     int holidayYear = 0;
     HolidayYear holidays;
@@ -94,7 +96,7 @@ QByteArray DaysOffCalendar::Build(const Request& request, RotaDay& rota, GoodFri
         if (chosen.hasDay(dayNumber, request.adjustment) &&
             GroupMatch::IsAmong(highlightGroup, off)) {
             appendEvent(out, u"rdo-%1-%2-%3@kelvane"_s.arg(chosen.uidName(), group, dateValue(day)),
-                        stamp, day, u"RDO"_s, u"Group %1 day off, %2 rota"_s.arg(group, rotaName));
+                        stamp, day, u"RDO"_s, u"%1 day off, %2 rota"_s.arg(pattern, rotaName));
         }
         if (day.year() != holidayYear) {
             holidayYear = day.year();

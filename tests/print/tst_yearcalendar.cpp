@@ -174,7 +174,7 @@ private slots:
             }
             QCOMPARE(labels, QStringList({u"Pattern 3 days off"_s, u"Holidays"_s,
                                           u"Pattern 3 days off on holidays"_s, u"Pay day"_s,
-                                          u"Entry V"_s, u"Entry B"_s}));
+                                          u"V Vacation"_s, u"B Birthday"_s}));
             // Letter keeps full size; a page 240 twips shorter is printed smaller, and says so.
             QCOMPARE(fit.reduced(), page.height() < 15120);
             QCOMPARE(OfKind(ops, Kind::Fill).last().color, QColor(255, 128, 0));

@@ -93,7 +93,7 @@ private slots:
         RotaDay rota;
         GoodFriday goodFriday;
         const QString ics = QString::fromUtf8(DaysOffCalendar::Build(request, rota, goodFriday));
-        QVERIFY(ics.contains(u"X-WR-CALNAME:RDO group B (Four On Four Off)\r\n"_s));
+        QVERIFY(ics.contains(u"X-WR-CALNAME:RDO Pattern B (Four On Four Off)\r\n"_s));
         QVERIFY(ics.contains(u"UID:rdo-own-Four%20On%20Four%20Off-B-20270104@kelvane\r\n"_s));
         QStringList dates;
         for (const QString& line : ics.split(u"\r\n"_s)) {
