@@ -39,6 +39,7 @@ class QGroupBox;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QScrollArea;
 class QScrollBar;
 class QStackedWidget;
 
@@ -73,6 +74,9 @@ public:
     RotaKind chosenKind() const;
     // False while the window loads, true from its first showing on.
     bool windowShown() const { return m_windowShown; }
+
+    // The whole window without scrolling.
+    QSize sizeHint() const override;
 
     // Windows opened from here (the month sheet) close, last opened first, before this one.
     void addSecondaryWindow(QWidget* window);
@@ -256,6 +260,7 @@ private:
     QButtonGroup* m_kindOptions = nullptr;   // ids: RotaKind codes
     QButtonGroup* m_colourOptions = nullptr; // ids: ColourFamily values
     QStackedWidget* m_highlightOrHolidays = nullptr;
+    QScrollArea* m_scroller = nullptr;
     QGroupBox* m_fraPatterns = nullptr;
     QColor m_normalBoxColor;
     bool m_windowShown = false;
