@@ -722,6 +722,8 @@ void frmCalendar::applyStoredSettings()
     const SettingsStore::Values stored = m_settings.read();
     if (!m_settings.notice().isEmpty())
         statusBar()->showMessage(m_settings.notice());
+    m_places.setPlaces(m_settings.places());
+    m_places.keep(this, u"frmCalendar"_s);
     txtStation->setText(stored.Station);
     m_state.NoDatabase = stored.NoDatabase;
     m_state.MyPattern = stored.MyPattern;
@@ -788,6 +790,7 @@ void frmCalendar::storeSettings()
     values.NoDatabase = m_state.NoDatabase;
     values.MyPattern = m_state.MyPattern;
     values.MyHolidays = m_state.HolidaySet;
+    m_settings.setPlaces(m_places.places());
     QString error;
     while (!m_settings.write(values, &error)) {
         const QString text = u"The settings could not be saved: "_s + error;
@@ -1311,6 +1314,7 @@ void frmCalendar::cmdShowMonth_Click()
     // The sheet is built now from the choices as they stand; later changes here show when
     // it is opened again.
     auto* month = new frmMonth(choices(), m_state, m_prompter, m_printers, entries(), m_folders, this);
+    m_places.keep(month, u"frmMonth"_s);
     m_monthWindow = month;
     addSecondaryWindow(month);
     month->show();
@@ -1323,6 +1327,7 @@ void frmCalendar::cmdInputVacations_Click()
     if (!m_vacationsWindow)
         m_vacationsWindow =
             new frmInputVacations([this] { return txtYear->text(); }, m_state, m_prompter, this);
+    m_places.keep(m_vacationsWindow, u"frmInputVacations"_s);
     m_vacationsWindow->exec();
 }
 
@@ -1432,5 +1437,6 @@ void frmCalendar::mnuExit_Click()
 void frmCalendar::mnuAbout_Click()
 {
     frmAbout about(m_prompter, this);
+    m_places.keep(&about, u"frmAbout"_s);
     about.exec();
 }

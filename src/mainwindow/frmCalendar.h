@@ -10,6 +10,7 @@
 #include "store/CalendarDatabase.h"
 #include "store/DatabasePlacement.h"
 #include "store/ShadeColors.h"
+#include "windows/WindowPlaces.h"
 
 #include <QColor>
 #include <QList>
@@ -270,6 +271,8 @@ private:
     bool m_skipNextAdjustmentRelease = false;
     int m_shownYear = 0;
     QList<QPointer<QWidget>> m_secondaryWindows;
+    // Each window opens where it was last closed.
+    WindowPlaces m_places;
 
     PlacementFolders m_folders;
     // Declared after Data1: its prepared look-up goes before the connection does.

@@ -1510,6 +1510,83 @@ private slots:
                  QStringList{QFileInfo(path).fileName()});
     }
 
+    // Each window opens where it was closed (with the close box) in the run before, its place
+    // stored beside the four settings; a place off the screen that is there now (a larger or
+    // a missing one) comes back inside it.
+    void windowsOpenWhereTheyWereClosed_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QPoint>("place");
+        QTest::addColumn<QSize>("grown");
+        QTest::addColumn<bool>("onScreen");
+        QTest::newRow("main window") << "main" << QPoint(60, 90) << QSize(-200, -100) << true;
+        QTest::newRow("month window") << "month" << QPoint(70, 80) << QSize(-200, -150) << true;
+        QTest::newRow("vacation entry window")
+            << "vacations" << QPoint(50, 100) << QSize(-100, 10) << true;
+        QTest::newRow("About window") << "about" << QPoint(300, 400) << QSize() << true;
+        QTest::newRow("main window off the screen")
+            << "main" << QPoint(2500, 1800) << QSize(1200, 900) << false;
+        QTest::newRow("month window off the screen")
+            << "month" << QPoint(-3000, 40) << QSize() << false;
+    }
+
+    void windowsOpenWhereTheyWereClosed()
+    {
+        QFETCH(QString, window);
+        QFETCH(QPoint, place);
+        QFETCH(QSize, grown);
+        QFETCH(bool, onScreen);
+        Fixture f;
+        // Opens the window and hands it to `use`, which closes it (the main window closes
+        // with the run).
+        const auto open = [&f, &window](const std::function<void(QWidget*)>& use) {
+            f.store = std::make_unique<SettingsStore>(f.iniPath());
+            f.open();
+            f.show();
+            frmCalendar& w = *f.window;
+            const auto inModal = [&use] {
+                QTimer::singleShot(0, [&use] { use(QApplication::activeModalWidget()); });
+            };
+            if (window == u"main"_s) {
+                use(&w);
+            } else if (window == u"month"_s) {
+                QTest::mouseClick(w.cmdShowMonth, Qt::LeftButton);
+                use(w.monthWindow());
+            } else if (window == u"vacations"_s) {
+                inModal();
+                QTest::mouseClick(w.cmdInputVacations, Qt::LeftButton);
+            } else {
+                inModal();
+                w.mnuAbout->trigger();
+            }
+            if (f.window->isVisible())
+                f.window->close();
+        };
+
+        QRect closedAt;
+        open([&](QWidget* shown) {
+            shown->setGeometry(QRect(place, shown->size() + grown));
+            closedAt = shown->geometry();
+            shown->close();
+        });
+        QRect openedAt;
+        QRect area;
+        open([&](QWidget* shown) {
+            openedAt = shown->geometry();
+            area = shown->screen()->availableGeometry();
+            shown->close();
+        });
+        if (onScreen)
+            QCOMPARE(openedAt, closedAt);
+        else
+            QVERIFY(area.contains(openedAt));
+        // Beside the four settings, which stay as they were.
+        QSettings stored(f.iniPath(), QSettings::IniFormat);
+        stored.beginGroup(u"Settings"_s);
+        QCOMPARE(stored.childKeys(),
+                 QStringList({"MyHolidays", "MyPattern", "NoDatabase", "Station"}));
+    }
+
     void aboutOpensFromTheHelpMenu()
     {
         Fixture f;
