@@ -21,6 +21,7 @@
 #include "windows/ButtonKeys.h"
 #include "windows/ElidingStatusBar.h"
 #include "windows/FocusMark.h"
+#include "windows/PinnedBlock.h"
 #include "windows/WindowFit.h"
 
 #include <QAction>
@@ -83,6 +84,23 @@ QString instructions()
         u"Lastly make a note of the value to use next time!"_s,
     };
     return lines.join(u"\n\r"_s);
+}
+
+// The room between a layout's items, as the style gives it.
+constexpr int Gap = 6;
+
+// A gap of that room that closes up when the window is short of height.
+void addClosingGap(QBoxLayout* layout)
+{
+    layout->addSpacerItem(new QSpacerItem(0, Gap, QSizePolicy::Minimum, QSizePolicy::Preferred));
+}
+
+void setTopAndBottomMargins(QLayout* layout, int top, int bottom)
+{
+    QMargins margins = layout->contentsMargins();
+    margins.setTop(top);
+    margins.setBottom(bottom);
+    layout->setContentsMargins(margins);
 }
 
 // Room for `characters` digits in a text box of this font.
@@ -294,15 +312,26 @@ void frmCalendar::buildControls()
 
 void frmCalendar::buildLayout()
 {
-    // On a screen too small for the whole window the controls scroll rather than hide.
-    auto* scroller = new QScrollArea(this);
-    scroller->setObjectName(u"scrollControls"_s);
-    scroller->setFrameShape(QFrame::NoFrame);
-    scroller->setFocusPolicy(Qt::NoFocus); // Tab goes to the controls, which scroll into view
-    scroller->setWidgetResizable(true);
-    auto* central = new QWidget(scroller);
-    scroller->setWidget(central);
-    setCentralWidget(scroller);
+    // On a screen too small for the whole window the controls scroll rather than hide; the
+    // command buttons then stay in sight under them.
+    auto* body = new QWidget(this);
+    m_scroller = new QScrollArea(body);
+    m_scroller->setObjectName(u"scrollControls"_s);
+    m_scroller->setFrameShape(QFrame::NoFrame);
+    m_scroller->setFocusPolicy(Qt::NoFocus); // Tab goes to the controls, which scroll into view
+    m_scroller->setWidgetResizable(true);
+    auto* central = new QWidget(m_scroller);
+    m_scroller->setWidget(central);
+    auto* commandBand = new QWidget(body);
+    commandBand->setObjectName(u"commandBand"_s);
+    auto* bandLayout = new QHBoxLayout(commandBand);
+    bandLayout->addStretch(1);
+    auto* bodyLayout = new QVBoxLayout(body);
+    bodyLayout->setContentsMargins(0, 0, 0, 0);
+    bodyLayout->setSpacing(0);
+    bodyLayout->addWidget(m_scroller, 1);
+    bodyLayout->addWidget(commandBand);
+    setCentralWidget(body);
 
     // Who's off on the clicked day: one box under each rota's heading.
     auto* fraWhosOff = new QGroupBox(u"RDO Patterns OFF on day clicked above."_s);
@@ -340,7 +369,9 @@ void frmCalendar::buildLayout()
     options->addWidget(chkNoPatterns);
     options->addWidget(chkPrintKey);
 
-    auto* commands = new QGridLayout;
+    auto* commandBlock = new QWidget;
+    auto* commands = new QGridLayout(commandBlock);
+    commands->setContentsMargins(0, 0, 0, 0);
     commands->addWidget(cmdPrintRdoCalendar, 0, 0);
     commands->addWidget(cmdShowMonth, 0, 1);
     commands->addWidget(cmdPrintAllPatterns, 1, 0, 1, 2);
@@ -352,7 +383,7 @@ void frmCalendar::buildLayout()
     left->addWidget(fraWhosOff);
     left->addLayout(fields);
     left->addLayout(options);
-    left->addLayout(commands);
+    left->addWidget(commandBlock);
 
     // Calendar types in three columns under their headings, the wide ones below.
     auto* fraType = new QGroupBox(u"What type of calendar do you want to print?"_s);
@@ -377,7 +408,8 @@ void frmCalendar::buildLayout()
     // The highlighted group: 1..7, A..G and H..N side by side.
     m_fraPatterns = new QGroupBox(u"Highlight pattern:"_s);
     auto* patternLayout = new QGridLayout(m_fraPatterns);
-    patternLayout->setVerticalSpacing(2);
+    // Rows close together: spare room spreads them out, and is the first to go.
+    patternLayout->setVerticalSpacing(0);
     for (int i = 0; i < RotaKinds::PatternButtonCount; ++i)
         patternLayout->addWidget(optPattern[i], i % 7, i / 7);
     patternLayout->addWidget(optNoHighlight, 7, 0, 1, 3);
@@ -389,13 +421,18 @@ void frmCalendar::buildLayout()
     auto* fraOther = new QGroupBox(u"Other Holidays"_s);
     auto* zazLayout = new QVBoxLayout(fraZaz);
     auto* otherLayout = new QVBoxLayout(fraOther);
-    zazLayout->setSpacing(2);
-    otherLayout->setSpacing(2);
+    zazLayout->setSpacing(0);
+    otherLayout->setSpacing(0);
     for (int i = 0; i < Holidays::Count; ++i)
         (i < 8 ? zazLayout : otherLayout)->addWidget(chkHolidays[i]);
     zazLayout->addStretch(1);
     otherLayout->addStretch(1);
     auto* holidaysLayout = new QHBoxLayout(fraSetHolidays);
+    // Frames within a frame: little room around them, so the holidays take no more height
+    // than the pattern buttons they stand in for.
+    setTopAndBottomMargins(holidaysLayout, 2, 4);
+    setTopAndBottomMargins(zazLayout, 4, 4);
+    setTopAndBottomMargins(otherLayout, 4, 4);
     holidaysLayout->addWidget(fraZaz);
     holidaysLayout->addWidget(fraOther);
 
@@ -420,14 +457,22 @@ void frmCalendar::buildLayout()
     swatchRow->add(shpColor[2], u"RDO on Holiday"_s, true);
     swatchRow->label()->setToolTip(shpColor[0]->toolTip());
     auto* colorLayout = new QVBoxLayout(fraColor);
+    familyRow->setSpacing(Gap);
+    colorLayout->setSpacing(0);
     colorLayout->addLayout(familyRow);
+    addClosingGap(colorLayout);
     colorLayout->addWidget(shadeRow);
+    addClosingGap(colorLayout);
     colorLayout->addWidget(swatchRow);
 
     auto* right = new QVBoxLayout;
+    right->setSpacing(0);
     right->addWidget(fraType);
+    addClosingGap(right);
     right->addWidget(m_highlightOrHolidays);
+    addClosingGap(right);
     right->addWidget(cmdSetHolidays, 0, Qt::AlignRight);
+    addClosingGap(right);
     right->addWidget(fraColor);
 
     auto* columns = new QHBoxLayout;
@@ -437,6 +482,7 @@ void frmCalendar::buildLayout()
 
     auto* layout = new QVBoxLayout(central);
     layout->addLayout(columns);
+    new PinnedBlock(m_scroller, commandBlock, left, bandLayout);
 
     // Where the printouts went.
     setStatusBar(new ElidingStatusBar(this));
@@ -657,16 +703,18 @@ void frmCalendar::Form_Load()
     placeDatabase();
 }
 
+QSize frmCalendar::sizeHint() const
+{
+    const QSize controls = m_scroller->widget()->sizeHint();
+    return {std::max(controls.width(), menuBar()->sizeHint().width()),
+            controls.height() + menuBar()->sizeHint().height() + statusBar()->sizeHint().height()};
+}
+
 void frmCalendar::centreOnScreen()
 {
     ensurePolished();
-    // The whole window without scrolling; the screen's free area may make it smaller.
-    const auto* scroller = static_cast<QScrollArea*>(centralWidget());
-    const QSize controls = scroller->widget()->sizeHint();
-    const QSize wanted(std::max(controls.width(), menuBar()->sizeHint().width()),
-                       controls.height() + menuBar()->sizeHint().height() +
-                           statusBar()->sizeHint().height());
-    WindowFit::Apply(this, wanted);
+    // The screen's free area may make the window smaller than it wants to be.
+    WindowFit::Apply(this, sizeHint());
 }
 
 void frmCalendar::applyStoredSettings()
@@ -674,6 +722,8 @@ void frmCalendar::applyStoredSettings()
     const SettingsStore::Values stored = m_settings.read();
     if (!m_settings.notice().isEmpty())
         statusBar()->showMessage(m_settings.notice());
+    m_places.setPlaces(m_settings.places());
+    m_places.keep(this, u"frmCalendar"_s);
     txtStation->setText(stored.Station);
     m_state.NoDatabase = stored.NoDatabase;
     m_state.MyPattern = stored.MyPattern;
@@ -740,6 +790,7 @@ void frmCalendar::storeSettings()
     values.NoDatabase = m_state.NoDatabase;
     values.MyPattern = m_state.MyPattern;
     values.MyHolidays = m_state.HolidaySet;
+    m_settings.setPlaces(m_places.places());
     QString error;
     while (!m_settings.write(values, &error)) {
         const QString text = u"The settings could not be saved: "_s + error;
@@ -1263,6 +1314,7 @@ void frmCalendar::cmdShowMonth_Click()
     // The sheet is built now from the choices as they stand; later changes here show when
     // it is opened again.
     auto* month = new frmMonth(choices(), m_state, m_prompter, m_printers, entries(), m_folders, this);
+    m_places.keep(month, u"frmMonth"_s);
     m_monthWindow = month;
     addSecondaryWindow(month);
     month->show();
@@ -1275,6 +1327,7 @@ void frmCalendar::cmdInputVacations_Click()
     if (!m_vacationsWindow)
         m_vacationsWindow =
             new frmInputVacations([this] { return txtYear->text(); }, m_state, m_prompter, this);
+    m_places.keep(m_vacationsWindow, u"frmInputVacations"_s);
     m_vacationsWindow->exec();
 }
 
@@ -1384,5 +1437,6 @@ void frmCalendar::mnuExit_Click()
 void frmCalendar::mnuAbout_Click()
 {
     frmAbout about(m_prompter, this);
+    m_places.keep(&about, u"frmAbout"_s);
     about.exec();
 }

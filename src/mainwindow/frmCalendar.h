@@ -10,6 +10,7 @@
 #include "store/CalendarDatabase.h"
 #include "store/DatabasePlacement.h"
 #include "store/ShadeColors.h"
+#include "windows/WindowPlaces.h"
 
 #include <QColor>
 #include <QList>
@@ -39,6 +40,7 @@ class QGroupBox;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QScrollArea;
 class QScrollBar;
 class QStackedWidget;
 
@@ -73,6 +75,9 @@ public:
     RotaKind chosenKind() const;
     // False while the window loads, true from its first showing on.
     bool windowShown() const { return m_windowShown; }
+
+    // The whole window without scrolling.
+    QSize sizeHint() const override;
 
     // Windows opened from here (the month sheet) close, last opened first, before this one.
     void addSecondaryWindow(QWidget* window);
@@ -256,6 +261,7 @@ private:
     QButtonGroup* m_kindOptions = nullptr;   // ids: RotaKind codes
     QButtonGroup* m_colourOptions = nullptr; // ids: ColourFamily values
     QStackedWidget* m_highlightOrHolidays = nullptr;
+    QScrollArea* m_scroller = nullptr;
     QGroupBox* m_fraPatterns = nullptr;
     QColor m_normalBoxColor;
     bool m_windowShown = false;
@@ -265,6 +271,8 @@ private:
     bool m_skipNextAdjustmentRelease = false;
     int m_shownYear = 0;
     QList<QPointer<QWidget>> m_secondaryWindows;
+    // Each window opens where it was last closed.
+    WindowPlaces m_places;
 
     PlacementFolders m_folders;
     // Declared after Data1: its prepared look-up goes before the connection does.

@@ -20,6 +20,7 @@ const QString StationKey = u"Station"_s;
 const QString NoDatabaseKey = u"NoDatabase"_s;
 const QString MyPatternKey = u"MyPattern"_s;
 const QString MyHolidaysKey = u"MyHolidays"_s;
+const QString WindowsGroup = u"Windows"_s;
 
 // A settings file is a few lines; anything far larger is not one of ours and is not read.
 constexpr qint64 LargestFile = 1024 * 1024;
@@ -45,6 +46,14 @@ SettingsStore::Values SettingsStore::read()
         return values;
     }
     const QMap<QString, QString> stored = IniText::Read(contents.bytes, Group);
+    m_places.clear();
+    const QMap<QString, QString> places = IniText::Read(contents.bytes, WindowsGroup);
+    for (auto it = places.cbegin(); it != places.cend(); ++it) {
+        const auto geometry = QByteArray::fromBase64Encoding(
+            it.value().toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
+        if (geometry && !geometry.decoded.isEmpty())
+            m_places.insert(it.key(), geometry.decoded);
+    }
 
     values.Station = stored.value(StationKey, defaults.Station);
 
@@ -78,11 +87,17 @@ bool SettingsStore::write(const Values& values, QString* error)
         return false;
     }
     // In the order QSettings keeps them, so the file reads as before.
-    const QByteArray text = IniText::Write(contents.bytes, Group,
-                                           {{MyHolidaysKey, values.MyHolidays},
-                                            {MyPatternKey, values.MyPattern},
-                                            {NoDatabaseKey, NumberText::Plain(values.NoDatabase)},
-                                            {StationKey, values.Station}});
+    QByteArray text = IniText::Write(contents.bytes, Group,
+                                     {{MyHolidaysKey, values.MyHolidays},
+                                      {MyPatternKey, values.MyPattern},
+                                      {NoDatabaseKey, NumberText::Plain(values.NoDatabase)},
+                                      {StationKey, values.Station}});
+    if (!m_places.isEmpty()) {
+        QList<std::pair<QString, QString>> places;
+        for (auto it = m_places.cbegin(); it != m_places.cend(); ++it)
+            places.append({it.key(), QString::fromLatin1(it.value().toBase64())});
+        text = IniText::Write(text, WindowsGroup, places);
+    }
     QDir().mkpath(QFileInfo(m_path).absolutePath());
     return SafeFile::Write(m_path, text, error);
 }

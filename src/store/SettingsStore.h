@@ -1,16 +1,19 @@
 #pragma once
 
+#include <QByteArray>
+#include <QMap>
 #include <QString>
 #include <QtGlobal>
 
 using namespace Qt::StringLiterals;
 
 // The four values remembered between runs, in the INI file of organisation and application
-// "Kelvane", section "Settings", as QSettings keeps it. The main window reads them once while
-// it loads and writes them once while it unloads. Values are plain text: a stored value the
-// program could never have written (another type, a malformed number) reads as its default.
-// A file that is there but cannot be read whole is never written: writing it would lose the
-// lines that could not be read.
+// "Kelvane", section "Settings", as QSettings keeps it, and where the windows were last closed,
+// in section "Windows" beside them. The main window reads them once while it loads and writes
+// them once while it unloads. Values are plain text: a stored value the program could never
+// have written (another type, a malformed number) reads as its default. A file that is there
+// but cannot be read whole is never written: writing it would lose the lines that could not be
+// read.
 class SettingsStore
 {
 public:
@@ -24,6 +27,9 @@ public:
         friend bool operator==(const Values&, const Values&) = default;
     };
 
+    // Each window's saved geometry (QWidget::saveGeometry) by the window's name.
+    using Places = QMap<QString, QByteArray>;
+
     // The user's own store.
     SettingsStore();
     // An INI file of its own (tests, a portable setup).
@@ -33,11 +39,16 @@ public:
     // cannot be read whole (too large, not a regular file, not readable) gives the defaults and
     // is left alone from then on; notice() says so.
     Values read();
+    // The windows' places, as read() found them or setPlaces() left them; one that is not a
+    // saved geometry's text is left out.
+    const Places& places() const { return m_places; }
+    void setPlaces(const Places& places) { m_places = places; }
     // One line for the user while the file is left alone; empty otherwise.
     const QString& notice() const { return m_notice; }
-    // Writes them into the file, whole or not at all; the file's other lines stay. False, with
-    // one line in *error, when the file could not be written: it is then as it was. While the
-    // file is left alone nothing is written, and that is no failure.
+    // Writes them, and the places when there are any, into the file, whole or not at all; the
+    // file's other lines stay. False, with one line in *error, when the file could not be
+    // written: it is then as it was. While the file is left alone nothing is written, and that
+    // is no failure.
     bool write(const Values& values, QString* error = nullptr);
 
     // A rota kind code 0..7 followed by a pattern button number 1..21 that the kind allows,
@@ -49,4 +60,5 @@ public:
 private:
     QString m_path;
     QString m_notice;
+    Places m_places;
 };

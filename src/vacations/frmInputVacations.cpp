@@ -116,6 +116,9 @@ frmInputVacations::frmInputVacations(std::function<QString()> mainYearText, AppS
     buildControls();
     ButtonKeys::Install(this);
     FocusMark::Install(this);
+    // Placed before it is first shown, so that it can be put back where it was last closed.
+    ensurePolished();
+    WindowFit::Apply(this, wantedSize());
 }
 
 frmInputVacations::frmInputVacations(const QString& mainYearText, AppState& state,
@@ -347,8 +350,6 @@ void frmInputVacations::Form_Load()
             table.cleanUp();
         }
     }
-
-    WindowFit::Apply(this, wantedSize());
 
     m_attachError.clear();
     if (path.isEmpty()) {

@@ -20,6 +20,7 @@
 #include "store/SafeFile.h"
 #include "store/SettingsStore.h"
 #include "vacations/frmInputVacations.h"
+#include "windows/WindowFit.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -202,6 +203,13 @@ struct ModalCloser
     QTimer timer;
     QStringList titles;
 };
+
+// Lets the window lay itself out after a change of size.
+void settle()
+{
+    for (int i = 0; i < 3; ++i)
+        QCoreApplication::processEvents();
+}
 
 // Clicks an option or check box on its indicator: a click elsewhere in a wide box misses.
 void clickBox(QAbstractButton* box)
@@ -709,8 +717,47 @@ private slots:
         QVERIFY(modals.titles.isEmpty());
     }
 
+    // The whole window without scrolling on a laptop's screen, the calendar and the pattern
+    // list giving up their spare room; on a smaller one the controls scroll, but the command
+    // buttons stay in sight. Screens in logical pixels, the window at the size it opens with.
+    void windowFitsTheScreen_data()
+    {
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<bool>("fits");
+        QTest::newRow("1920x1080") << QSize(1920, 1080) << true;
+        QTest::newRow("1366x768 at 125 %") << QSize(1093, 614) << true;
+        QTest::newRow("1280x720") << QSize(1280, 720) << true;
+        QTest::newRow("1024x768 at 150 %") << QSize(683, 512) << false;
+        QTest::newRow("800x480") << QSize(800, 480) << false;
+    }
+
+    void windowFitsTheScreen()
+    {
+        QFETCH(QSize, screen);
+        QFETCH(bool, fits);
+        Fixture f;
+        f.show();
+        frmCalendar& w = *f.window;
+        for (bool holidays : {false, true}) {
+            if (holidays)
+                QTest::mouseClick(w.cmdSetHolidays, Qt::LeftButton);
+            const QRect placed = WindowFit::Place(w.sizeHint(), QRect(QPoint(0, 0), screen),
+                                                  WindowFit::LikelyFrame(&w));
+            w.resize(placed.size());
+            settle();
+            const auto* scroller = w.findChild<QScrollArea*>(u"scrollControls"_s);
+            QCOMPARE(scroller->verticalScrollBar()->isVisible(), !fits);
+            QCOMPARE(scroller->horizontalScrollBar()->isVisible(), !fits);
+            for (QPushButton* button : {w.cmdPrintRdoCalendar, w.cmdShowMonth,
+                                        w.cmdPrintAllPatterns, w.cmdInputVacations, w.cmdExit})
+                QVERIFY2(button->visibleRegion() == QRegion(button->rect()),
+                         qPrintable(button->text()));
+        }
+    }
+
     // On a screen smaller than the window (the test screen), the window opens inside the free
-    // area, and Tab reaches every control in reading order, each scrolled into view and named.
+    // area; made smaller still, Tab reaches every control in reading order, each scrolled into
+    // view and named.
     void keyboardReachesEveryControlOnASmallScreen()
     {
         Fixture f;
@@ -724,6 +771,8 @@ private slots:
                                 .arg(w.frameGeometry().height())
                                 .arg(area.width())
                                 .arg(area.height())));
+        w.resize(480, 360);
+        settle();
         const auto* scroller = w.findChild<QScrollArea*>(u"scrollControls"_s);
         QVERIFY(scroller->widget()->height() > scroller->viewport()->height());
 
@@ -735,10 +784,9 @@ private slots:
             QVERIFY2(focused, qPrintable(reached.join(u'|')));
             QAccessibleInterface* named = QAccessible::queryAccessibleInterface(focused);
             reached << (named ? named->text(QAccessible::Name) : focused->objectName());
-            QVERIFY2(scroller->isAncestorOf(focused), qPrintable(reached.join(u'|')));
-            const QRect shown(scroller->viewport()->mapFromGlobal(focused->mapToGlobal(QPoint())),
-                              focused->size());
-            QVERIFY2(scroller->viewport()->rect().intersects(shown), qPrintable(reached.last()));
+            const QWidget* shown = w.childAt(focused->mapTo(&w, focused->rect().center()));
+            QVERIFY2(shown && (shown == focused || focused->isAncestorOf(shown)),
+                     qPrintable(reached.last()));
             if (focused == w.cmdExit)
                 break;
         }
@@ -1460,6 +1508,83 @@ private slots:
         QCOMPARE(file.readAll(), old);
         QCOMPARE(QDir(f.dir.path()).entryList({u"old.*"_s}, QDir::Files),
                  QStringList{QFileInfo(path).fileName()});
+    }
+
+    // Each window opens where it was closed (with the close box) in the run before, its place
+    // stored beside the four settings; a place off the screen that is there now (a larger or
+    // a missing one) comes back inside it.
+    void windowsOpenWhereTheyWereClosed_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QPoint>("place");
+        QTest::addColumn<QSize>("grown");
+        QTest::addColumn<bool>("onScreen");
+        QTest::newRow("main window") << "main" << QPoint(60, 90) << QSize(-200, -100) << true;
+        QTest::newRow("month window") << "month" << QPoint(70, 80) << QSize(-200, -150) << true;
+        QTest::newRow("vacation entry window")
+            << "vacations" << QPoint(50, 100) << QSize(-100, 10) << true;
+        QTest::newRow("About window") << "about" << QPoint(300, 400) << QSize() << true;
+        QTest::newRow("main window off the screen")
+            << "main" << QPoint(2500, 1800) << QSize(1200, 900) << false;
+        QTest::newRow("month window off the screen")
+            << "month" << QPoint(-3000, 40) << QSize() << false;
+    }
+
+    void windowsOpenWhereTheyWereClosed()
+    {
+        QFETCH(QString, window);
+        QFETCH(QPoint, place);
+        QFETCH(QSize, grown);
+        QFETCH(bool, onScreen);
+        Fixture f;
+        // Opens the window and hands it to `use`, which closes it (the main window closes
+        // with the run).
+        const auto open = [&f, &window](const std::function<void(QWidget*)>& use) {
+            f.store = std::make_unique<SettingsStore>(f.iniPath());
+            f.open();
+            f.show();
+            frmCalendar& w = *f.window;
+            const auto inModal = [&use] {
+                QTimer::singleShot(0, [&use] { use(QApplication::activeModalWidget()); });
+            };
+            if (window == u"main"_s) {
+                use(&w);
+            } else if (window == u"month"_s) {
+                QTest::mouseClick(w.cmdShowMonth, Qt::LeftButton);
+                use(w.monthWindow());
+            } else if (window == u"vacations"_s) {
+                inModal();
+                QTest::mouseClick(w.cmdInputVacations, Qt::LeftButton);
+            } else {
+                inModal();
+                w.mnuAbout->trigger();
+            }
+            if (f.window->isVisible())
+                f.window->close();
+        };
+
+        QRect closedAt;
+        open([&](QWidget* shown) {
+            shown->setGeometry(QRect(place, shown->size() + grown));
+            closedAt = shown->geometry();
+            shown->close();
+        });
+        QRect openedAt;
+        QRect area;
+        open([&](QWidget* shown) {
+            openedAt = shown->geometry();
+            area = shown->screen()->availableGeometry();
+            shown->close();
+        });
+        if (onScreen)
+            QCOMPARE(openedAt, closedAt);
+        else
+            QVERIFY(area.contains(openedAt));
+        // Beside the four settings, which stay as they were.
+        QSettings stored(f.iniPath(), QSettings::IniFormat);
+        stored.beginGroup(u"Settings"_s);
+        QCOMPARE(stored.childKeys(),
+                 QStringList({"MyHolidays", "MyPattern", "NoDatabase", "Station"}));
     }
 
     void aboutOpensFromTheHelpMenu()
