@@ -65,6 +65,13 @@ void showCheck(QLabel* label, QWidget* field, const QString& reason)
         field->setAccessibleDescription(reason);
 }
 
+// The labels of the bottom line share it: only one with something to say takes room.
+void showLine(QLabel* label, const QString& text)
+{
+    label->setText(text);
+    label->setVisible(!text.isEmpty());
+}
+
 } // namespace
 
 frmRotas::frmRotas(const QString& folder, Prompter& prompter, const Clock& clock, QWidget* parent)
@@ -110,7 +117,7 @@ void frmRotas::buildControls()
     txtName = field(u"txtName"_s, u"Four On Four Off"_s, this);
     // Room for most names and patterns as typed, and for three digits.
     const int letter = txtName->fontMetrics().averageCharWidth();
-    txtName->setMinimumWidth(24 * letter);
+    txtName->setMinimumWidth(32 * letter);
     txtStart = field(u"txtStart"_s, u"YYYY-MM-DD"_s, this);
     txtGroups = field(u"txtGroups"_s, u"A B C D"_s, this);
     txtPattern = field(u"txtPattern"_s, u"WWWWOOOO"_s, this);
@@ -133,12 +140,16 @@ void frmRotas::buildControls()
     // Tab leaves the table; the arrow keys move inside it.
     tblPreview->setTabKeyNavigation(false);
     tblPreview->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    tblPreview->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    tblPreview->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    tblPreview->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    tblPreview->verticalHeader()->setDefaultSectionSize(tblPreview->fontMetrics().height() + 4);
+    // It asks for room for all eight weeks, and scrolls on a screen that has less.
+    tblPreview->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    tblPreview->setMinimumHeight(3 * tblPreview->verticalHeader()->defaultSectionSize());
 
     lblStatus = new QLabel(this);
     lblStatus->setObjectName(u"lblStatus"_s);
     lblStatus->setTextFormat(Qt::PlainText);
+    lblStatus->setWordWrap(true); // a long path must not widen the window
     cmdSave = new QPushButton(u"Sa&ve"_s, this);
     cmdSave->setObjectName(u"cmdSave"_s);
     cmdSave->setDefault(true);
@@ -199,15 +210,15 @@ void frmRotas::buildLayout()
     ownScroller->setFrameShape(QFrame::NoFrame);
     ownScroller->setFocusPolicy(Qt::NoFocus);
     ownScroller->setWidget(ownPage);
-    ownScroller->setMinimumHeight(txtName->sizeHint().height() + 4);
+    // One group in sight at least, the others a scroll away.
+    ownScroller->setMinimumHeight(txtName->sizeHint().height());
     form->addWidget(m_ownLabel, row, 0, Qt::AlignTop);
     form->addWidget(ownHint, row, 1, 1, 2);
     ++row;
-    form->addWidget(ownScroller, row, 1);
-    form->addWidget(lblOwnPatternsCheck, row, 2, Qt::AlignTop);
+    form->addWidget(ownScroller, row, 1, 1, 2);
     form->setRowStretch(row, 1);
     ++row;
-    form->addWidget(lblRotaCheck, row, 0, 1, 3);
+    form->addWidget(lblOwnPatternsCheck, row, 1, 1, 2);
 
     auto* top = new QHBoxLayout;
     top->addLayout(left);
@@ -217,15 +228,19 @@ void frmRotas::buildLayout()
     auto* previewLabel = new QLabel(u"Groups off in the ne&xt eight weeks:"_s, this);
     previewLabel->setBuddy(tblPreview);
 
+    // Why Save is off when no field says it, or what Save and Remove did.
     auto* bottom = new QHBoxLayout;
+    bottom->addWidget(lblRotaCheck, 1);
     bottom->addWidget(lblStatus, 1);
+    bottom->addStretch(); // while neither has anything to say
     bottom->addWidget(cmdSave);
     bottom->addWidget(cmdClose);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top, 1);
+    // The preview first, up to its eight weeks; the groups' patterns scroll sooner.
+    layout->addLayout(top);
     layout->addWidget(previewLabel);
-    layout->addWidget(tblPreview);
+    layout->addWidget(tblPreview, 1);
     layout->addLayout(bottom);
 }
 
@@ -302,14 +317,14 @@ void frmRotas::checkFields()
     showCheck(lblPatternCheck, txtPattern, check.pattern);
     showCheck(lblShiftCheck, txtShift, check.shift);
     showCheck(lblOwnPatternsCheck, nullptr, check.ownPatterns);
-    showCheck(lblRotaCheck, nullptr, check.whole);
+    showLine(lblRotaCheck, check.whole);
     // While "Groups" is refused its fields stay as they were, so nothing typed there is lost.
     if (check.groups.isEmpty())
         showOwnPatternFields(check.groupList);
     showPreview(check.rota ? &*check.rota : nullptr);
     cmdSave->setEnabled(check.rota && hasChanges());
     cmdCopy->setEnabled(check.rota.has_value());
-    lblStatus->clear();
+    showLine(lblStatus, QString());
 }
 
 void frmRotas::showOwnPatternFields(const QStringList& groups)
@@ -361,9 +376,7 @@ void frmRotas::showPreview(const OwnRota* rota)
         }
     }
     // As high as its eight weeks, not higher: the room left goes to the groups' patterns.
-    tblPreview->setMaximumHeight(tblPreview->horizontalHeader()->sizeHint().height() +
-                                 tblPreview->verticalHeader()->length() +
-                                 2 * tblPreview->frameWidth());
+    tblPreview->setMaximumHeight(tblPreview->sizeHint().height());
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -410,7 +423,7 @@ void frmRotas::showEntry(int index)
         for (QLabel* check : {lblNameCheck, lblStartCheck, lblGroupsCheck, lblPatternCheck,
                               lblShiftCheck, lblOwnPatternsCheck})
             check->clear();
-        lblRotaCheck->setText(u"This file is refused: "_s + m_entries.at(index).loaded.error);
+        showLine(lblRotaCheck, u"This file is refused: "_s + m_entries.at(index).loaded.error);
         cmdSave->setEnabled(false);
         cmdCopy->setEnabled(false);
         showPreview(nullptr);
@@ -509,7 +522,7 @@ void frmRotas::cmdCopy_Click()
     fill(copy);
     m_saved = RotaDraft::Blank(m_clock.today()); // not saved yet
     checkFields();
-    lblStatus->setText(u"A copy: Save writes it as a rota of its own."_s);
+    showLine(lblStatus, u"A copy: Save writes it as a rota of its own."_s);
     txtName->setFocus(Qt::OtherFocusReason);
     txtName->selectAll();
 }
@@ -534,7 +547,7 @@ void frmRotas::cmdRemove_Click()
     }
     const int next = m_current + 1 < m_entries.size() ? m_current + 1 : m_current - 1;
     reloadList(next >= 0 ? m_entries.at(next).path : QString());
-    lblStatus->setText(u"Removed %1."_s.arg(file));
+    showLine(lblStatus, u"Removed %1."_s.arg(file));
     emit rotasChanged();
 }
 
@@ -559,7 +572,7 @@ bool frmRotas::cmdSave_Click()
         return false;
     }
     reloadList(path);
-    lblStatus->setText(u"Saved to %1."_s.arg(QDir::toNativeSeparators(path)));
+    showLine(lblStatus, u"Saved to %1."_s.arg(QDir::toNativeSeparators(path)));
     emit rotasChanged();
     return true;
 }
