@@ -3,16 +3,19 @@
 #include "about/frmAbout.h"
 #include "mainwindow/HeadingRow.h"
 #include "mainwindow/MainWindowBatchTarget.h"
+#include "mainwindow/OwnRotaBatch.h"
 #include "month/frmMonth.h"
 #include "print/AllPatternsBatch.h"
-#include "print/Printers.h"
 #include "print/PrintNames.h"
+#include "print/Printers.h"
 #include "print/YearCalendarPrinter.h"
 #include "rota/NumberText.h"
 #include "rota/RotaKindTable.h"
+#include "rotas/frmRotas.h"
 #include "store/AppState.h"
 #include "store/Clock.h"
 #include "store/DaysOffCalendar.h"
+#include "store/OwnRotaFile.h"
 #include "store/Prompter.h"
 #include "store/SafeFile.h"
 #include "store/SettingsStore.h"
@@ -30,6 +33,7 @@
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDateTime>
 #include <QDebug>
 #include <QDir>
@@ -56,6 +60,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -114,6 +119,14 @@ QRadioButton* radio(const QString& caption, const char* name, QWidget* parent)
     auto* button = new QRadioButton(caption, parent);
     button->setObjectName(QLatin1String(name));
     return button;
+}
+
+// An open window brought in front of the others, as it was before it was minimised.
+void bringForward(QWidget* window)
+{
+    window->showNormal();
+    window->raise();
+    window->activateWindow();
 }
 
 // A user's leaving of a field, as opposed to the window losing focus to another window,
@@ -213,6 +226,24 @@ void frmCalendar::buildControls()
         m_kindOptions->addButton(optKind[code], code);
     }
 
+    optOwnRota = radio(u"&Your own rota:"_s, "optOwnRota", this);
+    m_kindOptions->addButton(optOwnRota, OwnRotaOption);
+    cboOwnRota = new QComboBox(this);
+    cboOwnRota->setObjectName(u"cboOwnRota"_s);
+    cboOwnRota->setPlaceholderText(u"none yet"_s);
+    cboOwnRota->setToolTip(u"Your own rotas are made in File > Rotas of Your Own..."_s);
+    // A long rota name must not widen the window.
+    cboOwnRota->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    cboOwnRota->setMinimumContentsLength(12);
+    lblOwnWhosOff = new QLabel(this);
+    lblOwnWhosOff->setObjectName(u"lblOwnWhosOff"_s);
+    lblOwnWhosOff->setTextFormat(Qt::PlainText);
+    txtOwnWhosOff = new QLineEdit(this);
+    txtOwnWhosOff->setObjectName(u"txtOwnWhosOff"_s);
+    txtOwnWhosOff->setReadOnly(true);
+    txtOwnWhosOff->setAlignment(Qt::AlignCenter);
+    txtOwnWhosOff->setFixedWidth(fieldWidth(txtOwnWhosOff, 8));
+
     auto* patterns = new QButtonGroup(this);
     for (int i = 0; i < RotaKinds::PatternButtonCount; ++i) {
         optPattern[i] = new QRadioButton(RotaKinds::PatternButtonCaption(i), this);
@@ -303,6 +334,9 @@ void frmCalendar::buildControls()
     mnuExportDaysOff = fileMenu->addAction(u"&Export Days Off (.ics)..."_s);
     mnuExportDaysOff->setObjectName(u"mnuExportDaysOff"_s);
     fileMenu->addSeparator();
+    mnuOwnRotas = fileMenu->addAction(u"&Rotas of Your Own..."_s);
+    mnuOwnRotas->setObjectName(u"mnuOwnRotas"_s);
+    fileMenu->addSeparator();
     mnuExit = fileMenu->addAction(u"E&xit"_s);
     mnuExit->setObjectName(u"mnuExit"_s);
     QMenu* helpMenu = menuBar()->addMenu(u"&Help"_s);
@@ -340,8 +374,21 @@ void frmCalendar::buildLayout()
     const QStringList headings = WhosOff::Headings();
     for (int i = 0; i < WhosOff::BoxCount; ++i)
         whosOffRow->add(txtWhosOff[i], headings.at(i), true);
+    // The own rota's box beside them, under its name.
+    auto* whosOffBoxes = new QWidget;
+    whosOffBoxes->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    auto* boxesLayout = new QHBoxLayout(whosOffBoxes);
+    boxesLayout->setContentsMargins(0, 0, 0, 0);
+    boxesLayout->setSpacing(4);
+    boxesLayout->addWidget(whosOffRow, 0, Qt::AlignTop);
+    auto* ownBox = new QVBoxLayout;
+    ownBox->setSpacing(2);
+    ownBox->addWidget(lblOwnWhosOff);
+    ownBox->addWidget(txtOwnWhosOff);
+    ownBox->addStretch(1);
+    boxesLayout->addLayout(ownBox);
     auto* whosOffLayout = new QVBoxLayout(fraWhosOff);
-    whosOffLayout->addWidget(whosOffRow);
+    whosOffLayout->addWidget(whosOffBoxes);
 
     // The print fields, each under its label.
     auto* yearRow = new HeadingRow(u"Year to print calendar for    Copies:"_s);
@@ -404,6 +451,14 @@ void frmCalendar::buildLayout()
     }
     for (QRadioButton* button : kindOptionsIn(RotaKindInfo::WindowColumn::Below))
         typeLayout->addWidget(button);
+    // The user's own rotas below the built-in ones. The box takes no more height for them
+    // than its margins give up, so that the window still fits a laptop's screen.
+    auto* ownRow = new QHBoxLayout;
+    ownRow->addWidget(optOwnRota);
+    ownRow->addWidget(cboOwnRota, 1);
+    cboOwnRota->setFixedHeight(optOwnRota->sizeHint().height());
+    typeLayout->addLayout(ownRow);
+    setTopAndBottomMargins(typeLayout, 2, 2);
 
     // The highlighted group: 1..7, A..G and H..N side by side.
     m_fraPatterns = new QGroupBox(u"Highlight pattern:"_s);
@@ -502,6 +557,7 @@ void frmCalendar::nameControls(const QStringList& whosOffHeadings)
         txtWhosOff[i]->setAccessibleName(whosOffHeadings.at(i));
         txtWhosOff[i]->setAccessibleDescription(u"RDO Patterns OFF on day clicked above."_s);
     }
+    txtOwnWhosOff->setAccessibleDescription(txtWhosOff[0]->accessibleDescription());
     txtYear->setAccessibleName(u"Year to print calendar for"_s);
     txtCopies->setAccessibleName(u"Copies:"_s);
     txtReduction->setAccessibleName(u"Size: % of full"_s);
@@ -520,12 +576,14 @@ void frmCalendar::orderTabs()
     QList<QWidget*> order = {Calendar1};
     for (QLineEdit* box : txtWhosOff)
         order.append(box);
-    order << txtYear << txtCopies << txtReduction << txtStation << txtPatternAdjustment
-          << chkHilightVacations << chkHighlightPayday << chkNoPatterns << chkPrintKey;
+    order << txtOwnWhosOff << txtYear << txtCopies << txtReduction << txtStation
+          << txtPatternAdjustment << chkHilightVacations << chkHighlightPayday << chkNoPatterns
+          << chkPrintKey;
     for (auto column : {RotaKindInfo::WindowColumn::EightHour, RotaKindInfo::WindowColumn::TenHour,
                         RotaKindInfo::WindowColumn::Others, RotaKindInfo::WindowColumn::Below})
         for (QRadioButton* option : kindOptionsIn(column))
             order.append(option);
+    order << optOwnRota << cboOwnRota;
     for (QRadioButton* option : optPattern)
         order.append(option);
     order.append(optNoHighlight);
@@ -556,8 +614,17 @@ void frmCalendar::connectHandlers()
 
     // Option buttons run their handler when they become selected, by hand or in code.
     connect(m_kindOptions, &QButtonGroup::idToggled, this, [this](int code, bool checked) {
-        if (checked)
+        if (checked && code == OwnRotaOption)
+            chooseOwnRota();
+        else if (checked)
             chooseCalendarType(static_cast<RotaKind>(code));
+    });
+    // Picking a rota from the list chooses it.
+    connect(cboOwnRota, &QComboBox::activated, this, [this] { optOwnRota->setChecked(true); });
+    connect(cboOwnRota, &QComboBox::currentIndexChanged, this, [this] {
+        showOwnWhosOff();
+        if (m_ownRotaChosen)
+            chooseOwnRota();
     });
     connect(m_colourOptions, &QButtonGroup::idToggled, this, [this](int family, bool checked) {
         if (checked)
@@ -593,6 +660,7 @@ void frmCalendar::connectHandlers()
     connect(mnuPrintPreview, &QAction::triggered, this, &frmCalendar::mnuPrintPreview_Click);
     connect(mnuSaveAsPdf, &QAction::triggered, this, &frmCalendar::mnuSaveAsPdf_Click);
     connect(mnuExportDaysOff, &QAction::triggered, this, &frmCalendar::mnuExportDaysOff_Click);
+    connect(mnuOwnRotas, &QAction::triggered, this, &frmCalendar::mnuOwnRotas_Click);
     connect(mnuExit, &QAction::triggered, this, &frmCalendar::mnuExit_Click);
     connect(mnuAbout, &QAction::triggered, this, &frmCalendar::mnuAbout_Click);
 }
@@ -630,6 +698,7 @@ CalendarChoices frmCalendar::choices() const
     choices.copiesText = txtCopies->text();
     choices.adjustmentText = txtPatternAdjustment->text();
     choices.kind = chosenKind();
+    choices.ownRota = chosenOwnRota();
     choices.highlightGroup = m_highlightGroup;
     choices.noHighlight = optNoHighlight->isChecked();
     for (int i = 0; i < Holidays::Count; ++i)
@@ -646,6 +715,14 @@ CalendarChoices frmCalendar::choices() const
 RotaKind frmCalendar::chosenKind() const
 {
     return RotaKinds::FromCode(m_kindOptions->checkedId()).value_or(RotaKind::CgSixTwo);
+}
+
+std::shared_ptr<const OwnRota> frmCalendar::chosenOwnRota() const
+{
+    const int index = cboOwnRota->currentIndex();
+    if (!m_ownRotaChosen || index < 0 || index >= m_ownRotas.size())
+        return nullptr;
+    return m_ownRotas.at(index).loaded.rota;
 }
 
 void frmCalendar::addSecondaryWindow(QWidget* window)
@@ -667,6 +744,11 @@ QList<QWidget*> frmCalendar::secondaryWindows() const
 frmMonth* frmCalendar::monthWindow() const
 {
     return m_monthWindow.data();
+}
+
+frmRotas* frmCalendar::rotasWindow() const
+{
+    return m_rotasWindow.data();
 }
 
 EntryLookup* frmCalendar::entries() const
@@ -744,6 +826,97 @@ void frmCalendar::applyStoredSettings()
         optPattern[button - 1]->setChecked(true);
     else
         optNoHighlight->setChecked(true);
+
+    // An own rota takes the calendar type's place; MyPattern stays as it was stored.
+    loadOwnRotas();
+    if (const SettingsStore::OwnRota own = m_settings.ownRota(); !own.file.isEmpty())
+        restoreOwnRota(own.file, own.group);
+}
+
+void frmCalendar::loadOwnRotas()
+{
+    const int shown = cboOwnRota->currentIndex();
+    const QString shownPath =
+        shown >= 0 && shown < m_ownRotas.size() ? m_ownRotas.at(shown).path : QString();
+    m_ownRotas.clear();
+    for (const OwnRotaFolder::Entry& entry : OwnRotaFolder::List(rotaFolder())) {
+        if (entry.loaded.rota)
+            m_ownRotas.append(entry);
+    }
+    {
+        const QSignalBlocker quiet(cboOwnRota);
+        cboOwnRota->clear();
+        int index = m_ownRotas.isEmpty() ? -1 : 0;
+        for (int i = 0; i < m_ownRotas.size(); ++i) {
+            cboOwnRota->addItem(m_ownRotas.at(i).loaded.rota->name);
+            cboOwnRota->setItemData(i, QDir::toNativeSeparators(m_ownRotas.at(i).path),
+                                    Qt::ToolTipRole);
+            if (m_ownRotas.at(i).path == shownPath)
+                index = i;
+        }
+        cboOwnRota->setCurrentIndex(index);
+    }
+    const bool any = !m_ownRotas.isEmpty();
+    optOwnRota->setEnabled(any);
+    cboOwnRota->setEnabled(any);
+    lblOwnWhosOff->setVisible(any);
+    txtOwnWhosOff->setVisible(any);
+    showOwnWhosOff();
+}
+
+void frmCalendar::restoreOwnRota(const QString& fileName, const QString& group)
+{
+    // Only a file of the rota folder: a stored name cannot lead elsewhere.
+    const QString path = QDir(rotaFolder()).filePath(QFileInfo(fileName).fileName());
+    const auto found = std::find_if(m_ownRotas.cbegin(), m_ownRotas.cend(),
+                                    [&path](const auto& entry) { return entry.path == path; });
+    if (found == m_ownRotas.cend()) {
+        if (m_ownRotaChosen) {
+            const auto kind = RotaKinds::FromCode(static_cast<int>(Val(m_state.MyPattern.left(1))));
+            optKind[RotaKinds::Code(kind.value_or(RotaKind::CgSixTwo))]->setChecked(true);
+        }
+        statusBar()->showMessage(u"Your own rota could not be read: "_s +
+                                 OwnRotaFile::Load(path).error);
+        return;
+    }
+    cboOwnRota->setCurrentIndex(static_cast<int>(found - m_ownRotas.cbegin()));
+    if (optOwnRota->isChecked())
+        chooseOwnRota();
+    else
+        optOwnRota->setChecked(true);
+    const std::optional<int> button = RotaKinds::PatternButtonForGroup(group);
+    if (button && optPattern[*button]->isEnabled())
+        optPattern[*button]->setChecked(true);
+}
+
+void frmCalendar::ownRotasChanged()
+{
+    const bool chosen = m_ownRotaChosen;
+    const int shown = cboOwnRota->currentIndex();
+    const QString fileName = shown >= 0 && shown < m_ownRotas.size()
+                                 ? QFileInfo(m_ownRotas.at(shown).path).fileName()
+                                 : QString();
+    const QString group = optNoHighlight->isChecked() ? QString() : m_highlightGroup.trimmed();
+    loadOwnRotas();
+    // The chosen rota as it is now written: its groups may have changed.
+    if (chosen)
+        restoreOwnRota(fileName, group);
+}
+
+void frmCalendar::showOwnWhosOff()
+{
+    const int index = cboOwnRota->currentIndex();
+    if (index < 0 || index >= m_ownRotas.size()) {
+        lblOwnWhosOff->clear();
+        txtOwnWhosOff->clear();
+        return;
+    }
+    const OwnRota& rota = *m_ownRotas.at(index).loaded.rota;
+    lblOwnWhosOff->setText(
+        lblOwnWhosOff->fontMetrics().elidedText(rota.name, Qt::ElideRight, txtOwnWhosOff->width()));
+    lblOwnWhosOff->setToolTip(rota.name);
+    txtOwnWhosOff->setAccessibleName(rota.name);
+    txtOwnWhosOff->setText(WhosOff::OwnGroupsOff(rota, Calendar1->selectedDate()));
 }
 
 void frmCalendar::placeDatabase()
@@ -791,6 +964,13 @@ void frmCalendar::storeSettings()
     values.MyPattern = m_state.MyPattern;
     values.MyHolidays = m_state.HolidaySet;
     m_settings.setPlaces(m_places.places());
+    SettingsStore::OwnRota own;
+    if (const int index = cboOwnRota->currentIndex(); m_ownRotaChosen && index >= 0) {
+        own.file = QFileInfo(m_ownRotas.at(index).path).fileName();
+        if (!optNoHighlight->isChecked())
+            own.group = m_highlightGroup.trimmed();
+    }
+    m_settings.setOwnRota(own);
     QString error;
     while (!m_settings.write(values, &error)) {
         const QString text = u"The settings could not be saved: "_s + error;
@@ -808,6 +988,8 @@ void frmCalendar::endSession()
     m_endingSession = true;
     if (m_vacationsWindow && m_vacationsWindow->isVisible())
         m_vacationsWindow->closeUnattended();
+    if (m_rotasWindow)
+        m_rotasWindow->closeUnattended();
     for (QWidget* window : secondaryWindows()) {
         if (auto* month = qobject_cast<frmMonth*>(window))
             month->storeUnattended();
@@ -999,6 +1181,7 @@ void frmCalendar::Calendar1_Click()
                                               Val(txtPatternAdjustment->text()), m_state.rotaDay);
     for (int i = 0; i < WhosOff::BoxCount && i < texts.size(); ++i)
         txtWhosOff[i]->setText(texts.at(i));
+    showOwnWhosOff();
 }
 
 void frmCalendar::onCalendarPageChanged(int year, int /*month*/)
@@ -1044,6 +1227,9 @@ void frmCalendar::Calendar1_NewYear()
 
 void frmCalendar::chooseCalendarType(RotaKind kind)
 {
+    // Back from an own rota, whose highlight MyPattern did not follow: none is chosen now.
+    if (std::exchange(m_ownRotaChosen, false))
+        m_state.MyPattern = m_state.MyPattern.left(1) + u" 0"_s;
     for (int i = 0; i < RotaKinds::PatternButtonCount; ++i)
         optPattern[i]->setEnabled(RotaKindTable::IsPatternButtonEnabled(kind, i));
     // Runs the no-highlight handler only when it was not selected yet; otherwise the stored
@@ -1053,8 +1239,22 @@ void frmCalendar::chooseCalendarType(RotaKind kind)
     m_state.MyPattern = NumberText::Plain(RotaKinds::Code(kind)) + m_state.MyPattern.mid(1, 2);
     for (QLineEdit* box : txtWhosOff)
         setBoxColor(box, m_normalBoxColor);
+    setBoxColor(txtOwnWhosOff, m_normalBoxColor);
     for (int box : RotaKindTable::Of(kind).whosOffBoxes)
         setBoxColor(txtWhosOff[box], Cyan);
+}
+
+void frmCalendar::chooseOwnRota()
+{
+    m_ownRotaChosen = true;
+    const RotaChoice rota(chosenKind(), chosenOwnRota());
+    for (int i = 0; i < RotaKinds::PatternButtonCount; ++i)
+        optPattern[i]->setEnabled(rota.own() && rota.isPatternButtonEnabled(i));
+    optNoHighlight->setChecked(true);
+    m_highlightGroup = u"0"_s;
+    for (QLineEdit* box : txtWhosOff)
+        setBoxColor(box, m_normalBoxColor);
+    setBoxColor(txtOwnWhosOff, Cyan);
 }
 
 void frmCalendar::setBoxColor(QLineEdit* box, const QColor& color)
@@ -1067,7 +1267,8 @@ void frmCalendar::setBoxColor(QLineEdit* box, const QColor& color)
 void frmCalendar::optPattern_Click(int index)
 {
     m_highlightGroup = RotaKinds::GroupForPatternButton(index);
-    m_state.MyPattern = m_state.MyPattern.left(1) + NumberText::Plain(index + 1);
+    if (!m_ownRotaChosen)
+        m_state.MyPattern = m_state.MyPattern.left(1) + NumberText::Plain(index + 1);
     chkNoPatterns->setEnabled(true);
     chkHighlightPayday->setText(u"Circle Paydays"_s);
 }
@@ -1075,7 +1276,7 @@ void frmCalendar::optPattern_Click(int index)
 void frmCalendar::optNoHighlight_Click(int /*index*/)
 {
     m_highlightGroup = u" 0"_s;
-    if (m_windowShown)
+    if (m_windowShown && !m_ownRotaChosen)
         m_state.MyPattern = m_state.MyPattern.left(1) + u" 0"_s;
     chkNoPatterns->setChecked(false);
     chkNoPatterns->setEnabled(false);
@@ -1137,7 +1338,8 @@ public:
 
 PrintDestination frmCalendar::openDestination(const QString& pdfStem) const
 {
-    return m_destinations ? m_destinations(pdfStem) : PrintDestination::OpenDefault(m_printers, pdfStem);
+    return m_destinations ? m_destinations(pdfStem)
+                          : PrintDestination::OpenDefault(m_printers, pdfStem);
 }
 
 QString frmCalendar::choosePath(const QString& caption, const QString& proposedPath,
@@ -1198,9 +1400,9 @@ void frmCalendar::mnuPrint_Click()
         return;
     const CalendarChoices chosen = choices();
     const QString name = PrintNames::YearCalendar(chosen);
-    const std::unique_ptr<Printers::Chosen> printer = m_printers.ask(
-        this, u"Print - Kelvane"_s,
-        static_cast<int>(NumberText::RoundHalfEven(Val(txtCopies->text()))), name);
+    const std::unique_ptr<Printers::Chosen> printer =
+        m_printers.ask(this, u"Print - Kelvane"_s,
+                       static_cast<int>(NumberText::RoundHalfEven(Val(txtCopies->text()))), name);
     if (!printer)
         return;
     PrintDestination destination;
@@ -1217,7 +1419,8 @@ void frmCalendar::cmdPrintAllPatterns_Click()
 {
     if (!printFieldsHold())
         return;
-    printAllPatterns([this] { return openDestination(PrintNames::Batch(txtYear->text())); });
+    printAllPatterns([this] { return openDestination(PrintNames::Batch(txtYear->text())); }, 1,
+                     batchSize());
 }
 
 void frmCalendar::mnuPrintAllPatterns_Click()
@@ -1227,8 +1430,7 @@ void frmCalendar::mnuPrintAllPatterns_Click()
     const QString name = PrintNames::Batch(txtYear->text());
     std::shared_ptr<Printers::Chosen> printer = m_printers.ask(
         this, u"Print All Patterns - Kelvane"_s,
-        static_cast<int>(NumberText::RoundHalfEven(Val(txtCopies->text()))), name, 1,
-        AllPatternsBatch::CalendarCount);
+        static_cast<int>(NumberText::RoundHalfEven(Val(txtCopies->text()))), name, 1, batchSize());
     if (!printer)
         return;
     const int first = printer->firstPage();
@@ -1243,7 +1445,7 @@ void frmCalendar::printAllPatterns(const std::function<PrintDestination()>& open
     // each calendar is a job of its own, without one each is a page of one PDF file.
     std::optional<PrintDestination> destination;
     std::unique_ptr<QProgressDialog> progress;
-    AllPatternsBatch* running = nullptr;
+    std::function<void()> stop; // the running batch's
     int position = 0;
     int printed = 0;
 
@@ -1260,7 +1462,7 @@ void frmCalendar::printAllPatterns(const std::function<PrintDestination()>& open
             destination->surface->setDocumentName(PrintNames::BatchCalendar(choices()));
             printYearTo(*destination->surface);
         } else
-            running->requestStop(); // nowhere to print: the rest would go nowhere too
+            stop(); // nowhere to print: the rest would go nowhere too
     };
     auto showProgress = [&](int number, int total) {
         if (!progress) {
@@ -1271,8 +1473,7 @@ void frmCalendar::printAllPatterns(const std::function<PrintDestination()>& open
             progress->setMinimumDuration(0);
             progress->setAutoClose(false);
             progress->setAutoReset(false);
-            connect(progress.get(), &QProgressDialog::canceled, this,
-                    [&running] { running->requestStop(); });
+            connect(progress.get(), &QProgressDialog::canceled, this, [&stop] { stop(); });
         }
         progress->setLabelText(u"Printing calendar %1 of %2"_s.arg(number).arg(total));
         progress->setValue(number - 1);
@@ -1280,13 +1481,23 @@ void frmCalendar::printAllPatterns(const std::function<PrintDestination()>& open
         // The dialog is drawn and its Cancel button heard between two calendars.
         QCoreApplication::processEvents();
         if (progress->wasCanceled())
-            running->requestStop();
+            stop();
     };
 
     MainWindowBatchTarget target(*this, printOne, showProgress);
-    AllPatternsBatch batch(target);
-    running = &batch;
-    const AllPatternsBatch::Result result = batch.run(m_prompter);
+    const auto run = [this, &stop](auto& batch) {
+        stop = [&batch] { batch.requestStop(); };
+        return batch.run(m_prompter);
+    };
+    const int total = batchSize();
+    AllPatternsBatch::Result result = AllPatternsBatch::Result::Cancelled;
+    if (const std::shared_ptr<const OwnRota> own = chosenOwnRota()) {
+        OwnRotaBatch batch(target, own->groups);
+        result = run(batch);
+    } else {
+        AllPatternsBatch batch(target);
+        result = run(batch);
+    }
     progress.reset();
     if (result == AllPatternsBatch::Result::Cancelled || !destination)
         return;
@@ -1296,24 +1507,28 @@ void frmCalendar::printAllPatterns(const std::function<PrintDestination()>& open
     const QString what = printed == 1 ? u"1 calendar"_s : u"%1 calendars"_s.arg(printed);
     finishPrint(*destination, what);
     if (result == AllPatternsBatch::Result::Stopped && printed > 0 && !destination->failed)
-        statusBar()->showMessage(u"Stopped after calendar %1 of %2. "_s.arg(position).arg(
-                                     AllPatternsBatch::CalendarCount) +
+        statusBar()->showMessage(u"Stopped after calendar %1 of %2. "_s.arg(position).arg(total) +
                                  statusBar()->currentMessage());
+}
+
+int frmCalendar::batchSize() const
+{
+    const std::shared_ptr<const OwnRota> own = chosenOwnRota();
+    return own ? static_cast<int>(own->groups.size()) : AllPatternsBatch::CalendarCount;
 }
 
 void frmCalendar::cmdShowMonth_Click()
 {
     if (m_monthWindow) {
-        m_monthWindow->showNormal();
-        m_monthWindow->raise();
-        m_monthWindow->activateWindow();
+        bringForward(m_monthWindow);
         return;
     }
     if (!printFieldsHold())
         return;
     // The sheet is built now from the choices as they stand; later changes here show when
     // it is opened again.
-    auto* month = new frmMonth(choices(), m_state, m_prompter, m_printers, entries(), m_folders, this);
+    auto* month =
+        new frmMonth(choices(), m_state, m_prompter, m_printers, entries(), m_folders, this);
     m_places.keep(month, u"frmMonth"_s);
     m_monthWindow = month;
     addSecondaryWindow(month);
@@ -1378,7 +1593,10 @@ void frmCalendar::mnuExportDaysOff_Click()
     const QString title = u"Export Days Off"_s;
     const QString group = m_highlightGroup.trimmed();
     const RotaKind kind = chosenKind();
-    if (optNoHighlight->isChecked() || !DaysOffCalendar::KindAllowsGroup(kind, group)) {
+    const std::shared_ptr<const OwnRota> own = chosenOwnRota();
+    const bool allowed =
+        own ? own->groups.contains(group) : DaysOffCalendar::KindAllowsGroup(kind, group);
+    if (optNoHighlight->isChecked() || !allowed) {
         m_prompter.message(u"Choose the pattern whose days off you want to export "
                            "under \"Highlight pattern:\" first."_s,
                            title, Prompter::Buttons::Ok);
@@ -1395,6 +1613,7 @@ void frmCalendar::mnuExportDaysOff_Click()
 
     DaysOffCalendar::Request request;
     request.kind = kind;
+    request.ownRota = own;
     request.groupLetter = group;
     const int wholeYear = static_cast<int>(NumberText::WholePart(year));
     request.from = QDate(wholeYear, 1, 1);
@@ -1422,6 +1641,21 @@ void frmCalendar::mnuExportDaysOff_Click()
     }
     statusBar()->showMessage(
         u"Exported the days off of group %1 to %2."_s.arg(group, QDir::toNativeSeparators(path)));
+}
+
+void frmCalendar::mnuOwnRotas_Click()
+{
+    if (m_rotasWindow) {
+        bringForward(m_rotasWindow);
+        return;
+    }
+    auto* rotas = new frmRotas(rotaFolder(), m_prompter, m_clock, this);
+    rotas->setAttribute(Qt::WA_DeleteOnClose);
+    m_places.keep(rotas, u"frmRotas"_s);
+    connect(rotas, &frmRotas::rotasChanged, this, &frmCalendar::ownRotasChanged);
+    m_rotasWindow = rotas;
+    addSecondaryWindow(rotas);
+    rotas->show();
 }
 
 void frmCalendar::cmdExit_Click()

@@ -9,6 +9,7 @@
 #include "rota/WhosOff.h"
 #include "store/CalendarDatabase.h"
 #include "store/DatabasePlacement.h"
+#include "store/OwnRotaFolder.h"
 #include "store/ShadeColors.h"
 #include "windows/WindowPlaces.h"
 
@@ -31,12 +32,15 @@ class EntryLookup;
 class PrintSurface;
 class frmInputVacations;
 class frmMonth;
+class frmRotas;
 class QAction;
 class QButtonGroup;
 class QCalendarWidget;
 class QCheckBox;
+class QComboBox;
 class QFrame;
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -73,6 +77,8 @@ public:
     CalendarChoices choices() const;
     // The selected calendar type; six-and-two while none is selected.
     RotaKind chosenKind() const;
+    // The rota of the user's own chosen in place of a calendar type; null while a type is.
+    std::shared_ptr<const OwnRota> chosenOwnRota() const;
     // False while the window loads, true from its first showing on.
     bool windowShown() const { return m_windowShown; }
 
@@ -84,6 +90,10 @@ public:
     QList<QWidget*> secondaryWindows() const;
     // The month window while it is open.
     frmMonth* monthWindow() const;
+    // The window of the user's rotas while it is open.
+    frmRotas* rotasWindow() const;
+    // Where the user's rota files are: "rotas" beside the calendar database.
+    QString rotaFolder() const { return OwnRotaFolder::In(m_folders.dataFolder); }
 
     // The personal entries of the calendar database; null when there is none.
     EntryLookup* entries() const;
@@ -109,6 +119,15 @@ public:
     QRadioButton*& optThreeAndThree = optKind[5];
     QRadioButton*& optNoPattern = optKind[6];
     QRadioButton*& optFiveTwoFiveThree = optKind[7];
+    // A rota of the user's own, the one cboOwnRota shows, below the calendar types. The
+    // option and the list are disabled while the user has no rotas.
+    QRadioButton* optOwnRota = nullptr;
+    QComboBox* cboOwnRota = nullptr;
+    static constexpr int OwnRotaOption = RotaKinds::Count; // its id among the calendar types
+    // Who is off in the rota cboOwnRota shows, beside the six boxes, under the rota's name;
+    // hidden while the user has no rotas.
+    QLabel* lblOwnWhosOff = nullptr;
+    QLineEdit* txtOwnWhosOff = nullptr;
 
     std::array<QRadioButton*, RotaKinds::PatternButtonCount> optPattern{};
     QRadioButton* optNoHighlight = nullptr; // index 14 of an array of its own
@@ -142,6 +161,7 @@ public:
     QAction* mnuPrintPreview = nullptr;
     QAction* mnuSaveAsPdf = nullptr;
     QAction* mnuExportDaysOff = nullptr;
+    QAction* mnuOwnRotas = nullptr;
     QAction* mnuExit = nullptr;
     QAction* mnuAbout = nullptr;
 
@@ -179,6 +199,10 @@ public:
     // A calendar type enables its pattern buttons, clears the highlight, keeps its code in
     // MyPattern and marks its who's-off boxes.
     void chooseCalendarType(RotaKind kind);
+    // The rota cboOwnRota shows, in place of a calendar type: its groups' pattern buttons
+    // enabled, the highlight cleared and its who's-off box marked. MyPattern keeps the last
+    // calendar type and its group meanwhile.
+    void chooseOwnRota();
     void optPattern_Click(int index);
     void optNoHighlight_Click(int index);
     // The three shade colours of the family at the shade's value, shown in the swatches.
@@ -200,6 +224,8 @@ public:
     void mnuPrintPreview_Click();
     void mnuSaveAsPdf_Click();
     void mnuExportDaysOff_Click();
+    // Opens the window of the user's rotas, or raises it when it is open.
+    void mnuOwnRotas_Click();
     void mnuExit_Click();
     void mnuAbout_Click();
 
@@ -221,6 +247,17 @@ private:
     void setBoxColor(QLineEdit* box, const QColor& color);
     void centreOnScreen();
     void applyStoredSettings();
+    // Lists the user's rotas in cboOwnRota again, keeping the one it shows where it can.
+    void loadOwnRotas();
+    // Chooses the rota of the file `fileName` of the rota folder, with `group` highlighted
+    // where it has that group; when it cannot be read, the calendar type of MyPattern, and
+    // one line in the status bar says why.
+    void restoreOwnRota(const QString& fileName, const QString& group);
+    // The rota window saved or removed a rota.
+    void ownRotasChanged();
+    void showOwnWhosOff();
+    // The number of calendars "Print All Patterns" prints for the choices as they are.
+    int batchSize() const;
     // Stores the settings. When that fails the user chooses between trying again and quitting
     // without them; while the session ends nobody is asked, one line goes to standard error.
     void storeSettings();
@@ -271,6 +308,9 @@ private:
     bool m_skipNextAdjustmentRelease = false;
     int m_shownYear = 0;
     QList<QPointer<QWidget>> m_secondaryWindows;
+    // The user's rotas that could be read, as cboOwnRota lists them.
+    QList<OwnRotaFolder::Entry> m_ownRotas;
+    bool m_ownRotaChosen = false;
     // Each window opens where it was last closed.
     WindowPlaces m_places;
 
@@ -278,6 +318,7 @@ private:
     // Declared after Data1: its prepared look-up goes before the connection does.
     std::unique_ptr<VacationTable> m_vacations;
     QPointer<frmMonth> m_monthWindow;
+    QPointer<frmRotas> m_rotasWindow;
     QPointer<frmInputVacations> m_vacationsWindow;
     PrintDestinationSource m_destinations;
     SavePathChooser m_savePath;

@@ -37,6 +37,8 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr int TwipsPerPixel = 15;
+// The smallest size a day's groups off is written in, on the page as on the sheet.
+constexpr int SmallestPoints = 5;
 
 // The client area in twips: the grid spans drawing X -90..10410 and Y up to 5440; the
 // controls of the window sit below it.
@@ -382,6 +384,7 @@ void frmMonth::drawSheet()
     }
 
     const QPen black(Qt::black, 0);
+    const bool fitToCell = m_choices.rota().cell().fitToCell;
     for (const MonthSheetLayout::Day& day : m_layout.days()) {
         painter.setPen(black);
         painter.drawLines(day.strokes());
@@ -390,7 +393,19 @@ void frmMonth::drawSheet()
         write(day.dayNumberPen(), QString::number(day.day));
         if (!day.groupsOffText.isEmpty()) {
             setFont(MonthSheetLayout::TextFontSize, false);
-            write(day.groupsOffPen(), day.groupsOffText);
+            QString text = day.groupsOffText;
+            if (fitToCell) {
+                // As on the page: smaller down to the page's smallest size, then cut short.
+                const int room =
+                    MonthSheetLayout::ToDrawing(day.cell().right, 0).x() - day.groupsOffPen().x();
+                for (int points = MonthSheetLayout::TextFontSize - 1;
+                     points >= SmallestPoints &&
+                     QFontMetricsF(painter.font()).horizontalAdvance(text) > room;
+                     --points)
+                    setFont(points, false);
+                text = QFontMetrics(painter.font()).elidedText(text, Qt::ElideRight, room);
+            }
+            write(day.groupsOffPen(), text);
         }
     }
     painter.setPen(black);
@@ -479,8 +494,8 @@ void frmMonth::cmdPrint_Click()
 {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const QDate month = m_layout.firstOfMonth();
-    PrintTarget target =
-        m_printTargets ? m_printTargets(month) : PrintDestination::OpenDefault(m_printers, PdfStem(month));
+    PrintTarget target = m_printTargets ? m_printTargets(month)
+                                        : PrintDestination::OpenDefault(m_printers, PdfStem(month));
     PageFit fit;
     if (target.surface)
         fit = printTo(*target.surface);

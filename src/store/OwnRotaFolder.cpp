@@ -11,8 +11,12 @@ namespace OwnRotaFolder {
 
 QString Standard()
 {
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
-        .filePath(u"rotas"_s);
+    return In(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+}
+
+QString In(const QString& dataFolder)
+{
+    return QDir(dataFolder).filePath(u"rotas"_s);
 }
 
 QList<Entry> List(const QString& folder)

@@ -16,6 +16,8 @@ struct Entry
 };
 
 QString Standard();
+// The folder "rotas" in `dataFolder`, the folder of the working copy of the calendar database.
+QString In(const QString& dataFolder);
 // Every "*.rota" file of the folder, in the order of the file names; a file that is refused is
 // listed with its error. Nothing for a folder that is not there.
 QList<Entry> List(const QString& folder);

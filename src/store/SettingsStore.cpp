@@ -21,6 +21,9 @@ const QString NoDatabaseKey = u"NoDatabase"_s;
 const QString MyPatternKey = u"MyPattern"_s;
 const QString MyHolidaysKey = u"MyHolidays"_s;
 const QString WindowsGroup = u"Windows"_s;
+const QString RotasGroup = u"Rotas"_s;
+const QString OwnRotaKey = u"OwnRota"_s;
+const QString GroupKey = u"Group"_s;
 
 // A settings file is a few lines; anything far larger is not one of ours and is not read.
 constexpr qint64 LargestFile = 1024 * 1024;
@@ -54,6 +57,9 @@ SettingsStore::Values SettingsStore::read()
         if (geometry && !geometry.decoded.isEmpty())
             m_places.insert(it.key(), geometry.decoded);
     }
+    const QMap<QString, QString> rotas = IniText::Read(contents.bytes, RotasGroup);
+    m_ownRota = {rotas.value(OwnRotaKey), rotas.value(GroupKey)};
+    m_ownRotaStored = !m_ownRota.file.isEmpty();
 
     values.Station = stored.value(StationKey, defaults.Station);
 
@@ -98,6 +104,10 @@ bool SettingsStore::write(const Values& values, QString* error)
             places.append({it.key(), QString::fromLatin1(it.value().toBase64())});
         text = IniText::Write(text, WindowsGroup, places);
     }
+    if (!m_ownRota.file.isEmpty() || m_ownRotaStored)
+        text = IniText::Write(text, RotasGroup,
+                              {{GroupKey, m_ownRota.file.isEmpty() ? QString() : m_ownRota.group},
+                               {OwnRotaKey, m_ownRota.file}});
     QDir().mkpath(QFileInfo(m_path).absolutePath());
     return SafeFile::Write(m_path, text, error);
 }

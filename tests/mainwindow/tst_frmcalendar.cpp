@@ -1,8 +1,10 @@
-#include "mainwindow/frmCalendar.h"
 #include "LinkedPrinters.h"
+#include "mainwindow/frmCalendar.h"
 
 #include "CalendarFixture.h"
 #include "FixedClock.h"
+#include "KeyInput.h"
+#include "RotaFiles.h"
 #include "ScriptedPrompter.h"
 #include "about/frmAbout.h"
 #include "mainwindow/MainWindowBatchTarget.h"
@@ -12,6 +14,7 @@
 #include "print/PrintDestination.h"
 #include "print/RecordingSurface.h"
 #include "print/YearCalendarPrinter.h"
+#include "rotas/frmRotas.h"
 #include "store/AppState.h"
 #include "store/DatabasePlacement.h"
 #include "store/EntryLookup.h"
@@ -109,6 +112,16 @@ struct Fixture
         return QDir(folders.dataFolder).filePath(CalendarDatabase::FileName());
     }
     QString iniPath() const { return dir.filePath(u"kelvane.ini"_s); }
+    // A file of the user's rota folder.
+    QString rotaPath(const QString& file) const
+    {
+        return QDir(OwnRotaFolder::In(folders.dataFolder)).filePath(file);
+    }
+    void writeRota(const QString& file, const QByteArray& bytes) const
+    {
+        QDir().mkpath(OwnRotaFolder::In(folders.dataFolder));
+        CalendarFixture::WriteFile(rotaPath(file), bytes);
+    }
     QString storedValue(const QString& key) const
     {
         return QSettings(iniPath(), QSettings::IniFormat).value(u"Settings/"_s + key).toString();
@@ -174,17 +187,6 @@ struct Fixture
     std::unique_ptr<frmCalendar> window;
     QStringList stems;
 };
-
-// Types into a field the way a user replaces its contents.
-void typeInto(QLineEdit* field, const QString& text)
-{
-    field->setFocus(Qt::MouseFocusReason);
-    field->selectAll();
-    if (text.isEmpty())
-        QTest::keyClick(field, Qt::Key_Backspace);
-    else
-        QTest::keyClicks(field, text);
-}
 
 // Closes every modal window that opens while it lives, and lists their titles.
 struct ModalCloser
@@ -575,7 +577,7 @@ private slots:
         auto* edit = f.window->findChild<QLineEdit*>(field);
         QVERIFY(edit);
 
-        typeInto(edit, typed);
+        KeyInput::TypeInto(edit, typed);
         QCOMPARE(edit->text(), afterTyping);
         QCOMPARE(f.prompter.beeps(), beeps);
         QVERIFY(f.prompter.shown().isEmpty());
@@ -633,7 +635,7 @@ private slots:
         const ModalCloser modals;
         auto* edit = f.window->findChild<QLineEdit*>(field);
         auto* target = f.window->findChild<QPushButton*>(button);
-        typeInto(edit, typed);
+        KeyInput::TypeInto(edit, typed);
 
         const QKeySequence key = QKeySequence::mnemonic(target->text());
         QVERIFY(!key.isEmpty());
@@ -684,7 +686,7 @@ private slots:
         frmCalendar& w = *f.window;
         QWidget* from = w.txtYear;
         if (how == u"typed 2027.5") {
-            typeInto(w.txtYear, u"2027.5"_s);
+            KeyInput::TypeInto(w.txtYear, u"2027.5"_s);
         } else {
             const bool up = how == u"calendar to 2125";
             w.Calendar1->setSelectedDate(up ? QDate(2124, 12, 31) : QDate(1901, 1, 1));
@@ -723,21 +725,28 @@ private slots:
     void windowFitsTheScreen_data()
     {
         QTest::addColumn<QSize>("screen");
+        QTest::addColumn<bool>("ownRotas"); // its who's-off box shows
         QTest::addColumn<bool>("fits");
-        QTest::newRow("1920x1080") << QSize(1920, 1080) << true;
-        QTest::newRow("1366x768 at 125 %") << QSize(1093, 614) << true;
-        QTest::newRow("1280x720") << QSize(1280, 720) << true;
-        QTest::newRow("1024x768 at 150 %") << QSize(683, 512) << false;
-        QTest::newRow("800x480") << QSize(800, 480) << false;
+        QTest::newRow("1920x1080") << QSize(1920, 1080) << false << true;
+        QTest::newRow("1366x768 at 125 %") << QSize(1093, 614) << false << true;
+        QTest::newRow("1366x768 at 125 %, own rotas") << QSize(1093, 614) << true << true;
+        QTest::newRow("1280x720") << QSize(1280, 720) << false << true;
+        QTest::newRow("1024x768 at 150 %") << QSize(683, 512) << false << false;
+        QTest::newRow("800x480") << QSize(800, 480) << false << false;
     }
 
     void windowFitsTheScreen()
     {
         QFETCH(QSize, screen);
+        QFETCH(bool, ownRotas);
         QFETCH(bool, fits);
-        Fixture f;
+        Fixture f({}, Fixture::Database::Template, false);
+        if (ownRotas)
+            f.writeRota(u"four.rota"_s, RotaFiles::FourOnFourOff);
+        f.open();
         f.show();
         frmCalendar& w = *f.window;
+        QCOMPARE(w.txtOwnWhosOff->isVisible(), ownRotas);
         for (bool holidays : {false, true}) {
             if (holidays)
                 QTest::mouseClick(w.cmdSetHolidays, Qt::LeftButton);
@@ -850,7 +859,7 @@ private slots:
         QFETCH(QString, caption);
         Fixture f;
         f.show();
-        typeInto(f.window->txtCopies, typed);
+        KeyInput::TypeInto(f.window->txtCopies, typed);
         QTest::keyClick(f.window->txtCopies, Qt::Key_Tab);
         QCOMPARE(f.window->txtCopies->text(), text);
         QCOMPARE(f.prompter.beeps(), beeps);
@@ -1042,8 +1051,8 @@ private slots:
         frmCalendar& w = *f.window;
         clickBox(w.optThreeAndThree);
         clickBox(w.optPattern[16]);
-        typeInto(w.txtReduction, u"80"_s);
-        typeInto(w.txtPatternAdjustment, u"14"_s);
+        KeyInput::TypeInto(w.txtReduction, u"80"_s);
+        KeyInput::TypeInto(w.txtPatternAdjustment, u"14"_s);
         clickBox(w.chkNoPatterns);
 
         const CalendarChoices choices = w.choices();
@@ -1213,7 +1222,7 @@ private slots:
         f.show();
         frmCalendar& w = *f.window;
         const QString trace = f.recordPrintouts();
-        typeInto(w.txtCopies, u"2"_s);
+        KeyInput::TypeInto(w.txtCopies, u"2"_s);
         clickBox(w.chkHilightVacations);
         clickBox(w.optThreeAndThree);
         clickBox(w.optPattern[15]);
@@ -1352,9 +1361,9 @@ private slots:
         QTimer::singleShot(0, this, [signalNumber] {
             auto* window = qobject_cast<frmInputVacations*>(QApplication::activeModalWidget());
             QVERIFY(window);
-            typeInto(window->findChild<QLineEdit*>(u"txtType"_s), u"v"_s);
-            typeInto(window->findChild<QLineEdit*>(u"txtMonth"_s), u"7"_s);
-            typeInto(window->findChild<QLineEdit*>(u"txtDay"_s), u"4"_s);
+            KeyInput::TypeInto(window->findChild<QLineEdit*>(u"txtType"_s), u"v"_s);
+            KeyInput::TypeInto(window->findChild<QLineEdit*>(u"txtMonth"_s), u"7"_s);
+            KeyInput::TypeInto(window->findChild<QLineEdit*>(u"txtDay"_s), u"4"_s);
             ::raise(signalNumber);
         });
         QTest::mouseClick(w.cmdInputVacations, Qt::LeftButton);
@@ -1513,6 +1522,141 @@ private slots:
     // Each window opens where it was closed (with the close box) in the run before, its place
     // stored beside the four settings; a place off the screen that is there now (a larger or
     // a missing one) comes back inside it.
+    // A rota of the user's own, chosen below the calendar types: exactly its groups' buttons,
+    // its who's-off box marked, and every printout drawn for it; the rota window open beside.
+    void ownRotaDrivesTheWindow()
+    {
+        Fixture f({{u"MyPattern"_s, u"210"_s}}, Fixture::Database::Template, false);
+        f.writeRota(u"four.rota"_s, RotaFiles::FourOnFourOff);
+        const std::shared_ptr<const OwnRota> own = RotaFiles::Parsed(RotaFiles::FourOnFourOff);
+        f.open();
+        f.show();
+        frmCalendar& w = *f.window;
+        const QString trace = f.recordPrintouts();
+        QVERIFY(w.optFourAndTwo->isChecked());
+        QCOMPARE(w.cboOwnRota->currentText(), u"Four On Four Off"_s);
+        QCOMPARE(w.lblOwnWhosOff->toolTip(), u"Four On Four Off"_s);
+        QCOMPARE(w.txtOwnWhosOff->text(), WhosOff::OwnGroupsOff(*own, Today));
+
+        clickBox(w.optOwnRota);
+        QVERIFY(w.optOwnRota->isChecked());
+        QCOMPARE(f.enabledPatternButtons(), range(7, 10)); // A..D
+        QVERIFY(w.optNoHighlight->isChecked());
+        QVERIFY(f.cyanBoxes().isEmpty());
+        QCOMPARE(w.txtOwnWhosOff->palette().color(QPalette::Base), Cyan);
+        // The next day, by the keyboard: its groups off.
+        QTest::keyClick(w.Calendar1->focusProxy(), Qt::Key_Right);
+        QCOMPARE(w.Calendar1->selectedDate(), Today.addDays(1));
+        QCOMPARE(w.txtOwnWhosOff->text(), WhosOff::OwnGroupsOff(*own, Today.addDays(1)));
+        clickBox(w.optPattern[8]);
+        QCOMPARE(w.choices().highlightGroup, u"B"_s);
+        QCOMPARE(*w.choices().ownRota, *own);
+        QCOMPARE(f.state.MyPattern, u"210"_s); // the calendar type's, as stored
+
+        QTest::mouseClick(w.cmdPrintRdoCalendar, Qt::LeftButton);
+        QCOMPARE(f.stems, QStringList{"Kelvane 2025 RDO Calendar - Pattern B"});
+        QVERIFY(CalendarFixture::ReadText(trace).contains(
+            u"\"DARIZU - 2025 FOUR ON FOUR OFF RDO CALENDAR\""_s));
+
+        // All patterns: one calendar for each of its groups.
+        f.prompter.queueAnswer(Prompter::Answer::No);
+        QTest::mouseClick(w.cmdPrintAllPatterns, Qt::LeftButton);
+        QCOMPARE(w.statusBar()->currentMessage(), u"Printed 4 calendars to the trace."_s);
+        QCOMPARE(CalendarFixture::ReadText(trace).count(u"FOUR ON FOUR OFF RDO CALENDAR"_s), 4);
+        QCOMPARE(w.choices().highlightGroup, u"D"_s);
+        QCOMPARE(f.prompter.shown().size(), 1);
+
+        // The days off of group D as a calendar file.
+        const QString ics = f.dir.filePath(u"days.ics"_s);
+        w.setSavePathChooser([&](const QString&, const QString&, const QString&) { return ics; });
+        w.mnuExportDaysOff->trigger();
+        qsizetype daysOff = 0;
+        for (QDate day(2025, 1, 1); day.year() == 2025; day = day.addDays(1))
+            daysOff += own->isOff(3, day) ? 1 : 0;
+        QCOMPARE(CalendarFixture::ReadText(ics).count(u"UID:rdo-own-"_s), daysOff);
+
+        QTest::mouseClick(w.cmdShowMonth, Qt::LeftButton);
+        QVERIFY(w.monthWindow());
+        QCOMPARE(w.monthWindow()->layout().days().first().groupsOffText,
+                 u" "_s + own->groupsOff(QDate(2025, 6, 1)).join(u'-'));
+        w.monthWindow()->close();
+
+        // The rota window, from the File menu: removing the chosen rota there brings the
+        // calendar type back.
+        w.mnuOwnRotas->trigger();
+        frmRotas* rotas = w.rotasWindow();
+        QVERIFY(rotas && rotas->isVisible());
+        QCOMPARE(rotas->windowTitle(), u"Rotas of Your Own"_s);
+        f.prompter.queueAnswer(Prompter::Answer::Yes);
+        QTest::mouseClick(rotas->cmdRemove, Qt::LeftButton);
+        QVERIFY(!QFileInfo::exists(f.rotaPath(u"four.rota"_s)));
+        QVERIFY(w.optFourAndTwo->isChecked());
+        QVERIFY(!w.optOwnRota->isEnabled());
+        QVERIFY(!w.txtOwnWhosOff->isVisible());
+        QCOMPARE(f.enabledPatternButtons(), range(7, 13));
+        QCOMPARE(
+            w.statusBar()->currentMessage(),
+            u"Your own rota could not be read: %1: no such file"_s.arg(f.rotaPath(u"four.rota"_s)));
+        rotas->close();
+    }
+
+    // The own rota chosen is remembered beside the four settings, which keep the calendar type;
+    // a rota that cannot be read at the next start gives that type back, and one line says why.
+    void ownRotaIsRemembered_data()
+    {
+        QTest::addColumn<QByteArray>("file"); // the rota file at the next start; empty: none
+        QTest::addColumn<QString>("reason");  // after the file's path; empty: it is chosen
+        QTest::newRow("the rota") << RotaFiles::FourOnFourOff << "";
+        QTest::newRow("missing") << QByteArray() << ": no such file";
+        QTest::newRow("broken") << QByteArray(RotaFiles::FourOnFourOff).replace("O\n", "X\n")
+                                << ":5: pattern has 'X'; use W and O";
+    }
+
+    void ownRotaIsRemembered()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, reason);
+        Fixture f({{u"MyPattern"_s, u"210"_s}}, Fixture::Database::Template, false);
+        f.writeRota(u"four.rota"_s, RotaFiles::FourOnFourOff);
+        f.open();
+        f.show();
+        clickBox(f.window->optOwnRota);
+        clickBox(f.window->optPattern[8]);
+        f.window->close();
+        QSettings stored(f.iniPath(), QSettings::IniFormat);
+        QCOMPARE(stored.value(u"Rotas/OwnRota"_s).toString(), u"four.rota"_s);
+        QCOMPARE(stored.value(u"Rotas/Group"_s).toString(), u"B"_s);
+        QCOMPARE(stored.value(u"Settings/MyPattern"_s).toString(), u"210"_s);
+
+        QFile::remove(f.rotaPath(u"four.rota"_s));
+        if (!file.isEmpty())
+            f.writeRota(u"four.rota"_s, file);
+        f.store = std::make_unique<SettingsStore>(f.iniPath());
+        f.open();
+        f.show();
+        frmCalendar& w = *f.window;
+        if (reason.isEmpty()) {
+            QVERIFY(w.optOwnRota->isChecked());
+            QVERIFY(w.optPattern[8]->isChecked());
+            QCOMPARE(w.choices().ownRota->name, u"Four On Four Off"_s);
+            QVERIFY(w.statusBar()->currentMessage().isEmpty());
+        } else {
+            QVERIFY(w.optFourAndTwo->isChecked());
+            QVERIFY(w.optPattern[9]->isChecked()); // C, as MyPattern keeps it
+            QVERIFY(!w.choices().ownRota);
+            QCOMPARE(w.statusBar()->currentMessage(),
+                     u"Your own rota could not be read: "_s + f.rotaPath(u"four.rota"_s) + reason);
+        }
+        w.close();
+        QSettings again(f.iniPath(), QSettings::IniFormat);
+        QCOMPARE(again.value(u"Rotas/OwnRota"_s).toString(),
+                 reason.isEmpty() ? u"four.rota"_s : QString());
+        again.beginGroup(u"Settings"_s);
+        QCOMPARE(again.childKeys(),
+                 QStringList({"MyHolidays", "MyPattern", "NoDatabase", "Station"}));
+        QCOMPARE(again.value(u"MyPattern"_s).toString(), u"210"_s);
+    }
+
     void windowsOpenWhereTheyWereClosed_data()
     {
         QTest::addColumn<QString>("window");
@@ -1524,6 +1668,7 @@ private slots:
         QTest::newRow("vacation entry window")
             << "vacations" << QPoint(50, 100) << QSize(-100, 10) << true;
         QTest::newRow("About window") << "about" << QPoint(300, 400) << QSize() << true;
+        QTest::newRow("rota window") << "rotas" << QPoint(40, 60) << QSize(-50, -40) << true;
         QTest::newRow("main window off the screen")
             << "main" << QPoint(2500, 1800) << QSize(1200, 900) << false;
         QTest::newRow("month window off the screen")
@@ -1552,6 +1697,9 @@ private slots:
             } else if (window == u"month"_s) {
                 QTest::mouseClick(w.cmdShowMonth, Qt::LeftButton);
                 use(w.monthWindow());
+            } else if (window == u"rotas"_s) {
+                w.mnuOwnRotas->trigger();
+                use(w.rotasWindow());
             } else if (window == u"vacations"_s) {
                 inModal();
                 QTest::mouseClick(w.cmdInputVacations, Qt::LeftButton);

@@ -1,6 +1,6 @@
+#include "LinkedPrinters.h"
 #include "month/frmMonth.h"
 #include "print/RecordingSurface.h"
-#include "LinkedPrinters.h"
 #include "store/AppState.h"
 #include "store/CalendarDatabase.h"
 #include "store/MonthNotesTable.h"
@@ -8,6 +8,7 @@
 #include "store/VacationTable.h"
 
 #include "CalendarFixture.h"
+#include "RotaFiles.h"
 #include "ScriptedPrompter.h"
 
 #include <QAccessible>
@@ -81,8 +82,8 @@ public:
 
     std::unique_ptr<frmMonth> open(const CalendarChoices& choices)
     {
-        auto window = std::make_unique<frmMonth>(choices, state, prompter, printers, entries.get(),
-                                                 folders);
+        auto window =
+            std::make_unique<frmMonth>(choices, state, prompter, printers, entries.get(), folders);
         window->setAttribute(Qt::WA_DeleteOnClose, false);
         return window;
     }
@@ -114,6 +115,7 @@ private slots:
     void keyboardReachesEveryControl();
     void printSizeBar();
     void printsWhatTheSheetShows();
+    void ownRotaTextStaysInItsCell();
     void printDialogOnCtrlP();
     void missingDatabaseReminds_data();
     void missingDatabaseReminds();
@@ -503,6 +505,28 @@ void TestFrmMonth::printsWhatTheSheetShows()
     QTest::mouseClick(window->cmdPrint(), Qt::LeftButton);
     QCOMPARE(window->lblStatus()->text(),
              u"Printed to September. (print size 110 reduced to 101 to fit the paper)"_s);
+}
+
+// Fourteen groups off on every day: each Saturday's text is made smaller, then cut short, so
+// that nothing is drawn right of the grid.
+void TestFrmMonth::ownRotaTextStaysInItsCell()
+{
+    Fixture fixture;
+    CalendarChoices choices;
+    choices.calendarDate = QDate(2024, 3, 12);
+    choices.ownRota = RotaFiles::Parsed("name = Everyone Off\nstart = 2024-01-01\n"
+                                        "groups = A B C D E F G H I J K L M N\npattern = O\n");
+    QVERIFY(choices.ownRota);
+    auto window = fixture.open(choices);
+    QCOMPARE(window->layout().days().at(1).groupsOffText, u" A-B-C-D-E-F-G-H-I-J-K-L-M-N"_s);
+    const QImage sheet = window->sheet().toImage();
+    const int gridRight =
+        frmMonth::ToPixels(MonthSheetLayout::ToDrawing(MonthSheetLayout::Grid.right, 0)).x();
+    QVERIFY(gridRight + 3 < sheet.width());
+    for (int y = 0; y < sheet.height(); ++y) {
+        for (int x = gridRight + 3; x < sheet.width(); ++x)
+            QVERIFY2(sheet.pixelColor(x, y) == Qt::white, qPrintable(u"%1,%2"_s.arg(x).arg(y)));
+    }
 }
 
 void TestFrmMonth::printDialogOnCtrlP()

@@ -1,0 +1,71 @@
+#include "rotas/RotaDraft.h"
+
+#include "rota/OwnRotaRules.h"
+#include "rota/RotaFileParser.h"
+#include "rota/RotaFileWriter.h"
+
+using namespace Qt::StringLiterals;
+
+QString RotaDraft::Check::first() const
+{
+    for (const QString* reason : {&name, &start, &groups, &pattern, &shift, &ownPatterns, &whole}) {
+        if (!reason->isEmpty())
+            return *reason;
+    }
+    return {};
+}
+
+RotaDraft::Check RotaDraft::check() const
+{
+    Check check;
+    OwnRota rota;
+    rota.name = name.trimmed();
+    check.name = OwnRotaRules::Name(rota.name);
+    check.start = OwnRotaRules::Start(start.trimmed(), &rota.start);
+    check.groups = OwnRotaRules::Groups(groups.trimmed(), &check.groupList);
+    check.pattern = OwnRotaRules::Pattern(u"pattern"_s, pattern.trimmed(), &rota.pattern);
+    check.shift = OwnRotaRules::Shift(shift.trimmed(), &rota.shift);
+    for (const QString& group : std::as_const(check.groupList)) {
+        const QString typed = ownPatterns.value(group).trimmed();
+        if (typed.isEmpty())
+            continue;
+        QString letters;
+        check.ownPatterns = OwnRotaRules::Pattern(u"pattern "_s + group, typed, &letters);
+        if (!check.ownPatterns.isEmpty())
+            break;
+        rota.groupPatterns.insert(group, letters);
+    }
+    if (!check.first().isEmpty())
+        return check;
+
+    // The rules between the keys are the file reader's: the rota is read back from the text
+    // its file would have. The line number means nothing in the window and is left out.
+    rota.groups = check.groupList;
+    const RotaFileParser::Result read =
+        RotaFileParser::Parse(RotaFileWriter::Text(rota), u"rota"_s);
+    if (read.rota)
+        check.rota = read.rota;
+    else
+        check.whole = read.error.mid(read.error.indexOf(u": "_s) + 2);
+    return check;
+}
+
+RotaDraft RotaDraft::Of(const OwnRota& rota)
+{
+    RotaDraft draft;
+    draft.name = rota.name;
+    draft.start = rota.start.toString(Qt::ISODate);
+    draft.groups = rota.groups.join(u' ');
+    draft.pattern = rota.pattern;
+    draft.shift = QString::number(rota.shift);
+    draft.ownPatterns = rota.groupPatterns;
+    return draft;
+}
+
+RotaDraft RotaDraft::Blank(QDate start)
+{
+    RotaDraft draft;
+    draft.start = start.toString(Qt::ISODate);
+    draft.shift = u"0"_s;
+    return draft;
+}
