@@ -35,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     SettingsStore::Values values;
     {
-        const SettingsStore store(stored);
+        SettingsStore store(stored);
         values = store.read();
     }
     QFile::remove(stored);
@@ -54,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         store.write(values);
     }
     {
-        const SettingsStore store(rewritten);
+        SettingsStore store(rewritten);
         FuzzSupport::Check(store.read() == values, "written settings read back unchanged");
     }
     QFile::remove(rewritten);

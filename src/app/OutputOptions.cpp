@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <QDir>
+#include <QGuiApplication>
 #include <QFileInfo>
 #include <QIODevice>
 #include <QRegularExpression>
@@ -232,6 +233,18 @@ bool OutputOptions::imageFits(QString* error) const
     return true;
 }
 
+bool OutputOptions::canDraw(QString* error) const
+{
+    // Fonts and painting need the GUI library started; the .ops trace does not. The program
+    // starts it for every subcommand that draws; a caller that runs the command line in a
+    // bare core application (the fuzzer) gets this line rather than Qt's abort.
+    if (m_toFiles && m_format == SurfaceFactory::Format::Ops)
+        return true;
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        return true;
+    return refuse(error, u"cannot draw: the program was started without its graphics library"_s);
+}
+
 std::unique_ptr<PrintSurface> OutputOptions::openPrinter(QString* error) const
 {
     std::unique_ptr<PrintSurface> printer = m_printers->open(m_printer, m_paper, error);
@@ -254,8 +267,9 @@ std::unique_ptr<PrintSurface> OutputOptions::openFile(const QString& path, QStri
 std::unique_ptr<PrintSurface> OutputOptions::open(int* status, QString* error,
                                                   const QString& name) const
 {
-    if (!m_cannotWrite.isEmpty()) {
-        *error = m_cannotWrite;
+    if (!m_cannotWrite.isEmpty() || !canDraw(error)) {
+        if (!m_cannotWrite.isEmpty())
+            *error = m_cannotWrite;
         *status = CommandLine::Failed;
         return nullptr;
     }

@@ -38,6 +38,9 @@ public:
     const QString& path() const { return m_path; }
     SurfaceFactory::Format format() const { return m_format; }
 
+    // False, with one line in *error, when the pages need painting and the program was started
+    // without its graphics library.
+    bool canDraw(QString* error) const;
     std::unique_ptr<PrintSurface> openPrinter(QString* error) const;
     // A file surface titled `name` (the PDF's title); kept in `memory` when given.
     std::unique_ptr<PrintSurface> openFile(const QString& path, QString* error,

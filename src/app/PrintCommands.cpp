@@ -226,6 +226,8 @@ int PrintAllCommand::run(const QStringList& arguments)
     const OutputOptions& output = command.output();
 
     QString error;
+    if (!output.canDraw(&error))
+        return command.fail(error, CommandLine::Failed);
     std::unique_ptr<PrintSurface> printer;
     if (output.toPrinter()) {
         printer = output.openPrinter(&error);

@@ -2,7 +2,9 @@
 #include "CommandRun.h"
 #include "rota/NumberText.h"
 
+#include <QFile>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <limits>
@@ -42,6 +44,18 @@ private slots:
     }
 
     // The same faults as the command line showed them: a refused adjustment was taken as 0.
+    // Found by fuzz_commandline: drawing a page in a bare core application aborted in Qt's
+    // font database; it is refused instead.
+    void drawingWithoutTheGuiLibraryIsRefused()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"year.pdf"_s);
+        const CommandRun run = CommandRun::Kelvane({u"print-year"_s, u"--out"_s, path});
+        QCOMPARE(run.status, CommandLine::Failed);
+        QVERIFY2(run.err.contains(u"cannot draw"_s), qPrintable(run.err));
+        QVERIFY(!QFile::exists(path));
+    }
+
     void adjustments_data()
     {
         QTest::addColumn<QString>("adjustment");
