@@ -999,10 +999,7 @@ void frmCalendar::endSession()
 
 void frmCalendar::closeEvent(QCloseEvent* event)
 {
-    if (Form_Unload())
-        event->accept();
-    else
-        event->ignore();
+    event->setAccepted(Form_Unload());
 }
 
 void frmCalendar::showEvent(QShowEvent* event)

@@ -537,10 +537,7 @@ void frmMonth::cmdExit_Click()
 
 void frmMonth::closeEvent(QCloseEvent* event)
 {
-    if (Form_Unload())
-        event->accept();
-    else
-        event->ignore();
+    event->setAccepted(Form_Unload());
 }
 
 bool frmMonth::Form_Unload()

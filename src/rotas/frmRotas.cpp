@@ -588,10 +588,7 @@ void frmRotas::closeUnattended()
 
 void frmRotas::closeEvent(QCloseEvent* event)
 {
-    if (settleChanges())
-        event->accept();
-    else
-        event->ignore();
+    event->setAccepted(settleChanges());
 }
 
 void frmRotas::reject()
