@@ -1,6 +1,7 @@
 #include "app/CommandOptions.h"
 
 #include "rota/NumberText.h"
+#include "rota/Rota.h"
 #include "store/OwnRotaFile.h"
 #include "store/WholeCharacters.h"
 
@@ -155,18 +156,25 @@ std::optional<qint64> WholeNumber(const QString& text, const QString& what, qint
     return value;
 }
 
-std::shared_ptr<const OwnRota> RotaFile(const QString& path, QString* error)
+std::optional<Rota> RotaFile(const QString& path, QString* error)
 {
-    OwnRotaFile::Loaded loaded = OwnRotaFile::Load(path);
-    if (!loaded.rota)
+    const OwnRotaFile::Loaded loaded = OwnRotaFile::Load(path);
+    if (!loaded.rota) {
         *error = loaded.error;
-    return loaded.rota;
+        return std::nullopt;
+    }
+    return Rota::FromFile(*loaded.rota);
+}
+
+QString RotaName(const Rota& rota)
+{
+    const QString command = rota.commandName();
+    return command.isEmpty() ? Quoted(rota.caption()) : command;
 }
 
 QCommandLineOption RotaOption()
 {
-    return {u"rota"_s, u"A rota of your own, from its rota file, in place of --kind."_s,
-            u"FILE"_s};
+    return {u"rota"_s, u"A rota of your own, from its rota file, in place of --kind."_s, u"FILE"_s};
 }
 
 std::optional<std::array<bool, 13>> HolidayBits(const QString& text, QString* error)

@@ -1,20 +1,17 @@
 #include "mainwindow/frmCalendar.h"
 
 #include "about/frmAbout.h"
+#include "export/DaysOffCalendar.h"
 #include "mainwindow/HeadingRow.h"
-#include "mainwindow/MainWindowBatchTarget.h"
-#include "mainwindow/OwnRotaBatch.h"
 #include "month/frmMonth.h"
 #include "print/AllPatternsBatch.h"
 #include "print/PrintNames.h"
 #include "print/Printers.h"
 #include "print/YearCalendarPrinter.h"
 #include "rota/NumberText.h"
-#include "rota/RotaKindTable.h"
 #include "rotas/frmRotas.h"
 #include "store/AppState.h"
 #include "store/Clock.h"
-#include "store/DaysOffCalendar.h"
 #include "store/OwnRotaFile.h"
 #include "store/Prompter.h"
 #include "store/SafeFile.h"
@@ -191,11 +188,12 @@ void frmCalendar::buildControls()
     Calendar1->setSelectedDate(m_clock.today());
     m_shownYear = Calendar1->yearShown();
 
-    for (int i = 0; i < WhosOff::BoxCount; ++i) {
-        txtWhosOff[i] = new QLineEdit(this);
-        txtWhosOff[i]->setObjectName(u"txtWhosOff%1"_s.arg(i));
-        txtWhosOff[i]->setReadOnly(true);
-        txtWhosOff[i]->setAlignment(Qt::AlignCenter);
+    for (qsizetype i = 0; i < m_whosOffRotas.size(); ++i) {
+        auto* box = new QLineEdit(this);
+        box->setObjectName(u"txtWhosOff%1"_s.arg(i));
+        box->setReadOnly(true);
+        box->setAlignment(Qt::AlignCenter);
+        txtWhosOff.append(box);
     }
     m_normalBoxColor = txtWhosOff[0]->palette().color(QPalette::Base);
 
@@ -219,8 +217,10 @@ void frmCalendar::buildControls()
     txtPatternAdjustment->setToolTip(u"Click for instructions."_s);
 
     m_kindOptions = new QButtonGroup(this);
-    for (const RotaKindInfo& row : RotaKindTable::Rows()) {
+    for (const BuiltInRota& row : BuiltInRotas::Definitions()) {
         const int code = RotaKinds::Code(row.kind);
+        if (code < 0 || code >= RotaKinds::Count)
+            continue;
         optKind[code] = new QRadioButton(row.button.caption, this);
         optKind[code]->setObjectName(row.button.name);
         m_kindOptions->addButton(optKind[code], code);
@@ -371,9 +371,8 @@ void frmCalendar::buildLayout()
     auto* fraWhosOff = new QGroupBox(u"RDO Patterns OFF on day clicked above."_s);
     auto* whosOffRow = new HeadingRow(
         u" CG 6-2     MM 6-2       4-2           5-3           3-3         5-2-5-3"_s);
-    const QStringList headings = WhosOff::Headings();
-    for (int i = 0; i < WhosOff::BoxCount; ++i)
-        whosOffRow->add(txtWhosOff[i], headings.at(i), true);
+    for (qsizetype i = 0; i < txtWhosOff.size(); ++i)
+        whosOffRow->add(txtWhosOff[i], m_whosOffRotas.at(i).whosOffHeading(), true);
     // The own rota's box beside them, under its name.
     auto* whosOffBoxes = new QWidget;
     whosOffBoxes->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
@@ -444,12 +443,12 @@ void frmCalendar::buildLayout()
         auto* layout = new QVBoxLayout(column);
         layout->setContentsMargins(0, 0, 0, 0);
         layout->setSpacing(2);
-        for (QRadioButton* button : kindOptionsIn(static_cast<RotaKindInfo::WindowColumn>(c)))
+        for (QRadioButton* button : kindOptionsIn(static_cast<BuiltInRota::WindowColumn>(c)))
             layout->addWidget(button);
         layout->addStretch(1);
         typeRow->add(column, anchors[c], false);
     }
-    for (QRadioButton* button : kindOptionsIn(RotaKindInfo::WindowColumn::Below))
+    for (QRadioButton* button : kindOptionsIn(BuiltInRota::WindowColumn::Below))
         typeLayout->addWidget(button);
     // The user's own rotas below the built-in ones. The box takes no more height for them
     // than its margins give up, so that the window still fits a laptop's screen.
@@ -543,18 +542,18 @@ void frmCalendar::buildLayout()
     setStatusBar(new ElidingStatusBar(this));
     statusBar()->setSizeGripEnabled(false);
 
-    nameControls(headings);
+    nameControls();
     orderTabs();
 }
 
-void frmCalendar::nameControls(const QStringList& whosOffHeadings)
+void frmCalendar::nameControls()
 {
     // What a screen reader says for controls whose caption sits in a label of its own.
     Calendar1->setAccessibleName(u"Calendar"_s);
     if (QWidget* days = Calendar1->focusProxy())
         days->setAccessibleName(Calendar1->accessibleName());
-    for (int i = 0; i < WhosOff::BoxCount; ++i) {
-        txtWhosOff[i]->setAccessibleName(whosOffHeadings.at(i));
+    for (qsizetype i = 0; i < txtWhosOff.size(); ++i) {
+        txtWhosOff[i]->setAccessibleName(m_whosOffRotas.at(i).whosOffHeading());
         txtWhosOff[i]->setAccessibleDescription(u"RDO Patterns OFF on day clicked above."_s);
     }
     txtOwnWhosOff->setAccessibleDescription(txtWhosOff[0]->accessibleDescription());
@@ -579,8 +578,8 @@ void frmCalendar::orderTabs()
     order << txtOwnWhosOff << txtYear << txtCopies << txtReduction << txtStation
           << txtPatternAdjustment << chkHilightVacations << chkHighlightPayday << chkNoPatterns
           << chkPrintKey;
-    for (auto column : {RotaKindInfo::WindowColumn::EightHour, RotaKindInfo::WindowColumn::TenHour,
-                        RotaKindInfo::WindowColumn::Others, RotaKindInfo::WindowColumn::Below})
+    for (auto column : {BuiltInRota::WindowColumn::EightHour, BuiltInRota::WindowColumn::TenHour,
+                        BuiltInRota::WindowColumn::Others, BuiltInRota::WindowColumn::Below})
         for (QRadioButton* option : kindOptionsIn(column))
             order.append(option);
     order << optOwnRota << cboOwnRota;
@@ -665,18 +664,19 @@ void frmCalendar::connectHandlers()
     connect(mnuAbout, &QAction::triggered, this, &frmCalendar::mnuAbout_Click);
 }
 
-QList<QRadioButton*> frmCalendar::kindOptionsIn(RotaKindInfo::WindowColumn column) const
+QList<QRadioButton*> frmCalendar::kindOptionsIn(BuiltInRota::WindowColumn column) const
 {
-    QList<const RotaKindInfo*> rows;
-    for (const RotaKindInfo& row : RotaKindTable::Rows()) {
-        if (row.button.column == column)
+    QList<const BuiltInRota*> rows;
+    for (const BuiltInRota& row : BuiltInRotas::Definitions()) {
+        const int code = RotaKinds::Code(row.kind);
+        if (row.button.column == column && code >= 0 && code < RotaKinds::Count)
             rows.append(&row);
     }
-    std::sort(rows.begin(), rows.end(), [](const RotaKindInfo* a, const RotaKindInfo* b) {
+    std::sort(rows.begin(), rows.end(), [](const BuiltInRota* a, const BuiltInRota* b) {
         return a->button.row < b->button.row;
     });
     QList<QRadioButton*> buttons;
-    for (const RotaKindInfo* row : rows)
+    for (const BuiltInRota* row : rows)
         buttons.append(optKind[RotaKinds::Code(row->kind)]);
     return buttons;
 }
@@ -697,8 +697,7 @@ CalendarChoices frmCalendar::choices() const
     choices.sizeText = txtReduction->text();
     choices.copiesText = txtCopies->text();
     choices.adjustmentText = txtPatternAdjustment->text();
-    choices.kind = chosenKind();
-    choices.ownRota = chosenOwnRota();
+    choices.rota = chosenRota();
     choices.highlightGroup = m_highlightGroup;
     choices.noHighlight = optNoHighlight->isChecked();
     for (int i = 0; i < Holidays::Count; ++i)
@@ -715,6 +714,12 @@ CalendarChoices frmCalendar::choices() const
 RotaKind frmCalendar::chosenKind() const
 {
     return RotaKinds::FromCode(m_kindOptions->checkedId()).value_or(RotaKind::CgSixTwo);
+}
+
+Rota frmCalendar::chosenRota() const
+{
+    const std::shared_ptr<const OwnRota> own = chosenOwnRota();
+    return own ? Rota::FromFile(*own) : Rota::BuiltIn(chosenKind());
 }
 
 std::shared_ptr<const OwnRota> frmCalendar::chosenOwnRota() const
@@ -764,7 +769,7 @@ void frmCalendar::Form_Load()
     centreOnScreen();
 
     for (int i = 0; i < RotaKinds::PatternButtonCount; ++i)
-        optPattern[i]->setEnabled(RotaKindTable::IsPatternButtonEnabled(RotaKind::CgSixTwo, i));
+        optPattern[i]->setEnabled(Rota::BuiltIn(RotaKind::CgSixTwo).isPatternButtonEnabled(i));
     optNoHighlight->setChecked(true);
     m_highlightGroup = u"0"_s;
 
@@ -916,7 +921,7 @@ void frmCalendar::showOwnWhosOff()
         lblOwnWhosOff->fontMetrics().elidedText(rota.name, Qt::ElideRight, txtOwnWhosOff->width()));
     lblOwnWhosOff->setToolTip(rota.name);
     txtOwnWhosOff->setAccessibleName(rota.name);
-    txtOwnWhosOff->setText(WhosOff::OwnGroupsOff(rota, Calendar1->selectedDate()));
+    txtOwnWhosOff->setText(Rota::FromFile(rota).whosOffText(Calendar1->selectedDate(), 0));
 }
 
 void frmCalendar::placeDatabase()
@@ -1174,10 +1179,10 @@ void frmCalendar::txtPatternAdjustment_LostFocus()
 
 void frmCalendar::Calendar1_Click()
 {
-    const QStringList texts = WhosOff::LookUp(Calendar1->selectedDate(),
-                                              Val(txtPatternAdjustment->text()), m_state.rotaDay);
-    for (int i = 0; i < WhosOff::BoxCount && i < texts.size(); ++i)
-        txtWhosOff[i]->setText(texts.at(i));
+    const double adjustment = Val(txtPatternAdjustment->text());
+    for (qsizetype i = 0; i < txtWhosOff.size(); ++i)
+        txtWhosOff[i]->setText(
+            m_whosOffRotas.at(i).whosOffText(Calendar1->selectedDate(), adjustment));
     showOwnWhosOff();
 }
 
@@ -1228,7 +1233,7 @@ void frmCalendar::chooseCalendarType(RotaKind kind)
     if (std::exchange(m_ownRotaChosen, false))
         m_state.MyPattern = m_state.MyPattern.left(1) + u" 0"_s;
     for (int i = 0; i < RotaKinds::PatternButtonCount; ++i)
-        optPattern[i]->setEnabled(RotaKindTable::IsPatternButtonEnabled(kind, i));
+        optPattern[i]->setEnabled(Rota::BuiltIn(kind).isPatternButtonEnabled(i));
     // Runs the no-highlight handler only when it was not selected yet; otherwise the stored
     // pattern number survives (the start-up restores the highlight that way).
     optNoHighlight->setChecked(true);
@@ -1237,16 +1242,21 @@ void frmCalendar::chooseCalendarType(RotaKind kind)
     for (QLineEdit* box : txtWhosOff)
         setBoxColor(box, m_normalBoxColor);
     setBoxColor(txtOwnWhosOff, m_normalBoxColor);
-    for (int box : RotaKindTable::Of(kind).whosOffBoxes)
-        setBoxColor(txtWhosOff[box], Cyan);
+    for (const RotaKind shown : Rota::BuiltIn(kind).whosOffKinds()) {
+        for (qsizetype i = 0; i < txtWhosOff.size(); ++i) {
+            if (m_whosOffRotas.at(i).kind() == shown)
+                setBoxColor(txtWhosOff[i], Cyan);
+        }
+    }
 }
 
 void frmCalendar::chooseOwnRota()
 {
     m_ownRotaChosen = true;
-    const RotaChoice rota(chosenKind(), chosenOwnRota());
+    const std::shared_ptr<const OwnRota> own = chosenOwnRota();
+    const Rota rota = own ? Rota::FromFile(*own) : Rota();
     for (int i = 0; i < RotaKinds::PatternButtonCount; ++i)
-        optPattern[i]->setEnabled(rota.own() && rota.isPatternButtonEnabled(i));
+        optPattern[i]->setEnabled(rota.isPatternButtonEnabled(i));
     optNoHighlight->setChecked(true);
     m_highlightGroup = u"0"_s;
     for (QLineEdit* box : txtWhosOff)
@@ -1357,8 +1367,13 @@ QString frmCalendar::proposedPath(const QString& fileName)
 
 PageFit frmCalendar::printYearTo(PrintSurface& surface)
 {
-    return YearCalendarPrinter::Print(surface, choices(), m_state,
-                                      chkHilightVacations->isChecked() ? entries() : nullptr);
+    return printYearTo(surface, choices());
+}
+
+PageFit frmCalendar::printYearTo(PrintSurface& surface, const CalendarChoices& choices)
+{
+    return YearCalendarPrinter::Print(surface, choices, m_state,
+                                      choices.highlightVacations ? entries() : nullptr);
 }
 
 void frmCalendar::finishPrint(PrintDestination& destination, const QString& what,
@@ -1438,30 +1453,27 @@ void frmCalendar::mnuPrintAllPatterns_Click()
 void frmCalendar::printAllPatterns(const std::function<PrintDestination()>& open, int first,
                                    int last)
 {
-    // One destination for the whole batch, opened once the question is answered: on a printer
-    // each calendar is a job of its own, without one each is a page of one PDF file.
+    const Prompter::Answer answer =
+        m_prompter.message(AllPatternsBatch::QuestionText(txtCopies->text(), txtYear->text()),
+                           AllPatternsBatch::QuestionTitle(), Prompter::Buttons::YesNoCancel);
+    if (answer != Prompter::Answer::Yes && answer != Prompter::Answer::No)
+        return;
+    // The batch draws no personal entries. It prints the built-in kinds' calendars with their
+    // patterns, as choosing their calendar types would leave the window.
+    chkHilightVacations->setChecked(false);
+    CalendarChoices base = choices();
+    const bool ownRota = chosenOwnRota() != nullptr;
+    if (!ownRota)
+        base.noPatterns = false;
+    AllPatternsBatch batch(AllPatternsBatch::Jobs(base.rota));
+    const int total = static_cast<int>(batch.jobs().size());
+
+    // One destination for the whole batch, opened with the first calendar printed: on a
+    // printer each calendar is a job of its own, without one each is a page of one PDF file.
     std::optional<PrintDestination> destination;
     std::unique_ptr<QProgressDialog> progress;
-    std::function<void()> stop; // the running batch's
-    int position = 0;
     int printed = 0;
-
-    auto printOne = [&] {
-        // Calendars outside the chosen pages are chosen on the window all the same, so that
-        // the window ends as after the whole batch.
-        ++position;
-        if (position < first || position > last)
-            return;
-        if (!destination)
-            destination = open();
-        if (destination->surface) {
-            ++printed;
-            destination->surface->setDocumentName(PrintNames::BatchCalendar(choices()));
-            printYearTo(*destination->surface);
-        } else
-            stop(); // nowhere to print: the rest would go nowhere too
-    };
-    auto showProgress = [&](int number, int total) {
+    const auto showProgress = [&](int number) {
         if (!progress) {
             progress = std::make_unique<QProgressDialog>(this);
             progress->setWindowTitle(u"Kelvane"_s);
@@ -1470,7 +1482,8 @@ void frmCalendar::printAllPatterns(const std::function<PrintDestination()>& open
             progress->setMinimumDuration(0);
             progress->setAutoClose(false);
             progress->setAutoReset(false);
-            connect(progress.get(), &QProgressDialog::canceled, this, [&stop] { stop(); });
+            connect(progress.get(), &QProgressDialog::canceled, this,
+                    [&batch] { batch.requestStop(); });
         }
         progress->setLabelText(u"Printing calendar %1 of %2"_s.arg(number).arg(total));
         progress->setValue(number - 1);
@@ -1478,25 +1491,32 @@ void frmCalendar::printAllPatterns(const std::function<PrintDestination()>& open
         // The dialog is drawn and its Cancel button heard between two calendars.
         QCoreApplication::processEvents();
         if (progress->wasCanceled())
-            stop();
+            batch.requestStop();
     };
-
-    MainWindowBatchTarget target(*this, printOne, showProgress);
-    const auto run = [this, &stop](auto& batch) {
-        stop = [&batch] { batch.requestStop(); };
-        return batch.run(m_prompter);
+    const auto printOne = [&](int index, const CalendarChoices& calendar) {
+        const int position = index + 1;
+        showProgress(position);
+        if (position < first || position > last)
+            return;
+        if (!destination)
+            destination = open();
+        if (!destination->surface) {
+            batch.requestStop(); // nowhere to print: the rest would go nowhere too
+            return;
+        }
+        ++printed;
+        destination->surface->setDocumentName(PrintNames::BatchCalendar(calendar));
+        printYearTo(*destination->surface, calendar);
     };
-    const int total = batchSize();
-    AllPatternsBatch::Result result = AllPatternsBatch::Result::Cancelled;
-    if (const std::shared_ptr<const OwnRota> own = chosenOwnRota()) {
-        OwnRotaBatch batch(target, own->groups);
-        result = run(batch);
-    } else {
-        AllPatternsBatch batch(target);
-        result = run(batch);
+    AllPatternsBatch::Result result = AllPatternsBatch::Result::Printed;
+    {
+        const BusyPointer busy;
+        result =
+            batch.run(base, answer == Prompter::Answer::Yes, hsbHighlightShade->value(), printOne);
     }
     progress.reset();
-    if (result == AllPatternsBatch::Result::Cancelled || !destination)
+    showBatchEnd(batch, ownRota);
+    if (!destination)
         return;
 
     if (!destination->surface)
@@ -1504,14 +1524,32 @@ void frmCalendar::printAllPatterns(const std::function<PrintDestination()>& open
     const QString what = printed == 1 ? u"1 calendar"_s : u"%1 calendars"_s.arg(printed);
     finishPrint(*destination, what);
     if (result == AllPatternsBatch::Result::Stopped && printed > 0 && !destination->failed)
-        statusBar()->showMessage(u"Stopped after calendar %1 of %2. "_s.arg(position).arg(total) +
-                                 statusBar()->currentMessage());
+        statusBar()->showMessage(
+            u"Stopped after calendar %1 of %2. "_s.arg(batch.printedCount()).arg(total) +
+            statusBar()->currentMessage());
+}
+
+void frmCalendar::showBatchEnd(const AllPatternsBatch& batch, bool ownRota)
+{
+    // The colour of the last calendar; a built-in kind's batch ends on the kind and group of
+    // its last calendar (four-and-two, group G), an own rota's on the group chosen before.
+    colourOption(batch.lastColour())->setChecked(true);
+    paintShades(batch.lastColour());
+    if (ownRota || batch.printedCount() == 0)
+        return;
+    const AllPatternsBatch::Job& last = batch.jobs().at(batch.printedCount() - 1);
+    const RotaKind kind = last.rota.kind().value_or(RotaKind::CgSixTwo);
+    optKind[RotaKinds::Code(kind)]->setChecked(true);
+    chooseCalendarType(kind);
+    if (const std::optional<int> button = RotaKinds::PatternButtonForGroup(last.group)) {
+        optPattern[*button]->setChecked(true);
+        optPattern_Click(*button);
+    }
 }
 
 int frmCalendar::batchSize() const
 {
-    const std::shared_ptr<const OwnRota> own = chosenOwnRota();
-    return own ? static_cast<int>(own->groups.size()) : AllPatternsBatch::CalendarCount;
+    return static_cast<int>(AllPatternsBatch::Jobs(chosenRota()).size());
 }
 
 void frmCalendar::cmdShowMonth_Click()
@@ -1589,11 +1627,8 @@ void frmCalendar::mnuExportDaysOff_Click()
 {
     const QString title = u"Export Days Off"_s;
     const QString group = m_highlightGroup.trimmed();
-    const RotaKind kind = chosenKind();
-    const std::shared_ptr<const OwnRota> own = chosenOwnRota();
-    const bool allowed =
-        own ? own->groups.contains(group) : DaysOffCalendar::KindAllowsGroup(kind, group);
-    if (optNoHighlight->isChecked() || !allowed) {
+    const Rota rota = chosenRota();
+    if (optNoHighlight->isChecked() || !rota.hasGroup(group)) {
         m_prompter.message(u"Choose the pattern whose days off you want to export "
                            "under \"Highlight pattern:\" first."_s,
                            title, Prompter::Buttons::Ok);
@@ -1609,8 +1644,7 @@ void frmCalendar::mnuExportDaysOff_Click()
     }
 
     DaysOffCalendar::Request request;
-    request.kind = kind;
-    request.ownRota = own;
+    request.rota = rota;
     request.groupLetter = group;
     const int wholeYear = static_cast<int>(NumberText::WholePart(year));
     request.from = QDate(wholeYear, 1, 1);
@@ -1627,9 +1661,8 @@ void frmCalendar::mnuExportDaysOff_Click()
     if (QFileInfo(path).suffix().isEmpty())
         path += u".ics"_s;
 
-    RotaDay rota;
     GoodFriday goodFriday;
-    const QByteArray calendar = DaysOffCalendar::Build(request, rota, goodFriday);
+    const QByteArray calendar = DaysOffCalendar::Build(request, goodFriday);
     QString error;
     if (!SafeFile::Write(path, calendar, &error)) {
         m_prompter.message(u"The days off could not be exported: %1"_s.arg(error), title,

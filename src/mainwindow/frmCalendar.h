@@ -4,8 +4,8 @@
 #include "print/CalendarChoices.h"
 #include "print/PageFit.h"
 #include "print/PrintDestination.h"
+#include "rota/BuiltInRotas.h"
 #include "rota/Holidays.h"
-#include "rota/RotaKindTable.h"
 #include "rota/WhosOff.h"
 #include "store/CalendarDatabase.h"
 #include "store/DatabasePlacement.h"
@@ -77,6 +77,8 @@ public:
     CalendarChoices choices() const;
     // The selected calendar type; six-and-two while none is selected.
     RotaKind chosenKind() const;
+    // The rota the printouts draw: the rota of the user's own chosen, or the calendar type's.
+    Rota chosenRota() const;
     // The rota of the user's own chosen in place of a calendar type; null while a type is.
     std::shared_ptr<const OwnRota> chosenOwnRota() const;
     // False while the window loads, true from its first showing on.
@@ -102,7 +104,8 @@ public:
 
     // Controls. Arrays are indexed from 0.
     QCalendarWidget* Calendar1 = nullptr;
-    std::array<QLineEdit*, WhosOff::BoxCount> txtWhosOff{};
+    // One box for each built-in rota of the who's-off row (WhosOff::Row()), in its order.
+    QList<QLineEdit*> txtWhosOff;
     QLineEdit* txtYear = nullptr;
     QLineEdit* txtCopies = nullptr;
     QLineEdit* txtReduction = nullptr;
@@ -238,11 +241,11 @@ protected:
 private:
     void buildControls();
     void buildLayout();
-    void nameControls(const QStringList& whosOffHeadings);
+    void nameControls();
     void orderTabs();
     void connectHandlers();
     // The calendar-type buttons of one column of the window, top first.
-    QList<QRadioButton*> kindOptionsIn(RotaKindInfo::WindowColumn column) const;
+    QList<QRadioButton*> kindOptionsIn(BuiltInRota::WindowColumn column) const;
 
     void setBoxColor(QLineEdit* box, const QColor& color);
     void centreOnScreen();
@@ -275,8 +278,11 @@ private:
 
     PrintDestination openDestination(const QString& pdfStem) const;
     // The batch of calendars `first`..`last` (1..14) to the destination `open` gives.
-    void printAllPatterns(const std::function<PrintDestination()>& open, int first = 1,
-                          int last = AllPatternsBatch::CalendarCount);
+    void printAllPatterns(const std::function<PrintDestination()>& open, int first, int last);
+    // The window after the batch: the last calendar's colour, and a built-in kind's batch on
+    // its last kind and group.
+    void showBatchEnd(const AllPatternsBatch& batch, bool ownRota);
+    PageFit printYearTo(PrintSurface& surface, const CalendarChoices& choices);
     // Ends a printout: the status line, and a message box when it failed.
     void finishPrint(PrintDestination& destination, const QString& what = QString(),
                      const PageFit& fit = PageFit());
@@ -293,6 +299,8 @@ private:
     // The highlighted group (" 1".." 7", "A".."N", "0" or " 0") and the shades the printouts
     // draw with; choices() hands them on.
     QString m_highlightGroup = u"0"_s;
+    // The rotas of the who's-off boxes, txtWhosOff's order.
+    const QList<Rota> m_whosOffRotas = WhosOff::Row();
     ShadeColors m_shades = ShadeColors::For(ColourFamily::Yellow, 0);
 
     QButtonGroup* m_kindOptions = nullptr;   // ids: RotaKind codes

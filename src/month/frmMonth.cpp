@@ -384,7 +384,7 @@ void frmMonth::drawSheet()
     }
 
     const QPen black(Qt::black, 0);
-    const bool fitToCell = m_choices.rota().cell().fitToCell;
+    const bool fitToCell = m_choices.rota.cell().fitToCell;
     for (const MonthSheetLayout::Day& day : m_layout.days()) {
         painter.setPen(black);
         painter.drawLines(day.strokes());

@@ -72,7 +72,7 @@ int YearCalendarPrinter::Scaled(double design, double factor)
 
 QString YearCalendarPrinter::Title(const CalendarChoices& choices)
 {
-    return (choices.station + u" - "_s + choices.yearText + choices.rota().titleSuffix()).toUpper();
+    return (choices.station + u" - "_s + choices.yearText + choices.rota.titleSuffix()).toUpper();
 }
 
 std::optional<QDate> YearCalendarPrinter::FirstDay(const QString& yearText)

@@ -2,7 +2,7 @@
 
 #include "print/CalendarChoices.h"
 #include "rota/Holidays.h"
-#include "rota/RotaChoice.h"
+#include "rota/Rota.h"
 
 #include <QColor>
 #include <QDate>
@@ -67,7 +67,7 @@ private:
     double m_scale;
     HolidayYear m_holidays;
     double m_adjustment;
-    RotaChoice m_rota;
+    Rota m_rota;
     // The day's groups off, one list per column.
     QList<QStringList> m_groupsOff;
 

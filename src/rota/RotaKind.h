@@ -4,8 +4,8 @@
 
 #include <optional>
 
-// The eight calendar types. The codes are stored in the "MyPattern" setting: never renumber.
-// Everything else about a kind is in its row of RotaKindTable.
+// The codes of the built-in calendar types, stored in the "MyPattern" setting: never renumber.
+// Everything else about a kind is in its definition in BuiltInRotas.
 enum class RotaKind : int {
     CgSixTwo = 0,
     MmSixTwo = 1,
@@ -19,10 +19,12 @@ enum class RotaKind : int {
 
 namespace RotaKinds {
 
+// The codes of the eight kinds the window has buttons for.
 inline constexpr int Count = 8;
 // Pattern buttons 0..6 are groups 1..7, 7..13 groups A..G, 14..20 groups H..N.
 inline constexpr int PatternButtonCount = 21;
 
+// The kind of a code that BuiltInRotas defines.
 std::optional<RotaKind> FromCode(int code);
 int Code(RotaKind kind);
 

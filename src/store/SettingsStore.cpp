@@ -2,7 +2,7 @@
 
 #include "rota/Holidays.h"
 #include "rota/NumberText.h"
-#include "rota/RotaKindTable.h"
+#include "rota/Rota.h"
 #include "store/IniText.h"
 #include "store/RegularFile.h"
 #include "store/SafeFile.h"
@@ -129,7 +129,7 @@ bool SettingsStore::IsWellFormedPattern(const QString& myPattern)
     for (int number = 1; number <= RotaKinds::PatternButtonCount; ++number) {
         // A group the kind cannot highlight would leave a disabled button chosen.
         if (button == NumberText::Plain(number))
-            return RotaKindTable::IsPatternButtonEnabled(*kind, number - 1);
+            return Rota::BuiltIn(*kind).isPatternButtonEnabled(number - 1);
     }
     return false;
 }

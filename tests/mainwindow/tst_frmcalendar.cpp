@@ -7,13 +7,14 @@
 #include "RotaFiles.h"
 #include "ScriptedPrompter.h"
 #include "about/frmAbout.h"
-#include "mainwindow/MainWindowBatchTarget.h"
 #include "mainwindow/TerminationSignals.h"
 #include "month/frmMonth.h"
 #include "print/AllPatternsBatch.h"
 #include "print/PrintDestination.h"
 #include "print/RecordingSurface.h"
 #include "print/YearCalendarPrinter.h"
+#include "rota/Rota.h"
+#include "rota/WhosOff.h"
 #include "rotas/frmRotas.h"
 #include "store/AppState.h"
 #include "store/DatabasePlacement.h"
@@ -170,7 +171,7 @@ struct Fixture
     QList<int> cyanBoxes() const
     {
         QList<int> cyan;
-        for (int i = 0; i < WhosOff::BoxCount; ++i) {
+        for (qsizetype i = 0; i < window->txtWhosOff.size(); ++i) {
             if (window->txtWhosOff[i]->palette().color(QPalette::Base) == Cyan)
                 cyan.append(i);
         }
@@ -338,7 +339,13 @@ private slots:
         QCOMPARE(f.state.HolidaySet, myHolidays);
         for (int i = 0; i < Holidays::Count; ++i)
             QCOMPARE(w.chkHolidays[i]->isChecked(), myHolidays.at(i) == u'1');
-        QCOMPARE(f.cyanBoxes(), RotaKindTable::Of(kind).whosOffBoxes);
+        QList<int> shown;
+        const QList<Rota> row = WhosOff::Row();
+        for (int i = 0; i < row.size(); ++i) {
+            if (Rota::BuiltIn(kind).whosOffKinds().contains(row.at(i).kind().value()))
+                shown << i;
+        }
+        QCOMPARE(f.cyanBoxes(), shown);
         QCOMPARE(w.chkNoPatterns->isEnabled(), patternButton >= 0);
         QCOMPARE(w.chkHighlightPayday->text(),
                  patternButton >= 0 ? u"Circle Paydays"_s : u"Highlight Paydays"_s);
@@ -1021,8 +1028,10 @@ private slots:
             w.Calendar1->showNextMonth();
         QCOMPARE(w.Calendar1->selectedDate(), landsOn);
         QCOMPARE(w.txtYear->text(), QString::number(landsOn.year()));
-        RotaDay fresh;
-        QCOMPARE(f.whosOff(), WhosOff::LookUp(landsOn, 0, fresh));
+        QStringList shown;
+        for (const Rota& rota : WhosOff::Row())
+            shown << rota.whosOffText(landsOn, 0);
+        QCOMPARE(f.whosOff(), shown);
     }
 
     void holidayBoxesAndFrame()
@@ -1059,36 +1068,11 @@ private slots:
         QCOMPARE(choices.yearText, u"2025"_s);
         QCOMPARE(choices.sizeText, u"80"_s);
         QCOMPARE(choices.adjustmentText, u"14"_s);
-        QCOMPARE(choices.kind, RotaKind::ThreeThree);
+        QCOMPARE(choices.rota.kind(), RotaKind::ThreeThree);
         QCOMPARE(choices.highlightGroup, u"J"_s);
         QVERIFY(!choices.noHighlight);
         QVERIFY(choices.noPatterns);
         QCOMPARE(choices.calendarDate, Today);
-    }
-
-    void batchDrivesTheWindowsOwnChoices()
-    {
-        Fixture f;
-        f.show();
-        frmCalendar& w = *f.window;
-        clickBox(w.chkHilightVacations);
-        clickBox(w.optThreeAndThree);
-        QList<CalendarChoices> printed;
-        MainWindowBatchTarget target(w, [&] { printed.append(w.choices()); });
-        AllPatternsBatch batch(target, [] { return 0.3; }); // always the second colour, pink
-        QCOMPARE(batch.printAll(true), AllPatternsBatch::Result::Printed);
-
-        QCOMPARE(printed.size(), 14);
-        for (int i = 0; i < 14; ++i) {
-            QCOMPARE(printed[i].kind, i < 7 ? RotaKind::CgSixTwo : RotaKind::FourTwo);
-            QCOMPARE(printed[i].highlightGroup, RotaKinds::GroupForPatternButton(i));
-            QVERIFY(!printed[i].highlightVacations);
-            QCOMPARE(printed[i].shades.RdoColor, QColor(255, 180, 180));
-        }
-        QVERIFY(w.optFourAndTwo->isChecked());
-        QVERIFY(w.optPattern[13]->isChecked());
-        QVERIFY(w.optPink->isChecked());
-        QCOMPARE(f.state.MyPattern, u"214"_s);
     }
 
     void placesTheDatabaseAtStart_data()
@@ -1261,7 +1245,7 @@ private slots:
         QString expected = u"page 11520 15120\n"_s;
         for (int i = 0; i < calendars; ++i) {
             CalendarChoices choices = before;
-            choices.kind = i < 7 ? RotaKind::CgSixTwo : RotaKind::FourTwo;
+            choices.rota = Rota::BuiltIn(i < 7 ? RotaKind::CgSixTwo : RotaKind::FourTwo);
             choices.highlightGroup = RotaKinds::GroupForPatternButton(i);
             choices.noHighlight = false;
             choices.highlightVacations = false;
@@ -1285,6 +1269,7 @@ private slots:
         QVERIFY(w.optYellow->isChecked());
         QVERIFY(!w.chkHilightVacations->isChecked());
         QCOMPARE(f.window->choices().highlightGroup, u"G"_s);
+        QCOMPARE(f.state.MyPattern, u"214"_s);
     }
 
     void monthButtonOpensOneWindow()
@@ -1453,10 +1438,10 @@ private slots:
         const QString calendar = CalendarFixture::ReadText(chosen);
         QVERIFY(calendar.startsWith(u"BEGIN:VCALENDAR\r\n"_s));
         // One event per day the who's-off list shows group 3 of the CG six-and-two rota off.
-        RotaDay rota;
+        const Rota rota = Rota::BuiltIn(RotaKind::CgSixTwo);
         qsizetype daysOff = 0;
         for (QDate day(2025, 1, 1); day.year() == 2025; day = day.addDays(1)) {
-            if (WhosOff::LookUp(day, 0, rota).at(0).contains(u'3')) {
+            if (rota.whosOffText(day, 0).contains(u'3')) {
                 ++daysOff;
                 QVERIFY(
                     calendar.contains(u"UID:rdo-cg-six-two-3-"_s + day.toString(u"yyyyMMdd"_s)));
@@ -1536,7 +1521,7 @@ private slots:
         QVERIFY(w.optFourAndTwo->isChecked());
         QCOMPARE(w.cboOwnRota->currentText(), u"Four On Four Off"_s);
         QCOMPARE(w.lblOwnWhosOff->toolTip(), u"Four On Four Off"_s);
-        QCOMPARE(w.txtOwnWhosOff->text(), WhosOff::OwnGroupsOff(*own, Today));
+        QCOMPARE(w.txtOwnWhosOff->text(), Rota::FromFile(*own).whosOffText(Today, 0));
 
         clickBox(w.optOwnRota);
         QVERIFY(w.optOwnRota->isChecked());
@@ -1547,10 +1532,10 @@ private slots:
         // The next day, by the keyboard: its groups off.
         QTest::keyClick(w.Calendar1->focusProxy(), Qt::Key_Right);
         QCOMPARE(w.Calendar1->selectedDate(), Today.addDays(1));
-        QCOMPARE(w.txtOwnWhosOff->text(), WhosOff::OwnGroupsOff(*own, Today.addDays(1)));
+        QCOMPARE(w.txtOwnWhosOff->text(), Rota::FromFile(*own).whosOffText(Today.addDays(1), 0));
         clickBox(w.optPattern[8]);
         QCOMPARE(w.choices().highlightGroup, u"B"_s);
-        QCOMPARE(*w.choices().ownRota, *own);
+        QCOMPARE(w.choices().rota, Rota::FromFile(*own));
         QCOMPARE(f.state.MyPattern, u"210"_s); // the calendar type's, as stored
 
         QTest::mouseClick(w.cmdPrintRdoCalendar, Qt::LeftButton);
@@ -1563,8 +1548,11 @@ private slots:
         QTest::mouseClick(w.cmdPrintAllPatterns, Qt::LeftButton);
         QCOMPARE(w.statusBar()->currentMessage(), u"Printed 4 calendars to the trace."_s);
         QCOMPARE(CalendarFixture::ReadText(trace).count(u"FOUR ON FOUR OFF RDO CALENDAR"_s), 4);
-        QCOMPARE(w.choices().highlightGroup, u"D"_s);
+        // The group chosen before the batch stays chosen.
+        QCOMPARE(w.choices().highlightGroup, u"B"_s);
+        QVERIFY(w.optPattern[8]->isChecked());
         QCOMPARE(f.prompter.shown().size(), 1);
+        clickBox(w.optPattern[10]);
 
         // The days off of group D as a calendar file.
         const QString ics = f.dir.filePath(u"days.ics"_s);
@@ -1572,13 +1560,13 @@ private slots:
         w.mnuExportDaysOff->trigger();
         qsizetype daysOff = 0;
         for (QDate day(2025, 1, 1); day.year() == 2025; day = day.addDays(1))
-            daysOff += own->isOff(3, day) ? 1 : 0;
+            daysOff += Rota::FromFile(*own).groupsOff(day, 0).value(0).contains(u"D"_s) ? 1 : 0;
         QCOMPARE(CalendarFixture::ReadText(ics).count(u"UID:rdo-own-"_s), daysOff);
 
         QTest::mouseClick(w.cmdShowMonth, Qt::LeftButton);
         QVERIFY(w.monthWindow());
         QCOMPARE(w.monthWindow()->layout().days().first().groupsOffText,
-                 u" "_s + own->groupsOff(QDate(2025, 6, 1)).join(u'-'));
+                 u" "_s + Rota::FromFile(*own).groupsOff(QDate(2025, 6, 1), 0).value(0).join(u'-'));
         w.monthWindow()->close();
 
         // The rota window, from the File menu: removing the chosen rota there brings the
@@ -1638,12 +1626,12 @@ private slots:
         if (reason.isEmpty()) {
             QVERIFY(w.optOwnRota->isChecked());
             QVERIFY(w.optPattern[8]->isChecked());
-            QCOMPARE(w.choices().ownRota->name, u"Four On Four Off"_s);
+            QCOMPARE(w.choices().rota.caption(), u"Four On Four Off"_s);
             QVERIFY(w.statusBar()->currentMessage().isEmpty());
         } else {
             QVERIFY(w.optFourAndTwo->isChecked());
             QVERIFY(w.optPattern[9]->isChecked()); // C, as MyPattern keeps it
-            QVERIFY(!w.choices().ownRota);
+            QCOMPARE(w.choices().rota.kind(), RotaKind::FourTwo);
             QCOMPARE(w.statusBar()->currentMessage(),
                      u"Your own rota could not be read: "_s + f.rotaPath(u"four.rota"_s) + reason);
         }
