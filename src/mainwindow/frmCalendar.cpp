@@ -129,7 +129,7 @@ void frmCalendar::setSavePathChooser(SavePathChooser chooser)
 }
 
 // ---------------------------------------------------------------------------------------------
-// Handlers
+// What runs the handlers
 
 void frmCalendar::connectHandlers()
 {
