@@ -21,44 +21,44 @@ MainWindowBatchTarget::~MainWindowBatchTarget()
 
 QString MainWindowBatchTarget::copiesText() const
 {
-    return m_window.txtCopies->text();
+    return m_window.ui().txtCopies->text();
 }
 
 QString MainWindowBatchTarget::yearText() const
 {
-    return m_window.txtYear->text();
+    return m_window.ui().txtYear->text();
 }
 
 void MainWindowBatchTarget::untickVacations()
 {
-    m_window.chkHilightVacations->setChecked(false);
+    m_window.ui().chkHilightVacations->setChecked(false);
 }
 
 // Selecting runs the handler when the option was not selected yet; the explicit call makes
 // sure it runs in any case (a second run changes nothing).
 void MainWindowBatchTarget::selectSixAndTwo()
 {
-    m_window.optSixAndTwo->setChecked(true);
+    m_window.ui().optSixAndTwo->setChecked(true);
     m_window.chooseCalendarType(RotaKind::CgSixTwo);
 }
 
 void MainWindowBatchTarget::selectFourAndTwo()
 {
-    m_window.optFourAndTwo->setChecked(true);
+    m_window.ui().optFourAndTwo->setChecked(true);
     m_window.chooseCalendarType(RotaKind::FourTwo);
 }
 
 void MainWindowBatchTarget::selectPattern(int index)
 {
-    if (index < 0 || index >= static_cast<int>(m_window.optPattern.size()))
+    if (index < 0 || index >= static_cast<int>(m_window.ui().optPattern.size()))
         return;
-    m_window.optPattern[index]->setChecked(true);
+    m_window.ui().optPattern[index]->setChecked(true);
     m_window.optPattern_Click(index);
 }
 
 void MainWindowBatchTarget::selectColour(ColourFamily family)
 {
-    m_window.colourOption(family)->setChecked(true);
+    m_window.ui().colourOption(family)->setChecked(true);
     m_window.paintShades(family);
 }
 
