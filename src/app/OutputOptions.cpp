@@ -9,8 +9,8 @@
 #include <unistd.h>
 
 #include <QDir>
-#include <QGuiApplication>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QIODevice>
 #include <QRegularExpression>
 

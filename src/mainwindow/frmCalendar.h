@@ -1,12 +1,9 @@
 #pragma once
 
-#include "print/AllPatternsBatch.h"
+#include "mainwindow/MainWindowPrinting.h"
+#include "mainwindow/OwnRotaPicker.h"
+#include "mainwindow/frmCalendarUi.h"
 #include "print/CalendarChoices.h"
-#include "print/PageFit.h"
-#include "print/PrintDestination.h"
-#include "rota/BuiltInRotas.h"
-#include "rota/Holidays.h"
-#include "rota/WhosOff.h"
 #include "store/CalendarDatabase.h"
 #include "store/DatabasePlacement.h"
 #include "store/OwnRotaFolder.h"
@@ -18,8 +15,6 @@
 #include <QMainWindow>
 #include <QPointer>
 
-#include <array>
-#include <functional>
 #include <memory>
 
 struct AppState;
@@ -29,39 +24,24 @@ class Prompter;
 class SettingsStore;
 class VacationTable;
 class EntryLookup;
-class PrintSurface;
 class frmInputVacations;
 class frmMonth;
 class frmRotas;
-class QAction;
-class QButtonGroup;
-class QCalendarWidget;
-class QCheckBox;
-class QComboBox;
-class QFrame;
-class QGroupBox;
-class QLabel;
 class QLineEdit;
-class QPushButton;
-class QRadioButton;
-class QScrollArea;
-class QScrollBar;
-class QStackedWidget;
 
 // The main window: every choice of a calendar is made here, and the printouts, the month
 // sheet and the vacation window read those choices (through choices()) when they run.
-// Controls and handlers are public and carry the names the other windows and the tests use;
-// changing a control in code runs its handler at once, as a user's change would.
+// Its controls are built in frmCalendarUi (reached through ui()), what it prints and writes
+// in MainWindowPrinting, the list of the user's rotas in OwnRotaPicker. The handlers are
+// public and carry the names the other windows and the tests use; changing a control in code
+// runs its handler at once, as a user's change would.
 class frmCalendar : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    // Opens where a printout goes; `pdfStem` names the PDF written when there is no printer.
-    using PrintDestinationSource = std::function<PrintDestination(const QString& pdfStem)>;
-    // Asks for the path of a file to write; empty when the user cancels.
-    using SavePathChooser = std::function<QString(
-        const QString& caption, const QString& proposedPath, const QString& filter)>;
+    using PrintDestinationSource = MainWindowPrinting::PrintDestinationSource;
+    using SavePathChooser = MainWindowPrinting::SavePathChooser;
 
     // `folders`: where the calendar database lives and where its template is looked for.
     frmCalendar(AppState& state, Prompter& prompter, Clock& clock, SettingsStore& settings,
@@ -77,10 +57,10 @@ public:
     CalendarChoices choices() const;
     // The selected calendar type; six-and-two while none is selected.
     RotaKind chosenKind() const;
-    // The rota the printouts draw: the rota of the user's own chosen, or the calendar type's.
-    Rota chosenRota() const;
     // The rota of the user's own chosen in place of a calendar type; null while a type is.
     std::shared_ptr<const OwnRota> chosenOwnRota() const;
+    // The rota the printouts draw: the rota of the user's own chosen, or the calendar type's.
+    Rota chosenRota() const;
     // False while the window loads, true from its first showing on.
     bool windowShown() const { return m_windowShown; }
 
@@ -99,74 +79,10 @@ public:
 
     // The personal entries of the calendar database; null when there is none.
     EntryLookup* entries() const;
-    // Draws the year page of the current choices on `surface` and ends the document.
-    PageFit printYearTo(PrintSurface& surface);
 
-    // Controls. Arrays are indexed from 0.
-    QCalendarWidget* Calendar1 = nullptr;
-    // One box for each built-in rota of the who's-off row (WhosOff::Row()), in its order.
-    QList<QLineEdit*> txtWhosOff;
-    QLineEdit* txtYear = nullptr;
-    QLineEdit* txtCopies = nullptr;
-    QLineEdit* txtReduction = nullptr;
-    QLineEdit* txtStation = nullptr;
-    QLineEdit* txtPatternAdjustment = nullptr;
-
-    // The calendar types, by RotaKind code, as the rota-kind table describes them.
-    std::array<QRadioButton*, RotaKinds::Count> optKind{};
-    QRadioButton*& optSixAndTwo = optKind[0];
-    QRadioButton*& optMMSixAndTwo = optKind[1];
-    QRadioButton*& optFourAndTwo = optKind[2];
-    QRadioButton*& optCombination = optKind[3];
-    QRadioButton*& optFiveAndThree = optKind[4];
-    QRadioButton*& optThreeAndThree = optKind[5];
-    QRadioButton*& optNoPattern = optKind[6];
-    QRadioButton*& optFiveTwoFiveThree = optKind[7];
-    // A rota of the user's own, the one cboOwnRota shows, below the calendar types. The
-    // option and the list are disabled while the user has no rotas.
-    QRadioButton* optOwnRota = nullptr;
-    QComboBox* cboOwnRota = nullptr;
-    static constexpr int OwnRotaOption = RotaKinds::Count; // its id among the calendar types
-    // Who is off in the rota cboOwnRota shows, beside the six boxes, under the rota's name;
-    // hidden while the user has no rotas.
-    QLabel* lblOwnWhosOff = nullptr;
-    QLineEdit* txtOwnWhosOff = nullptr;
-
-    std::array<QRadioButton*, RotaKinds::PatternButtonCount> optPattern{};
-    QRadioButton* optNoHighlight = nullptr; // index 14 of an array of its own
-    static constexpr int NoHighlightIndex = 14;
-
-    QRadioButton* optYellow = nullptr;
-    QRadioButton* optBlue = nullptr;
-    QRadioButton* optPink = nullptr;
-    QRadioButton* optGrey = nullptr;
-    QRadioButton* optGreen = nullptr;
-    QScrollBar* hsbHighlightShade = nullptr;
-    std::array<QFrame*, 3> shpColor{}; // RdoColor, HolidayColor, RdoOnHolidayColor
-
-    QGroupBox* fraSetHolidays = nullptr; // holds the "ZAZ Holidays" and "Other Holidays" boxes
-    std::array<QCheckBox*, Holidays::Count> chkHolidays{};
-    QPushButton* cmdSetHolidays = nullptr;
-
-    QCheckBox* chkHilightVacations = nullptr;
-    QCheckBox* chkHighlightPayday = nullptr;
-    QCheckBox* chkNoPatterns = nullptr;
-    QCheckBox* chkPrintKey = nullptr; // "Print a key": a key under the year page's blocks
-
-    QPushButton* cmdPrintRdoCalendar = nullptr;
-    QPushButton* cmdPrintAllPatterns = nullptr;
-    QPushButton* cmdShowMonth = nullptr;
-    QPushButton* cmdInputVacations = nullptr;
-    QPushButton* cmdExit = nullptr;
-
-    QAction* mnuPrint = nullptr;
-    QAction* mnuPrintAllPatterns = nullptr;
-    QAction* mnuPrintPreview = nullptr;
-    QAction* mnuSaveAsPdf = nullptr;
-    QAction* mnuExportDaysOff = nullptr;
-    QAction* mnuOwnRotas = nullptr;
-    QAction* mnuExit = nullptr;
-    QAction* mnuAbout = nullptr;
+    // The controls, built and laid out in one place.
+    const frmCalendarUi& ui() const { return m_ui; }
+    static constexpr int NoHighlightIndex = 14; // optNoHighlight's, index 14 of an array of its own
 
     // The calendar database; closed when there is none.
     CalendarDatabase Data1;
@@ -206,11 +122,16 @@ public:
     // enabled, the highlight cleared and its who's-off box marked. MyPattern keeps the last
     // calendar type and its group meanwhile.
     void chooseOwnRota();
+    // The all-patterns batch: the choices its calendars start from, with personal entries no
+    // longer highlighted (a built-in kind's batch goes through calendar types, which draw
+    // their patterns), and the window after its jobs: the colour of the last calendar, and the
+    // kind and group of a built-in batch's last one; a rota of the user's own keeps its group.
+    CalendarChoices startBatch();
+    void showBatchEnd(const AllPatternsBatch& batch);
     void optPattern_Click(int index);
     void optNoHighlight_Click(int index);
     // The three shade colours of the family at the shade's value, shown in the swatches.
     void paintShades(ColourFamily family);
-    QRadioButton* colourOption(ColourFamily family) const;
     void hsbHighlightShade_Change();
     void chkHolidays_Click(int index);
     void cmdSetHolidays_Click();
@@ -239,13 +160,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void buildControls();
-    void buildLayout();
-    void nameControls();
-    void orderTabs();
     void connectHandlers();
-    // The calendar-type buttons of one column of the window, top first.
-    QList<QRadioButton*> kindOptionsIn(BuiltInRota::WindowColumn column) const;
 
     void setBoxColor(QLineEdit* box, const QColor& color);
     void centreOnScreen();
@@ -259,8 +174,6 @@ private:
     // The rota window saved or removed a rota.
     void ownRotasChanged();
     void showOwnWhosOff();
-    // The number of calendars "Print All Patterns" prints for the choices as they are.
-    int batchSize() const;
     // Stores the settings. When that fails the user chooses between trying again and quitting
     // without them; while the session ends nobody is asked, one line goes to standard error.
     void storeSettings();
@@ -276,38 +189,17 @@ private:
     // The year, size and copies are checked before anything prints; false when one is refused.
     bool printFieldsHold();
 
-    PrintDestination openDestination(const QString& pdfStem) const;
-    // The batch of calendars `first`..`last` (1..14) to the destination `open` gives.
-    void printAllPatterns(const std::function<PrintDestination()>& open, int first, int last);
-    // The window after the batch: the last calendar's colour, and a built-in kind's batch on
-    // its last kind and group.
-    void showBatchEnd(const AllPatternsBatch& batch, bool ownRota);
-    PageFit printYearTo(PrintSurface& surface, const CalendarChoices& choices);
-    // Ends a printout: the status line, and a message box when it failed.
-    void finishPrint(PrintDestination& destination, const QString& what = QString(),
-                     const PageFit& fit = PageFit());
-    QString choosePath(const QString& caption, const QString& proposedPath,
-                       const QString& filter) const;
-    // `fileName` in the documents folder, for a save dialog.
-    static QString proposedPath(const QString& fileName);
-
     AppState& m_state;
     Prompter& m_prompter;
     Clock& m_clock;
     SettingsStore& m_settings;
     Printers& m_printers;
+    frmCalendarUi m_ui;
     // The highlighted group (" 1".." 7", "A".."N", "0" or " 0") and the shades the printouts
     // draw with; choices() hands them on.
     QString m_highlightGroup = u"0"_s;
-    // The rotas of the who's-off boxes, txtWhosOff's order.
-    const QList<Rota> m_whosOffRotas = WhosOff::Row();
     ShadeColors m_shades = ShadeColors::For(ColourFamily::Yellow, 0);
 
-    QButtonGroup* m_kindOptions = nullptr;   // ids: RotaKind codes
-    QButtonGroup* m_colourOptions = nullptr; // ids: ColourFamily values
-    QStackedWidget* m_highlightOrHolidays = nullptr;
-    QScrollArea* m_scroller = nullptr;
-    QGroupBox* m_fraPatterns = nullptr;
     QColor m_normalBoxColor;
     bool m_windowShown = false;
     bool m_endingSession = false;
@@ -316,9 +208,8 @@ private:
     bool m_skipNextAdjustmentRelease = false;
     int m_shownYear = 0;
     QList<QPointer<QWidget>> m_secondaryWindows;
-    // The user's rotas that could be read, as cboOwnRota lists them.
-    QList<OwnRotaFolder::Entry> m_ownRotas;
-    bool m_ownRotaChosen = false;
+    std::unique_ptr<OwnRotaPicker> m_ownRotaPicker;
+    bool m_ownRotaChosen = false; // rather than a calendar type
     // Each window opens where it was last closed.
     WindowPlaces m_places;
 
@@ -328,6 +219,5 @@ private:
     QPointer<frmMonth> m_monthWindow;
     QPointer<frmRotas> m_rotasWindow;
     QPointer<frmInputVacations> m_vacationsWindow;
-    PrintDestinationSource m_destinations;
-    SavePathChooser m_savePath;
+    MainWindowPrinting m_printing;
 };

@@ -13,10 +13,12 @@ using YearCell = Rota::YearCell;
 
 // The cycles, position 0 first. The MM six-and-two rota is the CG one read 21 days later; the
 // combination draws the CG six-and-two and the four-and-two rotas together.
-const QString SixTwo = u"34 45 56 56 67 71 12 23 34 45 45 56 67 71 12 23 34 34 45 56 67 71 12 23 "
-                       "23 34 45 56 67 71 12 12 23 34 45 56 67 71 71 12 23 34 45 56 67 67 71 12 23"_s;
-const QString FourTwo = u"CD CB AG AG EF ED CD CB AB GF GF ED CD CB AB AG EF EF CD CB AB AG GF ED "
-                        "ED CB AB AG GF EF CD CD AB AG GF EF ED CB CB AG GF EF ED CD AB AB GF EF ED"_s;
+const QString SixTwo =
+    u"34 45 56 56 67 71 12 23 34 45 45 56 67 71 12 23 34 34 45 56 67 71 12 23 "
+    "23 34 45 56 67 71 12 12 23 34 45 56 67 71 71 12 23 34 45 56 67 67 71 12 23"_s;
+const QString FourTwo =
+    u"CD CB AG AG EF ED CD CB AB GF GF ED CD CB AB AG EF EF CD CB AB AG GF ED "
+    "ED CB AB AG GF EF CD CD AB AG GF EF ED CB CB AG GF EF ED CD AB AB GF EF ED"_s;
 const QString FiveThree =
     u"167 127 123 123 234 345 456 567 167 127 127 123 234 345 456 567 167 167 127 123 234 345 456 "
     "567 567 167 127 123 234 345 456 456 567 167 127 123 234 345 345 456 567 167 127 123 234 234 "

@@ -152,8 +152,7 @@ std::optional<int> Rota::position(qint32 dayNumber, double adjustment) const
         const qint64 days = m_data->start.daysTo(DayNumbering::ReferenceDate()) + dayNumber;
         return static_cast<int>(positionIn(days, length));
     }
-    const int position =
-        DayNumbering::CyclePosition(dayNumber, adjustment, m_data->offset, length);
+    const int position = DayNumbering::CyclePosition(dayNumber, adjustment, m_data->offset, length);
     if (position < 0)
         return std::nullopt;
     return position;

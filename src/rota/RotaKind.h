@@ -6,7 +6,8 @@
 
 // The codes of the built-in calendar types, stored in the "MyPattern" setting: never renumber.
 // Everything else about a kind is in its definition in BuiltInRotas.
-enum class RotaKind : int {
+enum class RotaKind : int
+{
     CgSixTwo = 0,
     MmSixTwo = 1,
     FourTwo = 2,

@@ -41,6 +41,12 @@ namespace {
 // Grid columns, in the order of the fields on the form.
 const QStringList kGridFields = {u"Type"_s, u"Month"_s, u"Day"_s, u"Year"_s, u"Color"_s};
 
+// The headings over the fields, in the same order.
+QStringList fieldHeadings()
+{
+    return {u"Type:"_s, u"Month #"_s, u"Day:"_s, u"Year:"_s, u"Color: (click to change)"_s};
+}
+
 // Strict whole-number reading for the entry date: digits only, blanks around allowed.
 std::optional<int> wholeNumber(const QString& text)
 {
@@ -160,9 +166,22 @@ void frmInputVacations::buildControls()
 {
     setWindowTitle(u"Input Vacations"_s);
     setModal(true);
+    createFields();
+    createGrid();
+    createButtons();
+    layOutControls();
 
-    const QStringList headings = {u"Type:"_s, u"Month #"_s, u"Day:"_s, u"Year:"_s,
-                                  u"Color: (click to change)"_s};
+    // The window sees every key, focus change and swatch click before its controls do.
+    const QList<QWidget*> children = findChildren<QWidget*>();
+    for (QWidget* child : children)
+        child->installEventFilter(this);
+
+    resize(wantedSize());
+}
+
+void frmInputVacations::createFields()
+{
+    const QStringList headings = fieldHeadings();
     for (int i = 0; i < 5; ++i) {
         Label1[static_cast<size_t>(i)] = new QLabel(headings.at(i), this);
         Label1[static_cast<size_t>(i)]->setObjectName(u"Label1_%1"_s.arg(i));
@@ -195,7 +214,10 @@ void frmInputVacations::buildControls()
     Label2->setObjectName(u"Label2"_s);
     Label2->setTextFormat(Qt::PlainText);
     Label2->setWordWrap(true);
+}
 
+void frmInputVacations::createGrid()
+{
     m_gridModel = std::make_unique<RecordTableModel>(Data1, kGridFields);
     DBGrid1 = new PlaceholderTableView(this);
     DBGrid1->setObjectName(u"DBGrid1"_s);
@@ -210,7 +232,10 @@ void frmInputVacations::buildControls()
             [this](const QModelIndex& current) { DBGrid1_RowColChange(current); });
     connect(m_gridModel.get(), &RecordTableModel::currentRowMoved, this,
             [this](int row) { showCurrentRow(row); });
+}
 
+void frmInputVacations::createButtons()
+{
     auto makeButton = [this](const QString& name, const QString& caption) {
         auto* button = new QPushButton(caption, this);
         button->setObjectName(name);
@@ -230,7 +255,10 @@ void frmInputVacations::buildControls()
 
     connect(txtType, &QLineEdit::textChanged, this, [this] { txtType_Change(); });
     connect(txtColor, &QLineEdit::textChanged, this, [this] { txtColor_Change(); });
+}
 
+void frmInputVacations::layOutControls()
+{
     auto* fields = new QGridLayout;
     fields->setHorizontalSpacing(8);
     const std::array<QLineEdit*, 5> row = {txtType, txtMonth, txtDay, txtYear, txtColor};
@@ -271,17 +299,11 @@ void frmInputVacations::buildControls()
                                             cmdUpdate, cmdDelete, cmdReturn};
     for (std::size_t i = 1; i < order.size(); ++i)
         setTabOrder(order.at(i - 1), order.at(i));
+    const QStringList headings = fieldHeadings();
     for (int i = 0; i < 5; ++i)
         row[static_cast<size_t>(i)]->setAccessibleName(headings.at(i));
     Frame1->setAccessibleName(headings.at(4));
     DBGrid1->setAccessibleName(u"Entries of the year"_s);
-
-    // The window sees every key, focus change and swatch click before its controls do.
-    const QList<QWidget*> children = findChildren<QWidget*>();
-    for (QWidget* child : children)
-        child->installEventFilter(this);
-
-    resize(wantedSize());
 }
 
 QSize frmInputVacations::wantedSize() const

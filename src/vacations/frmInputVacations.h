@@ -64,6 +64,11 @@ protected:
 
 private:
     void buildControls();
+    void createFields();
+    // The grid of the year's entries over its model.
+    void createGrid();
+    void createButtons();
+    void layOutControls();
     // The whole window without scrolling.
     QSize wantedSize() const;
     void bindFields();

@@ -162,10 +162,12 @@ private slots:
         QTest::addColumn<QString>("fragment");
         const auto year = int(Command::Year);
         const auto all = int(Command::All);
-        QTest::newRow("missing folder") << year << "--out @/no/page.pdf" << "does not exist";
-        QTest::newRow("folder cannot be made") << all << "--out @/junk.mdb/d" << "cannot create";
-        QTest::newRow("database is a folder")
-            << year << "--vacations --database @ --out @/p.ops" << "is not a regular file";
+        QTest::newRow("missing folder") << year << "--out @/no/page.pdf"
+                                        << "does not exist";
+        QTest::newRow("folder cannot be made") << all << "--out @/junk.mdb/d"
+                                               << "cannot create";
+        QTest::newRow("database is a folder") << year << "--vacations --database @ --out @/p.ops"
+                                              << "is not a regular file";
     }
 
     void couldNotDoIt() { checkOneLineRefusal(CommandLine::Failed); }
@@ -469,7 +471,8 @@ private slots:
         const CommandRun result =
             run(Command::All, {u"--out"_s, dir.path(), u"--format"_s, u"ops"_s});
         QCOMPARE(result.status, CommandLine::Failed);
-        QVERIFY2(result.err.contains(u"03-3.ops: No space left on device"_s), qPrintable(result.err));
+        QVERIFY2(result.err.contains(u"03-3.ops: No space left on device"_s),
+                 qPrintable(result.err));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files),
                  QStringList({u"01-1.ops"_s, u"02-2.ops"_s}));
     }
@@ -540,8 +543,8 @@ private slots:
     {
         const QString overall = CommandRun::Kelvane({u"--help"_s}).out;
         static const QRegularExpression optionName(u"--[a-z][a-z-]*"_s);
-        for (const QString& name : {u"whos-off"_s, u"holidays"_s, u"export-ics"_s,
-                                    u"print-year"_s, u"print-all"_s, u"print-month"_s}) {
+        for (const QString& name : {u"whos-off"_s, u"holidays"_s, u"export-ics"_s, u"print-year"_s,
+                                    u"print-all"_s, u"print-month"_s}) {
             // The subcommand's line, and the indented lines that go on with it.
             const QString line = overall.section(u"  kelvane "_s + name + u' ', 1, 1)
                                      .section(u"\n  kelvane"_s, 0, 0)
@@ -579,14 +582,15 @@ private slots:
         const QDate day(2025, 3, 1);
         const CommandRun whosOff = CommandRun::Kelvane({u"whos-off"_s, u"2025-03-01"_s});
         QCOMPARE(whosOff.status, CommandLine::Success);
-        QVERIFY2(whosOff.out.endsWith(u"5-2-5-3: "_s + Rota::BuiltIn(RotaKind::FiveTwoFiveThree)
-                                                        .whosOffText(day, 0) +
-                                      u"\n2-2: "_s + groupOff(day) + u'\n'),
-                 qPrintable(whosOff.out));
+        QVERIFY2(
+            whosOff.out.endsWith(u"5-2-5-3: "_s +
+                                 Rota::BuiltIn(RotaKind::FiveTwoFiveThree).whosOffText(day, 0) +
+                                 u"\n2-2: "_s + groupOff(day) + u'\n'),
+            qPrintable(whosOff.out));
 
-        const CommandRun page = run(Command::Year, {u"--kind"_s, u"two-two"_s, u"--group"_s,
-                                                    groupOff(day), u"--year"_s, u"2025"_s,
-                                                    u"--out"_s, u"-"_s, u"--format"_s, u"ops"_s});
+        const CommandRun page =
+            run(Command::Year, {u"--kind"_s, u"two-two"_s, u"--group"_s, groupOff(day), u"--year"_s,
+                                u"2025"_s, u"--out"_s, u"-"_s, u"--format"_s, u"ops"_s});
         QCOMPARE(page.status, CommandLine::Success);
         const QString trace = QString::fromUtf8(page.bytes);
         QVERIFY(trace.contains(u"\"DARIZU - 2025 2-2 RDO CALENDAR\""_s));

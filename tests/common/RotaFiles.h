@@ -49,8 +49,8 @@ inline QByteArray BuiltIn(RotaKind kind, QDate start)
     for (const QString& group : rota.groups()) {
         QString pattern;
         for (int day = 0; day < rota.length(); ++day)
-            pattern += GroupMatch::IsAmong(group, rota.groupsOff(start.addDays(day), 0)) ? u'O'
-                                                                                          : u'W';
+            pattern +=
+                GroupMatch::IsAmong(group, rota.groupsOff(start.addDays(day), 0)) ? u'O' : u'W';
         patterns << u"pattern %1 = %2"_s.arg(group, pattern);
     }
     const QStringList& groups = rota.groups();

@@ -153,7 +153,7 @@ struct Fixture
     QStringList whosOff() const
     {
         QStringList texts;
-        for (QLineEdit* box : window->txtWhosOff)
+        for (QLineEdit* box : window->ui().txtWhosOff)
             texts.append(box->text());
         return texts;
     }
@@ -162,7 +162,7 @@ struct Fixture
     {
         QList<int> enabled;
         for (int i = 0; i < RotaKinds::PatternButtonCount; ++i) {
-            if (window->optPattern[i]->isEnabled())
+            if (window->ui().optPattern[i]->isEnabled())
                 enabled.append(i);
         }
         return enabled;
@@ -171,8 +171,8 @@ struct Fixture
     QList<int> cyanBoxes() const
     {
         QList<int> cyan;
-        for (qsizetype i = 0; i < window->txtWhosOff.size(); ++i) {
-            if (window->txtWhosOff[i]->palette().color(QPalette::Base) == Cyan)
+        for (qsizetype i = 0; i < window->ui().txtWhosOff.size(); ++i) {
+            if (window->ui().txtWhosOff[i]->palette().color(QPalette::Base) == Cyan)
                 cyan.append(i);
         }
         return cyan;
@@ -267,27 +267,27 @@ private slots:
     {
         Fixture f;
         frmCalendar& w = *f.window;
-        QCOMPARE(w.txtStation->text(), u"Darizu"_s);
+        QCOMPARE(w.ui().txtStation->text(), u"Darizu"_s);
         QCOMPARE(f.state.NoDatabase, qint16(0));
         QCOMPARE(f.state.MyPattern, u"000"_s);
         QCOMPARE(f.state.HolidaySet, u"1111111100000"_s);
         QCOMPARE(f.window->choices().highlightGroup, u"0"_s);
-        QVERIFY(w.optSixAndTwo->isChecked());
-        QVERIFY(w.optNoHighlight->isChecked());
+        QVERIFY(w.ui().optSixAndTwo->isChecked());
+        QVERIFY(w.ui().optNoHighlight->isChecked());
         QCOMPARE(f.enabledPatternButtons(), range(0, 6));
         QCOMPARE(f.cyanBoxes(), QList<int>{0});
         for (int i = 0; i < Holidays::Count; ++i)
-            QCOMPARE(w.chkHolidays[i]->isChecked(), i < 8);
-        QCOMPARE(w.Calendar1->selectedDate(), Today);
-        QCOMPARE(w.txtYear->text(), u"2025"_s);
-        QCOMPARE(w.chkHighlightPayday->text(), u"Highlight Paydays"_s);
-        QVERIFY(!w.chkNoPatterns->isEnabled());
-        QVERIFY(w.fraSetHolidays->isHidden());
-        QCOMPARE(w.shpColor[0]->palette().color(QPalette::Window), QColor(255, 255, 100));
-        QCOMPARE(w.cmdPrintAllPatterns->text(),
+            QCOMPARE(w.ui().chkHolidays[i]->isChecked(), i < 8);
+        QCOMPARE(w.ui().Calendar1->selectedDate(), Today);
+        QCOMPARE(w.ui().txtYear->text(), u"2025"_s);
+        QCOMPARE(w.ui().chkHighlightPayday->text(), u"Highlight Paydays"_s);
+        QVERIFY(!w.ui().chkNoPatterns->isEnabled());
+        QVERIFY(w.ui().fraSetHolidays->isHidden());
+        QCOMPARE(w.ui().shpColor[0]->palette().color(QPalette::Window), QColor(255, 255, 100));
+        QCOMPARE(w.ui().cmdPrintAllPatterns->text(),
                  u" Print 1 Copy of All C&G  6 && 2 and 4 && 2 Patterns"_s);
-        for (QPushButton* command :
-             {w.cmdPrintRdoCalendar, w.cmdPrintAllPatterns, w.cmdShowMonth, w.cmdInputVacations})
+        for (QPushButton* command : {w.ui().cmdPrintRdoCalendar, w.ui().cmdPrintAllPatterns,
+                                     w.ui().cmdShowMonth, w.ui().cmdInputVacations})
             QVERIFY(command->isEnabled());
         QVERIFY(f.prompter.shown().isEmpty());
         QVERIFY(!w.windowShown());
@@ -327,18 +327,18 @@ private slots:
                    {u"MyPattern"_s, myPattern},
                    {u"MyHolidays"_s, myHolidays}});
         frmCalendar& w = *f.window;
-        QCOMPARE(w.txtStation->text(), u"North Yard"_s);
+        QCOMPARE(w.ui().txtStation->text(), u"North Yard"_s);
         QCOMPARE(f.state.NoDatabase, qint16(1));
         QCOMPARE(w.chosenKind(), kind);
         if (patternButton >= 0)
-            QVERIFY(w.optPattern[patternButton]->isChecked());
+            QVERIFY(w.ui().optPattern[patternButton]->isChecked());
         else
-            QVERIFY(w.optNoHighlight->isChecked());
+            QVERIFY(w.ui().optNoHighlight->isChecked());
         QCOMPARE(f.window->choices().highlightGroup, highlightGroup);
         QCOMPARE(f.state.MyPattern, patternAfterLoad);
         QCOMPARE(f.state.HolidaySet, myHolidays);
         for (int i = 0; i < Holidays::Count; ++i)
-            QCOMPARE(w.chkHolidays[i]->isChecked(), myHolidays.at(i) == u'1');
+            QCOMPARE(w.ui().chkHolidays[i]->isChecked(), myHolidays.at(i) == u'1');
         QList<int> shown;
         const QList<Rota> row = WhosOff::Row();
         for (int i = 0; i < row.size(); ++i) {
@@ -346,8 +346,8 @@ private slots:
                 shown << i;
         }
         QCOMPARE(f.cyanBoxes(), shown);
-        QCOMPARE(w.chkNoPatterns->isEnabled(), patternButton >= 0);
-        QCOMPARE(w.chkHighlightPayday->text(),
+        QCOMPARE(w.ui().chkNoPatterns->isEnabled(), patternButton >= 0);
+        QCOMPARE(w.ui().chkHighlightPayday->text(),
                  patternButton >= 0 ? u"Circle Paydays"_s : u"Highlight Paydays"_s);
     }
 
@@ -356,16 +356,16 @@ private slots:
         Fixture f;
         f.show();
         frmCalendar& w = *f.window;
-        w.txtStation->setText(u"Quenbrook"_s);
-        clickBox(w.optFourAndTwo);
-        clickBox(w.optPattern[9]);
-        w.chkHolidays[12]->setChecked(true);
-        w.chkHolidays[0]->setChecked(false);
-        w.txtYear->setText(u"2030"_s);
-        w.txtPatternAdjustment->setText(u"7"_s);
+        w.ui().txtStation->setText(u"Quenbrook"_s);
+        clickBox(w.ui().optFourAndTwo);
+        clickBox(w.ui().optPattern[9]);
+        w.ui().chkHolidays[12]->setChecked(true);
+        w.ui().chkHolidays[0]->setChecked(false);
+        w.ui().txtYear->setText(u"2030"_s);
+        w.ui().txtPatternAdjustment->setText(u"7"_s);
         QVERIFY(f.storedValue(u"MyPattern"_s).isEmpty());
 
-        QTest::mouseClick(w.cmdExit, Qt::LeftButton);
+        QTest::mouseClick(w.ui().cmdExit, Qt::LeftButton);
         QVERIFY(!w.isVisible());
         QCOMPARE(f.storedValue(u"Station"_s), u"Quenbrook"_s);
         QCOMPARE(f.storedValue(u"NoDatabase"_s), u"0"_s);
@@ -411,12 +411,12 @@ private slots:
         f.open();
         f.show();
         frmCalendar& w = *f.window;
-        QCOMPARE(w.txtStation->text(), u"Darizu"_s);
+        QCOMPARE(w.ui().txtStation->text(), u"Darizu"_s);
         QCOMPARE(w.statusBar()->currentMessage(),
                  u"The settings file %1 could not be read (%2) and will not be changed."_s.arg(
                      path, reason));
-        w.txtStation->setText(u"Beta"_s);
-        QTest::mouseClick(w.cmdExit, Qt::LeftButton);
+        w.ui().txtStation->setText(u"Beta"_s);
+        QTest::mouseClick(w.ui().cmdExit, Qt::LeftButton);
         QVERIFY(!w.isVisible());
         QVERIFY(f.prompter.shown().isEmpty());
 
@@ -470,7 +470,7 @@ private slots:
         f.open();
         f.show();
         frmCalendar& w = *f.window;
-        w.txtStation->setText(u"Beta"_s);
+        w.ui().txtStation->setText(u"Beta"_s);
         for (const int choice : choices)
             f.prompter.queueChoice(choice);
         const auto reset = qScopeGuard([] { SafeFile::FailNothing(); });
@@ -486,7 +486,7 @@ private slots:
             ::raise(SIGTERM);
             QTRY_VERIFY(!w.isVisible());
         } else {
-            QTest::mouseClick(w.cmdExit, Qt::LeftButton);
+            QTest::mouseClick(w.ui().cmdExit, Qt::LeftButton);
             QVERIFY(!w.isVisible());
         }
 
@@ -691,16 +691,16 @@ private slots:
             });
         const ModalCloser modals;
         frmCalendar& w = *f.window;
-        QWidget* from = w.txtYear;
+        QWidget* from = w.ui().txtYear;
         if (how == u"typed 2027.5") {
-            KeyInput::TypeInto(w.txtYear, u"2027.5"_s);
+            KeyInput::TypeInto(w.ui().txtYear, u"2027.5"_s);
         } else {
             const bool up = how == u"calendar to 2125";
-            w.Calendar1->setSelectedDate(up ? QDate(2124, 12, 31) : QDate(1901, 1, 1));
-            w.Calendar1->setFocus(Qt::MouseFocusReason);
+            w.ui().Calendar1->setSelectedDate(up ? QDate(2124, 12, 31) : QDate(1901, 1, 1));
+            w.ui().Calendar1->setFocus(Qt::MouseFocusReason);
             from = QApplication::focusWidget();
             QTest::keyClick(from, up ? Qt::Key_Right : Qt::Key_Left);
-            QCOMPARE(w.txtYear->text(), up ? u"2125"_s : u"1900"_s);
+            QCOMPARE(w.ui().txtYear->text(), up ? u"2125"_s : u"1900"_s);
         }
 
         if (auto* button = w.findChild<QPushButton*>(command)) {
@@ -718,8 +718,9 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(f.prompter.shown().size(), 1);
         QCOMPARE(f.prompter.shown().at(0).title, u"Year out of range"_s);
-        QCOMPARE(w.txtYear->text(), u" 2026"_s);
-        QCOMPARE(w.focusWidget(), w.txtYear); // the window's own: a closing menu deactivates it
+        QCOMPARE(w.ui().txtYear->text(), u" 2026"_s);
+        QCOMPARE(w.focusWidget(),
+                 w.ui().txtYear); // the window's own: a closing menu deactivates it
         QVERIFY(f.stems.isEmpty());
         QCOMPARE(savePrompts, 0);
         QVERIFY(!w.monthWindow());
@@ -753,10 +754,10 @@ private slots:
         f.open();
         f.show();
         frmCalendar& w = *f.window;
-        QCOMPARE(w.txtOwnWhosOff->isVisible(), ownRotas);
+        QCOMPARE(w.ui().txtOwnWhosOff->isVisible(), ownRotas);
         for (bool holidays : {false, true}) {
             if (holidays)
-                QTest::mouseClick(w.cmdSetHolidays, Qt::LeftButton);
+                QTest::mouseClick(w.ui().cmdSetHolidays, Qt::LeftButton);
             const QRect placed = WindowFit::Place(w.sizeHint(), QRect(QPoint(0, 0), screen),
                                                   WindowFit::LikelyFrame(&w));
             w.resize(placed.size());
@@ -764,8 +765,9 @@ private slots:
             const auto* scroller = w.findChild<QScrollArea*>(u"scrollControls"_s);
             QCOMPARE(scroller->verticalScrollBar()->isVisible(), !fits);
             QCOMPARE(scroller->horizontalScrollBar()->isVisible(), !fits);
-            for (QPushButton* button : {w.cmdPrintRdoCalendar, w.cmdShowMonth,
-                                        w.cmdPrintAllPatterns, w.cmdInputVacations, w.cmdExit})
+            for (QPushButton* button :
+                 {w.ui().cmdPrintRdoCalendar, w.ui().cmdShowMonth, w.ui().cmdPrintAllPatterns,
+                  w.ui().cmdInputVacations, w.ui().cmdExit})
                 QVERIFY2(button->visibleRegion() == QRegion(button->rect()),
                          qPrintable(button->text()));
         }
@@ -792,7 +794,7 @@ private slots:
         const auto* scroller = w.findChild<QScrollArea*>(u"scrollControls"_s);
         QVERIFY(scroller->widget()->height() > scroller->viewport()->height());
 
-        w.cmdExit->setFocus(Qt::TabFocusReason);
+        w.ui().cmdExit->setFocus(Qt::TabFocusReason);
         QStringList reached;
         for (int i = 0; i < 60; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -803,7 +805,7 @@ private slots:
             const QWidget* shown = w.childAt(focused->mapTo(&w, focused->rect().center()));
             QVERIFY2(shown && (shown == focused || focused->isAncestorOf(shown)),
                      qPrintable(reached.last()));
-            if (focused == w.cmdExit)
+            if (focused == w.ui().cmdExit)
                 break;
         }
         // An option group is one stop (its selected option); the arrow keys move inside it.
@@ -834,14 +836,14 @@ private slots:
                                       "Exit"};
         QCOMPARE(reached, expected);
         // The shade bar answers the arrow keys once reached.
-        QTest::keyClick(w.hsbHighlightShade, Qt::Key_Right);
-        QCOMPARE(w.hsbHighlightShade->value(), 1);
+        QTest::keyClick(w.ui().hsbHighlightShade, Qt::Key_Right);
+        QCOMPARE(w.ui().hsbHighlightShade->value(), 1);
 
         // Return presses the focused button.
-        w.cmdSetHolidays->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(w.cmdSetHolidays, Qt::Key_Return);
-        QVERIFY(w.fraSetHolidays->isVisible());
-        QCOMPARE(w.cmdSetHolidays->text(), u"&Return"_s);
+        w.ui().cmdSetHolidays->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(w.ui().cmdSetHolidays, Qt::Key_Return);
+        QVERIFY(w.ui().fraSetHolidays->isVisible());
+        QCOMPARE(w.ui().cmdSetHolidays->text(), u"&Return"_s);
     }
 
     void copiesFieldRewritesTheBatchButton_data()
@@ -866,18 +868,18 @@ private slots:
         QFETCH(QString, caption);
         Fixture f;
         f.show();
-        KeyInput::TypeInto(f.window->txtCopies, typed);
-        QTest::keyClick(f.window->txtCopies, Qt::Key_Tab);
-        QCOMPARE(f.window->txtCopies->text(), text);
+        KeyInput::TypeInto(f.window->ui().txtCopies, typed);
+        QTest::keyClick(f.window->ui().txtCopies, Qt::Key_Tab);
+        QCOMPARE(f.window->ui().txtCopies->text(), text);
         QCOMPARE(f.prompter.beeps(), beeps);
-        QCOMPARE(f.window->cmdPrintAllPatterns->text(), caption);
+        QCOMPARE(f.window->ui().cmdPrintAllPatterns->text(), caption);
     }
 
     void clickingTheAdjustmentShowsInstructions()
     {
         Fixture f;
         f.show();
-        QTest::mouseClick(f.window->txtPatternAdjustment, Qt::LeftButton);
+        QTest::mouseClick(f.window->ui().txtPatternAdjustment, Qt::LeftButton);
         QCOMPARE(f.prompter.shown().size(), 1);
         const ScriptedPrompter::Shown& shown = f.prompter.shown().at(0);
         QCOMPARE(shown.title, u"INSTRUCTIONS"_s);
@@ -908,7 +910,7 @@ private slots:
         QFETCH(QList<int>, cyan);
         Fixture f;
         f.show();
-        clickBox(f.window->optPattern[2]);
+        clickBox(f.window->ui().optPattern[2]);
         QCOMPARE(f.window->choices().highlightGroup, u" 3"_s);
 
         auto* button = f.window->findChild<QRadioButton*>(option);
@@ -916,7 +918,7 @@ private slots:
         clickBox(button);
         QCOMPARE(f.enabledPatternButtons(), enabled);
         QCOMPARE(f.cyanBoxes(), cyan);
-        QVERIFY(f.window->optNoHighlight->isChecked());
+        QVERIFY(f.window->ui().optNoHighlight->isChecked());
         QCOMPARE(f.window->choices().highlightGroup, u"0"_s);
         QCOMPARE(f.state.MyPattern.mid(1), u" 0"_s);
     }
@@ -926,27 +928,27 @@ private slots:
         Fixture f;
         f.show();
         frmCalendar& w = *f.window;
-        clickBox(w.optPattern[4]);
+        clickBox(w.ui().optPattern[4]);
         QCOMPARE(f.state.MyPattern, u"05"_s);
         QCOMPARE(f.window->choices().highlightGroup, u" 5"_s);
 
-        clickBox(w.optFourAndTwo);
+        clickBox(w.ui().optFourAndTwo);
         QCOMPARE(f.state.MyPattern, u"2 0"_s);
 
-        clickBox(w.optPattern[9]);
+        clickBox(w.ui().optPattern[9]);
         QCOMPARE(f.window->choices().highlightGroup, u"C"_s);
         QCOMPARE(f.state.MyPattern, u"210"_s);
-        QCOMPARE(w.chkHighlightPayday->text(), u"Circle Paydays"_s);
-        QVERIFY(w.chkNoPatterns->isEnabled());
-        clickBox(w.chkNoPatterns);
-        QVERIFY(w.chkNoPatterns->isChecked());
+        QCOMPARE(w.ui().chkHighlightPayday->text(), u"Circle Paydays"_s);
+        QVERIFY(w.ui().chkNoPatterns->isEnabled());
+        clickBox(w.ui().chkNoPatterns);
+        QVERIFY(w.ui().chkNoPatterns->isChecked());
 
-        clickBox(w.optNoHighlight);
+        clickBox(w.ui().optNoHighlight);
         QCOMPARE(f.window->choices().highlightGroup, u" 0"_s);
         QCOMPARE(f.state.MyPattern, u"2 0"_s);
-        QCOMPARE(w.chkHighlightPayday->text(), u"Highlight Paydays"_s);
-        QVERIFY(!w.chkNoPatterns->isChecked());
-        QVERIFY(!w.chkNoPatterns->isEnabled());
+        QCOMPARE(w.ui().chkHighlightPayday->text(), u"Highlight Paydays"_s);
+        QVERIFY(!w.ui().chkNoPatterns->isChecked());
+        QVERIFY(!w.ui().chkNoPatterns->isEnabled());
     }
 
     void colours_data()
@@ -975,10 +977,10 @@ private slots:
         f.show();
         frmCalendar& w = *f.window;
         clickBox(w.findChild<QRadioButton*>(family));
-        w.hsbHighlightShade->setValue(shade);
+        w.ui().hsbHighlightShade->setValue(shade);
         const std::array<QColor, 3> expected{rdo, holiday, rdoOnHoliday};
         for (int i = 0; i < 3; ++i)
-            QCOMPARE(w.shpColor[i]->palette().color(QPalette::Window), expected[i]);
+            QCOMPARE(w.ui().shpColor[i]->palette().color(QPalette::Window), expected[i]);
         QCOMPARE(f.window->choices().shades.RdoColor, rdo);
         QCOMPARE(w.choices().shades.RdoOnHolidayColor, rdoOnHoliday);
     }
@@ -988,16 +990,16 @@ private slots:
         Fixture f;
         f.show();
         frmCalendar& w = *f.window;
-        w.Calendar1->setSelectedDate(QDate(1901, 1, 1));
+        w.ui().Calendar1->setSelectedDate(QDate(1901, 1, 1));
         QCOMPARE(f.whosOff(), (QStringList{"1 - 2", "5 - 6", "E - F", "4-5-6", "N-H-I", "A-D"}));
 
         // A week's adjustment shows the groups of 8 January once the date is clicked again.
-        w.txtPatternAdjustment->setText(u"7"_s);
-        auto* view = w.Calendar1->findChild<QTableView*>();
+        w.ui().txtPatternAdjustment->setText(u"7"_s);
+        auto* view = w.ui().Calendar1->findChild<QTableView*>();
         QVERIFY(view);
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
                           view->visualRect(view->currentIndex()).center());
-        QCOMPARE(w.Calendar1->selectedDate(), QDate(1901, 1, 1));
+        QCOMPARE(w.ui().Calendar1->selectedDate(), QDate(1901, 1, 1));
         QCOMPARE(f.whosOff(), (QStringList{"7 - 1", "4 - 5", "E - D", "3-4-5", "H-I-J", "C-D"}));
     }
 
@@ -1020,14 +1022,14 @@ private slots:
         QFETCH(QDate, landsOn);
         Fixture f;
         frmCalendar& w = *f.window;
-        w.Calendar1->setSelectedDate(from);
-        QCOMPARE(w.txtYear->text(), QString::number(from.year()));
+        w.ui().Calendar1->setSelectedDate(from);
+        QCOMPARE(w.ui().txtYear->text(), QString::number(from.year()));
         if (nextYear)
-            w.Calendar1->showNextYear();
+            w.ui().Calendar1->showNextYear();
         else
-            w.Calendar1->showNextMonth();
-        QCOMPARE(w.Calendar1->selectedDate(), landsOn);
-        QCOMPARE(w.txtYear->text(), QString::number(landsOn.year()));
+            w.ui().Calendar1->showNextMonth();
+        QCOMPARE(w.ui().Calendar1->selectedDate(), landsOn);
+        QCOMPARE(w.ui().txtYear->text(), QString::number(landsOn.year()));
         QStringList shown;
         for (const Rota& rota : WhosOff::Row())
             shown << rota.whosOffText(landsOn, 0);
@@ -1039,18 +1041,18 @@ private slots:
         Fixture f;
         f.show();
         frmCalendar& w = *f.window;
-        QTest::mouseClick(w.cmdSetHolidays, Qt::LeftButton);
-        QVERIFY(w.fraSetHolidays->isVisible());
-        QCOMPARE(w.cmdSetHolidays->text(), u"&Return"_s);
+        QTest::mouseClick(w.ui().cmdSetHolidays, Qt::LeftButton);
+        QVERIFY(w.ui().fraSetHolidays->isVisible());
+        QCOMPARE(w.ui().cmdSetHolidays->text(), u"&Return"_s);
 
-        clickBox(w.chkHolidays[1]);
-        clickBox(w.chkHolidays[10]);
+        clickBox(w.ui().chkHolidays[1]);
+        clickBox(w.ui().chkHolidays[10]);
         QCOMPARE(f.state.HolidaySet, u"1011111100100"_s);
         QCOMPARE(w.choices().holidays[10], true);
 
-        QTest::mouseClick(w.cmdSetHolidays, Qt::LeftButton);
-        QVERIFY(!w.fraSetHolidays->isVisible());
-        QCOMPARE(w.cmdSetHolidays->text(), u"&Set Holidays"_s);
+        QTest::mouseClick(w.ui().cmdSetHolidays, Qt::LeftButton);
+        QVERIFY(!w.ui().fraSetHolidays->isVisible());
+        QCOMPARE(w.ui().cmdSetHolidays->text(), u"&Set Holidays"_s);
     }
 
     void choicesSnapshot()
@@ -1058,11 +1060,11 @@ private slots:
         Fixture f;
         f.show();
         frmCalendar& w = *f.window;
-        clickBox(w.optThreeAndThree);
-        clickBox(w.optPattern[16]);
-        KeyInput::TypeInto(w.txtReduction, u"80"_s);
-        KeyInput::TypeInto(w.txtPatternAdjustment, u"14"_s);
-        clickBox(w.chkNoPatterns);
+        clickBox(w.ui().optThreeAndThree);
+        clickBox(w.ui().optPattern[16]);
+        KeyInput::TypeInto(w.ui().txtReduction, u"80"_s);
+        KeyInput::TypeInto(w.ui().txtPatternAdjustment, u"14"_s);
+        clickBox(w.ui().chkNoPatterns);
 
         const CalendarChoices choices = w.choices();
         QCOMPARE(choices.yearText, u"2025"_s);
@@ -1164,13 +1166,13 @@ private slots:
         f.open();
         f.show();
         const QString trace = f.recordPrintouts();
-        f.window->chkHilightVacations->setChecked(vacations);
+        f.window->ui().chkHilightVacations->setChecked(vacations);
         // "Print a key" starts unticked: the page is the usual one.
-        QVERIFY(!f.window->chkPrintKey->isChecked());
+        QVERIFY(!f.window->ui().chkPrintKey->isChecked());
         if (key)
-            clickBox(f.window->chkPrintKey);
+            clickBox(f.window->ui().chkPrintKey);
 
-        QTest::mouseClick(f.window->cmdPrintRdoCalendar, Qt::LeftButton);
+        QTest::mouseClick(f.window->ui().cmdPrintRdoCalendar, Qt::LeftButton);
         QCOMPARE(f.stems, QStringList{"Kelvane 2025 RDO Calendar"});
         const QStringList lines = CalendarFixture::ReadText(trace).split(u'\n', Qt::SkipEmptyParts);
         QVERIFY(!lines.isEmpty());
@@ -1206,11 +1208,11 @@ private slots:
         f.show();
         frmCalendar& w = *f.window;
         const QString trace = f.recordPrintouts();
-        KeyInput::TypeInto(w.txtCopies, u"2"_s);
-        clickBox(w.chkHilightVacations);
-        clickBox(w.optThreeAndThree);
-        clickBox(w.optPattern[15]);
-        clickBox(w.optBlue);
+        KeyInput::TypeInto(w.ui().txtCopies, u"2"_s);
+        clickBox(w.ui().chkHilightVacations);
+        clickBox(w.ui().optThreeAndThree);
+        clickBox(w.ui().optPattern[15]);
+        clickBox(w.ui().optBlue);
         const CalendarChoices before = w.choices();
         f.prompter.queueAnswer(static_cast<Prompter::Answer>(answer));
         if (stopAtFirst) {
@@ -1224,7 +1226,7 @@ private slots:
             });
         }
 
-        QTest::mouseClick(w.cmdPrintAllPatterns, Qt::LeftButton);
+        QTest::mouseClick(w.ui().cmdPrintAllPatterns, Qt::LeftButton);
         QCOMPARE(f.prompter.shown().size(), 1);
         QVERIFY(!QGuiApplication::overrideCursor());
         QVERIFY(!w.findChild<QProgressDialog*>());
@@ -1232,10 +1234,10 @@ private slots:
         if (calendars == 0) {
             QVERIFY(f.stems.isEmpty());
             QVERIFY(!QFileInfo::exists(trace));
-            QVERIFY(w.chkHilightVacations->isChecked());
+            QVERIFY(w.ui().chkHilightVacations->isChecked());
             QCOMPARE(w.chosenKind(), RotaKind::ThreeThree);
-            QVERIFY(w.optPattern[15]->isChecked());
-            QVERIFY(w.optBlue->isChecked());
+            QVERIFY(w.ui().optPattern[15]->isChecked());
+            QVERIFY(w.ui().optBlue->isChecked());
             QVERIFY(w.statusBar()->currentMessage().isEmpty());
             return;
         }
@@ -1264,10 +1266,10 @@ private slots:
             return;
         }
         QCOMPARE(message, u"Printed 14 calendars to the trace."_s);
-        QVERIFY(w.optFourAndTwo->isChecked());
-        QVERIFY(w.optPattern[13]->isChecked());
-        QVERIFY(w.optYellow->isChecked());
-        QVERIFY(!w.chkHilightVacations->isChecked());
+        QVERIFY(w.ui().optFourAndTwo->isChecked());
+        QVERIFY(w.ui().optPattern[13]->isChecked());
+        QVERIFY(w.ui().optYellow->isChecked());
+        QVERIFY(!w.ui().chkHilightVacations->isChecked());
         QCOMPARE(f.window->choices().highlightGroup, u"G"_s);
         QCOMPARE(f.state.MyPattern, u"214"_s);
     }
@@ -1277,8 +1279,8 @@ private slots:
         Fixture f;
         f.show();
         frmCalendar& w = *f.window;
-        w.Calendar1->setSelectedDate(QDate(2025, 2, 20));
-        QTest::mouseClick(w.cmdShowMonth, Qt::LeftButton);
+        w.ui().Calendar1->setSelectedDate(QDate(2025, 2, 20));
+        QTest::mouseClick(w.ui().cmdShowMonth, Qt::LeftButton);
         const QPointer<frmMonth> month = w.monthWindow();
         QVERIFY(month);
         QVERIFY(month->isVisible());
@@ -1290,7 +1292,7 @@ private slots:
 
         // A second press brings the open window forward instead of opening another.
         w.activateWindow();
-        QTest::mouseClick(w.cmdShowMonth, Qt::LeftButton);
+        QTest::mouseClick(w.ui().cmdShowMonth, Qt::LeftButton);
         QCOMPARE(w.monthWindow(), month.data());
         QCOMPARE(w.findChildren<frmMonth*>().size(), 1);
         QTRY_COMPARE(QApplication::activeWindow(), month.data());
@@ -1335,7 +1337,7 @@ private slots:
         frmCalendar& w = *f.window;
         TerminationSignals termination;
         connect(&termination, &TerminationSignals::received, &w, [&w] { w.endSession(); });
-        w.txtStation->setText(u"Quenbrook"_s);
+        w.ui().txtStation->setText(u"Quenbrook"_s);
         w.cmdShowMonth_Click();
         const QPointer<frmMonth> month = w.monthWindow();
         QVERIFY(month);
@@ -1351,7 +1353,7 @@ private slots:
             KeyInput::TypeInto(window->findChild<QLineEdit*>(u"txtDay"_s), u"4"_s);
             ::raise(signalNumber);
         });
-        QTest::mouseClick(w.cmdInputVacations, Qt::LeftButton);
+        QTest::mouseClick(w.ui().cmdInputVacations, Qt::LeftButton);
 
         QVERIFY(!w.isVisible());
         QTRY_VERIFY(!month);
@@ -1388,7 +1390,7 @@ private slots:
                     window->reject();
                 }
             });
-            QTest::mouseClick(f.window->cmdInputVacations, Qt::LeftButton);
+            QTest::mouseClick(f.window->ui().cmdInputVacations, Qt::LeftButton);
         };
         openClickAndClose();
         openClickAndClose();
@@ -1416,7 +1418,7 @@ private slots:
         f.show();
         frmCalendar& w = *f.window;
         if (patternButton >= 0)
-            clickBox(w.optPattern[patternButton]);
+            clickBox(w.ui().optPattern[patternButton]);
         QString proposed;
         const QString chosen = f.dir.filePath(u"days.ics"_s);
         w.setSavePathChooser([&](const QString&, const QString& proposal, const QString&) {
@@ -1424,7 +1426,7 @@ private slots:
             return chosen;
         });
 
-        w.mnuExportDaysOff->trigger();
+        w.ui().mnuExportDaysOff->trigger();
         if (!message.isEmpty()) {
             QCOMPARE(f.prompter.shown().size(), 1);
             QCOMPARE(f.prompter.shown().at(0).text, message);
@@ -1470,7 +1472,7 @@ private slots:
         Fixture f;
         f.show();
         frmCalendar& w = *f.window;
-        clickBox(w.optPattern[2]);
+        clickBox(w.ui().optPattern[2]);
         const QString path =
             f.dir.filePath(command == u"Export Days Off"_s ? u"old.ics"_s : u"old.pdf"_s);
         const QByteArray old = "the old file\n";
@@ -1485,11 +1487,11 @@ private slots:
         else
             SafeFile::FailWrite(1);
         if (command == u"Save as PDF"_s)
-            w.mnuSaveAsPdf->trigger();
+            w.ui().mnuSaveAsPdf->trigger();
         else if (command == u"Export Days Off"_s)
-            w.mnuExportDaysOff->trigger();
+            w.ui().mnuExportDaysOff->trigger();
         else
-            QTest::mouseClick(w.cmdPrintRdoCalendar, Qt::LeftButton);
+            QTest::mouseClick(w.ui().cmdPrintRdoCalendar, Qt::LeftButton);
 
         QCOMPARE(f.prompter.shown().size(), 1);
         QVERIFY2(f.prompter.shown().at(0).text.contains(u"No space left on device"_s),
@@ -1518,52 +1520,53 @@ private slots:
         f.show();
         frmCalendar& w = *f.window;
         const QString trace = f.recordPrintouts();
-        QVERIFY(w.optFourAndTwo->isChecked());
-        QCOMPARE(w.cboOwnRota->currentText(), u"Four On Four Off"_s);
-        QCOMPARE(w.lblOwnWhosOff->toolTip(), u"Four On Four Off"_s);
-        QCOMPARE(w.txtOwnWhosOff->text(), Rota::FromFile(*own).whosOffText(Today, 0));
+        QVERIFY(w.ui().optFourAndTwo->isChecked());
+        QCOMPARE(w.ui().cboOwnRota->currentText(), u"Four On Four Off"_s);
+        QCOMPARE(w.ui().lblOwnWhosOff->toolTip(), u"Four On Four Off"_s);
+        QCOMPARE(w.ui().txtOwnWhosOff->text(), Rota::FromFile(*own).whosOffText(Today, 0));
 
-        clickBox(w.optOwnRota);
-        QVERIFY(w.optOwnRota->isChecked());
+        clickBox(w.ui().optOwnRota);
+        QVERIFY(w.ui().optOwnRota->isChecked());
         QCOMPARE(f.enabledPatternButtons(), range(7, 10)); // A..D
-        QVERIFY(w.optNoHighlight->isChecked());
+        QVERIFY(w.ui().optNoHighlight->isChecked());
         QVERIFY(f.cyanBoxes().isEmpty());
-        QCOMPARE(w.txtOwnWhosOff->palette().color(QPalette::Base), Cyan);
+        QCOMPARE(w.ui().txtOwnWhosOff->palette().color(QPalette::Base), Cyan);
         // The next day, by the keyboard: its groups off.
-        QTest::keyClick(w.Calendar1->focusProxy(), Qt::Key_Right);
-        QCOMPARE(w.Calendar1->selectedDate(), Today.addDays(1));
-        QCOMPARE(w.txtOwnWhosOff->text(), Rota::FromFile(*own).whosOffText(Today.addDays(1), 0));
-        clickBox(w.optPattern[8]);
+        QTest::keyClick(w.ui().Calendar1->focusProxy(), Qt::Key_Right);
+        QCOMPARE(w.ui().Calendar1->selectedDate(), Today.addDays(1));
+        QCOMPARE(w.ui().txtOwnWhosOff->text(),
+                 Rota::FromFile(*own).whosOffText(Today.addDays(1), 0));
+        clickBox(w.ui().optPattern[8]);
         QCOMPARE(w.choices().highlightGroup, u"B"_s);
         QCOMPARE(w.choices().rota, Rota::FromFile(*own));
         QCOMPARE(f.state.MyPattern, u"210"_s); // the calendar type's, as stored
 
-        QTest::mouseClick(w.cmdPrintRdoCalendar, Qt::LeftButton);
+        QTest::mouseClick(w.ui().cmdPrintRdoCalendar, Qt::LeftButton);
         QCOMPARE(f.stems, QStringList{"Kelvane 2025 RDO Calendar - Pattern B"});
         QVERIFY(CalendarFixture::ReadText(trace).contains(
             u"\"DARIZU - 2025 FOUR ON FOUR OFF RDO CALENDAR\""_s));
 
         // All patterns: one calendar for each of its groups.
         f.prompter.queueAnswer(Prompter::Answer::No);
-        QTest::mouseClick(w.cmdPrintAllPatterns, Qt::LeftButton);
+        QTest::mouseClick(w.ui().cmdPrintAllPatterns, Qt::LeftButton);
         QCOMPARE(w.statusBar()->currentMessage(), u"Printed 4 calendars to the trace."_s);
         QCOMPARE(CalendarFixture::ReadText(trace).count(u"FOUR ON FOUR OFF RDO CALENDAR"_s), 4);
         // The group chosen before the batch stays chosen.
         QCOMPARE(w.choices().highlightGroup, u"B"_s);
-        QVERIFY(w.optPattern[8]->isChecked());
+        QVERIFY(w.ui().optPattern[8]->isChecked());
         QCOMPARE(f.prompter.shown().size(), 1);
-        clickBox(w.optPattern[10]);
+        clickBox(w.ui().optPattern[10]);
 
         // The days off of group D as a calendar file.
         const QString ics = f.dir.filePath(u"days.ics"_s);
         w.setSavePathChooser([&](const QString&, const QString&, const QString&) { return ics; });
-        w.mnuExportDaysOff->trigger();
+        w.ui().mnuExportDaysOff->trigger();
         qsizetype daysOff = 0;
         for (QDate day(2025, 1, 1); day.year() == 2025; day = day.addDays(1))
             daysOff += Rota::FromFile(*own).groupsOff(day, 0).value(0).contains(u"D"_s) ? 1 : 0;
         QCOMPARE(CalendarFixture::ReadText(ics).count(u"UID:rdo-own-"_s), daysOff);
 
-        QTest::mouseClick(w.cmdShowMonth, Qt::LeftButton);
+        QTest::mouseClick(w.ui().cmdShowMonth, Qt::LeftButton);
         QVERIFY(w.monthWindow());
         QCOMPARE(w.monthWindow()->layout().days().first().groupsOffText,
                  u" "_s + Rota::FromFile(*own).groupsOff(QDate(2025, 6, 1), 0).value(0).join(u'-'));
@@ -1571,16 +1574,16 @@ private slots:
 
         // The rota window, from the File menu: removing the chosen rota there brings the
         // calendar type back.
-        w.mnuOwnRotas->trigger();
+        w.ui().mnuOwnRotas->trigger();
         frmRotas* rotas = w.rotasWindow();
         QVERIFY(rotas && rotas->isVisible());
         QCOMPARE(rotas->windowTitle(), u"Rotas of Your Own"_s);
         f.prompter.queueAnswer(Prompter::Answer::Yes);
         QTest::mouseClick(rotas->cmdRemove, Qt::LeftButton);
         QVERIFY(!QFileInfo::exists(f.rotaPath(u"four.rota"_s)));
-        QVERIFY(w.optFourAndTwo->isChecked());
-        QVERIFY(!w.optOwnRota->isEnabled());
-        QVERIFY(!w.txtOwnWhosOff->isVisible());
+        QVERIFY(w.ui().optFourAndTwo->isChecked());
+        QVERIFY(!w.ui().optOwnRota->isEnabled());
+        QVERIFY(!w.ui().txtOwnWhosOff->isVisible());
         QCOMPARE(f.enabledPatternButtons(), range(7, 13));
         QCOMPARE(
             w.statusBar()->currentMessage(),
@@ -1608,8 +1611,8 @@ private slots:
         f.writeRota(u"four.rota"_s, RotaFiles::FourOnFourOff);
         f.open();
         f.show();
-        clickBox(f.window->optOwnRota);
-        clickBox(f.window->optPattern[8]);
+        clickBox(f.window->ui().optOwnRota);
+        clickBox(f.window->ui().optPattern[8]);
         f.window->close();
         QSettings stored(f.iniPath(), QSettings::IniFormat);
         QCOMPARE(stored.value(u"Rotas/OwnRota"_s).toString(), u"four.rota"_s);
@@ -1624,13 +1627,13 @@ private slots:
         f.show();
         frmCalendar& w = *f.window;
         if (reason.isEmpty()) {
-            QVERIFY(w.optOwnRota->isChecked());
-            QVERIFY(w.optPattern[8]->isChecked());
+            QVERIFY(w.ui().optOwnRota->isChecked());
+            QVERIFY(w.ui().optPattern[8]->isChecked());
             QCOMPARE(w.choices().rota.caption(), u"Four On Four Off"_s);
             QVERIFY(w.statusBar()->currentMessage().isEmpty());
         } else {
-            QVERIFY(w.optFourAndTwo->isChecked());
-            QVERIFY(w.optPattern[9]->isChecked()); // C, as MyPattern keeps it
+            QVERIFY(w.ui().optFourAndTwo->isChecked());
+            QVERIFY(w.ui().optPattern[9]->isChecked()); // C, as MyPattern keeps it
             QCOMPARE(w.choices().rota.kind(), RotaKind::FourTwo);
             QCOMPARE(w.statusBar()->currentMessage(),
                      u"Your own rota could not be read: "_s + f.rotaPath(u"four.rota"_s) + reason);
@@ -1683,17 +1686,17 @@ private slots:
             if (window == u"main"_s) {
                 use(&w);
             } else if (window == u"month"_s) {
-                QTest::mouseClick(w.cmdShowMonth, Qt::LeftButton);
+                QTest::mouseClick(w.ui().cmdShowMonth, Qt::LeftButton);
                 use(w.monthWindow());
             } else if (window == u"rotas"_s) {
-                w.mnuOwnRotas->trigger();
+                w.ui().mnuOwnRotas->trigger();
                 use(w.rotasWindow());
             } else if (window == u"vacations"_s) {
                 inModal();
-                QTest::mouseClick(w.cmdInputVacations, Qt::LeftButton);
+                QTest::mouseClick(w.ui().cmdInputVacations, Qt::LeftButton);
             } else {
                 inModal();
-                w.mnuAbout->trigger();
+                w.ui().mnuAbout->trigger();
             }
             if (f.window->isVisible())
                 f.window->close();
@@ -1734,7 +1737,7 @@ private slots:
                 about->cmdOK->click();
             }
         });
-        f.window->mnuAbout->trigger();
+        f.window->ui().mnuAbout->trigger();
         QCOMPARE(title, u"About Kelvane"_s);
     }
 
@@ -1758,8 +1761,8 @@ private slots:
         QFETCH(QByteArray, title);
         Fixture f;
         f.show();
-        f.window->optPattern[2]->click();
-        f.window->txtCopies->setText(u"2"_s);
+        f.window->ui().optPattern[2]->click();
+        f.window->ui().txtCopies->setText(u"2"_s);
         const QString path = f.dir.filePath(u"chosen.pdf"_s);
         int shownCopies = 0;
         QTimer::singleShot(0, this, [&] {
@@ -1787,7 +1790,7 @@ private slots:
         });
         if (batch) {
             f.prompter.queueAnswer(Prompter::Answer::Yes); // random highlight colours
-            f.window->mnuPrintAllPatterns->trigger();
+            f.window->ui().mnuPrintAllPatterns->trigger();
         } else {
             QTest::keyClick(f.window.get(), Qt::Key_P, Qt::ControlModifier);
         }

@@ -1,7 +1,7 @@
 // The window's print button against a real print system: run by scripts/cups-test with a
 // private cupsd, skipped without one.
-#include "mainwindow/frmCalendar.h"
 #include "LinkedPrinters.h"
+#include "mainwindow/frmCalendar.h"
 
 #include "CalendarFixture.h"
 #include "FixedClock.h"
@@ -58,7 +58,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         prompter.clear();
 
-        QTest::mouseClick(window.cmdPrintRdoCalendar, Qt::LeftButton);
+        QTest::mouseClick(window.ui().cmdPrintRdoCalendar, Qt::LeftButton);
         const QString status = window.statusBar()->currentMessage();
         QVERIFY2(!status.contains(u"Printed"_s), qPrintable(status));
         if (taken) {

@@ -30,8 +30,8 @@ struct Printed
                                      ? calendar.rota.caption()
                                      : calendar.rota.commandName();
             QString colour;
-            for (const ColourFamily family :
-                 {ColourFamily::Yellow, ColourFamily::Pink, ColourFamily::Green, ColourFamily::Blue})
+            for (const ColourFamily family : {ColourFamily::Yellow, ColourFamily::Pink,
+                                              ColourFamily::Green, ColourFamily::Blue})
                 if (ShadeColors::For(family, 20).RdoColor == calendar.shades.RdoColor)
                     colour = colourName(family);
             calendars << rota + u' ' + calendar.highlightGroup + u' ' + colour;
@@ -102,8 +102,8 @@ private slots:
         QTest::newRow("five-three") << QByteArray() << int(RotaKind::FiveThree) << builtIn;
         QTest::newRow("no pattern") << QByteArray() << int(RotaKind::NoPattern) << builtIn;
         QTest::newRow("rota file")
-            << QByteArray("name = Mixed\nstart = 2027-01-04\ngroups = K 2 A\npattern = WO\n")
-            << 0 << QStringList{"Mixed K yellow", "Mixed  2 yellow", "Mixed A yellow"};
+            << QByteArray("name = Mixed\nstart = 2027-01-04\ngroups = K 2 A\npattern = WO\n") << 0
+            << QStringList{"Mixed K yellow", "Mixed  2 yellow", "Mixed A yellow"};
     }
 
     void jobs()

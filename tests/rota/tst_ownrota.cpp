@@ -159,7 +159,8 @@ private slots:
     void builtInKindsAsRotaFiles()
     {
         QFETCH(RotaKind, kind);
-        const std::optional<Rota> own = RotaFiles::Read(RotaFiles::BuiltIn(kind, QDate(2027, 3, 17)));
+        const std::optional<Rota> own =
+            RotaFiles::Read(RotaFiles::BuiltIn(kind, QDate(2027, 3, 17)));
         QVERIFY(own);
         const Rota rota = Rota::BuiltIn(kind);
         for (QDate date(1901, 1, 1); date.year() <= 2124; date = date.addDays(1)) {
