@@ -1,0 +1,393 @@
+#include "rota/HolidayCalendarParser.h"
+
+#include "rota/HolidayEvent.h"
+#include "rota/IcsOutline.h"
+
+#include <QFileInfo>
+#include <QHash>
+
+#include <libical/ical.h>
+
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Why an event cannot be read, and which of its properties says so.
+struct Refusal
+{
+    QString reason;
+    QString property; // empty: the event's BEGIN line
+};
+
+QString text(const char* value)
+{
+    return value ? QString::fromUtf8(value) : QString();
+}
+
+// The zone a property's TZID names: one of the library's own (the IANA names), else the
+// file's VTIMEZONE of that TZID. Nullptr without a TZID (or for a date or UTC).
+std::optional<const icaltimezone*> zoneOf(icalproperty* property, icalcomponent* calendar)
+{
+    icalparameter* parameter = icalproperty_get_first_parameter(property, ICAL_TZID_PARAMETER);
+    if (!parameter)
+        return nullptr;
+    const char* tzid = icalparameter_get_tzid(parameter);
+    if (!tzid || !*tzid)
+        return std::nullopt;
+    if (icaltimezone* zone = icaltimezone_get_builtin_timezone(tzid))
+        return zone;
+    if (icaltimezone* zone = icaltimezone_get_builtin_timezone_from_tzid(tzid))
+        return zone;
+    if (calendar) {
+        if (icaltimezone* zone = icalcomponent_get_timezone(calendar, tzid))
+            return zone;
+    }
+    return std::nullopt;
+}
+
+bool isDate(const icaltimetype& time)
+{
+    return !icaltime_is_null_time(time) && time.year >= 1 && time.year <= 9999 &&
+           QDate(time.year, time.month, time.day).isValid() &&
+           (time.is_date || (time.hour >= 0 && time.hour < 24 && time.minute >= 0 &&
+                             time.minute < 60 && time.second >= 0 && time.second <= 60));
+}
+
+qsizetype listLength(const short* list, qsizetype size)
+{
+    qsizetype length = 0;
+    while (length < size && list[length] != ICAL_RECURRENCE_ARRAY_MAX)
+        ++length;
+    return length;
+}
+
+class EventReader
+{
+public:
+    EventReader(icalcomponent* event, icalcomponent* calendar)
+        : m_event(event), m_calendar(calendar)
+    {
+    }
+
+    std::optional<Refusal> read(HolidayEvent& out)
+    {
+        icalproperty* start = icalcomponent_get_first_property(m_event, ICAL_DTSTART_PROPERTY);
+        if (!start)
+            return Refusal{u"an event without a start (DTSTART)"_s, {}};
+        if (auto refused = time(start, icalproperty_get_dtstart(start), out.start))
+            return refused;
+        out.name = text(icalcomponent_get_summary(m_event)).simplified();
+        if (auto refused = readLength(out))
+            return refused;
+        for (icalproperty* rule = first(ICAL_RRULE_PROPERTY); rule;
+             rule = next(ICAL_RRULE_PROPERTY)) {
+            if (auto refused = checkRule(rule, out.start))
+                return refused;
+            out.rules.append(rule);
+        }
+        for (icalproperty* rule = first(ICAL_EXRULE_PROPERTY); rule;
+             rule = next(ICAL_EXRULE_PROPERTY)) {
+            if (auto refused = checkRule(rule, out.start))
+                return refused;
+            out.exceptRules.append(rule);
+        }
+        for (icalproperty* date = first(ICAL_RDATE_PROPERTY); date;
+             date = next(ICAL_RDATE_PROPERTY)) {
+            if (auto refused = readExtra(date, out))
+                return refused;
+        }
+        for (icalproperty* date = first(ICAL_EXDATE_PROPERTY); date;
+             date = next(ICAL_EXDATE_PROPERTY)) {
+            icaltimetype excluded;
+            if (auto refused = time(date, icalproperty_get_exdate(date), excluded))
+                return refused;
+            out.excluded.append(excluded);
+        }
+        return std::nullopt;
+    }
+
+    // The start this event replaces in the events of its UID (RECURRENCE-ID), if any.
+    std::optional<Refusal> replaced(std::optional<icaltimetype>& out)
+    {
+        icalproperty* property = first(ICAL_RECURRENCEID_PROPERTY);
+        if (!property)
+            return std::nullopt;
+        icaltimetype replaced;
+        if (auto refused = time(property, icalproperty_get_recurrenceid(property), replaced))
+            return refused;
+        out = replaced;
+        return std::nullopt;
+    }
+
+private:
+    icalproperty* first(icalproperty_kind kind)
+    {
+        return icalcomponent_get_first_property(m_event, kind);
+    }
+    icalproperty* next(icalproperty_kind kind)
+    {
+        return icalcomponent_get_next_property(m_event, kind);
+    }
+
+    static QString nameOf(icalproperty* property)
+    {
+        return text(icalproperty_kind_to_string(icalproperty_isa(property)));
+    }
+
+    // A date or a time of the property, with the zone its TZID names.
+    std::optional<Refusal> time(icalproperty* property, icaltimetype value, icaltimetype& out)
+    {
+        if (!isDate(value))
+            return Refusal{u"%1 is not a date"_s.arg(nameOf(property)), nameOf(property)};
+        if (!value.is_date && value.zone == nullptr) {
+            const std::optional<const icaltimezone*> zone = zoneOf(property, m_calendar);
+            if (!zone) {
+                icalparameter* tzid =
+                    icalproperty_get_first_parameter(property, ICAL_TZID_PARAMETER);
+                return Refusal{
+                    u"unknown time zone \"%1\""_s.arg(text(icalparameter_get_tzid(tzid))),
+                    nameOf(property)};
+            }
+            value.zone = *zone;
+        }
+        if (value.is_date)
+            value.zone = nullptr;
+        out = value;
+        return std::nullopt;
+    }
+
+    static Refusal tooLong(const QString& property)
+    {
+        return {u"an event longer than %1 days"_s.arg(HolidayCalendarParser::LongestDays),
+                property};
+    }
+
+    std::optional<Refusal> readLength(HolidayEvent& out)
+    {
+        constexpr qint64 longest = qint64(HolidayCalendarParser::LongestDays) * 86400;
+        qint64 seconds = out.start.is_date ? 86400 : 0;
+        QString property;
+        if (icalproperty* end = first(ICAL_DTEND_PROPERTY)) {
+            property = u"DTEND"_s;
+            icaltimetype until;
+            if (auto refused = time(end, icalproperty_get_dtend(end), until))
+                return refused;
+            if (out.start.is_date) {
+                const QDate from(out.start.year, out.start.month, out.start.day);
+                seconds = from.daysTo(QDate(until.year, until.month, until.day)) * 86400;
+            } else {
+                // A date as the end of a timed event is its midnight, in the start's zone.
+                if (until.is_date) {
+                    until.is_date = 0;
+                    until.hour = until.minute = until.second = 0;
+                    until.zone = out.start.zone;
+                }
+                seconds = HolidayEvent::Instant(until) - HolidayEvent::Instant(out.start);
+            }
+        } else if (icalproperty* duration = first(ICAL_DURATION_PROPERTY)) {
+            property = u"DURATION"_s;
+            seconds = HolidayEvent::Seconds(icalproperty_get_duration(duration));
+        }
+        if (seconds > longest)
+            return tooLong(property);
+        if (out.start.is_date)
+            out.days = static_cast<int>(std::max<qint64>(1, (seconds + 86399) / 86400));
+        else
+            out.seconds = std::max<qint64>(0, seconds);
+        return std::nullopt;
+    }
+
+    std::optional<Refusal> checkRule(icalproperty* property, const icaltimetype& start)
+    {
+        const icalrecurrencetype rule = icalproperty_get_rrule(property);
+        const QString name = nameOf(property);
+        if (rule.freq == ICAL_NO_RECURRENCE)
+            return Refusal{u"%1 has no FREQ"_s.arg(name), name};
+        // Holidays are days: a rule that can give more than one start a day is refused rather
+        // than followed through millions of starts.
+        if (rule.freq < ICAL_DAILY_RECURRENCE || listLength(rule.by_hour, ICAL_BY_HOUR_SIZE) > 1 ||
+            listLength(rule.by_minute, ICAL_BY_MINUTE_SIZE) > 1 ||
+            listLength(rule.by_second, ICAL_BY_SECOND_SIZE) > 1)
+            return Refusal{u"%1 repeats more often than daily"_s.arg(name), name};
+        icalrecur_iterator* iterator = icalrecur_iterator_new(rule, start);
+        if (!iterator)
+            return Refusal{u"%1 cannot be followed"_s.arg(name), name};
+        icalrecur_iterator_free(iterator);
+        return std::nullopt;
+    }
+
+    std::optional<Refusal> readExtra(icalproperty* property, HolidayEvent& out)
+    {
+        const icaldatetimeperiodtype value = icalproperty_get_rdate(property);
+        HolidayEvent::Occurrence occurrence{};
+        if (!icaltime_is_null_time(value.time)) {
+            if (auto refused = time(property, value.time, occurrence.start))
+                return refused;
+            out.extra.append(occurrence);
+            return std::nullopt;
+        }
+        if (auto refused = time(property, value.period.start, occurrence.start))
+            return refused;
+        icaltimetype end = value.period.end;
+        qint64 seconds = 0;
+        if (icaltime_is_null_time(end)) {
+            seconds = HolidayEvent::Seconds(value.period.duration);
+        } else {
+            if (auto refused = time(property, end, end))
+                return refused;
+            seconds = HolidayEvent::Instant(end) - HolidayEvent::Instant(occurrence.start);
+        }
+        if (seconds > qint64(HolidayCalendarParser::LongestDays) * 86400)
+            return tooLong(nameOf(property));
+        if (icaltime_is_null_time(end))
+            end = icaltime_add(occurrence.start, icaldurationtype_from_int(static_cast<int>(
+                                                     std::max<qint64>(0, seconds))));
+        occurrence.end = end;
+        out.extra.append(occurrence);
+        return std::nullopt;
+    }
+
+    icalcomponent* m_event;
+    icalcomponent* m_calendar;
+};
+
+struct Walked
+{
+    icalcomponent* component;
+    icalcomponent* calendar; // the VCALENDAR it is in
+};
+
+// The components in the order of their BEGIN lines.
+void walk(icalcomponent* component, icalcomponent* calendar, std::vector<Walked>& out)
+{
+    if (icalcomponent_isa(component) == ICAL_VCALENDAR_COMPONENT)
+        calendar = component;
+    out.push_back({component, calendar});
+    for (icalcomponent* child = icalcomponent_get_first_component(component, ICAL_ANY_COMPONENT);
+         child; child = icalcomponent_get_next_component(component, ICAL_ANY_COMPONENT))
+        walk(child, calendar, out);
+}
+
+QString calendarName(const std::vector<Walked>& components)
+{
+    for (const Walked& walked : components) {
+        if (icalcomponent_isa(walked.component) != ICAL_VCALENDAR_COMPONENT)
+            continue;
+        for (icalproperty* property =
+                 icalcomponent_get_first_property(walked.component, ICAL_X_PROPERTY);
+             property;
+             property = icalcomponent_get_next_property(walked.component, ICAL_X_PROPERTY)) {
+            if (qstricmp(icalproperty_get_x_name(property), "X-WR-CALNAME") == 0) {
+                const QString name = text(icalproperty_get_x(property)).simplified();
+                if (!name.isEmpty())
+                    return name;
+            }
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+HolidayCalendarParser::Result HolidayCalendarParser::Parse(const QByteArray& bytes,
+                                                           const QString& fileName,
+                                                           const QTimeZone& local)
+{
+    const auto failure = [&fileName](int line, const QString& reason) {
+        Result result;
+        result.error = line > 0 ? u"%1:%2: %3"_s.arg(fileName, QString::number(line), reason)
+                                : u"%1: %2"_s.arg(fileName, reason);
+        return result;
+    };
+    QByteArray content = bytes;
+    if (content.startsWith("\xEF\xBB\xBF"))
+        content.remove(0, 3);
+    const IcsOutline outline(content);
+    if (content.contains('\0') || !outline.looksLikeCalendar())
+        return failure(0, u"not an iCalendar file"_s);
+    if (outline.unpairedLine() > 0)
+        return failure(outline.unpairedLine(), outline.unpairedReason());
+
+    icalerror_set_errors_are_fatal(0);
+    const std::shared_ptr<icalcomponent> root(icalparser_parse_string(content.constData()),
+                                              [](icalcomponent* component) {
+                                                  if (component)
+                                                      icalcomponent_free(component);
+                                              });
+    icalerrno = ICAL_NO_ERROR;
+    if (!root)
+        return failure(0, u"not an iCalendar file"_s);
+    std::vector<Walked> components;
+    if (icalcomponent_isa(root.get()) == ICAL_XROOT_COMPONENT) {
+        for (icalcomponent* child =
+                 icalcomponent_get_first_component(root.get(), ICAL_ANY_COMPONENT);
+             child; child = icalcomponent_get_next_component(root.get(), ICAL_ANY_COMPONENT))
+            walk(child, nullptr, components);
+    } else {
+        walk(root.get(), nullptr, components);
+    }
+    if (components.empty() ||
+        icalcomponent_isa(components.front().component) != ICAL_VCALENDAR_COMPONENT)
+        return failure(0, u"not an iCalendar file"_s);
+    // Lines can be named when the library's components are those of the outline.
+    const bool lines = static_cast<qsizetype>(components.size()) == outline.components().size();
+    const auto lineOf = [&](qsizetype index, const QString& about) {
+        return lines ? outline.lineOf(index, about) : 0;
+    };
+
+    // Whatever the library could not read refuses the file.
+    for (qsizetype index = 0; index < static_cast<qsizetype>(components.size()); ++index) {
+        icalproperty* problem =
+            icalcomponent_get_first_property(components[index].component, ICAL_XLICERROR_PROPERTY);
+        if (!problem)
+            continue;
+        QString reason = text(icalproperty_get_xlicerror(problem)).simplified();
+        reason.replace(u". Removing entire property:"_s, u":"_s);
+        return failure(lineOf(index, reason), reason);
+    }
+
+    QString name = calendarName(components);
+    if (name.isEmpty())
+        name = QFileInfo(fileName).fileName();
+    std::vector<HolidayEvent> events;
+    // What each UID's RECURRENCE-ID events replace.
+    QHash<QString, QList<icaltimetype>> replacedOf;
+    std::vector<QString> uids;
+    std::vector<bool> isReplacement;
+    for (qsizetype index = 0; index < static_cast<qsizetype>(components.size()); ++index) {
+        const Walked& walked = components[index];
+        if (icalcomponent_isa(walked.component) != ICAL_VEVENT_COMPONENT || !walked.calendar)
+            continue;
+        EventReader reader(walked.component, walked.calendar);
+        HolidayEvent event;
+        std::optional<icaltimetype> replaced;
+        std::optional<Refusal> refused = reader.read(event);
+        if (!refused)
+            refused = reader.replaced(replaced);
+        if (refused) {
+            const int line = !lines ? 0
+                             : refused->property.isEmpty()
+                                 ? outline.components()[index].line
+                                 : outline.propertyLine(index, refused->property);
+            return failure(line, refused->reason);
+        }
+        if (event.name.isEmpty())
+            event.name = name;
+        const QString uid = text(icalcomponent_get_uid(walked.component));
+        if (replaced && !uid.isEmpty())
+            replacedOf[uid].append(*replaced);
+        uids.push_back(uid);
+        isReplacement.push_back(replaced.has_value());
+        events.push_back(std::move(event));
+    }
+    // An event with a RECURRENCE-ID stands in for that start of the others of its UID.
+    for (std::size_t index = 0; index < events.size(); ++index) {
+        if (!isReplacement[index] && !uids[index].isEmpty())
+            events[index].excluded.append(replacedOf.value(uids[index]));
+    }
+    Result result;
+    result.calendar.emplace(name, std::move(events), root, local);
+    return result;
+}
