@@ -113,7 +113,11 @@ QList<icaltimetype> HolidayEvent::exceptedStarts(QDate first, QDate last) const
         RuleSteps steps(rule, start, first);
         for (int step = 0; step < MostSteps; ++step) {
             const icaltimetype time = steps.next();
-            if (icaltime_is_null_time(time) || wallDate(time) > last)
+            if (icaltime_is_null_time(time))
+                break;
+            if (!wallDate(time).isValid())
+                continue;
+            if (wallDate(time) > last)
                 break;
             if (!first.isValid() || wallDate(time) >= first)
                 starts.append(time);
@@ -140,8 +144,10 @@ bool HolidayEvent::forEachRuleOccurrence(QDate first, QDate last, const Visit& v
             if (icaltime_is_null_time(time))
                 break;
             const QDate date = wallDate(time);
+            // The library counts leap years before 1582 as Julian ones: 29 February of such a
+            // year is no date here, and is passed over.
             if (!date.isValid())
-                break;
+                continue;
             if (date > last) {
                 ended = false;
                 break;

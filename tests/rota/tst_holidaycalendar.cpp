@@ -280,6 +280,12 @@ private slots:
         QTest::newRow("counted past the year's end")
             << Shutdown << 2027 << u"2023-2026"_s
             << u"Plant shutdown covers 2023-2026; 2027 has none of its days"_s;
+        // Found by fuzz_holidayfile: the library gives 29 February 600 (a Julian leap day), which
+        // ended the rule there.
+        QTest::newRow("through a Julian leap day")
+            << QByteArray("BEGIN:VCALENDAR\nBEGIN:VEVENT\nDTSTART;VALUE=DATE:02020525\n"
+                          "RRULE:FREQ=YEARLY;BYMONTH=2;BYDAY=-1MO\nEND:VEVENT\nEND:VCALENDAR\n")
+            << 2024 << u"202 onwards"_s << QString();
         QTest::newRow("empty") << Empty << 2024 << u"no year"_s
                                << u"holidays.ics covers no year; 2024 has none of its days"_s;
     }
