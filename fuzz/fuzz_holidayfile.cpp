@@ -20,7 +20,7 @@ namespace {
 // What a page relies on for one year: the year's own dates, in order, each name once a date.
 void checkYear(const HolidayCalendar& calendar, int year)
 {
-    const QList<NamedDay>& days = calendar.daysOf(year);
+    const QList<NamedDay> days = calendar.daysOf(year);
     for (qsizetype index = 0; index < days.size(); ++index) {
         FuzzSupport::Check(days[index].date.year() == year, "a day of the year asked for");
         FuzzSupport::Check(calendar.isHoliday(days[index].date), "a listed day is a holiday");

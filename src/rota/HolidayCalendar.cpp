@@ -27,7 +27,7 @@ HolidayCalendar::HolidayCalendar(QString name, std::vector<HolidayEvent> events,
     }
 }
 
-const QList<NamedDay>& HolidayCalendar::daysOf(int year) const
+QList<NamedDay> HolidayCalendar::daysOf(int year) const
 {
     const auto known = m_shared->byYear.constFind(year);
     if (known != m_shared->byYear.constEnd())
@@ -49,12 +49,13 @@ const QList<NamedDay>& HolidayCalendar::daysOf(int year) const
         if (!seen)
             unique.append(day);
     }
-    return *m_shared->byYear.insert(year, unique);
+    m_shared->byYear.insert(year, unique);
+    return unique;
 }
 
 bool HolidayCalendar::isHoliday(QDate date) const
 {
-    const QList<NamedDay>& days = daysOf(date.year());
+    const QList<NamedDay> days = daysOf(date.year());
     return std::binary_search(days.begin(), days.end(), NamedDay{date, {}},
                               [](const NamedDay& a, const NamedDay& b) { return a.date < b.date; });
 }

@@ -40,8 +40,8 @@ public:
     // X-WR-CALNAME, or the file name when the file gives none.
     const QString& name() const { return m_name; }
     // The named days of `year` in date order, a day once for each name it has (in the file's
-    // order of events).
-    const QList<NamedDay>& daysOf(int year) const;
+    // order of events). Worked out once a year; a copy is cheap.
+    QList<NamedDay> daysOf(int year) const;
     bool isHoliday(QDate date) const;
     // Nothing when the calendar has no date at all.
     const std::optional<Years>& years() const { return m_years; }

@@ -51,7 +51,7 @@ const QByteArray ExplicitDates =
          "END:VEVENT\n"
          "END:VCALENDAR\n");
 
-// Yearly rules, each from the first year it was kept, without an end.
+// Yearly rules, each from the first year it was kept, most without an end.
 const QByteArray YearlyRules = "BEGIN:VCALENDAR\n"
                                "VERSION:2.0\n"
                                "BEGIN:VEVENT\n"
@@ -74,6 +74,11 @@ const QByteArray YearlyRules = "BEGIN:VCALENDAR\n"
                                "DTSTART;VALUE=DATE:20210704\n"
                                "RRULE:FREQ=YEARLY;BYMONTH=7;BYMONTHDAY=4;UNTIL=20280101\n"
                                "SUMMARY:Independence Day\n"
+                               "END:VEVENT\n"
+                               "BEGIN:VEVENT\n"
+                               "DTSTART;VALUE=DATE:20210120\n"
+                               "RRULE:FREQ=YEARLY;INTERVAL=4\n"
+                               "SUMMARY:Inauguration Day\n"
                                "END:VEVENT\n"
                                "END:VCALENDAR\n";
 
@@ -150,7 +155,8 @@ QString listing(const HolidayCalendar& calendar, const QList<int>& years)
 {
     QStringList lines;
     for (const int year : years) {
-        for (const NamedDay& day : calendar.daysOf(year))
+        const QList<NamedDay> days = calendar.daysOf(year);
+        for (const NamedDay& day : days)
             lines.append(day.date.toString(Qt::ISODate) + u' ' + day.name);
     }
     return lines.join(u'\n');
