@@ -5,6 +5,7 @@
 
 #include <QFileInfo>
 #include <QHash>
+#include <QRegularExpression>
 
 #include <libical/ical.h>
 
@@ -253,6 +254,24 @@ private:
     icalcomponent* m_calendar;
 };
 
+// Whether a complaint of the library is about something the days are worked out from: it
+// names one of those properties (or a TZID) and is more than an empty value.
+bool concernsDays(const QString& reason)
+{
+    if (reason.startsWith(u"No value for "_s))
+        return false;
+    static const QStringList read = {u"DTSTART"_s,      u"DTEND"_s,         u"DURATION"_s,
+                                     u"RRULE"_s,        u"RDATE"_s,         u"EXDATE"_s,
+                                     u"EXRULE"_s,       u"RECURRENCE-ID"_s, u"TZID"_s,
+                                     u"TZOFFSETFROM"_s, u"TZOFFSETTO"_s};
+    static const QRegularExpression word(u"[A-Za-z][A-Za-z0-9-]*"_s);
+    for (const QRegularExpressionMatch& match : word.globalMatch(reason)) {
+        if (read.contains(match.captured().toUpper()))
+            return true;
+    }
+    return false;
+}
+
 struct Walked
 {
     icalcomponent* component;
@@ -337,15 +356,20 @@ HolidayCalendarParser::Result HolidayCalendarParser::Parse(const QByteArray& byt
         return lines ? outline.lineOf(index, about) : 0;
     };
 
-    // Whatever the library could not read refuses the file.
+    // What the library could not read of the dates and zones refuses the file; an empty
+    // property (Google's exports have "LOCATION:") or one no day depends on does not.
     for (qsizetype index = 0; index < static_cast<qsizetype>(components.size()); ++index) {
-        icalproperty* problem =
-            icalcomponent_get_first_property(components[index].component, ICAL_XLICERROR_PROPERTY);
-        if (!problem)
-            continue;
-        QString reason = text(icalproperty_get_xlicerror(problem)).simplified();
-        reason.replace(u". Removing entire property:"_s, u":"_s);
-        return failure(lineOf(index, reason), reason);
+        icalcomponent* component = components[index].component;
+        for (icalproperty* problem =
+                 icalcomponent_get_first_property(component, ICAL_XLICERROR_PROPERTY);
+             problem;
+             problem = icalcomponent_get_next_property(component, ICAL_XLICERROR_PROPERTY)) {
+            QString reason = text(icalproperty_get_xlicerror(problem)).simplified();
+            if (!concernsDays(reason))
+                continue;
+            reason.replace(u". Removing entire property:"_s, u":"_s);
+            return failure(lineOf(index, reason), reason);
+        }
     }
 
     QString name = calendarName(components);

@@ -21,12 +21,13 @@ IcsOutline::IcsOutline(const QByteArray& text)
         // A folded line goes on the one before.
         if (line.isEmpty() || line.startsWith(' ') || line.startsWith('\t'))
             continue;
-        // The name runs up to the first ";" or ":".
+        // The name runs up to the first ";" or ":" (or blank, in a line the library refuses).
         qsizetype nameEnd = 0;
-        while (nameEnd < line.size() && line[nameEnd] != ';' && line[nameEnd] != ':')
+        while (nameEnd < line.size() && line[nameEnd] != ';' && line[nameEnd] != ':' &&
+               line[nameEnd] != ' ')
             ++nameEnd;
         const QString name = QString::fromLatin1(line.first(nameEnd)).toUpper();
-        const QString value = nameEnd < line.size()
+        const QString value = nameEnd < line.size() && line[nameEnd] != ' '
                                   ? QString::fromUtf8(line.sliced(nameEnd + 1)).trimmed().toUpper()
                                   : QString();
         if (first) {

@@ -17,7 +17,8 @@ QByteArray crlf(QByteArray text)
     return text.replace("\n", "\r\n");
 }
 
-// One VEVENT a date, year by year, CRLF, folded lines, a name of its own.
+// One VEVENT a date, year by year, CRLF, folded lines, a name of its own; empty properties
+// and an alarm as calendar services export them.
 const QByteArray ExplicitDates =
     crlf("BEGIN:VCALENDAR\n"
          "VERSION:2.0\n"
@@ -30,6 +31,12 @@ const QByteArray ExplicitDates =
          "DTSTART;VALUE=DATE:20231225\n"
          "DTEND;VALUE=DATE:20231226\n"
          "SUMMARY:Christmas Day\n"
+         "LOCATION:\n"
+         "DESCRIPTION:\n"
+         "BEGIN:VALARM\n"
+         "TRIGGER:-PT15M\n"
+         "ACTION:DISPLAY\n"
+         "END:VALARM\n"
          "END:VEVENT\n"
          "BEGIN:VEVENT\n"
          "UID:2024-01-01@example\n"
@@ -331,6 +338,10 @@ private slots:
         QTest::newRow("bad rule")
             << QByteArray(begin + "DTSTART;VALUE=DATE:20240101\nRRULE:FREQ=SOMETIMES\n" + end)
             << u"f.ics:4: Can't parse as RECUR value in RRULE property: FREQ=SOMETIMES"_s;
+        QTest::newRow("line without its colon")
+            << QByteArray(begin + "DTSTART;VALUE=DATE:20240101\nEXDATE 20240101\n" + end)
+            << u"f.ics:4: Got a data line, but could not find a property name or component begin "
+               "tag: EXDATE 20240101"_s;
         QTest::newRow("no start") << QByteArray(begin + "SUMMARY:x\n" + end)
                                   << u"f.ics:2: an event without a start (DTSTART)"_s;
         QTest::newRow("no such day") << QByteArray(begin + "DTSTART;VALUE=DATE:20230229\n" + end)
