@@ -355,6 +355,15 @@ HolidayCalendarParser::Result HolidayCalendarParser::Parse(const QByteArray& byt
     const auto lineOf = [&](qsizetype index, const QString& about) {
         return lines ? outline.lineOf(index, about) : 0;
     };
+    // Nothing may stand beside the calendars: an event there would be left out.
+    for (qsizetype index = 0; index < static_cast<qsizetype>(components.size()); ++index) {
+        if (!components[index].calendar) {
+            const QString kind =
+                text(icalcomponent_kind_to_string(icalcomponent_isa(components[index].component)));
+            return failure(lines ? outline.components()[index].line : 0,
+                           u"%1 outside BEGIN:VCALENDAR"_s.arg(kind));
+        }
+    }
 
     // What the library could not read of the dates and zones refuses the file; an empty
     // property (Google's exports have "LOCATION:") or one no day depends on does not.
@@ -382,7 +391,7 @@ HolidayCalendarParser::Result HolidayCalendarParser::Parse(const QByteArray& byt
     std::vector<bool> isReplacement;
     for (qsizetype index = 0; index < static_cast<qsizetype>(components.size()); ++index) {
         const Walked& walked = components[index];
-        if (icalcomponent_isa(walked.component) != ICAL_VEVENT_COMPONENT || !walked.calendar)
+        if (icalcomponent_isa(walked.component) != ICAL_VEVENT_COMPONENT)
             continue;
         EventReader reader(walked.component, walked.calendar);
         HolidayEvent event;

@@ -342,6 +342,10 @@ private slots:
             << QByteArray(begin + "DTSTART;VALUE=DATE:20240101\nEXDATE 20240101\n" + end)
             << u"f.ics:4: Got a data line, but could not find a property name or component begin "
                "tag: EXDATE 20240101"_s;
+        QTest::newRow("event after the calendar")
+            << QByteArray("BEGIN:VCALENDAR\nEND:VCALENDAR\n" + begin.sliced(16) +
+                          "DTSTART;VALUE=DATE:20240101\nEND:VEVENT\n")
+            << u"f.ics:3: VEVENT outside BEGIN:VCALENDAR"_s;
         QTest::newRow("no start") << QByteArray(begin + "SUMMARY:x\n" + end)
                                   << u"f.ics:2: an event without a start (DTSTART)"_s;
         QTest::newRow("no such day") << QByteArray(begin + "DTSTART;VALUE=DATE:20230229\n" + end)
