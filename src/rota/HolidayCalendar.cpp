@@ -8,23 +8,20 @@
 using namespace Qt::StringLiterals;
 
 HolidayCalendar::HolidayCalendar(QString name, std::vector<HolidayEvent> events,
-                                 std::shared_ptr<void> keepAlive, QTimeZone local)
+                                 std::shared_ptr<void> keepAlive, QTimeZone local,
+                                 std::optional<Years> years)
     : m_name(std::move(name)), m_local(std::move(local)),
-      m_shared(std::make_shared<Shared>(Shared{std::move(events), std::move(keepAlive), {}}))
+      m_shared(std::make_shared<Shared>(Shared{std::move(events), std::move(keepAlive), {}})),
+      m_years(years)
 {
-    for (const HolidayEvent& event : m_shared->events) {
-        const std::optional<HolidayEvent::Years> own = event.years(m_local, LastDrawnYear);
-        if (!own)
-            continue;
-        if (!m_years) {
-            m_years = Years{own->first, own->last};
-            continue;
-        }
-        m_years->first = std::min(m_years->first, own->first);
-        if (m_years->last)
-            m_years->last =
-                own->last ? std::optional(std::max(*m_years->last, *own->last)) : std::nullopt;
-    }
+}
+
+HolidayCalendar::Years HolidayCalendar::Years::joined(const Years& other) const
+{
+    std::optional<int> end;
+    if (last && other.last)
+        end = std::max(*last, *other.last);
+    return {std::min(first, other.first), end};
 }
 
 QList<NamedDay> HolidayCalendar::daysOf(int year) const

@@ -30,12 +30,15 @@ public:
         std::optional<int> last;
 
         bool contains(int year) const { return year >= first && (!last || year <= *last); }
+        // The years of both: from the first of either to the last, or without end.
+        Years joined(const Years& other) const;
         friend bool operator==(const Years&, const Years&) = default;
     };
 
-    // `keepAlive` holds what the events point into. Dates of timed events are those of `local`.
+    // `keepAlive` holds what the events point into. Dates of timed events are those of `local`;
+    // `years` are those of the events (HolidayCalendarParser works them out).
     HolidayCalendar(QString name, std::vector<HolidayEvent> events, std::shared_ptr<void> keepAlive,
-                    QTimeZone local);
+                    QTimeZone local, std::optional<Years> years);
 
     // X-WR-CALNAME, or the file name when the file gives none.
     const QString& name() const { return m_name; }

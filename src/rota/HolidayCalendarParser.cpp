@@ -389,6 +389,7 @@ HolidayCalendarParser::Result HolidayCalendarParser::Parse(const QByteArray& byt
     QHash<QString, QList<icaltimetype>> replacedOf;
     std::vector<QString> uids;
     std::vector<bool> isReplacement;
+    std::vector<int> eventLines;
     for (qsizetype index = 0; index < static_cast<qsizetype>(components.size()); ++index) {
         const Walked& walked = components[index];
         if (icalcomponent_isa(walked.component) != ICAL_VEVENT_COMPONENT)
@@ -411,6 +412,7 @@ HolidayCalendarParser::Result HolidayCalendarParser::Parse(const QByteArray& byt
         const QString uid = text(icalcomponent_get_uid(walked.component));
         if (replaced && !uid.isEmpty())
             replacedOf[uid].append(*replaced);
+        eventLines.push_back(lines ? outline.components()[index].line : 0);
         uids.push_back(uid);
         isReplacement.push_back(replaced.has_value());
         events.push_back(std::move(event));
@@ -420,7 +422,17 @@ HolidayCalendarParser::Result HolidayCalendarParser::Parse(const QByteArray& byt
         if (!isReplacement[index] && !uids[index].isEmpty())
             events[index].excluded.append(replacedOf.value(uids[index]));
     }
+    std::optional<HolidayCalendar::Years> years;
+    qint64 steps = MostSteps;
+    for (std::size_t index = 0; index < events.size(); ++index) {
+        const std::optional<HolidayEvent::Years> own =
+            events[index].years(local, HolidayCalendar::LastDrawnYear, steps);
+        if (steps <= 0)
+            return failure(eventLines[index], u"the rules repeat too often to be followed"_s);
+        if (own)
+            years = years ? years->joined(*own) : *own;
+    }
     Result result;
-    result.calendar.emplace(name, std::move(events), root, local);
+    result.calendar.emplace(name, std::move(events), root, local, years);
     return result;
 }

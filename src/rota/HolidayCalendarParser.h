@@ -23,6 +23,10 @@ public:
 
     // An event (or a period of one) may last a year at most.
     static constexpr int LongestDays = 366;
+    // Working out the years a file covers follows its rules this many steps at most: a file
+    // whose rules need more (daily rules counted from the year 1) is refused rather than
+    // read for minutes.
+    static constexpr qint64 MostSteps = 1'000'000;
 
     // `fileName` begins the error line, and its last part names a calendar without
     // X-WR-CALNAME. Timed events mark the dates of `local`.

@@ -106,57 +106,44 @@ QList<HolidayEvent::Occurrence> HolidayEvent::writtenOccurrences() const
     return written;
 }
 
-QList<icaltimetype> HolidayEvent::exceptedStarts(QDate first, QDate last) const
+QList<icaltimetype> HolidayEvent::exceptedStarts(QDate first, QDate last, qint64& steps) const
 {
     QList<icaltimetype> starts;
     for (icalproperty* rule : exceptRules) {
-        RuleSteps steps(rule, start, first);
-        for (int step = 0; step < MostSteps; ++step) {
-            const icaltimetype time = steps.next();
-            if (icaltime_is_null_time(time))
-                break;
-            if (!wallDate(time).isValid())
-                continue;
-            if (wallDate(time) > last)
-                break;
-            if (!first.isValid() || wallDate(time) >= first)
-                starts.append(time);
-        }
+        walkRule(
+            rule, first, last, {},
+            [&starts](const Occurrence& occurrence) {
+                starts.append(occurrence.start);
+                return true;
+            },
+            steps);
     }
     return starts;
 }
 
-bool HolidayEvent::forEachRuleOccurrence(QDate first, QDate last, const Visit& visit) const
+HolidayEvent::Walk HolidayEvent::walkRule(icalproperty* rule, QDate first, QDate last,
+                                          const QList<icaltimetype>& excepted, const Visit& visit,
+                                          qint64& steps) const
 {
-    if (rules.isEmpty())
-        return true;
-    const QList<icaltimetype> excepted = exceptedStarts(first, last);
-    bool ended = true;
-    for (icalproperty* rule : rules) {
-        RuleSteps steps(rule, start, first);
-        int step = 0;
-        for (;; ++step) {
-            if (step == MostSteps) {
-                ended = false;
-                break;
-            }
-            const icaltimetype time = steps.next();
-            if (icaltime_is_null_time(time))
-                break;
-            const QDate date = wallDate(time);
-            // The library counts leap years before 1582 as Julian ones: 29 February of such a
-            // year is no date here, and is passed over.
-            if (!date.isValid())
-                continue;
-            if (date > last) {
-                ended = false;
-                break;
-            }
-            if ((!first.isValid() || date >= first) && !isExcluded(time, excepted))
-                visit({time, {}});
-        }
+    RuleSteps walk(rule, start, first);
+    for (;;) {
+        if (steps <= 0)
+            return Walk::OutOfSteps;
+        --steps;
+        const icaltimetype time = walk.next();
+        if (icaltime_is_null_time(time))
+            return Walk::Ended;
+        const QDate date = wallDate(time);
+        // The library counts leap years before 1582 as Julian ones: 29 February of such a
+        // year is no date here, and is passed over.
+        if (!date.isValid())
+            continue;
+        if (date > last)
+            return Walk::PastLast;
+        if ((!first.isValid() || date >= first) && !isExcluded(time, excepted) &&
+            !visit({time, {}}))
+            return Walk::Stopped;
     }
-    return ended;
 }
 
 bool HolidayEvent::isExcluded(const icaltimetype& time, const QList<icaltimetype>& excepted) const
@@ -225,20 +212,25 @@ void HolidayEvent::addDaysOf(int year, const QTimeZone& local, QList<NamedDay>& 
         const qint64 end = std::min<qint64>(marked.size() - 1, january.daysTo(to));
         for (qint64 day = begin; day <= end; ++day)
             marked[day] = true;
+        return true;
     };
     for (const Occurrence& occurrence : writtenOccurrences()) {
         const QDate date = wallDate(occurrence.start);
         if (date >= first && date <= last)
             mark(occurrence);
     }
-    forEachRuleOccurrence(first, last, mark);
+    qint64 steps = MostSteps;
+    const QList<icaltimetype> excepted = exceptedStarts(first, last, steps);
+    for (icalproperty* rule : rules)
+        walkRule(rule, first, last, excepted, mark, steps);
     for (qsizetype day = 0; day < marked.size(); ++day) {
         if (marked[day])
             out.append({january.addDays(day), name});
     }
 }
 
-std::optional<HolidayEvent::Years> HolidayEvent::years(const QTimeZone& local, int horizon) const
+std::optional<HolidayEvent::Years> HolidayEvent::years(const QTimeZone& local, int horizon,
+                                                       qint64& steps) const
 {
     std::optional<QDate> earliest;
     std::optional<QDate> latest;
@@ -249,8 +241,24 @@ std::optional<HolidayEvent::Years> HolidayEvent::years(const QTimeZone& local, i
     };
     for (const Occurrence& occurrence : writtenOccurrences())
         widen(occurrence);
-    const bool ended = forEachRuleOccurrence(QDate(), QDate(horizon, 12, 31), widen);
-    if (!ended)
+    const QDate last(horizon, 12, 31);
+    const QList<icaltimetype> excepted =
+        rules.isEmpty() ? QList<icaltimetype>() : exceptedStarts(QDate(), last, steps);
+    bool endless = false;
+    for (icalproperty* rule : rules) {
+        // A rule without an end needs following only to its first start.
+        const icalrecurrencetype recurrence = icalproperty_get_rrule(rule);
+        const bool open = recurrence.count == 0 && icaltime_is_null_time(recurrence.until);
+        const Walk walked = walkRule(
+            rule, QDate(), last, excepted,
+            [&](const Occurrence& occurrence) {
+                widen(occurrence);
+                return !open;
+            },
+            steps);
+        endless = endless || walked == Walk::Stopped || walked == Walk::PastLast;
+    }
+    if (endless)
         return Years{earliest ? earliest->year() : start.year, std::nullopt};
     if (!earliest)
         return std::nullopt;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "rota/HolidayCalendar.h"
 #include "rota/NamedDay.h"
 
 #include <QDate>
@@ -32,16 +33,12 @@ public:
     };
 
     // The first and the last year with a date of the event, in the local zone; `last` is unset
-    // when the event repeats past `horizon` (or without end).
-    struct Years
-    {
-        int first = 0;
-        std::optional<int> last;
-    };
+    // when the event repeats past the horizon asked for (or without end).
+    using Years = HolidayCalendar::Years;
 
-    // A repeat rule is followed this many steps at most per look-up. Rules that repeat at most
-    // daily stay far below it for any year 1..9999.
-    static constexpr int MostSteps = 4'000'000;
+    // A year's days follow the rules this many steps at most. Rules that repeat at most daily
+    // stay far below it for any year 1..9999.
+    static constexpr qint64 MostSteps = 4'000'000;
 
     QString name;
     icaltimetype start = icaltime_null_time(); // DATE, or DATE-TIME (zone unset when floating)
@@ -56,8 +53,10 @@ public:
 
     // Adds the dates of `year` the event marks to `days`, with its name; not sorted.
     void addDaysOf(int year, const QTimeZone& local, QList<NamedDay>& days) const;
-    // Nothing when the event has no date at all (every start excluded).
-    std::optional<Years> years(const QTimeZone& local, int horizon) const;
+    // Nothing when the event has no date at all (every start excluded). Rules are followed
+    // to `horizon` at most, taking from `steps`; when they run out (steps <= 0 afterwards) the
+    // answer is incomplete.
+    std::optional<Years> years(const QTimeZone& local, int horizon, qint64& steps) const;
 
     // The local date of a time: as written for a date or a floating time, else in `local`.
     static QDate LocalDate(const icaltimetype& time, const QTimeZone& local);
@@ -67,16 +66,25 @@ public:
     static qint64 Seconds(const icaldurationtype& duration);
 
 private:
-    using Visit = std::function<void(const Occurrence&)>;
+    // Whether to go on after this start.
+    using Visit = std::function<bool(const Occurrence&)>;
+    enum class Walk
+    {
+        Ended,     // the rule has no more starts
+        PastLast,  // it goes on past the last date asked for
+        Stopped,   // `visit` said so
+        OutOfSteps // the steps ran out
+    };
 
     // The start and the RDATEs that are not excluded.
     QList<Occurrence> writtenOccurrences() const;
-    // Calls `visit` with every start of the repeat rules that falls on the dates first..last
-    // (the event's own wall clock; `first` invalid: from the start on) and is not excluded.
-    // False when a rule did not end by `last` (or was given up after MostSteps).
-    bool forEachRuleOccurrence(QDate first, QDate last, const Visit& visit) const;
+    // Calls `visit` with every start of the rule that falls on the dates first..last (the
+    // event's own wall clock; `first` invalid: from the event's start on) and is not excluded,
+    // taking a step from `steps` for each start the library gives.
+    Walk walkRule(icalproperty* rule, QDate first, QDate last, const QList<icaltimetype>& excepted,
+                  const Visit& visit, qint64& steps) const;
     // The starts of the EXRULEs on the dates first..last.
-    QList<icaltimetype> exceptedStarts(QDate first, QDate last) const;
+    QList<icaltimetype> exceptedStarts(QDate first, QDate last, qint64& steps) const;
     bool isExcluded(const icaltimetype& time, const QList<icaltimetype>& excepted = {}) const;
     // The local dates the occurrence touches, first and last.
     std::pair<QDate, QDate> datesOf(const Occurrence& occurrence, const QTimeZone& local) const;

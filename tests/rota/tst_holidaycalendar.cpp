@@ -359,6 +359,11 @@ private slots:
         QTest::newRow("two a day")
             << QByteArray(begin + "DTSTART:20240101T100000\nRRULE:FREQ=DAILY;BYHOUR=1,2\n" + end)
             << u"f.ics:4: RRULE repeats more often than daily"_s;
+        const QByteArray daily = "BEGIN:VEVENT\nDTSTART;VALUE=DATE:00010101\n"
+                                 "RRULE:FREQ=DAILY;COUNT=1000000\nEND:VEVENT\n";
+        QTest::newRow("rules without end in sight")
+            << QByteArray("BEGIN:VCALENDAR\n" + daily + daily + "END:VCALENDAR\n")
+            << u"f.ics:6: the rules repeat too often to be followed"_s;
         QTest::newRow("two years")
             << QByteArray(begin + "DTSTART;VALUE=DATE:20240101\nDTEND;VALUE=DATE:20260101\n" + end)
             << u"f.ics:4: an event longer than 366 days"_s;
