@@ -308,26 +308,165 @@ QString calendarName(const std::vector<Walked>& components)
     return {};
 }
 
+// A refusal: the reason, and the line of the file it is at (0: none can be named).
+struct Failure
+{
+    int line = 0;
+    QString reason;
+};
+
+// The steps of reading one parsed file, each giving the first thing that refuses it.
+class CalendarReader
+{
+public:
+    CalendarReader(icalcomponent* root, const IcsOutline& outline) : m_outline(outline)
+    {
+        if (icalcomponent_isa(root) != ICAL_XROOT_COMPONENT) {
+            walk(root, nullptr, m_components);
+            return;
+        }
+        for (icalcomponent* child = icalcomponent_get_first_component(root, ICAL_ANY_COMPONENT);
+             child; child = icalcomponent_get_next_component(root, ICAL_ANY_COMPONENT))
+            walk(child, nullptr, m_components);
+    }
+
+    bool isCalendar() const
+    {
+        return !m_components.empty() &&
+               icalcomponent_isa(m_components.front().component) == ICAL_VCALENDAR_COMPONENT;
+    }
+
+    // Nothing may stand beside the calendars: an event there would be left out.
+    std::optional<Failure> outsideCalendar() const
+    {
+        for (qsizetype index = 0; index < size(); ++index) {
+            if (!m_components[index].calendar) {
+                const QString kind = text(
+                    icalcomponent_kind_to_string(icalcomponent_isa(m_components[index].component)));
+                return Failure{beginLine(index), u"%1 outside BEGIN:VCALENDAR"_s.arg(kind)};
+            }
+        }
+        return std::nullopt;
+    }
+
+    // What the library could not read of the dates and zones refuses the file; an empty
+    // property (Google's exports have "LOCATION:") or one no day depends on does not.
+    std::optional<Failure> complaint() const
+    {
+        for (qsizetype index = 0; index < size(); ++index) {
+            icalcomponent* component = m_components[index].component;
+            for (icalproperty* problem =
+                     icalcomponent_get_first_property(component, ICAL_XLICERROR_PROPERTY);
+                 problem;
+                 problem = icalcomponent_get_next_property(component, ICAL_XLICERROR_PROPERTY)) {
+                QString reason = text(icalproperty_get_xlicerror(problem)).simplified();
+                if (!concernsDays(reason))
+                    continue;
+                reason.replace(u". Removing entire property:"_s, u":"_s);
+                return Failure{linesKnown() ? m_outline.lineOf(index, reason) : 0, reason};
+            }
+        }
+        return std::nullopt;
+    }
+
+    // Every VEVENT, named `fallbackName` when it has no SUMMARY.
+    std::optional<Failure> readEvents(const QString& fallbackName)
+    {
+        // What each UID's RECURRENCE-ID events replace.
+        QHash<QString, QList<icaltimetype>> replacedOf;
+        std::vector<QString> uids;
+        std::vector<bool> isReplacement;
+        for (qsizetype index = 0; index < size(); ++index) {
+            const Walked& walked = m_components[index];
+            if (icalcomponent_isa(walked.component) != ICAL_VEVENT_COMPONENT)
+                continue;
+            EventReader reader(walked.component, walked.calendar);
+            HolidayEvent event;
+            std::optional<icaltimetype> replaced;
+            std::optional<Refusal> refused = reader.read(event);
+            if (!refused)
+                refused = reader.replaced(replaced);
+            if (refused) {
+                const int line = refused->property.isEmpty() || !linesKnown()
+                                     ? beginLine(index)
+                                     : m_outline.propertyLine(index, refused->property);
+                return Failure{line, refused->reason};
+            }
+            if (event.name.isEmpty())
+                event.name = fallbackName;
+            const QString uid = text(icalcomponent_get_uid(walked.component));
+            if (replaced && !uid.isEmpty())
+                replacedOf[uid].append(*replaced);
+            m_eventLines.push_back(beginLine(index));
+            uids.push_back(uid);
+            isReplacement.push_back(replaced.has_value());
+            m_events.push_back(std::move(event));
+        }
+        // An event with a RECURRENCE-ID stands in for that start of the others of its UID.
+        for (std::size_t index = 0; index < m_events.size(); ++index) {
+            if (!isReplacement[index] && !uids[index].isEmpty())
+                m_events[index].excluded.append(replacedOf.value(uids[index]));
+        }
+        return std::nullopt;
+    }
+
+    // The years the events cover, within HolidayCalendarParser::MostSteps.
+    std::optional<Failure> workOutYears(const QTimeZone& local)
+    {
+        qint64 steps = HolidayCalendarParser::MostSteps;
+        for (std::size_t index = 0; index < m_events.size(); ++index) {
+            const std::optional<HolidayCalendar::Years> own =
+                m_events[index].years(local, HolidayCalendar::LastDrawnYear, steps);
+            if (steps <= 0)
+                return Failure{m_eventLines[index], u"the rules repeat too often to be followed"_s};
+            if (own)
+                m_years = m_years ? m_years->joined(*own) : *own;
+        }
+        return std::nullopt;
+    }
+
+    QString name() const { return calendarName(m_components); }
+    std::vector<HolidayEvent> takeEvents() { return std::move(m_events); }
+    const std::optional<HolidayCalendar::Years>& years() const { return m_years; }
+
+private:
+    qsizetype size() const { return static_cast<qsizetype>(m_components.size()); }
+    // Lines can be named when the library's components are those of the outline.
+    bool linesKnown() const { return size() == m_outline.components().size(); }
+    int beginLine(qsizetype index) const
+    {
+        return linesKnown() ? m_outline.components()[index].line : 0;
+    }
+
+    const IcsOutline& m_outline;
+    std::vector<Walked> m_components;
+    std::vector<HolidayEvent> m_events;
+    std::vector<int> m_eventLines;
+    std::optional<HolidayCalendar::Years> m_years;
+};
+
 } // namespace
 
 HolidayCalendarParser::Result HolidayCalendarParser::Parse(const QByteArray& bytes,
                                                            const QString& fileName,
                                                            const QTimeZone& local)
 {
-    const auto failure = [&fileName](int line, const QString& reason) {
+    const auto failure = [&fileName](const Failure& failed) {
         Result result;
-        result.error = line > 0 ? u"%1:%2: %3"_s.arg(fileName, QString::number(line), reason)
-                                : u"%1: %2"_s.arg(fileName, reason);
+        result.error = failed.line > 0 ? u"%1:%2: %3"_s.arg(fileName, QString::number(failed.line),
+                                                            failed.reason)
+                                       : u"%1: %2"_s.arg(fileName, failed.reason);
         return result;
     };
+    const Failure notCalendar{0, u"not an iCalendar file"_s};
     QByteArray content = bytes;
     if (content.startsWith("\xEF\xBB\xBF"))
         content.remove(0, 3);
     const IcsOutline outline(content);
     if (content.contains('\0') || !outline.looksLikeCalendar())
-        return failure(0, u"not an iCalendar file"_s);
+        return failure(notCalendar);
     if (outline.unpairedLine() > 0)
-        return failure(outline.unpairedLine(), outline.unpairedReason());
+        return failure({outline.unpairedLine(), outline.unpairedReason()});
 
     icalerror_set_errors_are_fatal(0);
     const std::shared_ptr<icalcomponent> root(icalparser_parse_string(content.constData()),
@@ -337,102 +476,23 @@ HolidayCalendarParser::Result HolidayCalendarParser::Parse(const QByteArray& byt
                                               });
     icalerrno = ICAL_NO_ERROR;
     if (!root)
-        return failure(0, u"not an iCalendar file"_s);
-    std::vector<Walked> components;
-    if (icalcomponent_isa(root.get()) == ICAL_XROOT_COMPONENT) {
-        for (icalcomponent* child =
-                 icalcomponent_get_first_component(root.get(), ICAL_ANY_COMPONENT);
-             child; child = icalcomponent_get_next_component(root.get(), ICAL_ANY_COMPONENT))
-            walk(child, nullptr, components);
-    } else {
-        walk(root.get(), nullptr, components);
-    }
-    if (components.empty() ||
-        icalcomponent_isa(components.front().component) != ICAL_VCALENDAR_COMPONENT)
-        return failure(0, u"not an iCalendar file"_s);
-    // Lines can be named when the library's components are those of the outline.
-    const bool lines = static_cast<qsizetype>(components.size()) == outline.components().size();
-    const auto lineOf = [&](qsizetype index, const QString& about) {
-        return lines ? outline.lineOf(index, about) : 0;
-    };
-    // Nothing may stand beside the calendars: an event there would be left out.
-    for (qsizetype index = 0; index < static_cast<qsizetype>(components.size()); ++index) {
-        if (!components[index].calendar) {
-            const QString kind =
-                text(icalcomponent_kind_to_string(icalcomponent_isa(components[index].component)));
-            return failure(lines ? outline.components()[index].line : 0,
-                           u"%1 outside BEGIN:VCALENDAR"_s.arg(kind));
-        }
-    }
-
-    // What the library could not read of the dates and zones refuses the file; an empty
-    // property (Google's exports have "LOCATION:") or one no day depends on does not.
-    for (qsizetype index = 0; index < static_cast<qsizetype>(components.size()); ++index) {
-        icalcomponent* component = components[index].component;
-        for (icalproperty* problem =
-                 icalcomponent_get_first_property(component, ICAL_XLICERROR_PROPERTY);
-             problem;
-             problem = icalcomponent_get_next_property(component, ICAL_XLICERROR_PROPERTY)) {
-            QString reason = text(icalproperty_get_xlicerror(problem)).simplified();
-            if (!concernsDays(reason))
-                continue;
-            reason.replace(u". Removing entire property:"_s, u":"_s);
-            return failure(lineOf(index, reason), reason);
-        }
-    }
-
-    QString name = calendarName(components);
+        return failure(notCalendar);
+    CalendarReader reader(root.get(), outline);
+    if (!reader.isCalendar())
+        return failure(notCalendar);
+    QString name = reader.name();
     if (name.isEmpty())
         name = QFileInfo(fileName).fileName();
-    std::vector<HolidayEvent> events;
-    // What each UID's RECURRENCE-ID events replace.
-    QHash<QString, QList<icaltimetype>> replacedOf;
-    std::vector<QString> uids;
-    std::vector<bool> isReplacement;
-    std::vector<int> eventLines;
-    for (qsizetype index = 0; index < static_cast<qsizetype>(components.size()); ++index) {
-        const Walked& walked = components[index];
-        if (icalcomponent_isa(walked.component) != ICAL_VEVENT_COMPONENT)
-            continue;
-        EventReader reader(walked.component, walked.calendar);
-        HolidayEvent event;
-        std::optional<icaltimetype> replaced;
-        std::optional<Refusal> refused = reader.read(event);
-        if (!refused)
-            refused = reader.replaced(replaced);
-        if (refused) {
-            const int line = !lines ? 0
-                             : refused->property.isEmpty()
-                                 ? outline.components()[index].line
-                                 : outline.propertyLine(index, refused->property);
-            return failure(line, refused->reason);
-        }
-        if (event.name.isEmpty())
-            event.name = name;
-        const QString uid = text(icalcomponent_get_uid(walked.component));
-        if (replaced && !uid.isEmpty())
-            replacedOf[uid].append(*replaced);
-        eventLines.push_back(lines ? outline.components()[index].line : 0);
-        uids.push_back(uid);
-        isReplacement.push_back(replaced.has_value());
-        events.push_back(std::move(event));
-    }
-    // An event with a RECURRENCE-ID stands in for that start of the others of its UID.
-    for (std::size_t index = 0; index < events.size(); ++index) {
-        if (!isReplacement[index] && !uids[index].isEmpty())
-            events[index].excluded.append(replacedOf.value(uids[index]));
-    }
-    std::optional<HolidayCalendar::Years> years;
-    qint64 steps = MostSteps;
-    for (std::size_t index = 0; index < events.size(); ++index) {
-        const std::optional<HolidayEvent::Years> own =
-            events[index].years(local, HolidayCalendar::LastDrawnYear, steps);
-        if (steps <= 0)
-            return failure(eventLines[index], u"the rules repeat too often to be followed"_s);
-        if (own)
-            years = years ? years->joined(*own) : *own;
-    }
+    std::optional<Failure> failed = reader.outsideCalendar();
+    if (!failed)
+        failed = reader.complaint();
+    if (!failed)
+        failed = reader.readEvents(name);
+    if (!failed)
+        failed = reader.workOutYears(local);
+    if (failed)
+        return failure(*failed);
     Result result;
-    result.calendar.emplace(name, std::move(events), root, local, years);
+    result.calendar.emplace(name, reader.takeEvents(), root, local, reader.years());
     return result;
 }
