@@ -41,6 +41,7 @@ RotaDraft::Check RotaDraft::check() const
     // The rules between the keys are the file reader's: the rota is read back from the text
     // its file would have. The line number means nothing in the window and is left out.
     rota.groups = check.groupList;
+    rota.groupWord = groupWord;
     const RotaFileParser::Result read =
         RotaFileParser::Parse(RotaFileWriter::Text(rota), u"rota"_s);
     if (read.rota)
@@ -59,6 +60,7 @@ RotaDraft RotaDraft::Of(const OwnRota& rota)
     draft.pattern = rota.pattern;
     draft.shift = QString::number(rota.shift);
     draft.ownPatterns = rota.groupPatterns;
+    draft.groupWord = rota.groupWord;
     return draft;
 }
 

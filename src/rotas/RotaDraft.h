@@ -21,6 +21,8 @@ struct RotaDraft
     QString shift;
     // By group, as typed; a group without one runs `pattern`, moved by `shift`.
     QMap<QString, QString> ownPatterns;
+    // What the groups are called: kept from the file, so that saving does not lose it.
+    QString groupWord = OwnRota::DefaultGroupWord;
 
     // Why each value is refused; empty where it is accepted.
     struct Check

@@ -533,9 +533,12 @@ private slots:
         QCOMPARE(result.status, CommandLine::Success);
         const QStringList files = QDir(folder).entryList(QDir::Files, QDir::Name);
         QCOMPARE(files, (QStringList{u"01-A.ops"_s, u"02-B.ops"_s, u"03-C.ops"_s, u"04-D.ops"_s}));
+        // Each page names its group, so that the sheets can be handed out.
         for (const QString& file : files)
-            QVERIFY(CalendarFixture::ReadText(QDir(folder).filePath(file))
-                        .contains(u"\"DARIZU - 2027 FOUR ON FOUR OFF RDO CALENDAR\""_s));
+            QVERIFY(
+                CalendarFixture::ReadText(QDir(folder).filePath(file))
+                    .contains(u"\"DARIZU - 2027 FOUR ON FOUR OFF RDO CALENDAR - PATTERN %1\""_s.arg(
+                        file.mid(3, 1))));
     }
 
     // The overall help's line of each subcommand names every option its own help lists.

@@ -1542,9 +1542,9 @@ private slots:
         QCOMPARE(f.state.MyPattern, u"210"_s); // the calendar type's, as stored
 
         QTest::mouseClick(w.ui().cmdPrintRdoCalendar, Qt::LeftButton);
-        QCOMPARE(f.stems, QStringList{"Kelvane 2025 RDO Calendar - Pattern B"});
+        QCOMPARE(f.stems, QStringList{"Kelvane 2025 Four On Four Off - Pattern B"});
         QVERIFY(CalendarFixture::ReadText(trace).contains(
-            u"\"DARIZU - 2025 FOUR ON FOUR OFF RDO CALENDAR\""_s));
+            u"\"DARIZU - 2025 FOUR ON FOUR OFF RDO CALENDAR - PATTERN B\""_s));
 
         // All patterns: one calendar for each of its groups.
         f.prompter.queueAnswer(Prompter::Answer::No);
@@ -1569,7 +1569,7 @@ private slots:
         QTest::mouseClick(w.ui().cmdShowMonth, Qt::LeftButton);
         QVERIFY(w.monthWindow());
         QCOMPARE(w.monthWindow()->layout().days().first().groupsOffText,
-                 u" "_s + Rota::FromFile(*own).groupsOff(QDate(2025, 6, 1), 0).value(0).join(u'-'));
+                 u" "_s + Rota::FromFile(*own).groupsOff(QDate(2025, 6, 1), 0).value(0).join(u','));
         w.monthWindow()->close();
 
         // The rota window, from the File menu: removing the chosen rota there brings the

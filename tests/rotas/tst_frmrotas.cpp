@@ -89,9 +89,9 @@ private slots:
         QTest::newRow("start not a date") << "txtStart" << "2027-02-30" << "lblStartCheck"
             << "start '2027-02-30' is not a date; write YYYY-MM-DD";
         QTest::newRow("group twice") << "txtGroups" << "A B a" << "lblGroupsCheck"
-            << "group A is named twice";
-        QTest::newRow("group without a button") << "txtGroups" << "A Z" << "lblGroupsCheck"
-            << "group 'Z' is not a pattern button; use 1..7 and A..N";
+            << "group a is named twice";
+        QTest::newRow("group of five letters") << "txtGroups" << "A Green" << "lblGroupsCheck"
+            << "group 'Green' is not 1..4 letters or digits";
         QTest::newRow("pattern letter") << "txtPattern" << "WWWWOOOX" << "lblPatternCheck"
             << "pattern has 'X'; use W and O";
         QTest::newRow("shift too large") << "txtShift" << "400" << "lblShiftCheck"
@@ -118,7 +118,7 @@ private slots:
         QVERIFY(!w.cmdSave->isEnabled());
         KeyInput::TypeInto(w.txtName, u"Four On Four Off"_s);
         KeyInput::TypeInto(w.txtStart, u"2027-01-04"_s);
-        KeyInput::TypeInto(w.txtGroups, u"a b, c d"_s);
+        KeyInput::TypeInto(w.txtGroups, u"A B, C D"_s);
         KeyInput::TypeInto(w.txtPattern, u"wwww oooo"_s);
         KeyInput::TypeInto(w.txtShift, u"2"_s);
         const QList<QLabel*> checks = w.findChildren<QLabel*>(QRegularExpression(u"Check$"_s));
