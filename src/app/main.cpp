@@ -3,6 +3,7 @@
 #include "app/PrintersPlugin.h"
 #include "app/StandardOutput.h"
 #include "mainwindow/MessageBoxPrompter.h"
+#include "mainwindow/SessionEnd.h"
 #include "mainwindow/TerminationSignals.h"
 #include "mainwindow/frmCalendar.h"
 #include "month/frmMonth.h"
@@ -123,13 +124,10 @@ int runWindow(Printers& printers)
     // A termination signal or the end of the desktop session ends the run as File > Exit
     // does, but without asking anything. The quit is queued: the session manager wants the
     // commit request answered first.
-    const auto endSession = [&window] {
-        window.endSession();
-        QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
-    };
+    SessionEnd ending(prompter, [&window] { window.endSession(); });
     TerminationSignals termination;
-    QObject::connect(&termination, &TerminationSignals::received, &window, endSession);
-    QObject::connect(qApp, &QGuiApplication::commitDataRequest, &window, endSession);
+    QObject::connect(&termination, &TerminationSignals::received, &ending, &SessionEnd::request);
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, &ending, &SessionEnd::request);
 
     const bool quitWhenShown = environmentFlag("KELVANE_QUIT_WHEN_SHOWN");
     if (environmentFlag("KELVANE_OPEN_MONTH")) {
