@@ -85,6 +85,8 @@ private slots:
         // clang-format off
         QTest::newRow("name too long") << "txtName" << QString(31, u'x') << "lblNameCheck"
             << "name has 31 characters; at most 30";
+        QTest::newRow("name of 30 characters") << "txtName" << QString(30, u'x') << "lblNameCheck"
+            << "";
         QTest::newRow("name empty") << "txtName" << "" << "lblNameCheck" << "name is empty";
         QTest::newRow("start not a date") << "txtStart" << "2027-02-30" << "lblStartCheck"
             << "start '2027-02-30' is not a date; write YYYY-MM-DD";
@@ -133,6 +135,10 @@ private slots:
             QVERIFY(edit);
             KeyInput::TypeInto(edit, typed);
             QCOMPARE(w.findChild<QLabel*>(check)->text(), message);
+            if (message.isEmpty()) { // accepted
+                QVERIFY(w.cmdSave->isEnabled());
+                return;
+            }
             for (const QLabel* label : checks) {
                 if (label->objectName() != check)
                     QVERIFY2(label->text().isEmpty(), qPrintable(label->text()));
