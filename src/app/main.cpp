@@ -10,6 +10,7 @@
 #include "print/SystemPrinters.h"
 #include "store/AppState.h"
 #include "store/Clock.h"
+#include "store/NativeName.h"
 #include "store/SettingsStore.h"
 
 #include <QApplication>
@@ -191,8 +192,11 @@ int main(int argc, char* argv[])
     QTextStream out(&standardOutput);
     QTextStream err(stderr);
     const SystemClock clock;
-    const int status = CommandLine::Run(QCoreApplication::arguments(),
-                                        {out, err, clock, printers, standardOutput});
+    // The arguments as given, Qt's own taken out: a file name that is not UTF-8 keeps its bytes.
+    QStringList given;
+    for (int i = 0; i < argc; ++i)
+        given.append(NativeName::Decode(argv[i]));
+    const int status = CommandLine::Run(given, {out, err, clock, printers, standardOutput});
     out.flush();
     if (!standardOutput.failure().isEmpty()) {
         err << "kelvane: write error: " << standardOutput.failure() << Qt::endl;

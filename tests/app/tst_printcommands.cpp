@@ -142,6 +142,7 @@ private slots:
             << year << "--vacations --database @/junk.mdb --out @/p.ops" << "junk.mdb";
         QTest::newRow("kind and rota")             << year << "--kind 2 --rota @/junk.mdb" << "either --kind or --rota";
         QTest::newRow("broken rota file")          << all << "--rota @/junk.mdb" << "junk.mdb:1: the line has no '='";
+        QTest::newRow("rota file, control characters") << all << "--rota @/\x1b[2Kx.rota" << "\\u001b[2Kx.rota: no such file";
         QTest::newRow("unknown option")            << year << "--colours x" << "colours";
         QTest::newRow("argument")                  << year << "2024" << "2024";
         QTest::newRow("all: format")               << all << "--out @/d --format svg" << "svg";
