@@ -80,6 +80,9 @@ private slots:
             });
             QTest::mouseClick(window->findChild<QPushButton*>(button), Qt::LeftButton);
         });
+        QTimer stuck; // a run that does not end fails rather than hangs
+        stuck.callOnTimeout(qApp, [] { QCoreApplication::exit(1); });
+        stuck.start(20000);
         QCOMPARE(QApplication::exec(), 0);
         QVERIFY(asked);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
