@@ -1,12 +1,15 @@
 #include "store/NativeName.h"
 
 #include <QStringDecoder>
+
 #include <algorithm>
 
 namespace NativeName {
 
 namespace {
 
+// A name's bytes as they are: a byte order mark at its start is part of it.
+constexpr auto Flags = QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom;
 constexpr char16_t StrayFirst = 0xDC80;
 constexpr char16_t StrayLast = 0xDCFF;
 
@@ -27,7 +30,7 @@ qsizetype characterAt(const QByteArray& bytes, qsizetype at)
                                            : 0;
     if (length == 0 || at + length > bytes.size())
         return 0;
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QStringDecoder decoder(QStringDecoder::Utf8, Flags);
     const QString character = decoder.decode(bytes.sliced(at, length));
     return decoder.hasError() ? 0 : length;
 }
@@ -36,7 +39,11 @@ qsizetype characterAt(const QByteArray& bytes, qsizetype at)
 
 QString Decode(const QByteArray& bytes)
 {
-    QString name;
+    QStringDecoder whole(QStringDecoder::Utf8, Flags);
+    QString name = whole.decode(bytes);
+    if (!whole.hasError())
+        return name;
+    name.clear();
     for (qsizetype at = 0; at < bytes.size();) {
         if (const qsizetype length = characterAt(bytes, at); length > 0) {
             name += QString::fromUtf8(bytes.sliced(at, length));
