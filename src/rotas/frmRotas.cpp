@@ -582,20 +582,21 @@ bool frmRotas::cmdSave_Click()
         m_current >= 0 ? currentPath() : OwnRotaFolder::NewFilePath(m_folder, check.rota->name);
     if (m_current >= 0 && OwnRotaFile::ChangedSince(path, m_entries.at(m_current).loaded)) {
         // Someone else's change is not overwritten without a word; unattended, both are kept.
+        constexpr int Reload = 0, Overwrite = 1, SaveAsCopy = 2; // the buttons
         const int choice =
             m_unattended
-                ? 2
+                ? SaveAsCopy
                 : m_prompter.choose(
                       u"%1 has been changed since it was read here. Reload it (your changes are "
                       "dropped), overwrite it with yours, or save yours as a copy?"_s.arg(
                           OneLine::Escaped(QFileInfo(path).fileName())),
                       Title(), {u"Reload"_s, u"Overwrite"_s, u"Save as a Copy"_s});
-        if (choice == 0)
+        if (choice == Reload)
             reloadList(path);
-        if (choice != 1 && choice != 2)
-            return false;
-        if (choice == 2)
+        if (choice == SaveAsCopy)
             path = OwnRotaFolder::NewFilePath(m_folder, check.rota->name);
+        else if (choice != Overwrite) // reloaded, or the question was taken back
+            return false;
     }
     QString error;
     if (!OwnRotaFile::Save(path, *check.rota, &error)) {
