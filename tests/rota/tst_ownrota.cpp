@@ -97,13 +97,14 @@ private slots:
         QCOMPARE(result.error, error);
     }
 
-    // Keys in any case, values with blanks and commas, CRLF, a byte order mark and comments;
-    // group names keep their case, a group's own pattern finds its group in any case; the
-    // file written back reads as the same rota, and is written again to the same bytes.
+    // Keys in any case, values with blanks and commas, CRLF, a byte order mark and comments, a
+    // name of the most characters allowed; group names keep their case, a group's own pattern
+    // finds its group in any case; the file written back reads as the same rota, and is
+    // written again to the same bytes.
     void readsAndWritesBack()
     {
         const QByteArray file = "\xEF\xBB\xBF# crews\r\n"
-                                "NAME=  Pitman 2-2-3 \r\n"
+                                "NAME=  Pitman 2-2-3, the longest name \r\n"
                                 "\r\n"
                                 "Start = 2027-01-04\r\n"
                                 "GROUPS = a, b,Red d1\r\n"
@@ -113,7 +114,7 @@ private slots:
                                 "pattern  RED = OOWWOOOWWOOWWW";
         const RotaFileParser::Result read = RotaFileParser::Parse(file, u"pitman.rota"_s);
         QVERIFY2(read.rota, qPrintable(read.error));
-        const OwnRota expected{u"Pitman 2-2-3"_s,
+        const OwnRota expected{u"Pitman 2-2-3, the longest name"_s,
                                QDate(2027, 1, 4),
                                {u"a"_s, u"b"_s, u"Red"_s, u"d1"_s},
                                u"WWOOWWWOOWWOOO"_s,
