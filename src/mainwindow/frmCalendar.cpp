@@ -903,6 +903,9 @@ void frmCalendar::mnuOwnRotas_Click()
         return;
     }
     auto* rotas = new frmRotas(rotaFolder(), m_prompter, m_clock, this);
+    rotas->setFirstDayOfWeek(m_ui.Calendar1->firstDayOfWeek());
+    rotas->setRotaInUse(
+        [this] { return m_ownRotaChosen ? m_ownRotaPicker->shownFileName() : QString(); });
     rotas->setAttribute(Qt::WA_DeleteOnClose);
     m_places.keep(rotas, u"frmRotas"_s);
     connect(rotas, &frmRotas::rotasChanged, this, &frmCalendar::ownRotasChanged);

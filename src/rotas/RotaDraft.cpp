@@ -8,7 +8,8 @@ using namespace Qt::StringLiterals;
 
 QString RotaDraft::Check::first() const
 {
-    for (const QString* reason : {&name, &start, &groups, &pattern, &shift, &ownPatterns, &whole}) {
+    for (const QString* reason :
+         {&name, &start, &groups, &groupWord, &pattern, &shift, &ownPatterns, &whole}) {
         if (!reason->isEmpty())
             return *reason;
     }
@@ -23,6 +24,10 @@ RotaDraft::Check RotaDraft::check() const
     check.name = OwnRotaRules::Name(rota.name);
     check.start = OwnRotaRules::Start(start.trimmed(), &rota.start);
     check.groups = OwnRotaRules::Groups(groups.trimmed(), &check.groupList);
+    if (!groupWord.trimmed().isEmpty()) {
+        rota.groupWord = groupWord.trimmed();
+        check.groupWord = OwnRotaRules::GroupWord(rota.groupWord);
+    }
     check.pattern = OwnRotaRules::Pattern(u"pattern"_s, pattern.trimmed(), &rota.pattern);
     check.shift = OwnRotaRules::Shift(shift.trimmed(), &rota.shift);
     for (const QString& group : std::as_const(check.groupList)) {
@@ -41,7 +46,6 @@ RotaDraft::Check RotaDraft::check() const
     // The rules between the keys are the file reader's: the rota is read back from the text
     // its file would have. The line number means nothing in the window and is left out.
     rota.groups = check.groupList;
-    rota.groupWord = groupWord;
     const RotaFileParser::Result read =
         RotaFileParser::Parse(RotaFileWriter::Text(rota), u"rota"_s);
     if (read.rota)
@@ -60,7 +64,8 @@ RotaDraft RotaDraft::Of(const OwnRota& rota)
     draft.pattern = rota.pattern;
     draft.shift = QString::number(rota.shift);
     draft.ownPatterns = rota.groupPatterns;
-    draft.groupWord = rota.groupWord;
+    if (rota.groupWord != OwnRota::DefaultGroupWord)
+        draft.groupWord = rota.groupWord;
     return draft;
 }
 

@@ -21,8 +21,8 @@ struct RotaDraft
     QString shift;
     // By group, as typed; a group without one runs `pattern`, moved by `shift`.
     QMap<QString, QString> ownPatterns;
-    // What the groups are called: kept from the file, so that saving does not lose it.
-    QString groupWord = OwnRota::DefaultGroupWord;
+    // What the groups are called; empty: "Pattern".
+    QString groupWord;
 
     // Why each value is refused; empty where it is accepted.
     struct Check
@@ -30,6 +30,7 @@ struct RotaDraft
         QString name;
         QString start;
         QString groups;
+        QString groupWord;
         QString pattern;
         QString shift;
         QString ownPatterns; // the first group pattern refused

@@ -13,11 +13,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <cstdio>
 #include <memory>
@@ -95,6 +97,8 @@ private slots:
             << "group a is named twice";
         QTest::newRow("group of five letters") << "txtGroups" << "A Green" << "lblGroupsCheck"
             << "group 'Green' is not 1..4 letters or digits";
+        QTest::newRow("group word") << "txtGroupWord" << "Crew." << "lblGroupWordCheck"
+            << "group word 'Crew.' is not 1..20 letters, digits, blanks or hyphens after a letter";
         QTest::newRow("pattern letter") << "txtPattern" << "WWWWOOOX" << "lblPatternCheck"
             << "pattern has 'X'; use W and O";
         QTest::newRow("shift too large") << "txtShift" << "400" << "lblShiftCheck"
@@ -125,7 +129,7 @@ private slots:
         KeyInput::TypeInto(w.txtPattern, u"wwww oooo"_s);
         KeyInput::TypeInto(w.txtShift, u"2"_s);
         const QList<QLabel*> checks = w.findChildren<QLabel*>(QRegularExpression(u"Check$"_s));
-        QCOMPARE(checks.size(), 7);
+        QCOMPARE(checks.size(), 8);
         for (const QLabel* label : checks)
             QVERIFY2(label->text().isEmpty(), qPrintable(label->text()));
         QVERIFY(w.cmdSave->isEnabled());
@@ -337,6 +341,77 @@ private slots:
         QCOMPARE(changed.count(), 2);
     }
 
+    // "New from a common rota..." by keyboard: the installed file is copied as it is into
+    // the user's folder and shown to be edited; what its groups are called survives a save.
+    void newFromACommonRota()
+    {
+        Fixture f;
+        const QString common = f.dir.filePath(u"share/kelvane/rotas"_s);
+        QVERIFY(QDir().mkpath(common));
+        const QByteArray crews =
+            "# four crews\n" + RotaFiles::FourOnFourOff + "group word = Crew\n";
+        CalendarFixture::WriteFile(common + u"/four-on-four-off.rota"_s, crews);
+        f.open();
+        frmRotas& w = *f.window;
+        w.setCommonRotaFolders({common});
+        QSignalSpy changed(&w, &frmRotas::rotasChanged);
+        QTimer::singleShot(0, &w, [] {
+            QWidget* menu = QApplication::activePopupWidget();
+            QVERIFY(qobject_cast<QMenu*>(menu));
+            QTest::keyClick(menu, Qt::Key_Down);
+            QTest::keyClick(menu, Qt::Key_Return);
+        });
+        pressKeyOf(w.cmdNewCommon);
+        QTRY_COMPARE(f.files(), QStringList{"four-on-four-off.rota"});
+        QCOMPARE(CalendarFixture::ReadText(f.path(u"four-on-four-off.rota"_s)).toUtf8(), crews);
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(w.focusWidget(), w.txtName);
+        QCOMPARE(w.txtGroupWord->text(), u"Crew"_s);
+        w.activateWindow(); // the offscreen platform leaves none active after a menu
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+
+        KeyInput::TypeInto(w.txtShift, u"3"_s);
+        pressKeyOf(w.cmdSave);
+        const OwnRotaFile::Loaded saved = OwnRotaFile::Load(f.path(u"four-on-four-off.rota"_s));
+        QCOMPARE(saved.rota->shift, 3);
+        QCOMPARE(saved.rota->groupWord, u"Crew"_s);
+    }
+
+    // A change that could not be saved is discarded or kept, not offered to be saved; removing
+    // the rota the main window uses says so; the preview's weeks start on the main window's
+    // first weekday and each day is named by its whole date.
+    void askedAsTheMainWindowNeeds()
+    {
+        Fixture f;
+        CalendarFixture::WriteFile(f.path(u"four.rota"_s), RotaFiles::FourOnFourOff);
+        f.open();
+        frmRotas& w = *f.window;
+        w.setRotaInUse([&f] { return f.path(u"four.rota"_s); });
+        w.setFirstDayOfWeek(Qt::Monday);
+        QCOMPARE(w.tblPreview->horizontalHeaderItem(0)->text(), u"Mon"_s);
+        QCOMPARE(w.tblPreview->verticalHeaderItem(0)->text(), u"9 Jun"_s);
+        QTableWidgetItem* day = w.tblPreview->item(0, 6);
+        QCOMPARE(day->data(Qt::AccessibleTextRole).toString(), u"Sunday 15 June 2025"_s);
+        QCOMPARE(day->data(Qt::AccessibleDescriptionRole).toString(), day->text());
+
+        KeyInput::TypeInto(w.txtPattern, u"WX"_s);
+        f.prompter.queueChoice(1);
+        QVERIFY(!w.close());
+        QCOMPARE(f.prompter.shown().at(0).text, u"Discard the changes?"_s);
+        QCOMPARE(f.prompter.shown().at(0).choices, (QStringList{"Discard", "Go back"}));
+        QCOMPARE(w.txtPattern->text(), u"WX"_s);
+        f.prompter.queueChoice(0);
+        pressKeyOf(w.cmdNew);
+        QVERIFY(w.txtPattern->text().isEmpty());
+
+        w.lstRotas->setCurrentRow(0);
+        f.prompter.queueAnswer(Prompter::Answer::No);
+        pressKeyOf(w.cmdRemove);
+        QCOMPARE(f.prompter.shown().at(2).text,
+                 u"Remove the rota \"Four On Four Off\" (four.rota)? Its file is deleted. The "
+                 "main window uses it and goes back to its calendar type."_s);
+    }
+
     // Tab goes from the list through its buttons, the fields and the preview to Save and
     // Close; each control is named for a screen reader. The window can be made small enough
     // for a 1024x768 screen at 150 %, frame included.
@@ -360,9 +435,11 @@ private slots:
                                       "New",
                                       "Copy",
                                       "Remove",
+                                      "New from a common rota...",
                                       "Name",
                                       "Start",
                                       "Groups",
+                                      "Group word",
                                       "Pattern",
                                       "Shift",
                                       "Own pattern of group A",
