@@ -8,6 +8,7 @@
 #include "store/OwnRotaFile.h"
 #include "store/Prompter.h"
 #include "windows/ButtonKeys.h"
+#include "windows/ElidedLabel.h"
 #include "windows/FocusMark.h"
 #include "windows/WindowFit.h"
 
@@ -48,12 +49,11 @@ QLineEdit* field(const QString& name, const QString& placeholder, QWidget* paren
     return edit;
 }
 
+// One line, whatever it says: the fields around it never move while the user types.
 QLabel* checkLabel(const QString& name, QWidget* parent)
 {
-    auto* label = new QLabel(parent);
+    auto* label = new ElidedLabel(parent);
     label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, QColor(176, 0, 0));
     label->setPalette(palette);
@@ -63,7 +63,10 @@ QLabel* checkLabel(const QString& name, QWidget* parent)
 // Shows a reason beside its field, and gives it to a screen reader with the field.
 void showCheck(QLabel* label, QWidget* field, const QString& reason)
 {
+    // The whole reason also where the line shows it cut short.
     label->setText(reason);
+    label->setToolTip(reason);
+    label->setAccessibleDescription(reason);
     if (field)
         field->setAccessibleDescription(reason);
 }
@@ -78,6 +81,8 @@ QString shownPath(const QString& path)
 void showLine(QLabel* label, const QString& text)
 {
     label->setText(text);
+    label->setToolTip(text);
+    label->setAccessibleDescription(text);
     label->setVisible(!text.isEmpty());
 }
 
@@ -175,10 +180,9 @@ void frmRotas::buildControls()
     tblPreview->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     tblPreview->setMinimumHeight(3 * tblPreview->verticalHeader()->defaultSectionSize());
 
-    lblStatus = new QLabel(this);
+    // A long path must not widen the window.
+    lblStatus = new ElidedLabel(this);
     lblStatus->setObjectName(u"lblStatus"_s);
-    lblStatus->setTextFormat(Qt::PlainText);
-    lblStatus->setWordWrap(true); // a long path must not widen the window
     cmdSave = new QPushButton(u"Sa&ve"_s, this);
     cmdSave->setObjectName(u"cmdSave"_s);
     cmdSave->setDefault(true);
@@ -232,7 +236,8 @@ void frmRotas::buildLayout()
         edit->setMinimumWidth(txtName->minimumWidth());
 
     // A field for each group read from "Groups", scrolled when there are many.
-    m_ownLabel = new QLabel(this);
+    // Its text from the start, so that the column does not widen when the first group comes.
+    m_ownLabel = new QLabel(u"Own patterns:"_s, this);
     auto* ownHint = new QLabel(u"Left blank, a group runs the pattern, each group the shift "
                                "later than the one before."_s,
                                this);

@@ -412,6 +412,33 @@ private slots:
                  "main window uses it and goes back to its calendar type."_s);
     }
 
+    // Nothing moves while the user types: a long reason is cut short on its one line, whole in
+    // its tooltip and for a screen reader.
+    void fieldsHoldStill()
+    {
+        Fixture f;
+        f.open();
+        frmRotas& w = *f.window;
+        const auto places = [&w] {
+            QList<QRect> rects;
+            const QList<QWidget*> controls = {w.txtName,        w.txtStart,   w.txtGroups,
+                                              w.txtGroupWord,   w.txtPattern, w.txtShift,
+                                              w.lblGroupsCheck, w.tblPreview, w.cmdSave};
+            for (QWidget* control : controls)
+                rects << control->geometry();
+            return rects;
+        };
+        const QList<QRect> before = places();
+        KeyInput::TypeInto(w.txtGroups, u"A Abcdefghijklmnopqrstuvwxyz"_s);
+        QTest::qWait(0);
+        const QString reason =
+            u"group 'Abcdefghijklmnopqrst\u2026' is not 1..4 letters or digits"_s;
+        QCOMPARE(w.lblGroupsCheck->text(), reason);
+        QCOMPARE(w.lblGroupsCheck->toolTip(), reason);
+        QCOMPARE(w.lblGroupsCheck->accessibleDescription(), reason);
+        QCOMPARE(places(), before);
+    }
+
     // Tab goes from the list through its buttons, the fields and the preview to Save and
     // Close; each control is named for a screen reader. The window can be made small enough
     // for a 1024x768 screen at 150 %, frame included.
