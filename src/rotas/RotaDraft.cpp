@@ -69,6 +69,28 @@ RotaDraft RotaDraft::Of(const OwnRota& rota)
     return draft;
 }
 
+RotaDraft RotaDraft::FromText(const QByteArray& bytes)
+{
+    RotaDraft draft;
+    const QMap<QString, QString*> values = {
+        {u"name"_s, &draft.name},       {u"start"_s, &draft.start},
+        {u"groups"_s, &draft.groups},   {u"group word"_s, &draft.groupWord},
+        {u"pattern"_s, &draft.pattern}, {u"shift"_s, &draft.shift}};
+    for (const QString& line : QString::fromUtf8(bytes).split(u'\n')) {
+        const QString text = line.trimmed();
+        const qsizetype equals = text.indexOf(u'=');
+        if (text.startsWith(u'#') || equals < 0)
+            continue;
+        const QString key = text.left(equals).simplified();
+        const QString value = text.mid(equals + 1).trimmed();
+        if (QString* field = values.value(key.toLower()))
+            *field = value;
+        else if (key.section(u' ', 0, 0).toLower() == u"pattern"_s)
+            draft.ownPatterns.insert(key.section(u' ', 1), value);
+    }
+    return draft;
+}
+
 RotaDraft RotaDraft::Blank(QDate start)
 {
     RotaDraft draft;

@@ -46,6 +46,10 @@ struct RotaDraft
     Check check() const;
 
     static RotaDraft Of(const OwnRota& rota);
+    // A refused file's values as written, for the window to show each where it is wrong: the
+    // "key = value" lines of the keys a rota file has, read without their rules; other lines
+    // are left out.
+    static RotaDraft FromText(const QByteArray& bytes);
     // A new rota: nothing but its start and shift filled in.
     static RotaDraft Blank(QDate start);
 

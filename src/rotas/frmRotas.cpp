@@ -349,8 +349,15 @@ QString frmRotas::currentPath() const
 
 bool frmRotas::hasChanges() const
 {
-    const bool refused = m_current >= 0 && !m_entries.at(m_current).loaded.rota;
-    return !refused && draft() != m_saved;
+    return !isUnreadable(m_current) && draft() != m_saved;
+}
+
+bool frmRotas::isUnreadable(int index) const
+{
+    if (index < 0)
+        return false;
+    const OwnRotaFile::Loaded& loaded = m_entries.at(index).loaded;
+    return !loaded.rota && !loaded.bytes;
 }
 
 QLineEdit* frmRotas::ownPatternField(const QString& group) const
@@ -475,26 +482,30 @@ void frmRotas::reloadList(const QString& path)
 void frmRotas::showEntry(int index)
 {
     m_current = index;
-    const bool refused = index >= 0 && !m_entries.at(index).loaded.rota;
+    // A refused file that could be read opens in the fields, each value wrong shown beside
+    // its field, to be fixed and saved; one that could not be read stays out of them.
+    const bool unreadable = isUnreadable(index);
     for (QWidget* control : {static_cast<QWidget*>(txtName), static_cast<QWidget*>(txtStart),
                              static_cast<QWidget*>(txtGroups), static_cast<QWidget*>(txtGroupWord),
                              static_cast<QWidget*>(txtPattern), static_cast<QWidget*>(txtShift)})
-        control->setEnabled(!refused);
+        control->setEnabled(!unreadable);
     cmdRemove->setEnabled(index >= 0);
-    if (refused) {
+    const OwnRotaFile::Loaded* loaded = index >= 0 ? &m_entries.at(index).loaded : nullptr;
+    if (unreadable) {
         fill(RotaDraft());
         for (QLabel* check : {lblNameCheck, lblStartCheck, lblGroupsCheck, lblGroupWordCheck,
                               lblPatternCheck, lblShiftCheck, lblOwnPatternsCheck})
             check->clear();
-        showLine(lblRotaCheck,
-                 u"This file is refused: "_s + OneLine::Escaped(m_entries.at(index).loaded.error));
         cmdSave->setEnabled(false);
         cmdCopy->setEnabled(false);
         showPreview(nullptr);
+    } else if (loaded && !loaded->rota) {
+        fill(RotaDraft::FromText(*loaded->bytes));
+    } else {
+        fill(loaded ? RotaDraft::Of(*loaded->rota) : RotaDraft::Blank(m_clock.today()));
         return;
     }
-    fill(index >= 0 ? RotaDraft::Of(*m_entries.at(index).loaded.rota)
-                    : RotaDraft::Blank(m_clock.today()));
+    showLine(lblRotaCheck, u"This file is refused: "_s + OneLine::Escaped(loaded->error));
 }
 
 void frmRotas::fill(const RotaDraft& draft)

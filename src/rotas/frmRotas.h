@@ -119,6 +119,8 @@ private:
     // a new one when there is none).
     void reloadList(const QString& path);
     void showEntry(int index);
+    // A file of the list that is refused and could not even be read.
+    bool isUnreadable(int index) const;
     void fill(const RotaDraft& draft);
     void onRowChanged(int row);
     // Checks every field, shows what is wrong and the preview.

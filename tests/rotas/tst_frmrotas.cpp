@@ -306,8 +306,11 @@ private slots:
         QCOMPARE(f.listed(), QStringList({"bad.rota (refused)", "Four On Four Off"}));
         QCOMPARE(w.lblRotaCheck->text(), u"This file is refused: %1:5: pattern has 'X'; use W "
                                          "and O"_s.arg(f.path(u"bad.rota"_s)));
-        QVERIFY(!w.txtName->isEnabled());
+        // It opens in the fields, what is wrong beside its field.
+        QCOMPARE(w.txtPattern->text(), u"WX"_s);
+        QCOMPARE(w.lblPatternCheck->text(), u"pattern has 'X'; use W and O"_s);
         QVERIFY(!w.cmdCopy->isEnabled());
+        QVERIFY(!w.cmdSave->isEnabled());
 
         // The copy starts as the rota it copies, under a name of its own.
         QTest::keyClick(w.lstRotas, Qt::Key_Down);
@@ -410,6 +413,26 @@ private slots:
         QCOMPARE(f.prompter.shown().at(2).text,
                  u"Remove the rota \"Four On Four Off\" (four.rota)? Its file is deleted. The "
                  "main window uses it and goes back to its calendar type."_s);
+    }
+
+    // A refused file is fixed in the form and saved over itself.
+    void refusedFileIsFixed()
+    {
+        Fixture f;
+        CalendarFixture::WriteFile(f.path(u"bad.rota"_s),
+                                   QByteArray(RotaFiles::FourOnFourOff).replace("WWWWOOOO", "WX"));
+        f.open();
+        frmRotas& w = *f.window;
+        QSignalSpy changed(&w, &frmRotas::rotasChanged);
+        KeyInput::TypeInto(w.txtPattern, u"WWWWOOOO"_s);
+        QVERIFY(w.lblPatternCheck->text().isEmpty());
+        pressKeyOf(w.cmdSave);
+        QCOMPARE(f.files(), QStringList{"bad.rota"});
+        const OwnRotaFile::Loaded saved = OwnRotaFile::Load(f.path(u"bad.rota"_s));
+        QVERIFY2(saved.rota, qPrintable(saved.error));
+        QCOMPARE(*saved.rota, *RotaFiles::Parsed(RotaFiles::FourOnFourOff));
+        QCOMPARE(f.listed(), QStringList{"Four On Four Off"});
+        QCOMPARE(changed.count(), 1);
     }
 
     // Nothing moves while the user types: a long reason is cut short on its one line, whole in
