@@ -7,8 +7,8 @@ ElidedLabel::ElidedLabel(QWidget* parent) : QLabel(parent)
 {
     setTextFormat(Qt::PlainText);
     setWordWrap(false);
-    // As wide as the layout gives, never wider for a long text; always one line high.
-    setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    // Its width never follows its text, which may be cut short; always one line high.
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
 }
 
 QSize ElidedLabel::sizeHint() const
