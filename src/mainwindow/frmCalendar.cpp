@@ -335,15 +335,13 @@ void frmCalendar::applyStoredSettings()
     for (int i = 0; i < Holidays::Count; ++i)
         m_ui.chkHolidays[i]->setChecked(m_state.HolidaySet.at(i) == u'1');
 
-    const auto kind = RotaKinds::FromCode(static_cast<int>(Val(m_state.MyPattern.left(1))));
-    if (kind)
-        m_ui.optKind[RotaKinds::Code(*kind)]->setChecked(true);
+    m_ui.optKind[static_cast<std::size_t>(RotaKinds::Code(m_state.MyPattern.kind))]->setChecked(
+        true);
 
     // The kind's handler kept the stored pattern number, because no highlight was already
     // selected: that number now picks the highlighted group.
-    const int button = static_cast<int>(Val(m_state.MyPattern.mid(1, 2)));
-    if (button > 0 && button <= RotaKinds::PatternButtonCount)
-        m_ui.optPattern[button - 1]->setChecked(true);
+    if (const std::optional<int> button = m_state.MyPattern.button)
+        m_ui.optPattern[static_cast<std::size_t>(*button)]->setChecked(true);
     else
         m_ui.optNoHighlight->setChecked(true);
 
@@ -358,8 +356,8 @@ void frmCalendar::restoreOwnRota(const QString& fileName, const QString& group)
     QString error;
     if (!m_ownRotaPicker->showFile(fileName, &error)) {
         if (m_ownRotaChosen) {
-            const auto kind = RotaKinds::FromCode(static_cast<int>(Val(m_state.MyPattern.left(1))));
-            m_ui.optKind[RotaKinds::Code(kind.value_or(RotaKind::CgSixTwo))]->setChecked(true);
+            m_ui.optKind[static_cast<std::size_t>(RotaKinds::Code(m_state.MyPattern.kind))]
+                ->setChecked(true);
         }
         statusBar()->showMessage(u"Your own rota could not be read: "_s + error);
         return;
@@ -703,14 +701,14 @@ void frmCalendar::chooseCalendarType(RotaKind kind)
 {
     // Back from an own rota, whose highlight MyPattern did not follow: none is chosen now.
     if (std::exchange(m_ownRotaChosen, false))
-        m_state.MyPattern = m_state.MyPattern.left(1) + u" 0"_s;
+        m_state.MyPattern = m_state.MyPattern.withoutButton();
     for (int i = 0; i < RotaKinds::PatternButtonCount; ++i)
         m_ui.optPattern[i]->setEnabled(Rota::BuiltIn(kind).isPatternButtonEnabled(i));
     // Runs the no-highlight handler only when it was not selected yet; otherwise the stored
     // pattern number survives (the start-up restores the highlight that way).
     m_ui.optNoHighlight->setChecked(true);
     m_highlightGroup = u"0"_s;
-    m_state.MyPattern = NumberText::Plain(RotaKinds::Code(kind)) + m_state.MyPattern.mid(1, 2);
+    m_state.MyPattern = m_state.MyPattern.withKind(kind);
     for (QLineEdit* box : m_ui.txtWhosOff)
         setBoxColor(box, m_normalBoxColor);
     setBoxColor(m_ui.txtOwnWhosOff, m_normalBoxColor);
@@ -769,7 +767,7 @@ void frmCalendar::optPattern_Click(int index)
 {
     m_highlightGroup = RotaKinds::GroupForPatternButton(index);
     if (!m_ownRotaChosen)
-        m_state.MyPattern = m_state.MyPattern.left(1) + NumberText::Plain(index + 1);
+        m_state.MyPattern = m_state.MyPattern.withButton(index);
     m_ui.chkNoPatterns->setEnabled(true);
     m_ui.chkHighlightPayday->setText(u"Circle Paydays"_s);
 }
@@ -778,7 +776,7 @@ void frmCalendar::optNoHighlight_Click(int /*index*/)
 {
     m_highlightGroup = u" 0"_s;
     if (m_windowShown && !m_ownRotaChosen)
-        m_state.MyPattern = m_state.MyPattern.left(1) + u" 0"_s;
+        m_state.MyPattern = m_state.MyPattern.withoutButton();
     m_ui.chkNoPatterns->setChecked(false);
     m_ui.chkNoPatterns->setEnabled(false);
     m_ui.chkHighlightPayday->setText(u"Highlight Paydays"_s);
