@@ -732,30 +732,6 @@ void frmCalendar::chooseOwnRota()
     setBoxColor(m_ui.txtOwnWhosOff, Cyan);
 }
 
-CalendarChoices frmCalendar::startBatch()
-{
-    m_ui.chkHilightVacations->setChecked(false);
-    if (!m_ownRotaChosen)
-        m_ui.chkNoPatterns->setChecked(false);
-    return choices();
-}
-
-void frmCalendar::showBatchEnd(const AllPatternsBatch& batch)
-{
-    m_ui.colourOption(batch.lastColour())->setChecked(true);
-    paintShades(batch.lastColour());
-    if (m_ownRotaChosen || batch.printedCount() == 0)
-        return;
-    const AllPatternsBatch::Job& last = batch.jobs().at(batch.printedCount() - 1);
-    const RotaKind kind = last.rota.kind().value_or(RotaKind::CgSixTwo);
-    m_ui.optKind[static_cast<std::size_t>(RotaKinds::Code(kind))]->setChecked(true);
-    chooseCalendarType(kind);
-    if (const std::optional<int> button = RotaKinds::PatternButtonForGroup(last.group)) {
-        m_ui.optPattern[static_cast<std::size_t>(*button)]->setChecked(true);
-        optPattern_Click(*button);
-    }
-}
-
 void frmCalendar::setBoxColor(QLineEdit* box, const QColor& color)
 {
     QPalette palette = box->palette();
