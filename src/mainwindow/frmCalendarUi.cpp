@@ -349,8 +349,12 @@ QWidget* frmCalendarUi::whosOffBox() const
 {
     // Who's off on the clicked day: one box under each rota's heading.
     auto* fraWhosOff = new QGroupBox(u"RDO Patterns OFF on day clicked above."_s);
-    auto* whosOffRow = new HeadingRow(
-        u" CG 6-2     MM 6-2       4-2           5-3           3-3         5-2-5-3"_s);
+    QString headings;
+    for (const BuiltInRota& row : BuiltInRotas::Definitions()) {
+        if (!row.whosOff.heading.isEmpty())
+            headings += row.whosOff.lead + row.whosOff.heading;
+    }
+    auto* whosOffRow = new HeadingRow(headings);
     for (qsizetype i = 0; i < txtWhosOff.size(); ++i)
         whosOffRow->add(txtWhosOff[i], whosOffRotas.at(i).whosOffHeading(), true);
     // The own rota's box beside them, under its name.

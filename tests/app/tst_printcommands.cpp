@@ -571,7 +571,7 @@ private slots:
         twoTwo.icsName = u"Two and Two"_s;
         twoTwo.groups = {u"1"_s, u"2"_s};
         twoTwo.columns = {u"1 1 2 2"_s};
-        twoTwo.whosOff = {u"2-2"_s, u"-"_s};
+        twoTwo.whosOff = {u"2-2"_s, u"-"_s, u"   "_s};
         twoTwo.titleSuffix = u" 2-2 RDO Calendar"_s;
         twoTwo.inAllPatterns = false;
         const BuiltInRotas::Replacement madeUp(BuiltInRotas::Definitions() + QList{twoTwo});
