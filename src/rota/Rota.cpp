@@ -81,8 +81,6 @@ QList<QList<QStringList>> filePositions(const OwnRota& file)
     return positions;
 }
 
-const QStringList NoGroups;
-
 } // namespace
 
 Rota::Rota() : m_data(std::make_shared<const Data>()) {}
@@ -229,7 +227,7 @@ QString Rota::uidName() const
 
 const QStringList& Rota::groups() const
 {
-    return m_data ? m_data->groups : NoGroups;
+    return m_data->groups;
 }
 
 bool Rota::hasGroup(const QString& group) const
