@@ -192,8 +192,6 @@ void frmCalendarUi::createKindOptions(QWidget* parent)
     kindOptions = new QButtonGroup(parent);
     for (const BuiltInRota& row : BuiltInRotas::Definitions()) {
         const int code = RotaKinds::Code(row.kind);
-        if (code < 0 || code >= RotaKinds::Count)
-            continue; // a kind the window has no button for
         optKind[code] = new QRadioButton(row.button.caption, parent);
         optKind[code]->setObjectName(row.button.name);
         kindOptions->addButton(optKind[code], code);
@@ -324,8 +322,7 @@ QList<QRadioButton*> frmCalendarUi::kindOptionsIn(BuiltInRota::WindowColumn colu
 {
     QList<const BuiltInRota*> rows;
     for (const BuiltInRota& row : BuiltInRotas::Definitions()) {
-        const int code = RotaKinds::Code(row.kind);
-        if (row.button.column == column && code >= 0 && code < RotaKinds::Count)
+        if (row.button.column == column)
             rows.append(&row);
     }
     std::sort(rows.begin(), rows.end(), [](const BuiltInRota* a, const BuiltInRota* b) {

@@ -570,7 +570,7 @@ private slots:
     void aMadeUpKindShowsEverywhere()
     {
         BuiltInRota twoTwo = BuiltInRotas::Definitions().first();
-        twoTwo.kind = static_cast<RotaKind>(RotaKinds::Count);
+        twoTwo.kind = RotaKind{8};
         twoTwo.button = {u"Two and Two"_s, u"optTwoAndTwo"_s, BuiltInRota::WindowColumn::Others, 2};
         twoTwo.commandName = u"two-two"_s;
         twoTwo.icsName = u"Two and Two"_s;
