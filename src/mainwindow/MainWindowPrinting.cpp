@@ -292,7 +292,7 @@ void MainWindowPrinting::showBatchEnd(const AllPatternsBatch& batch)
         return;
     const AllPatternsBatch::Job& last = batch.jobs().at(batch.printedCount() - 1);
     const RotaKind kind = last.rota.kind().value_or(RotaKind::CgSixTwo);
-    ui.optKind[static_cast<std::size_t>(RotaKinds::Code(kind))]->setChecked(true);
+    ui.kindOption(kind)->setChecked(true);
     m_window.chooseCalendarType(kind);
     if (const std::optional<int> button = RotaKinds::PatternButtonForGroup(last.group)) {
         ui.optPattern[static_cast<std::size_t>(*button)]->setChecked(true);

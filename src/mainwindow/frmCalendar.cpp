@@ -338,8 +338,7 @@ void frmCalendar::applyStoredSettings()
     for (int i = 0; i < Holidays::Count; ++i)
         m_ui.chkHolidays[i]->setChecked(m_state.HolidaySet.at(i) == u'1');
 
-    m_ui.optKind[static_cast<std::size_t>(RotaKinds::Code(m_state.MyPattern.kind))]->setChecked(
-        true);
+    m_ui.kindOption(m_state.MyPattern.kind)->setChecked(true);
 
     // The kind's handler kept the stored pattern number, because no highlight was already
     // selected: that number now picks the highlighted group.
@@ -359,8 +358,7 @@ void frmCalendar::restoreOwnRota(const QString& fileName, const QString& group)
     QString error;
     if (!m_ownRotaPicker->showFile(fileName, &error)) {
         if (m_ownRotaChosen) {
-            m_ui.optKind[static_cast<std::size_t>(RotaKinds::Code(m_state.MyPattern.kind))]
-                ->setChecked(true);
+            m_ui.kindOption(m_state.MyPattern.kind)->setChecked(true);
         }
         statusBar()->showMessage(u"Your own rota could not be read: "_s + error);
         return;
@@ -712,14 +710,12 @@ void frmCalendar::chooseCalendarType(RotaKind kind)
     m_ui.optNoHighlight->setChecked(true);
     m_highlightGroup = u"0"_s;
     m_state.MyPattern = m_state.MyPattern.withKind(kind);
-    for (QLineEdit* box : m_ui.txtWhosOff)
-        setBoxColor(box, m_normalBoxColor);
-    setBoxColor(m_ui.txtOwnWhosOff, m_normalBoxColor);
+    const QList<RotaKind> marked = Rota::BuiltIn(kind).whosOffKinds();
     for (qsizetype i = 0; i < m_ui.txtWhosOff.size(); ++i) {
-        const std::optional<RotaKind> shown = m_ui.whosOffRotas.at(i).kind();
-        if (shown && Rota::BuiltIn(kind).whosOffKinds().contains(*shown))
-            setBoxColor(m_ui.txtWhosOff[i], Cyan);
+        const bool shown = marked.contains(m_ui.whosOffRotas.at(i).kind().value());
+        setBoxColor(m_ui.txtWhosOff[i], shown ? Cyan : m_normalBoxColor);
     }
+    setBoxColor(m_ui.txtOwnWhosOff, m_normalBoxColor);
 }
 
 void frmCalendar::chooseOwnRota()

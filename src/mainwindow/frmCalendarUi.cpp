@@ -352,6 +352,11 @@ QList<QRadioButton*> frmCalendarUi::kindOptionsIn(BuiltInRota::WindowColumn colu
     return buttons;
 }
 
+QRadioButton* frmCalendarUi::kindOption(RotaKind kind) const
+{
+    return optKind.at(static_cast<std::size_t>(RotaKinds::Code(kind)));
+}
+
 QRadioButton* frmCalendarUi::colourOption(ColourFamily family) const
 {
     return qobject_cast<QRadioButton*>(colourOptions->button(static_cast<int>(family)));

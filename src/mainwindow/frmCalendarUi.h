@@ -43,6 +43,8 @@ struct frmCalendarUi
     // The calendar-type buttons of one column of the window, top first.
     QList<QRadioButton*> kindOptionsIn(BuiltInRota::WindowColumn column) const;
     QRadioButton* colourOption(ColourFamily family) const;
+    // The calendar-type button of a kind.
+    QRadioButton* kindOption(RotaKind kind) const;
 
     // Arrays are indexed from 0.
     QCalendarWidget* Calendar1 = nullptr;
