@@ -2,6 +2,7 @@
 #include "FuzzSupport.h"
 
 #include "rota/OwnRotaRules.h"
+#include "rota/Rota.h"
 #include "rota/RotaFileParser.h"
 #include "rota/RotaFileWriter.h"
 
@@ -38,8 +39,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                        "a pattern of 1..400 letters");
     for (const QString& own : rota.groupPatterns)
         FuzzSupport::Check(own.size() == rota.pattern.size(), "every pattern of one length");
+    const Rota drawn = Rota::FromFile(rota);
+    FuzzSupport::Check(drawn.length() == rota.pattern.size(), "one position a letter");
     for (const QDate date : {QDate(1901, 1, 1), rota.start, QDate(2124, 12, 31)})
-        FuzzSupport::Check(rota.groupsOff(date).size() <= rota.groups.size(), "groups off");
+        FuzzSupport::Check(drawn.groupsOff(date, 0).value(0).size() <= rota.groups.size(),
+                           "groups off");
 
     // Written back, it reads as the same rota.
     const RotaFileParser::Result again = RotaFileParser::Parse(RotaFileWriter::Text(rota), u"w"_s);

@@ -1,8 +1,8 @@
 #include "app/ChoiceOptions.h"
 
 #include "app/CommandOptions.h"
+#include "rota/BuiltInRotas.h"
 #include "rota/NumberText.h"
-#include "rota/RotaKindTable.h"
 #include "store/CalendarDatabase.h"
 #include "store/DatabasePlacement.h"
 
@@ -28,20 +28,22 @@ bool readKind(const QCommandLineParser& parser, Choices& choices, QString* error
     if (parser.isSet(u"rota"_s)) {
         if (parser.isSet(u"kind"_s))
             return refuse(error, u"give either --kind or --rota, not both"_s);
-        choices.calendar.ownRota = CommandOptions::RotaFile(parser.value(u"rota"_s), error);
-        return choices.calendar.ownRota != nullptr;
+        const std::optional<Rota> rota = CommandOptions::RotaFile(parser.value(u"rota"_s), error);
+        if (rota)
+            choices.calendar.rota = *rota;
+        return rota.has_value();
     }
     if (!parser.isSet(u"kind"_s))
         return true;
     const QString text = parser.value(u"kind"_s);
-    const std::optional<RotaKind> kind = RotaKindTable::FromCommandName(text.trimmed().toLower());
+    const std::optional<RotaKind> kind = BuiltInRotas::FromCommandName(text.trimmed().toLower());
     if (!kind) {
         return refuse(error,
                       u"unknown rota kind %1 (%2 or %3)"_s.arg(
-                          CommandOptions::Quoted(text), RotaKindTable::CommandNames().join(u", "_s),
-                          RotaKindTable::CodeRange()));
+                          CommandOptions::Quoted(text), BuiltInRotas::CommandNames().join(u", "_s),
+                          BuiltInRotas::CodeRange()));
     }
-    choices.calendar.kind = *kind;
+    choices.calendar.rota = Rota::BuiltIn(*kind);
     return true;
 }
 
@@ -55,11 +57,10 @@ bool readGroup(const QCommandLineParser& parser, Choices& choices, QString* erro
     const QString group = text.trimmed().toUpper();
     if (group == u"NONE"_s)
         return true;
-    const RotaChoice rota = choices.calendar.rota();
+    const Rota& rota = choices.calendar.rota;
     const std::optional<int> button = RotaKinds::PatternButtonForGroup(group);
     if (!button || !rota.isPatternButtonEnabled(*button)) {
-        const QString name = rota.own() ? CommandOptions::Quoted(rota.own()->name)
-                                        : RotaKindTable::Of(rota.kind()).commandName;
+        const QString name = rota.argumentName();
         const QString allowed = rota.groups().join(u' ');
         if (allowed.isEmpty())
             return refuse(error, u"the %1 calendar has no groups to highlight: %2"_s.arg(
@@ -146,13 +147,17 @@ bool readVacations(const QCommandLineParser& parser, Choices& choices)
 
 QList<QCommandLineOption> Options()
 {
-    QStringList kinds = RotaKindTable::CommandNames();
-    kinds[RotaKinds::Code(CalendarChoices().kind)] += u" (default)"_s;
+    QStringList kinds = BuiltInRotas::CommandNames();
+    const QString defaultKind = CalendarChoices().rota.commandName();
+    for (QString& kind : kinds) {
+        if (kind == defaultKind)
+            kind += u" (default)"_s;
+    }
     return {
         {u"year"_s, u"The year to print, 1901..2124 (default: this year)."_s, u"TEXT"_s},
         {u"kind"_s,
          u"Calendar type: %1, or its code %2."_s.arg(kinds.join(u", "_s),
-                                                     RotaKindTable::CodeRange()),
+                                                     BuiltInRotas::CodeRange()),
          u"KIND"_s},
         CommandOptions::RotaOption(),
         {u"group"_s,

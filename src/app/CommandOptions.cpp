@@ -1,6 +1,7 @@
 #include "app/CommandOptions.h"
 
 #include "rota/NumberText.h"
+#include "rota/Rota.h"
 #include "store/OneLine.h"
 #include "store/OwnRotaFile.h"
 #include "store/WholeCharacters.h"
@@ -137,14 +138,16 @@ std::optional<qint64> WholeNumber(const QString& text, const QString& what, qint
     return value;
 }
 
-std::shared_ptr<const OwnRota> RotaFile(const QString& path, QString* error)
+std::optional<Rota> RotaFile(const QString& path, QString* error)
 {
-    OwnRotaFile::Loaded loaded = OwnRotaFile::Load(path);
+    const OwnRotaFile::Loaded loaded = OwnRotaFile::Load(path);
     // The file's name and the values quoted from it are the file's author's, written as the
     // option values are.
-    if (!loaded.rota)
+    if (!loaded.rota) {
         *error = OneLine::Escaped(loaded.error);
-    return loaded.rota;
+        return std::nullopt;
+    }
+    return Rota::FromFile(*loaded.rota);
 }
 
 QCommandLineOption RotaOption()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "rota/Rota.h"
+
 #include <QCommandLineParser>
 #include <QDate>
 #include <QString>
@@ -8,8 +10,6 @@
 #include <array>
 #include <memory>
 #include <optional>
-
-struct OwnRota;
 
 // Parsing and checking of the values the subcommands share. Every check returns nullopt and
 // fills `error` with one clear line when the value is refused.
@@ -46,9 +46,9 @@ std::optional<int> Year(const QString& text, QString* error);
 std::optional<qint64> WholeNumber(const QString& text, const QString& what, qint64 minimum,
                                   QString* error);
 
-// The rota file of --rota FILE: a rota of the user's own; null, with the file's one line in
-// *error, when it is refused.
-std::shared_ptr<const OwnRota> RotaFile(const QString& path, QString* error);
+// The rota of the rota file of --rota FILE; nothing, with the file's one line in *error, when
+// it is refused.
+std::optional<Rota> RotaFile(const QString& path, QString* error);
 // The --rota option.
 QCommandLineOption RotaOption();
 

@@ -3,9 +3,9 @@
 #include "app/CommandLine.h"
 #include "app/CommandOptions.h"
 #include "app/Subcommand.h"
+#include "export/DaysOffCalendar.h"
+#include "rota/BuiltInRotas.h"
 #include "rota/Holidays.h"
-#include "rota/RotaKindTable.h"
-#include "store/DaysOffCalendar.h"
 #include "store/SafeFile.h"
 
 #include <QCommandLineParser>
@@ -28,7 +28,7 @@ public:
               context)
     {
         add({u"kind"_s,
-             u"Rota kind (cg-six-two, four-two, ... or %1)."_s.arg(RotaKindTable::CodeRange()),
+             u"Rota kind (cg-six-two, four-two, ... or %1)."_s.arg(BuiltInRotas::CodeRange()),
              u"KIND"_s});
         add(CommandOptions::RotaOption());
         add({u"group"_s, u"Group: 1..7 or A..N, as the kind allows."_s, u"G"_s},
@@ -56,23 +56,22 @@ int ExportIcsCommand::run(const QStringList& arguments)
         return refuse(parser.isSet(u"rota"_s) ? u"give either --kind or --rota, not both"_s
                                               : u"--kind is required (or --rota FILE)"_s);
     if (parser.isSet(u"rota"_s)) {
-        request.ownRota = CommandOptions::RotaFile(parser.value(u"rota"_s), &error);
-        if (!request.ownRota)
+        const std::optional<Rota> rota = CommandOptions::RotaFile(parser.value(u"rota"_s), &error);
+        if (!rota)
             return refuse(error);
+        request.rota = *rota;
     } else {
         const std::optional<RotaKind> kind =
-            RotaKindTable::FromCommandName(parser.value(u"kind"_s).trimmed().toLower());
+            BuiltInRotas::FromCommandName(parser.value(u"kind"_s).trimmed().toLower());
         if (!kind)
             return refuse(
                 u"unknown rota kind %1"_s.arg(CommandOptions::Quoted(parser.value(u"kind"_s))));
-        request.kind = *kind;
+        request.rota = Rota::BuiltIn(*kind);
     }
     request.groupLetter = parser.value(u"group"_s).trimmed().toUpper();
-    if (!request.rota().hasGroup(request.groupLetter))
+    if (!request.rota.hasGroup(request.groupLetter))
         return refuse(u"the %1 rota has no group %2"_s.arg(
-            request.ownRota ? CommandOptions::Quoted(request.ownRota->name)
-                            : RotaKindTable::Of(request.kind).commandName,
-            CommandOptions::Quoted(parser.value(u"group"_s))));
+            request.rota.argumentName(), CommandOptions::Quoted(parser.value(u"group"_s))));
     const std::optional<QDate> from = CommandOptions::Date(parser.value(u"from"_s), &error);
     if (!from)
         return refuse(error);
@@ -102,9 +101,8 @@ int ExportIcsCommand::run(const QStringList& arguments)
     if (QFileInfo(outPath).isDir())
         return refuse(u"%1 is a folder, not a file"_s.arg(CommandOptions::Quoted(outPath)));
 
-    RotaDay rota;
     GoodFriday goodFriday;
-    const QByteArray calendar = DaysOffCalendar::Build(request, rota, goodFriday);
+    const QByteArray calendar = DaysOffCalendar::Build(request, goodFriday);
     // "-" is standard output, whose errors the program tells once the run is over.
     if (outPath == u"-"_s) {
         context().bytesOut.write(calendar);

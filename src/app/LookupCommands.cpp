@@ -4,9 +4,7 @@
 #include "app/CommandOptions.h"
 #include "app/Subcommand.h"
 #include "rota/DayNumbering.h"
-#include "rota/OwnRota.h"
 #include "rota/Holidays.h"
-#include "rota/RotaDay.h"
 #include "rota/WhosOff.h"
 
 #include <QCommandLineParser>
@@ -62,24 +60,21 @@ int WhosOffCommand::run(const QStringList& arguments)
         CommandOptions::Adjustment(parser.value(u"adjust"_s), &error);
     if (!adjustment)
         return refuse(error);
-    std::shared_ptr<const OwnRota> own;
+    QList<Rota> own;
     if (parser.isSet(u"rota"_s)) {
-        own = CommandOptions::RotaFile(parser.value(u"rota"_s), &error);
-        if (!own)
+        const std::optional<Rota> rota = CommandOptions::RotaFile(parser.value(u"rota"_s), &error);
+        if (!rota)
             return refuse(error);
+        own << *rota;
     }
     QTextStream& out = this->out();
 
-    const QStringList headings = ::WhosOff::Headings();
-    RotaDay rota;
+    const QList<Rota> row = ::WhosOff::Row(own);
     if (!parser.isSet(u"days"_s)) {
         if (!CommandOptions::DatesInRange(*date, *date, &error))
             return refuse(error);
-        const QStringList boxes = ::WhosOff::LookUp(*date, *adjustment, rota);
-        for (int i = 0; i < boxes.size(); ++i)
-            out << headings[i] << ": " << boxes[i] << '\n';
-        if (own)
-            out << ::WhosOff::OwnLine(*own, *date) << '\n';
+        for (const Rota& rota : row)
+            out << rota.whosOffHeading() << ": " << rota.whosOffText(*date, *adjustment) << '\n';
         out.flush();
         return CommandLine::Success;
     }
@@ -94,18 +89,14 @@ int WhosOffCommand::run(const QStringList& arguments)
     if (!CommandOptions::DatesInRange(*date, last, &error))
         return refuse(error);
     out << "date";
-    for (const QString& heading : headings)
-        out << '\t' << heading;
-    if (own)
-        out << '\t' << own->name;
+    for (const Rota& rota : row)
+        out << '\t' << rota.whosOffHeading();
     out << '\n';
     QDate day = *date;
     for (qint64 i = 0; i < *days && day.isValid(); ++i, day = day.addDays(1)) {
         out << day.toString(Qt::ISODate);
-        for (const QString& box : ::WhosOff::LookUp(day, *adjustment, rota))
-            out << '\t' << box;
-        if (own)
-            out << '\t' << ::WhosOff::OwnGroupsOff(*own, day);
+        for (const Rota& rota : row)
+            out << '\t' << rota.whosOffText(day, *adjustment);
         out << '\n';
     }
     out.flush();

@@ -6,7 +6,6 @@
 #include "app/OutputOptions.h"
 #include "app/Subcommand.h"
 #include "print/AllPatternsBatch.h"
-#include "print/BatchTarget.h"
 #include "print/PrintNames.h"
 #include "print/SurfaceFactory.h"
 #include "print/YearCalendarPrinter.h"
@@ -18,10 +17,8 @@
 
 #include <QCommandLineParser>
 #include <QDir>
-#include <QRandomGenerator>
 #include <QtConcurrent/QtConcurrentMap>
 
-#include <functional>
 #include <memory>
 #include <vector>
 
@@ -72,52 +69,6 @@ private:
     OutputOptions::Out m_out;
     std::optional<ChoiceOptions::Choices> m_choices;
     std::optional<OutputOptions> m_output;
-};
-
-// The batch's view of the window over a copy of the choices: each call does what the
-// window's handler does to the choices the printout reads.
-class CommandBatchTarget final : public BatchTarget
-{
-public:
-    using Printer = std::function<void(int index, const CalendarChoices&, AppState&)>;
-
-    CommandBatchTarget(const ChoiceOptions::Choices& choices, Printer printer)
-        : m_choices(choices), m_printer(std::move(printer))
-    {
-    }
-
-    QString copiesText() const override { return m_choices.calendar.copiesText; }
-    QString yearText() const override { return m_choices.calendar.yearText; }
-    void untickVacations() override { m_choices.calendar.highlightVacations = false; }
-    void selectSixAndTwo() override { selectKind(RotaKind::CgSixTwo); }
-    void selectFourAndTwo() override { selectKind(RotaKind::FourTwo); }
-    void selectPattern(int index) override
-    {
-        m_index = index;
-        m_choices.calendar.highlightGroup = RotaKinds::GroupForPatternButton(index);
-        m_choices.calendar.noHighlight = false;
-    }
-    void selectColour(ColourFamily family) override
-    {
-        m_choices.colour = family;
-        m_choices.calendar.shades = ShadeColors::For(family, m_choices.shade);
-    }
-    void printCalendar() override { m_printer(m_index, m_choices.calendar, m_state); }
-
-private:
-    void selectKind(RotaKind kind)
-    {
-        // The window selects "Don't highlight any patterns." with the kind. "Highlight only"
-        // stays as given: print-all draws each page as print-year would.
-        m_choices.calendar.kind = kind;
-        m_choices.calendar.noHighlight = true;
-        m_choices.calendar.highlightGroup = u"0"_s;
-    }
-
-    ChoiceOptions::Choices m_choices;
-    AppState m_state;
-    Printer m_printer;
-    int m_index = 0;
 };
 
 // A calendar of the batch to be drawn into its file.
@@ -246,7 +197,8 @@ int PrintAllCommand::run(const QStringList& arguments)
             command.tell(u"calendar %1: %2"_s.arg(index + 1).arg(fit.note()));
     };
     std::vector<BatchFile> files;
-    const auto take = [&](int index, const CalendarChoices& calendar, AppState& state) {
+    AppState state;
+    const auto take = [&](int index, const CalendarChoices& calendar) {
         const QString name = PrintNames::BatchCalendar(calendar);
         if (printer) {
             printer->setDocumentName(name);
@@ -255,26 +207,9 @@ int PrintAllCommand::run(const QStringList& arguments)
             files.push_back({index, calendar, state, name});
         }
     };
-    const bool randomColours = command.parser().isSet(u"random-colours"_s);
-    if (const OwnRota* own = command.choices().calendar.ownRota.get()) {
-        // A rota of the user's own: one calendar for each of its groups, in its file's order.
-        AppState state;
-        for (int index = 0; index < own->groups.size(); ++index) {
-            CalendarChoices calendar = command.choices().calendar;
-            calendar.highlightGroup = RotaKinds::GroupForPatternButton(
-                RotaKinds::PatternButtonForGroup(own->groups.at(index)).value_or(0));
-            calendar.noHighlight = false;
-            if (randomColours)
-                calendar.shades = ShadeColors::For(
-                    AllPatternsBatch::ColourFor(QRandomGenerator::global()->generateDouble()),
-                    command.choices().shade);
-            take(index, calendar, state);
-        }
-    } else {
-        CommandBatchTarget target(command.choices(), take);
-        AllPatternsBatch batch(target);
-        batch.printAll(randomColours);
-    }
+    const ChoiceOptions::Choices& choices = command.choices();
+    AllPatternsBatch batch(AllPatternsBatch::Jobs(choices.calendar.rota));
+    batch.run(choices.calendar, command.parser().isSet(u"random-colours"_s), choices.shade, take);
     QString failure;
     if (printer && !printer->finish(&failure))
         return command.fail(failure, CommandLine::Failed);

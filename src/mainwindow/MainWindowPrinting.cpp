@@ -1,13 +1,11 @@
 #include "mainwindow/MainWindowPrinting.h"
 
-#include "mainwindow/MainWindowBatchTarget.h"
-#include "mainwindow/OwnRotaBatch.h"
+#include "export/DaysOffCalendar.h"
 #include "mainwindow/frmCalendar.h"
 #include "print/PrintNames.h"
 #include "print/Printers.h"
 #include "print/YearCalendarPrinter.h"
 #include "rota/NumberText.h"
-#include "store/DaysOffCalendar.h"
 #include "store/Prompter.h"
 #include "store/SafeFile.h"
 
@@ -20,6 +18,8 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QProgressDialog>
+#include <QRadioButton>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QStatusBar>
 
@@ -89,9 +89,13 @@ int MainWindowPrinting::copies() const
 
 PageFit MainWindowPrinting::printYearTo(PrintSurface& surface)
 {
-    return YearCalendarPrinter::Print(
-        surface, m_window.choices(), m_state,
-        m_window.ui().chkHilightVacations->isChecked() ? m_window.entries() : nullptr);
+    return printYearTo(surface, m_window.choices());
+}
+
+PageFit MainWindowPrinting::printYearTo(PrintSurface& surface, const CalendarChoices& choices)
+{
+    return YearCalendarPrinter::Print(surface, choices, m_state,
+                                      choices.highlightVacations ? m_window.entries() : nullptr);
 }
 
 void MainWindowPrinting::finishPrint(PrintDestination& destination, const QString& what,
@@ -197,30 +201,22 @@ void MainWindowPrinting::printAllPatternsAsked()
 void MainWindowPrinting::printBatch(const std::function<PrintDestination()>& open, int first,
                                     int last)
 {
-    // One destination for the whole batch, opened once the question is answered: on a printer
-    // each calendar is a job of its own, without one each is a page of one PDF file.
+    const frmCalendarUi& ui = m_window.ui();
+    const Prompter::Answer answer =
+        m_prompter.message(AllPatternsBatch::QuestionText(ui.txtCopies->text(), ui.txtYear->text()),
+                           AllPatternsBatch::QuestionTitle(), Prompter::Buttons::YesNoCancel);
+    if (answer != Prompter::Answer::Yes && answer != Prompter::Answer::No)
+        return;
+    const CalendarChoices start = startBatch();
+    AllPatternsBatch batch(AllPatternsBatch::Jobs(start.rota));
+    const int total = static_cast<int>(batch.jobs().size());
+
+    // One destination for the whole batch, opened with its first calendar: on a printer each
+    // calendar is a job of its own, without one each is a page of one PDF file.
     std::optional<PrintDestination> destination;
     std::unique_ptr<QProgressDialog> progress;
-    std::function<void()> stop; // the running batch's
-    int position = 0;
     int printed = 0;
-
-    auto printOne = [&] {
-        // Calendars outside the chosen pages are chosen on the window all the same, so that
-        // the window ends as after the whole batch.
-        ++position;
-        if (position < first || position > last)
-            return;
-        if (!destination)
-            destination = open();
-        if (destination->surface) {
-            ++printed;
-            destination->surface->setDocumentName(PrintNames::BatchCalendar(m_window.choices()));
-            printYearTo(*destination->surface);
-        } else
-            stop(); // nowhere to print: the rest would go nowhere too
-    };
-    auto showProgress = [&](int number, int total) {
+    const auto showProgress = [&](int number) {
         if (!progress) {
             progress = std::make_unique<QProgressDialog>(&m_window);
             progress->setWindowTitle(u"Kelvane"_s);
@@ -230,7 +226,7 @@ void MainWindowPrinting::printBatch(const std::function<PrintDestination()>& ope
             progress->setAutoClose(false);
             progress->setAutoReset(false);
             QObject::connect(progress.get(), &QProgressDialog::canceled, progress.get(),
-                             [&stop] { stop(); });
+                             [&batch] { batch.requestStop(); });
         }
         progress->setLabelText(u"Printing calendar %1 of %2"_s.arg(number).arg(total));
         progress->setValue(number - 1);
@@ -238,25 +234,32 @@ void MainWindowPrinting::printBatch(const std::function<PrintDestination()>& ope
         // The dialog is drawn and its Cancel button heard between two calendars.
         QCoreApplication::processEvents();
         if (progress->wasCanceled())
-            stop();
+            batch.requestStop();
     };
-
-    MainWindowBatchTarget target(m_window, printOne, showProgress);
-    const auto run = [this, &stop](auto& batch) {
-        stop = [&batch] { batch.requestStop(); };
-        return batch.run(m_prompter);
+    const auto printOne = [&](int index, const CalendarChoices& calendar) {
+        const int position = index + 1;
+        showProgress(position);
+        if (position < first || position > last)
+            return;
+        if (!destination)
+            destination = open();
+        if (!destination->surface) {
+            batch.requestStop(); // nowhere to print: the rest would go nowhere too
+            return;
+        }
+        ++printed;
+        destination->surface->setDocumentName(PrintNames::BatchCalendar(calendar));
+        printYearTo(*destination->surface, calendar);
     };
-    const int total = batchSize();
-    AllPatternsBatch::Result result = AllPatternsBatch::Result::Cancelled;
-    if (const std::shared_ptr<const OwnRota> own = m_window.chosenOwnRota()) {
-        OwnRotaBatch batch(target, own->groups);
-        result = run(batch);
-    } else {
-        AllPatternsBatch batch(target);
-        result = run(batch);
+    AllPatternsBatch::Result result = AllPatternsBatch::Result::Printed;
+    {
+        const BusyPointer busy;
+        result = batch.run(start, answer == Prompter::Answer::Yes, ui.hsbHighlightShade->value(),
+                           printOne);
     }
     progress.reset();
-    if (result == AllPatternsBatch::Result::Cancelled || !destination)
+    showBatchEnd(batch);
+    if (!destination)
         return;
 
     if (!destination->surface)
@@ -265,15 +268,41 @@ void MainWindowPrinting::printBatch(const std::function<PrintDestination()>& ope
     finishPrint(*destination, what);
     if (result == AllPatternsBatch::Result::Stopped && printed > 0 && !destination->failed) {
         QStatusBar* status = m_window.statusBar();
-        status->showMessage(u"Stopped after calendar %1 of %2. "_s.arg(position).arg(total) +
-                            status->currentMessage());
+        status->showMessage(
+            u"Stopped after calendar %1 of %2. "_s.arg(batch.printedCount()).arg(total) +
+            status->currentMessage());
+    }
+}
+
+CalendarChoices MainWindowPrinting::startBatch()
+{
+    const frmCalendarUi& ui = m_window.ui();
+    ui.chkHilightVacations->setChecked(false);
+    if (!m_window.chosenOwnRota())
+        ui.chkNoPatterns->setChecked(false);
+    return m_window.choices();
+}
+
+void MainWindowPrinting::showBatchEnd(const AllPatternsBatch& batch)
+{
+    const frmCalendarUi& ui = m_window.ui();
+    ui.colourOption(batch.lastColour())->setChecked(true);
+    m_window.paintShades(batch.lastColour());
+    if (m_window.chosenOwnRota() || batch.printedCount() == 0)
+        return;
+    const AllPatternsBatch::Job& last = batch.jobs().at(batch.printedCount() - 1);
+    const RotaKind kind = last.rota.kind().value_or(RotaKind::CgSixTwo);
+    ui.kindOption(kind)->setChecked(true);
+    m_window.chooseCalendarType(kind);
+    if (const std::optional<int> button = RotaKinds::PatternButtonForGroup(last.group)) {
+        ui.optPattern[static_cast<std::size_t>(*button)]->setChecked(true);
+        m_window.optPattern_Click(*button);
     }
 }
 
 int MainWindowPrinting::batchSize() const
 {
-    const std::shared_ptr<const OwnRota> own = m_window.chosenOwnRota();
-    return own ? static_cast<int>(own->groups.size()) : AllPatternsBatch::CalendarCount;
+    return static_cast<int>(AllPatternsBatch::Jobs(m_window.chosenRota()).size());
 }
 
 void MainWindowPrinting::exportDaysOff()
@@ -281,10 +310,7 @@ void MainWindowPrinting::exportDaysOff()
     const QString title = u"Export Days Off"_s;
     const CalendarChoices chosen = m_window.choices();
     const QString group = chosen.highlightGroup.trimmed();
-    const std::shared_ptr<const OwnRota> own = chosen.ownRota;
-    const bool allowed =
-        own ? own->groups.contains(group) : DaysOffCalendar::KindAllowsGroup(chosen.kind, group);
-    if (chosen.noHighlight || !allowed) {
+    if (chosen.noHighlight || !chosen.rota.hasGroup(group)) {
         m_prompter.message(u"Choose the pattern whose days off you want to export "
                            "under \"Highlight pattern:\" first."_s,
                            title, Prompter::Buttons::Ok);
@@ -300,8 +326,7 @@ void MainWindowPrinting::exportDaysOff()
     }
 
     DaysOffCalendar::Request request;
-    request.kind = chosen.kind;
-    request.ownRota = own;
+    request.rota = chosen.rota;
     request.groupLetter = group;
     const int wholeYear = static_cast<int>(NumberText::WholePart(year));
     request.from = QDate(wholeYear, 1, 1);
@@ -318,9 +343,8 @@ void MainWindowPrinting::exportDaysOff()
     if (QFileInfo(path).suffix().isEmpty())
         path += u".ics"_s;
 
-    RotaDay rota;
     GoodFriday goodFriday;
-    const QByteArray calendar = DaysOffCalendar::Build(request, rota, goodFriday);
+    const QByteArray calendar = DaysOffCalendar::Build(request, goodFriday);
     QString error;
     if (!SafeFile::Write(path, calendar, &error)) {
         m_prompter.message(u"The days off could not be exported: %1"_s.arg(error), title,

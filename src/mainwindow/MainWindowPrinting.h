@@ -36,6 +36,7 @@ public:
 
     // Draws the year page of the window's choices on `surface` and ends the document.
     PageFit printYearTo(PrintSurface& surface);
+    PageFit printYearTo(PrintSurface& surface, const CalendarChoices& choices);
 
     // The year calendar to the default printer (or PDF).
     void printYear();
@@ -56,6 +57,12 @@ private:
     void printBatch(const std::function<PrintDestination()>& open, int first, int last);
     // The number of calendars the batch prints for the choices as they are.
     int batchSize() const;
+    // The choices the batch's calendars start from, with personal entries no longer
+    // highlighted (a built-in kind's batch goes through calendar types, which draw their
+    // patterns), and the window after its jobs: the colour of the last calendar, and the kind
+    // and group of a built-in batch's last one; a rota of the user's own keeps its group.
+    CalendarChoices startBatch();
+    void showBatchEnd(const AllPatternsBatch& batch);
     // Ends a printout: the status line, and a message box when it failed.
     void finishPrint(PrintDestination& destination, const QString& what = QString(),
                      const PageFit& fit = PageFit());

@@ -1,6 +1,6 @@
 #include "mainwindow/OwnRotaPicker.h"
 
-#include "rota/WhosOff.h"
+#include "rota/Rota.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -92,5 +92,5 @@ void OwnRotaPicker::showWhosOff(const QDate& date)
         m_whosOffName->fontMetrics().elidedText(rota->name, Qt::ElideRight, m_whosOff->width()));
     m_whosOffName->setToolTip(rota->name);
     m_whosOff->setAccessibleName(rota->name);
-    m_whosOff->setText(WhosOff::OwnGroupsOff(*rota, date));
+    m_whosOff->setText(Rota::FromFile(*rota).whosOffText(date, 0));
 }

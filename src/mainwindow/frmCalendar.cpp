@@ -2,8 +2,8 @@
 
 #include "about/frmAbout.h"
 #include "month/frmMonth.h"
+#include "rota/BuiltInRotas.h"
 #include "rota/NumberText.h"
-#include "rota/RotaKindTable.h"
 #include "rotas/frmRotas.h"
 #include "store/AppState.h"
 #include "store/Clock.h"
@@ -215,8 +215,7 @@ CalendarChoices frmCalendar::choices() const
     choices.sizeText = m_ui.txtReduction->text();
     choices.copiesText = m_ui.txtCopies->text();
     choices.adjustmentText = m_ui.txtPatternAdjustment->text();
-    choices.kind = chosenKind();
-    choices.ownRota = chosenOwnRota();
+    choices.rota = chosenRota();
     choices.highlightGroup = m_highlightGroup;
     choices.noHighlight = m_ui.optNoHighlight->isChecked();
     for (int i = 0; i < Holidays::Count; ++i)
@@ -233,6 +232,12 @@ CalendarChoices frmCalendar::choices() const
 RotaKind frmCalendar::chosenKind() const
 {
     return RotaKinds::FromCode(m_ui.kindOptions->checkedId()).value_or(RotaKind::CgSixTwo);
+}
+
+Rota frmCalendar::chosenRota() const
+{
+    const std::shared_ptr<const OwnRota> own = chosenOwnRota();
+    return own ? Rota::FromFile(*own) : Rota::BuiltIn(chosenKind());
 }
 
 std::shared_ptr<const OwnRota> frmCalendar::chosenOwnRota() const
@@ -279,8 +284,7 @@ void frmCalendar::Form_Load()
     centreOnScreen();
 
     for (int i = 0; i < RotaKinds::PatternButtonCount; ++i)
-        m_ui.optPattern[i]->setEnabled(
-            RotaKindTable::IsPatternButtonEnabled(RotaKind::CgSixTwo, i));
+        m_ui.optPattern[i]->setEnabled(Rota::BuiltIn(RotaKind::CgSixTwo).isPatternButtonEnabled(i));
     m_ui.optNoHighlight->setChecked(true);
     m_highlightGroup = u"0"_s;
 
@@ -334,15 +338,12 @@ void frmCalendar::applyStoredSettings()
     for (int i = 0; i < Holidays::Count; ++i)
         m_ui.chkHolidays[i]->setChecked(m_state.HolidaySet.at(i) == u'1');
 
-    const auto kind = RotaKinds::FromCode(static_cast<int>(Val(m_state.MyPattern.left(1))));
-    if (kind)
-        m_ui.optKind[RotaKinds::Code(*kind)]->setChecked(true);
+    m_ui.kindOption(m_state.MyPattern.kind)->setChecked(true);
 
     // The kind's handler kept the stored pattern number, because no highlight was already
     // selected: that number now picks the highlighted group.
-    const int button = static_cast<int>(Val(m_state.MyPattern.mid(1, 2)));
-    if (button > 0 && button <= RotaKinds::PatternButtonCount)
-        m_ui.optPattern[button - 1]->setChecked(true);
+    if (const std::optional<int> button = m_state.MyPattern.button)
+        m_ui.optPattern[static_cast<std::size_t>(*button)]->setChecked(true);
     else
         m_ui.optNoHighlight->setChecked(true);
 
@@ -357,8 +358,7 @@ void frmCalendar::restoreOwnRota(const QString& fileName, const QString& group)
     QString error;
     if (!m_ownRotaPicker->showFile(fileName, &error)) {
         if (m_ownRotaChosen) {
-            const auto kind = RotaKinds::FromCode(static_cast<int>(Val(m_state.MyPattern.left(1))));
-            m_ui.optKind[RotaKinds::Code(kind.value_or(RotaKind::CgSixTwo))]->setChecked(true);
+            m_ui.kindOption(m_state.MyPattern.kind)->setChecked(true);
         }
         statusBar()->showMessage(u"Your own rota could not be read: "_s + error);
         return;
@@ -650,10 +650,10 @@ void frmCalendar::txtPatternAdjustment_LostFocus()
 
 void frmCalendar::Calendar1_Click()
 {
-    const QStringList texts = WhosOff::LookUp(
-        m_ui.Calendar1->selectedDate(), Val(m_ui.txtPatternAdjustment->text()), m_state.rotaDay);
-    for (int i = 0; i < WhosOff::BoxCount && i < texts.size(); ++i)
-        m_ui.txtWhosOff[i]->setText(texts.at(i));
+    const QDate date = m_ui.Calendar1->selectedDate();
+    const double adjustment = Val(m_ui.txtPatternAdjustment->text());
+    for (qsizetype i = 0; i < m_ui.txtWhosOff.size(); ++i)
+        m_ui.txtWhosOff[i]->setText(m_ui.whosOffRotas.at(i).whosOffText(date, adjustment));
     showOwnWhosOff();
 }
 
@@ -702,27 +702,28 @@ void frmCalendar::chooseCalendarType(RotaKind kind)
 {
     // Back from an own rota, whose highlight MyPattern did not follow: none is chosen now.
     if (std::exchange(m_ownRotaChosen, false))
-        m_state.MyPattern = m_state.MyPattern.left(1) + u" 0"_s;
+        m_state.MyPattern = m_state.MyPattern.withoutButton();
     for (int i = 0; i < RotaKinds::PatternButtonCount; ++i)
-        m_ui.optPattern[i]->setEnabled(RotaKindTable::IsPatternButtonEnabled(kind, i));
+        m_ui.optPattern[i]->setEnabled(Rota::BuiltIn(kind).isPatternButtonEnabled(i));
     // Runs the no-highlight handler only when it was not selected yet; otherwise the stored
     // pattern number survives (the start-up restores the highlight that way).
     m_ui.optNoHighlight->setChecked(true);
     m_highlightGroup = u"0"_s;
-    m_state.MyPattern = NumberText::Plain(RotaKinds::Code(kind)) + m_state.MyPattern.mid(1, 2);
-    for (QLineEdit* box : m_ui.txtWhosOff)
-        setBoxColor(box, m_normalBoxColor);
+    m_state.MyPattern = m_state.MyPattern.withKind(kind);
+    const QList<RotaKind> marked = Rota::BuiltIn(kind).whosOffKinds();
+    for (qsizetype i = 0; i < m_ui.txtWhosOff.size(); ++i) {
+        const bool shown = marked.contains(m_ui.whosOffRotas.at(i).kind().value());
+        setBoxColor(m_ui.txtWhosOff[i], shown ? Cyan : m_normalBoxColor);
+    }
     setBoxColor(m_ui.txtOwnWhosOff, m_normalBoxColor);
-    for (int box : RotaKindTable::Of(kind).whosOffBoxes)
-        setBoxColor(m_ui.txtWhosOff[box], Cyan);
 }
 
 void frmCalendar::chooseOwnRota()
 {
     m_ownRotaChosen = true;
-    const RotaChoice rota(chosenKind(), chosenOwnRota());
+    const Rota rota = chosenRota();
     for (int i = 0; i < RotaKinds::PatternButtonCount; ++i)
-        m_ui.optPattern[i]->setEnabled(rota.own() && rota.isPatternButtonEnabled(i));
+        m_ui.optPattern[i]->setEnabled(rota.isPatternButtonEnabled(i));
     m_ui.optNoHighlight->setChecked(true);
     m_highlightGroup = u"0"_s;
     for (QLineEdit* box : m_ui.txtWhosOff)
@@ -741,7 +742,7 @@ void frmCalendar::optPattern_Click(int index)
 {
     m_highlightGroup = RotaKinds::GroupForPatternButton(index);
     if (!m_ownRotaChosen)
-        m_state.MyPattern = m_state.MyPattern.left(1) + NumberText::Plain(index + 1);
+        m_state.MyPattern = m_state.MyPattern.withButton(index);
     m_ui.chkNoPatterns->setEnabled(true);
     m_ui.chkHighlightPayday->setText(u"Circle Paydays"_s);
 }
@@ -750,7 +751,7 @@ void frmCalendar::optNoHighlight_Click(int /*index*/)
 {
     m_highlightGroup = u" 0"_s;
     if (m_windowShown && !m_ownRotaChosen)
-        m_state.MyPattern = m_state.MyPattern.left(1) + u" 0"_s;
+        m_state.MyPattern = m_state.MyPattern.withoutButton();
     m_ui.chkNoPatterns->setChecked(false);
     m_ui.chkNoPatterns->setEnabled(false);
     m_ui.chkHighlightPayday->setText(u"Highlight Paydays"_s);

@@ -59,6 +59,8 @@ public:
     RotaKind chosenKind() const;
     // The rota of the user's own chosen in place of a calendar type; null while a type is.
     std::shared_ptr<const OwnRota> chosenOwnRota() const;
+    // The rota the printouts draw: the rota of the user's own chosen, or the calendar type's.
+    Rota chosenRota() const;
     // False while the window loads, true from its first showing on.
     bool windowShown() const { return m_windowShown; }
 

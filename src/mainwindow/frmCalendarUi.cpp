@@ -175,7 +175,7 @@ void frmCalendarUi::setupUi(QMainWindow* window)
     window->setStatusBar(new ElidingStatusBar(window));
     window->statusBar()->setSizeGripEnabled(false);
 
-    nameControls(WhosOff::Headings());
+    nameControls();
     orderTabs(window);
 }
 
@@ -187,8 +187,8 @@ void frmCalendarUi::createFields(QWidget* parent)
     Calendar1->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     Calendar1->setGridVisible(true);
 
-    for (int i = 0; i < WhosOff::BoxCount; ++i)
-        txtWhosOff[i] = whosOffField(u"txtWhosOff%1"_s.arg(i), parent);
+    for (qsizetype i = 0; i < whosOffRotas.size(); ++i)
+        txtWhosOff.append(whosOffField(u"txtWhosOff%1"_s.arg(i), parent));
 
     txtYear = field(QString(), u"txtYear"_s, parent);
     txtYear->setFixedWidth(fieldWidth(txtYear, 5));
@@ -208,7 +208,7 @@ void frmCalendarUi::createFields(QWidget* parent)
 void frmCalendarUi::createKindOptions(QWidget* parent)
 {
     kindOptions = new QButtonGroup(parent);
-    for (const RotaKindInfo& row : RotaKindTable::Rows()) {
+    for (const BuiltInRota& row : BuiltInRotas::Definitions()) {
         const int code = RotaKinds::Code(row.kind);
         optKind[code] = new QRadioButton(row.button.caption, parent);
         optKind[code]->setObjectName(row.button.name);
@@ -336,20 +336,25 @@ void frmCalendarUi::createMenus(QMainWindow* window)
     mnuAbout = add(helpMenu, u"&About Kelvane"_s, u"mnuAbout"_s);
 }
 
-QList<QRadioButton*> frmCalendarUi::kindOptionsIn(RotaKindInfo::WindowColumn column) const
+QList<QRadioButton*> frmCalendarUi::kindOptionsIn(BuiltInRota::WindowColumn column) const
 {
-    QList<const RotaKindInfo*> rows;
-    for (const RotaKindInfo& row : RotaKindTable::Rows()) {
+    QList<const BuiltInRota*> rows;
+    for (const BuiltInRota& row : BuiltInRotas::Definitions()) {
         if (row.button.column == column)
             rows.append(&row);
     }
-    std::sort(rows.begin(), rows.end(), [](const RotaKindInfo* a, const RotaKindInfo* b) {
+    std::sort(rows.begin(), rows.end(), [](const BuiltInRota* a, const BuiltInRota* b) {
         return a->button.row < b->button.row;
     });
     QList<QRadioButton*> buttons;
-    for (const RotaKindInfo* row : rows)
+    for (const BuiltInRota* row : rows)
         buttons.append(optKind[RotaKinds::Code(row->kind)]);
     return buttons;
+}
+
+QRadioButton* frmCalendarUi::kindOption(RotaKind kind) const
+{
+    return optKind.at(static_cast<std::size_t>(RotaKinds::Code(kind)));
 }
 
 QRadioButton* frmCalendarUi::colourOption(ColourFamily family) const
@@ -364,11 +369,14 @@ QWidget* frmCalendarUi::whosOffBox() const
 {
     // Who's off on the clicked day: one box under each rota's heading.
     auto* fraWhosOff = new QGroupBox(u"RDO Patterns OFF on day clicked above."_s);
-    auto* whosOffRow = new HeadingRow(
-        u" CG 6-2     MM 6-2       4-2           5-3           3-3         5-2-5-3"_s);
-    const QStringList headings = WhosOff::Headings();
-    for (int i = 0; i < WhosOff::BoxCount; ++i)
-        whosOffRow->add(txtWhosOff[i], headings.at(i), true);
+    QString headings;
+    for (const BuiltInRota& row : BuiltInRotas::Definitions()) {
+        if (!row.whosOff.heading.isEmpty())
+            headings += row.whosOff.lead + row.whosOff.heading;
+    }
+    auto* whosOffRow = new HeadingRow(headings);
+    for (qsizetype i = 0; i < txtWhosOff.size(); ++i)
+        whosOffRow->add(txtWhosOff[i], whosOffRotas.at(i).whosOffHeading(), true);
     // The own rota's box beside them, under its name.
     auto* whosOffBoxes = new QWidget;
     whosOffBoxes->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
@@ -450,12 +458,12 @@ QWidget* frmCalendarUi::kindBox() const
         auto* layout = new QVBoxLayout(column);
         layout->setContentsMargins(0, 0, 0, 0);
         layout->setSpacing(0);
-        for (QRadioButton* button : kindOptionsIn(static_cast<RotaKindInfo::WindowColumn>(c)))
+        for (QRadioButton* button : kindOptionsIn(static_cast<BuiltInRota::WindowColumn>(c)))
             layout->addWidget(button);
         layout->addStretch(1);
         typeRow->add(column, anchors[c], false);
     }
-    for (QRadioButton* button : kindOptionsIn(RotaKindInfo::WindowColumn::Below))
+    for (QRadioButton* button : kindOptionsIn(BuiltInRota::WindowColumn::Below))
         typeLayout->addWidget(button);
     // The user's own rotas below the built-in ones. The box takes no more height for them
     // than its margins give up, so that the window still fits a laptop's screen.
@@ -536,14 +544,14 @@ QWidget* frmCalendarUi::colourBox() const
     return fraColor;
 }
 
-void frmCalendarUi::nameControls(const QStringList& whosOffHeadings)
+void frmCalendarUi::nameControls()
 {
     // What a screen reader says for controls whose caption sits in a label of its own.
     Calendar1->setAccessibleName(u"Calendar"_s);
     if (QWidget* days = Calendar1->focusProxy())
         days->setAccessibleName(Calendar1->accessibleName());
-    for (int i = 0; i < WhosOff::BoxCount; ++i) {
-        txtWhosOff[i]->setAccessibleName(whosOffHeadings.at(i));
+    for (qsizetype i = 0; i < txtWhosOff.size(); ++i) {
+        txtWhosOff[i]->setAccessibleName(whosOffRotas.at(i).whosOffHeading());
         txtWhosOff[i]->setAccessibleDescription(u"RDO Patterns OFF on day clicked above."_s);
     }
     txtOwnWhosOff->setAccessibleDescription(txtWhosOff[0]->accessibleDescription());
@@ -568,8 +576,8 @@ void frmCalendarUi::orderTabs(QWidget* window) const
     order << txtOwnWhosOff << txtYear << txtCopies << txtReduction << txtStation
           << txtPatternAdjustment << chkHilightVacations << chkHighlightPayday << chkNoPatterns
           << chkPrintKey;
-    for (auto column : {RotaKindInfo::WindowColumn::EightHour, RotaKindInfo::WindowColumn::TenHour,
-                        RotaKindInfo::WindowColumn::Others, RotaKindInfo::WindowColumn::Below})
+    for (auto column : {BuiltInRota::WindowColumn::EightHour, BuiltInRota::WindowColumn::TenHour,
+                        BuiltInRota::WindowColumn::Others, BuiltInRota::WindowColumn::Below})
         for (QRadioButton* option : kindOptionsIn(column))
             order.append(option);
     order << optOwnRota << cboOwnRota;

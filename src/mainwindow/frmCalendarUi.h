@@ -1,7 +1,7 @@
 #pragma once
 
+#include "rota/BuiltInRotas.h"
 #include "rota/Holidays.h"
-#include "rota/RotaKindTable.h"
 #include "rota/WhosOff.h"
 #include "store/ShadeColors.h"
 
@@ -41,20 +41,25 @@ struct frmCalendarUi
     void setupUi(QMainWindow* window);
 
     // The calendar-type buttons of one column of the window, top first.
-    QList<QRadioButton*> kindOptionsIn(RotaKindInfo::WindowColumn column) const;
+    QList<QRadioButton*> kindOptionsIn(BuiltInRota::WindowColumn column) const;
     QRadioButton* colourOption(ColourFamily family) const;
+    // The calendar-type button of a kind.
+    QRadioButton* kindOption(RotaKind kind) const;
 
     // Arrays are indexed from 0.
     QCalendarWidget* Calendar1 = nullptr;
-    std::array<QLineEdit*, WhosOff::BoxCount> txtWhosOff{};
+    // The rotas of the who's-off row and their boxes, in the row's order.
+    const QList<Rota> whosOffRotas = WhosOff::Row();
+    QList<QLineEdit*> txtWhosOff;
     QLineEdit* txtYear = nullptr;
     QLineEdit* txtCopies = nullptr;
     QLineEdit* txtReduction = nullptr;
     QLineEdit* txtStation = nullptr;
     QLineEdit* txtPatternAdjustment = nullptr;
 
-    // The calendar types, by RotaKind code, as the rota-kind table describes them.
-    std::array<QRadioButton*, RotaKinds::Count> optKind{};
+    // The calendar types, by RotaKind code, as their definitions in BuiltInRotas describe them;
+    // null for a code no kind has.
+    std::array<QRadioButton*, RotaKinds::MostCodes> optKind{};
     QRadioButton*& optSixAndTwo = optKind[0];
     QRadioButton*& optMMSixAndTwo = optKind[1];
     QRadioButton*& optFourAndTwo = optKind[2];
@@ -66,7 +71,7 @@ struct frmCalendarUi
     // A rota of the user's own, the one cboOwnRota shows, below the calendar types.
     QRadioButton* optOwnRota = nullptr;
     QComboBox* cboOwnRota = nullptr;
-    static constexpr int OwnRotaOption = RotaKinds::Count; // its id among the calendar types
+    static constexpr int OwnRotaOption = RotaKinds::MostCodes; // its id among the calendar types
     // Who is off in the rota cboOwnRota shows, beside the six boxes, under the rota's name.
     QLabel* lblOwnWhosOff = nullptr;
     QLineEdit* txtOwnWhosOff = nullptr;
@@ -130,6 +135,6 @@ private:
     QGroupBox* holidaysBox() const;
     QWidget* colourBox() const;
 
-    void nameControls(const QStringList& whosOffHeadings);
+    void nameControls();
     void orderTabs(QWidget* window) const;
 };

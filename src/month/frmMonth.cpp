@@ -384,7 +384,7 @@ void frmMonth::drawSheet()
     }
 
     const QPen black(Qt::black, 0);
-    const bool fitToCell = m_choices.rota().cell().fitToCell;
+    const bool fitToCell = m_choices.rota.cell().fitToCell;
     for (const MonthSheetLayout::Day& day : m_layout.days()) {
         painter.setPen(black);
         painter.drawLines(day.strokes());
@@ -423,8 +423,15 @@ void frmMonth::setNote(QLabel* note, const QString& caption)
 
 void frmMonth::editNote(QLabel* note)
 {
-    if (const std::optional<QString> caption = NoteText::Edit(m_prompter, note->text()))
-        setNote(note, *caption);
+    const QString typed =
+        m_prompter.input(u"Enter a note"_s, u"Replace Current Note"_s, note->text());
+    const QString shortened = NoteText::Shortened(typed);
+    // A longer note is cut only when the user agrees; otherwise the note stays as it was.
+    if (shortened.size() < typed.size() &&
+        m_prompter.message(NoteText::ShortenQuestion(shortened), u"Shorten note?"_s,
+                           Prompter::Buttons::YesNo) != Prompter::Answer::Yes)
+        return;
+    setNote(note, NoteText::Caption(typed));
 }
 
 void frmMonth::lblFirstNote_Click(int index)

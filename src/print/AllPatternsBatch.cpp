@@ -1,9 +1,7 @@
 #include "print/AllPatternsBatch.h"
 
-#include "print/BatchTarget.h"
 #include "rota/NumberText.h"
 #include "rota/RotaKind.h"
-#include "store/Prompter.h"
 
 #include <QRandomGenerator>
 
@@ -11,18 +9,55 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
+QList<AllPatternsBatch::Job> AllPatternsBatch::Jobs(const Rota& chosen)
+{
+    QList<Job> jobs;
+    for (const Rota& rota : chosen.allPatterns()) {
+        for (const QString& group : rota.groups())
+            jobs.append({rota, group});
+    }
+    return jobs;
+}
 
-// Pattern buttons 7..13 are the four-and-two groups A..G.
-constexpr int FirstFourTwoButton = 7;
-
-} // namespace
-
-AllPatternsBatch::AllPatternsBatch(BatchTarget& target, UniformSource uniform)
-    : m_target(target), m_uniform(std::move(uniform))
+AllPatternsBatch::AllPatternsBatch(QList<Job> jobs, UniformSource uniform)
+    : m_jobs(std::move(jobs)), m_uniform(std::move(uniform))
 {
     if (!m_uniform)
         m_uniform = [] { return QRandomGenerator::global()->generateDouble(); };
+}
+
+CalendarChoices AllPatternsBatch::choicesFor(const CalendarChoices& base, int index,
+                                             ColourFamily colour, int shade) const
+{
+    const Job& job = m_jobs.at(index);
+    CalendarChoices choices = base;
+    choices.highlightVacations = false;
+    choices.rota = job.rota;
+    // As the pattern button writes it: " 3", "A".
+    const std::optional<int> button = RotaKinds::PatternButtonForGroup(job.group);
+    choices.highlightGroup = button ? RotaKinds::GroupForPatternButton(*button) : job.group;
+    choices.noHighlight = false;
+    choices.shades = ShadeColors::For(colour, shade);
+    return choices;
+}
+
+AllPatternsBatch::Result AllPatternsBatch::run(const CalendarChoices& base, bool randomColours,
+                                               int shade, const PrintCalendar& print)
+{
+    m_stopRequested = false;
+    m_printed = 0;
+    m_lastColour = ColourFamily::Yellow;
+    for (int i = 0; i < m_jobs.size(); ++i) {
+        if (m_stopRequested)
+            return Result::Stopped;
+        // One generator for the whole batch: re-seeding it from the clock before every
+        // calendar could repeat the same colour within one clock tick.
+        if (randomColours)
+            m_lastColour = ColourFor(m_uniform());
+        print(i, choicesFor(base, i, m_lastColour, shade));
+        ++m_printed;
+    }
+    return Result::Printed;
 }
 
 QString AllPatternsBatch::QuestionText(const QString& copiesText, const QString& yearText)
@@ -50,48 +85,4 @@ ColourFamily AllPatternsBatch::ColourFor(double uniform)
         break;
     }
     return k >= 4 ? ColourFamily::Blue : ColourFamily::Yellow;
-}
-
-QString AllPatternsBatch::GroupOf(int index)
-{
-    return RotaKinds::GroupForPatternButton(index).trimmed();
-}
-
-AllPatternsBatch::Result AllPatternsBatch::run(Prompter& prompter)
-{
-    const Prompter::Answer answer =
-        prompter.message(QuestionText(m_target.copiesText(), m_target.yearText()), QuestionTitle(),
-                         Prompter::Buttons::YesNoCancel);
-    if (answer != Prompter::Answer::Yes && answer != Prompter::Answer::No)
-        return Result::Cancelled;
-    return printAll(answer == Prompter::Answer::Yes);
-}
-
-AllPatternsBatch::Result AllPatternsBatch::printAll(bool randomColours)
-{
-    m_stopRequested = false;
-    m_printed = 0;
-    m_target.untickVacations();
-    m_target.setBusy(true);
-    m_target.selectSixAndTwo();
-    m_target.selectColour(ColourFamily::Yellow);
-    Result result = Result::Printed;
-    for (int i = 0; i < CalendarCount; ++i) {
-        if (m_stopRequested) {
-            result = Result::Stopped;
-            break;
-        }
-        if (i == FirstFourTwoButton)
-            m_target.selectFourAndTwo();
-        m_target.selectPattern(i);
-        // One generator for the whole batch: re-seeding it from the clock before every
-        // calendar could repeat the same colour within one clock tick.
-        if (randomColours)
-            m_target.selectColour(ColourFor(m_uniform()));
-        m_target.showProgress(i + 1, CalendarCount);
-        m_target.printCalendar();
-        ++m_printed;
-    }
-    m_target.setBusy(false);
-    return result;
 }

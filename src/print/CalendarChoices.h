@@ -1,8 +1,7 @@
 #pragma once
 
 #include "rota/Holidays.h"
-#include "rota/OwnRota.h"
-#include "rota/RotaChoice.h"
+#include "rota/Rota.h"
 #include "rota/RotaKind.h"
 #include "store/ShadeColors.h"
 
@@ -10,7 +9,6 @@
 #include <QString>
 
 #include <array>
-#include <memory>
 
 using namespace Qt::StringLiterals;
 
@@ -24,8 +22,7 @@ struct CalendarChoices
     QString sizeText = u"100"_s;      // txtReduction, percent of full size
     QString copiesText = u"1"_s;      // txtCopies
     QString adjustmentText = u"0"_s;  // txtPatternAdjustment
-    RotaKind kind = RotaKind::CgSixTwo;
-    std::shared_ptr<const OwnRota> ownRota; // when set, drawn in the place of `kind`
+    Rota rota = Rota::BuiltIn(RotaKind::CgSixTwo); // a built-in kind or a rota file's
     QString highlightGroup = u" 0"_s; // HighlightGroup
     bool noHighlight = true;                       // optNoHighlight selected
     std::array<bool, Holidays::Count> holidays{true, true, true, true, true, true, true,
@@ -36,6 +33,4 @@ struct CalendarChoices
     bool printKey = false;                         // a key under the year page's blocks
     ShadeColors shades = ShadeColors::For(ColourFamily::Yellow, 0);
     QDate calendarDate;                            // Calendar1: the month sheet's month
-
-    RotaChoice rota() const { return RotaChoice(kind, ownRota); }
 };

@@ -173,7 +173,7 @@ void printDay(PrintSurface& surface, const PageScale& scale, const MonthSheetLay
         surface.setFontSize(size);
         const QPoint groups = day.pageGroupsOffPen();
         QStringList text = {day.groupsOffText};
-        if (choices.rota().cell().fitToCell)
+        if (choices.rota.cell().fitToCell)
             TextFit::Fit(surface, text, {scale.x(day.cell().right) - scale.x(groups.x())}, size,
                          SmallestPoints);
         if (!day.groupsOffText.isEmpty())
@@ -243,7 +243,7 @@ QStringList MonthPrinter::NoteLines(const QString& note)
 PageFit MonthPrinter::print(PrintSurface& surface, const MonthNotesRecord& notes,
                             int printSize) const
 {
-    // The look-ups come first: GetGoodFriday once, then GetPatterns and the entry per day.
+    // The look-ups come first: GetGoodFriday once, then the groups off and the entry per day.
     const MonthSheetLayout layout = MonthSheetLayout::Build(m_choices, m_state, m_entries);
 
     // The size asked for turns the page; a page too large for the paper is made smaller.

@@ -189,7 +189,7 @@ MonthSheetLayout MonthSheetLayout::Build(const CalendarChoices& choices, AppStat
     GetGoodFriday(state.goodFriday);
     const HolidayYear holidayYear = HolidayYear::From(state.goodFriday, date.year());
 
-    const RotaChoice rota = choices.rota();
+    const Rota& rota = choices.rota;
     const int daysInMonth = layout.m_firstOfMonth.daysInMonth();
     int row = 0;
     for (int d = 1; d <= daysInMonth; ++d) {
@@ -199,7 +199,7 @@ MonthSheetLayout MonthSheetLayout::Build(const CalendarChoices& choices, AppStat
         day.column = DayNumbering::WeekdayColumn(dayNumber);
         day.row = row;
 
-        const QList<QStringList> groupsOff = rota.groupsOff(dayNumber, adjustment, state.rotaDay);
+        const QList<QStringList> groupsOff = rota.groupsOff(dayNumber, adjustment);
 
         for (int i = 0; i < Holidays::Count; ++i) {
             if (choices.holidays[static_cast<std::size_t>(i)] &&

@@ -92,9 +92,9 @@ public:
     // The grid's frame in sheet units: always six week rows.
     static constexpr Box Grid = {-30, 0, 3470, 3200};
 
-    // Runs the rota look-ups for every day of the month of choices.calendarDate (GetGoodFriday
-    // once, GetPatterns per day for a built-in kind, through `state`) and the entry look-up per day
-    // while entries are highlighted and `entries` is set.
+    // Runs the look-ups for every day of the month of choices.calendarDate (GetGoodFriday once
+    // through `state`, the rota's groups off per day) and the entry look-up per day while
+    // entries are highlighted and `entries` is set.
     static MonthSheetLayout Build(const CalendarChoices& choices, AppState& state,
                                   EntryLookup* entries);
 

@@ -1,6 +1,5 @@
 #include "print/NoteText.h"
 
-#include "store/Prompter.h"
 #include "store/WholeCharacters.h"
 
 #include <array>
@@ -60,22 +59,24 @@ bool PlaceEntryWord(QString& firstNote, QString& secondNote, const QString& word
     return false;
 }
 
-std::optional<QString> Edit(Prompter& prompter, const QString& current)
+QString Shortened(const QString& typed)
 {
-    const QString answer = prompter.input(u"Enter a note"_s, u"Replace Current Note"_s, current);
     // Counted and cut by the characters the user sees: an emoji is never split in two.
-    const QString shortened = WholeCharacters::Left(answer, MaximumLength);
-    if (shortened.size() < answer.size()) {
-        const QString text = u"Your note was longer than 50 characters"_s + u"\n\r"_s +
-                             u"and will be truncated to:"_s + u"\n\r"_s + shortened + u"\n\r"_s +
-                             u"Do you want to continue?"_s;
-        if (prompter.message(text, u"Shorten note?"_s, Prompter::Buttons::YesNo) !=
-            Prompter::Answer::Yes)
-            return std::nullopt;
-    }
-    if (answer.isEmpty() || answer == Placeholder())
+    return WholeCharacters::Left(typed, MaximumLength);
+}
+
+QString ShortenQuestion(const QString& shortened)
+{
+    return u"Your note was longer than 50 characters"_s + u"\n\r"_s +
+           u"and will be truncated to:"_s + u"\n\r"_s + shortened + u"\n\r"_s +
+           u"Do you want to continue?"_s;
+}
+
+QString Caption(const QString& typed)
+{
+    if (typed.isEmpty() || typed == Placeholder())
         return Placeholder();
-    return WholeCharacters::Mended(shortened);
+    return WholeCharacters::Mended(Shortened(typed));
 }
 
 } // namespace NoteText

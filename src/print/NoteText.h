@@ -3,10 +3,6 @@
 #include <QString>
 #include <QVariant>
 
-#include <optional>
-
-class Prompter;
-
 // The rules for the two one-line notes of a month-sheet day, shared by the month window and
 // the command line so that both show (and print) the same notes.
 namespace NoteText {
@@ -26,8 +22,11 @@ QString EntryWord(const QString& type);
 // the word, else into an empty second note, else nowhere. True when a note changed.
 bool PlaceEntryWord(QString& firstNote, QString& secondNote, const QString& word);
 
-// Asks for the replacement of a note. nullopt leaves the note as it is (the user refused to
-// shorten a long answer); otherwise the new caption, the placeholder for an empty answer.
-std::optional<QString> Edit(Prompter& prompter, const QString& current);
+// A note typed in place of another: cut to MaximumLength characters as the user sees them,
+// the question that asks whether a longer one may be cut so, and the caption it gives (the
+// placeholder for an empty one).
+QString Shortened(const QString& typed);
+QString ShortenQuestion(const QString& shortened);
+QString Caption(const QString& typed);
 
 } // namespace NoteText

@@ -72,7 +72,7 @@ int YearCalendarPrinter::Scaled(double design, double factor)
 
 QString YearCalendarPrinter::Title(const CalendarChoices& choices)
 {
-    return (choices.station + u" - "_s + choices.yearText + choices.rota().titleSuffix()).toUpper();
+    return (choices.station + u" - "_s + choices.yearText + choices.rota.titleSuffix()).toUpper();
 }
 
 std::optional<QDate> YearCalendarPrinter::FirstDay(const QString& yearText)
@@ -248,7 +248,7 @@ PageFit YearCalendarPrinter::print()
     std::optional<YearDayCell> cell;
     YearDayCell::Walk walk;
     if (firstDay) {
-        cell.emplace(m_surface, m_choices, m_state, m_entries, m_scale,
+        cell.emplace(m_surface, m_choices, m_entries, m_scale,
                      HolidayYear::From(m_state.goodFriday, firstDay->year()));
         walk.firstDay = *firstDay;
         walk.firstDayNumber = DayNumbering::DayNumber(*firstDay);

@@ -5,7 +5,6 @@
 #include "rota/DayNumbering.h"
 #include "rota/GroupMatch.h"
 #include "rota/NumberText.h"
-#include "store/AppState.h"
 #include "store/ColorText.h"
 #include "store/EntryLookup.h"
 
@@ -31,11 +30,11 @@ constexpr int SmallestPoints = 5;
 
 } // namespace
 
-YearDayCell::YearDayCell(PrintSurface& surface, const CalendarChoices& choices, AppState& state,
+YearDayCell::YearDayCell(PrintSurface& surface, const CalendarChoices& choices,
                          EntryLookup* entries, double scale, const HolidayYear& holidays)
-    : m_surface(surface), m_choices(choices), m_state(state), m_entries(entries), m_scale(scale),
+    : m_surface(surface), m_choices(choices), m_entries(entries), m_scale(scale),
       m_holidays(holidays), m_adjustment(NumberText::Val(choices.adjustmentText)),
-      m_rota(choices.rota())
+      m_rota(choices.rota)
 {
 }
 
@@ -75,7 +74,7 @@ bool YearDayCell::draw(Walk& walk)
     m_holiday = false;
     m_shaded = false;
 
-    m_groupsOff = m_rota.groupsOff(dayNumber, m_adjustment, m_state.rotaDay);
+    m_groupsOff = m_rota.groupsOff(dayNumber, m_adjustment);
 
     const ShadeColors& shades = m_choices.shades;
     for (int i = 0; i < Holidays::Count; ++i) {
@@ -116,8 +115,7 @@ bool YearDayCell::draw(Walk& walk)
         printGroups(x0 + 500 * column, y0 + 500 * w);
 
     // Groups stacked at the cell's right take the place of the entry's type.
-    const bool typeHasRoom =
-        m_rota.cell().yearLayout != RotaKindInfo::YearCell::SecondColumnAtRight;
+    const bool typeHasRoom = m_rota.cell().yearLayout != Rota::YearCell::SecondColumnAtRight;
     if (m_choices.highlightVacations && typeHasRoom && m_entry) {
         m_surface.setFontSize(scaled(8));
         printAt(scaled(x0 + 500 * column + 300), scaled(y0 + 30 + 500 * w), m_entryType);
@@ -194,7 +192,7 @@ void YearDayCell::ringPayDay()
 
 void YearDayCell::printGroups(int x, int y)
 {
-    const RotaKindInfo::CellText& cell = m_rota.cell();
+    const Rota::CellText& cell = m_rota.cell();
     const QList<QStringList>& groups = m_groupsOff;
     if (!GroupMatch::AnyGroup(groups))
         return;
@@ -203,7 +201,7 @@ void YearDayCell::printGroups(int x, int y)
         m_surface.setFontSize(scaled(cell.yearPoints));
     const int lowerX = scaled(x);
     const int lowerY = scaled(y + 250);
-    if (cell.yearLayout == RotaKindInfo::YearCell::SecondColumnAtRight && groups.size() > 1) {
+    if (cell.yearLayout == Rota::YearCell::SecondColumnAtRight && groups.size() > 1) {
         const QStringList& right = groups.at(1);
         printAt(scaled(x + 320), scaled(y), right.value(0));
         printAt(lowerX, lowerY, cell.lead + groups.at(0).join(cell.separator), false);

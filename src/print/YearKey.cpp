@@ -34,7 +34,7 @@ YearKey::YearKey(const CalendarChoices& choices, const EntryKinds& entries)
     const bool holidays =
         std::any_of(choices.holidays.begin(), choices.holidays.end(), [](bool on) { return on; });
     const ShadeColors& shades = choices.shades;
-    const QString daysOff = choices.rota().keyLabel(group);
+    const QString daysOff = choices.rota.keyLabel(group);
     if (highlighted)
         m_items.append({Item::Mark::Fill, shades.RdoColor, daysOff});
     if (holidays)

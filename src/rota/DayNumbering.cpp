@@ -1,7 +1,6 @@
 #include "rota/DayNumbering.h"
 
 #include "rota/NumberText.h"
-#include "rota/RotaKindTable.h"
 
 namespace DayNumbering {
 
@@ -33,10 +32,9 @@ int WeekdayColumn(qint32 dayNumber)
     return (dayNumber - 3) % 7;
 }
 
-qint16 PatternPosition(RotaKind kind, qint32 dayNumber, double adjustment)
+int CyclePosition(qint32 dayNumber, double adjustment, int offset, int length)
 {
-    const RotaKindInfo::Cycle& cycle = RotaKindTable::Of(kind).cycle;
-    return remainderOf(static_cast<double>(dayNumber) + adjustment + cycle.offset, cycle.length);
+    return remainderOf(static_cast<double>(dayNumber) + adjustment + offset, length);
 }
 
 } // namespace DayNumbering

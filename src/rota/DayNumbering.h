@@ -1,7 +1,5 @@
 #pragma once
 
-#include "rota/RotaKind.h"
-
 #include <QDate>
 
 namespace DayNumbering {
@@ -16,9 +14,9 @@ qint32 DayNumber(QDate date);
 // the dividend's sign, so earlier dates give negative columns.
 int WeekdayColumn(qint32 dayNumber);
 
-// Cycle position of a day under a rota kind, by the cycle of its row of RotaKindTable: the
-// sum is rounded (halves to even) and the remainder taken with the dividend's sign, so it may
-// be negative for dates before 1900.
-qint16 PatternPosition(RotaKind kind, qint32 dayNumber, double adjustment);
+// Position of a day in a built-in kind's cycle: (day number + adjustment + offset) rounded
+// (halves to even), the remainder taken with the dividend's sign, so it is negative for dates
+// before 1900.
+int CyclePosition(qint32 dayNumber, double adjustment, int offset, int length);
 
 } // namespace DayNumbering

@@ -1,21 +1,12 @@
 #include "rota/GroupMatch.h"
 
 #include "rota/NumberText.h"
-#include "rota/RotaKindTable.h"
 
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
 
 namespace GroupMatch {
-
-QList<QStringList> GroupsOff(RotaKind kind, const RotaDay& rota)
-{
-    QList<QStringList> groups;
-    for (CycleColumn column : RotaKindTable::Of(kind).columns)
-        groups.append(ColumnGroups(rota, column));
-    return groups;
-}
 
 bool AnyGroup(const QList<QStringList>& groupsOff)
 {
@@ -36,12 +27,7 @@ bool IsAmong(const QString& highlightGroup, const QList<QStringList>& groupsOff)
     return false;
 }
 
-bool IsHighlightedGroupOff(RotaKind kind, const QString& highlightGroup, const RotaDay& rota)
-{
-    return IsAmong(highlightGroup, GroupsOff(kind, rota));
-}
-
-QString Text(const RotaKindInfo::CellText& cell, const QList<QStringList>& groupsOff)
+QString Text(const Rota::CellText& cell, const QList<QStringList>& groupsOff)
 {
     if (!AnyGroup(groupsOff))
         return {};
@@ -49,11 +35,6 @@ QString Text(const RotaKindInfo::CellText& cell, const QList<QStringList>& group
     for (const QStringList& column : groupsOff)
         columns << column.join(cell.separator);
     return cell.lead + columns.join(u"   "_s);
-}
-
-QString GroupsOffText(RotaKind kind, const RotaDay& rota)
-{
-    return Text(RotaKindTable::Of(kind).cell, GroupsOff(kind, rota));
 }
 
 } // namespace GroupMatch

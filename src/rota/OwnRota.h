@@ -5,10 +5,10 @@
 #include <QString>
 #include <QStringList>
 
-// A rota of the user's own, as its rota file defines it (RotaFileParser reads one,
-// RotaFileWriter writes one). Group number i runs `pattern` i * shift days after the first,
-// unless it has a pattern of its own, which starts on `start` as it stands. In a pattern "W" is
-// a working day and "O" a day off.
+// A rota file as written (RotaFileParser reads one, RotaFileWriter writes one); Rota::FromFile
+// makes the rota of it. Group number i runs `pattern` i * shift days after the first, unless it
+// has a pattern of its own, which starts on `start` as it stands. In a pattern "W" is a working
+// day and "O" a day off.
 struct OwnRota
 {
     QString name;
@@ -19,9 +19,4 @@ struct OwnRota
     QMap<QString, QString> groupPatterns; // group -> its own pattern, upper case
 
     friend bool operator==(const OwnRota&, const OwnRota&) = default;
-
-    // Whether group number `index` has `date` off. Any date, before `start` too.
-    bool isOff(qsizetype index, QDate date) const;
-    // The groups off on `date`, in `groups` order.
-    QStringList groupsOff(QDate date) const;
 };

@@ -1,5 +1,6 @@
 #include "rota/RotaKind.h"
 
+#include "rota/BuiltInRotas.h"
 #include "rota/NumberText.h"
 
 using namespace Qt::StringLiterals;
@@ -8,9 +9,11 @@ namespace RotaKinds {
 
 std::optional<RotaKind> FromCode(int code)
 {
-    if (code < 0 || code >= Count)
-        return std::nullopt;
-    return static_cast<RotaKind>(code);
+    for (const BuiltInRota& definition : BuiltInRotas::Definitions()) {
+        if (Code(definition.kind) == code)
+            return definition.kind;
+    }
+    return std::nullopt;
 }
 
 int Code(RotaKind kind)

@@ -4,9 +4,11 @@
 
 #include <optional>
 
-// The eight calendar types. The codes are stored in the "MyPattern" setting: never renumber.
-// Everything else about a kind is in its row of RotaKindTable.
-enum class RotaKind : int {
+// The codes of the built-in calendar types, stored in the "MyPattern" setting: never renumber.
+// Everything else about a kind is in its definition in BuiltInRotas; a kind added there may
+// take the next free code without a name here (RotaKind{8}).
+enum class RotaKind : int
+{
     CgSixTwo = 0,
     MmSixTwo = 1,
     FourTwo = 2,
@@ -19,10 +21,12 @@ enum class RotaKind : int {
 
 namespace RotaKinds {
 
-inline constexpr int Count = 8;
+// A code is one digit of the "MyPattern" setting: at most ten kinds.
+inline constexpr int MostCodes = 10;
 // Pattern buttons 0..6 are groups 1..7, 7..13 groups A..G, 14..20 groups H..N.
 inline constexpr int PatternButtonCount = 21;
 
+// The kind of a code that BuiltInRotas defines.
 std::optional<RotaKind> FromCode(int code);
 int Code(RotaKind kind);
 

@@ -1,7 +1,7 @@
 #include "rotas/frmRotas.h"
 
 #include "rota/OwnRotaRules.h"
-#include "rota/WhosOff.h"
+#include "rota/Rota.h"
 #include "store/Clock.h"
 #include "store/OneLine.h"
 #include "store/OwnRotaFile.h"
@@ -376,7 +376,7 @@ void frmRotas::showPreview(const OwnRota* rota)
         for (int c = 0; c < DaysAWeek; ++c) {
             const QDate date = weekStart.addDays(c);
             auto* cell =
-                new QTableWidgetItem(rota ? WhosOff::OwnGroupsOff(*rota, date) : QString());
+                new QTableWidgetItem(rota ? Rota::FromFile(*rota).whosOffText(date, 0) : QString());
             cell->setTextAlignment(Qt::AlignCenter);
             cell->setToolTip(english.toString(date, u"dddd d MMMM yyyy"_s));
             tblPreview->setItem(r, c, cell);

@@ -1,7 +1,7 @@
 #include "CalendarFixture.h"
 #include "CommandRun.h"
 #include "RotaFiles.h"
-#include "rota/DayNumbering.h"
+#include "export/DaysOffCalendar.h"
 #include "rota/GroupMatch.h"
 
 #include <QDir>
@@ -52,12 +52,9 @@ private slots:
         QVERIFY(ics.endsWith(u"END:VCALENDAR\r\n"_s));
 
         QStringList expected;
-        RotaDay rota;
+        const Rota rota = Rota::BuiltIn(RotaKind::FourTwo);
         for (QDate day(2024, 1, 1); day.year() == 2024; day = day.addDays(1)) {
-            rota.PatternDay =
-                DayNumbering::PatternPosition(RotaKind::FourTwo, DayNumbering::DayNumber(day), 0);
-            GetPatterns(rota);
-            if (rota.FourTwoOff1 == u'C' || rota.FourTwoOff2 == u'C')
+            if (GroupMatch::IsAmong(u"C"_s, rota.groupsOff(day, 0)))
                 expected << day.toString(u"yyyyMMdd"_s);
         }
         QStringList found;
@@ -67,6 +64,36 @@ private slots:
         QCOMPARE(found, expected);
         QCOMPARE(ics.count(u"SUMMARY:RDO\r\n"_s), expected.size());
         QVERIFY(ics.contains(u"UID:rdo-four-two-C-"_s + expected.first() + u"@kelvane\r\n"_s));
+    }
+
+    // One group's days off, on exactly the days the rota gives it; the adjustment does not move
+    // an own rota.
+    void exportsAGroupOfAnOwnRota()
+    {
+        DaysOffCalendar::Request request;
+        const std::optional<Rota> rota = RotaFiles::Read(RotaFiles::FourOnFourOff);
+        QVERIFY(rota);
+        request.rota = *rota;
+        request.groupLetter = u"B"_s;
+        request.from = QDate(2027, 1, 1);
+        request.to = QDate(2027, 1, 31);
+        request.adjustment = 5;
+        GoodFriday goodFriday;
+        const QString ics = QString::fromUtf8(DaysOffCalendar::Build(request, goodFriday));
+        QVERIFY(ics.contains(u"X-WR-CALNAME:RDO Pattern B (Four On Four Off)\r\n"_s));
+        QVERIFY(ics.contains(u"UID:rdo-own-Four%20On%20Four%20Off-B-20270104@kelvane\r\n"_s));
+        QStringList dates;
+        for (const QString& line : ics.split(u"\r\n"_s)) {
+            if (line.startsWith(u"DTSTART;VALUE=DATE:"_s))
+                dates << line.section(u':', 1);
+        }
+        QStringList expected;
+        for (QDate day = request.from; day <= request.to; day = day.addDays(1)) {
+            if (GroupMatch::IsAmong(u"B"_s, rota->groupsOff(day, 0)))
+                expected << day.toString(u"yyyyMMdd"_s);
+        }
+        QCOMPARE(expected.size(), 16);
+        QCOMPARE(dates, expected);
     }
 
     void holidaysAreTheirOwnEvents()

@@ -103,7 +103,7 @@ private slots:
         CalendarChoices choices;
         choices.calendarDate = QDate(2024, 3, 20);
         choices.yearText = u"2024"_s;
-        choices.kind = RotaKind::FourTwo;
+        choices.rota = Rota::BuiltIn(RotaKind::FourTwo);
         choices.highlightGroup = u"C"_s;
         choices.noHighlight = false;
         choices.highlightVacations = true;

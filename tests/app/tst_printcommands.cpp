@@ -1,6 +1,8 @@
 #include "app/CommandLine.h"
 #include "app/PrintCommands.h"
 #include "print/SurfaceFactory.h"
+#include "rota/BuiltInRotas.h"
+#include "rota/DayNumbering.h"
 #include "store/CalendarDatabase.h"
 #include "store/SafeFile.h"
 
@@ -546,21 +548,26 @@ private slots:
         QVERIFY(help.out.contains(u"--random-colours"_s));
     }
 
-    // print-all draws one calendar for each group of a rota of the user's own.
+    // print-all draws one calendar for each group of a rota of the user's own, in yellow as
+    // every batch does.
     void printAllWithARotaOfYourOwn()
     {
         QTemporaryDir dir;
         const QString rota = dir.filePath(u"four.rota"_s);
         CalendarFixture::WriteFile(rota, RotaFiles::FourOnFourOff);
         const QString folder = dir.filePath(u"all"_s);
-        const CommandRun result = run(Command::All, {u"--rota"_s, rota, u"--year"_s, u"2027"_s,
-                                                     u"--out"_s, folder, u"--format"_s, u"ops"_s});
+        const CommandRun result =
+            run(Command::All, {u"--rota"_s, rota, u"--year"_s, u"2027"_s, u"--colour"_s, u"green"_s,
+                               u"--out"_s, folder, u"--format"_s, u"ops"_s});
         QCOMPARE(result.status, CommandLine::Success);
         const QStringList files = QDir(folder).entryList(QDir::Files, QDir::Name);
         QCOMPARE(files, (QStringList{u"01-A.ops"_s, u"02-B.ops"_s, u"03-C.ops"_s, u"04-D.ops"_s}));
-        for (const QString& file : files)
-            QVERIFY(CalendarFixture::ReadText(QDir(folder).filePath(file))
-                        .contains(u"\"DARIZU - 2027 FOUR ON FOUR OFF RDO CALENDAR\""_s));
+        for (const QString& file : files) {
+            const QString page = CalendarFixture::ReadText(QDir(folder).filePath(file));
+            QVERIFY(page.contains(u"\"DARIZU - 2027 FOUR ON FOUR OFF RDO CALENDAR\""_s));
+            QVERIFY(page.contains(u" #ffff64\n"_s));
+            QVERIFY(!page.contains(u" #b4ffb4\n"_s));
+        }
     }
 
     // The overall help's line of each subcommand names every option its own help lists.
@@ -584,6 +591,58 @@ private slots:
                              qPrintable(name + u": "_s + option));
             }
         }
+    }
+
+    // A built-in kind is one definition: a made-up one is looked up, printed and exported.
+    void aMadeUpKindShowsEverywhere()
+    {
+        BuiltInRota twoTwo = BuiltInRotas::Definitions().first();
+        twoTwo.kind = RotaKind{8};
+        twoTwo.button = {u"Two and Two"_s, u"optTwoAndTwo"_s, BuiltInRota::WindowColumn::Others, 2};
+        twoTwo.commandName = u"two-two"_s;
+        twoTwo.icsName = u"Two and Two"_s;
+        twoTwo.groups = {u"1"_s, u"2"_s};
+        twoTwo.columns = {u"1 1 2 2"_s};
+        twoTwo.whosOff = {u"2-2"_s, u"-"_s, u"   "_s};
+        twoTwo.titleSuffix = u" 2-2 RDO Calendar"_s;
+        twoTwo.inAllPatterns = false;
+        const BuiltInRotas::Replacement madeUp(BuiltInRotas::Definitions() + QList{twoTwo});
+        const auto groupOff = [](QDate day) {
+            return DayNumbering::DayNumber(day) % 4 < 2 ? u"1"_s : u"2"_s;
+        };
+
+        const QDate day(2025, 3, 1);
+        const CommandRun whosOff = CommandRun::Kelvane({u"whos-off"_s, u"2025-03-01"_s});
+        QCOMPARE(whosOff.status, CommandLine::Success);
+        QVERIFY2(
+            whosOff.out.endsWith(u"5-2-5-3: "_s +
+                                 Rota::BuiltIn(RotaKind::FiveTwoFiveThree).whosOffText(day, 0) +
+                                 u"\n2-2: "_s + groupOff(day) + u'\n'),
+            qPrintable(whosOff.out));
+
+        const CommandRun page =
+            run(Command::Year, {u"--kind"_s, u"two-two"_s, u"--group"_s, groupOff(day), u"--year"_s,
+                                u"2025"_s, u"--out"_s, u"-"_s, u"--format"_s, u"ops"_s});
+        QCOMPARE(page.status, CommandLine::Success);
+        const QString trace = QString::fromUtf8(page.bytes);
+        QVERIFY(trace.contains(u"\"DARIZU - 2025 2-2 RDO CALENDAR\""_s));
+        QVERIFY(trace.contains(u"\" 1\""_s) && trace.contains(u"\" 2\""_s));
+
+        const CommandRun ics =
+            CommandRun::Kelvane({u"export-ics"_s, u"--kind"_s, u"two-two"_s, u"--group"_s, u"2"_s,
+                                 u"--from"_s, u"2025-01-01"_s, u"--to"_s, u"2025-01-31"_s,
+                                 u"--holidays"_s, u"0000000000000"_s, u"--out"_s, u"-"_s});
+        QCOMPARE(ics.status, CommandLine::Success);
+        const QString calendar = QString::fromUtf8(ics.bytes);
+        QVERIFY(calendar.contains(u"X-WR-CALNAME:RDO Pattern 2 (Two and Two)\r\n"_s));
+        qsizetype daysOff = 0;
+        for (QDate date(2025, 1, 1); date.month() == 1; date = date.addDays(1)) {
+            if (groupOff(date) == u"2"_s) {
+                ++daysOff;
+                QVERIFY(calendar.contains(u"UID:rdo-two-two-2-"_s + date.toString(u"yyyyMMdd"_s)));
+            }
+        }
+        QCOMPARE(calendar.count(u"SUMMARY:RDO\r\n"_s), daysOff);
     }
 };
 

@@ -2,7 +2,7 @@
 
 #include "rota/DayNumbering.h"
 #include "rota/NumberText.h"
-#include "rota/RotaDay.h"
+#include "rota/Rota.h"
 
 using namespace Qt::StringLiterals;
 
@@ -13,7 +13,7 @@ CalendarChoices Year(const QString& yearText, RotaKind kind, const QString& grou
     CalendarChoices choices;
     choices.yearText = yearText;
     choices.station = u"DARIZU"_s;
-    choices.kind = kind;
+    choices.rota = Rota::BuiltIn(kind);
     if (!group.isEmpty()) {
         choices.highlightGroup = group;
         choices.noHighlight = false;
@@ -31,11 +31,8 @@ CalendarChoices Month(QDate date)
 
 QString GroupOffOn(QDate date)
 {
-    RotaDay rota;
-    rota.PatternDay =
-        DayNumbering::PatternPosition(RotaKind::CgSixTwo, DayNumbering::DayNumber(date), 0);
-    GetPatterns(rota);
-    return NumberText::Blank(rota.SixTwoOff1);
+    const QString group = Rota::BuiltIn(RotaKind::CgSixTwo).groupsOff(date, 0).value(0).value(0);
+    return NumberText::Blank(static_cast<qint64>(NumberText::Val(group)));
 }
 
 } // namespace CalendarSamples

@@ -1,16 +1,16 @@
 #pragma once
 
-#include "rota/DayNumbering.h"
 #include "rota/GroupMatch.h"
 #include "rota/OwnRota.h"
+#include "rota/Rota.h"
 #include "rota/RotaFileParser.h"
-#include "rota/RotaKindTable.h"
 
 #include <QByteArray>
 #include <QDate>
 #include <QStringList>
 
 #include <memory>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -33,29 +33,29 @@ inline std::shared_ptr<const OwnRota> Parsed(const QByteArray& text)
     return result.rota ? std::make_shared<const OwnRota>(*result.rota) : nullptr;
 }
 
+// The rota of a rota file's text.
+inline std::optional<Rota> Read(const QByteArray& text)
+{
+    const std::shared_ptr<const OwnRota> file = Parsed(text);
+    return file ? std::optional<Rota>(Rota::FromFile(*file)) : std::nullopt;
+}
+
 // A built-in kind written as a rota file: its groups, each with a pattern of its own read off
 // the kind's cycle from `start` on.
 inline QByteArray BuiltIn(RotaKind kind, QDate start)
 {
-    const RotaKindInfo& row = RotaKindTable::Of(kind);
+    const Rota rota = Rota::BuiltIn(kind);
     QStringList patterns;
-    for (const QChar letter : row.groups) {
-        const QString group =
-            RotaKinds::GroupForPatternButton(*RotaKinds::PatternButtonForGroup(QString(letter)));
+    for (const QString& group : rota.groups()) {
         QString pattern;
-        for (int day = 0; day < row.cycle.length; ++day) {
-            RotaDay rota;
-            rota.PatternDay =
-                DayNumbering::PatternPosition(kind, DayNumbering::DayNumber(start.addDays(day)), 0);
-            GetPatterns(rota);
-            pattern += GroupMatch::IsHighlightedGroupOff(kind, group, rota) ? u'O' : u'W';
-        }
-        patterns << u"pattern %1 = %2"_s.arg(letter).arg(pattern);
+        for (int day = 0; day < rota.length(); ++day)
+            pattern +=
+                GroupMatch::IsAmong(group, rota.groupsOff(start.addDays(day), 0)) ? u'O' : u'W';
+        patterns << u"pattern %1 = %2"_s.arg(group, pattern);
     }
-    QStringList groups;
-    for (const QChar letter : row.groups)
-        groups << QString(letter);
-    return (QStringList{u"name = "_s + row.commandName, u"start = "_s + start.toString(Qt::ISODate),
+    const QStringList& groups = rota.groups();
+    return (QStringList{u"name = "_s + rota.commandName(),
+                        u"start = "_s + start.toString(Qt::ISODate),
                         u"groups = "_s + groups.join(u' '),
                         u"pattern = "_s + patterns.first().section(u" = "_s, 1)} +
             patterns)

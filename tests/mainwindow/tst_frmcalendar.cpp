@@ -7,13 +7,14 @@
 #include "RotaFiles.h"
 #include "ScriptedPrompter.h"
 #include "about/frmAbout.h"
-#include "mainwindow/MainWindowBatchTarget.h"
 #include "mainwindow/TerminationSignals.h"
 #include "month/frmMonth.h"
 #include "print/AllPatternsBatch.h"
 #include "print/PrintDestination.h"
 #include "print/RecordingSurface.h"
 #include "print/YearCalendarPrinter.h"
+#include "rota/Rota.h"
+#include "rota/WhosOff.h"
 #include "rotas/frmRotas.h"
 #include "store/AppState.h"
 #include "store/DatabasePlacement.h"
@@ -170,7 +171,7 @@ struct Fixture
     QList<int> cyanBoxes() const
     {
         QList<int> cyan;
-        for (int i = 0; i < WhosOff::BoxCount; ++i) {
+        for (qsizetype i = 0; i < window->ui().txtWhosOff.size(); ++i) {
             if (window->ui().txtWhosOff[i]->palette().color(QPalette::Base) == Cyan)
                 cyan.append(i);
         }
@@ -268,7 +269,7 @@ private slots:
         frmCalendar& w = *f.window;
         QCOMPARE(w.ui().txtStation->text(), u"Darizu"_s);
         QCOMPARE(f.state.NoDatabase, qint16(0));
-        QCOMPARE(f.state.MyPattern, u"000"_s);
+        QCOMPARE(f.state.MyPattern.text(), u"000"_s);
         QCOMPARE(f.state.HolidaySet, u"1111111100000"_s);
         QCOMPARE(f.window->choices().highlightGroup, u"0"_s);
         QVERIFY(w.ui().optSixAndTwo->isChecked());
@@ -334,11 +335,17 @@ private slots:
         else
             QVERIFY(w.ui().optNoHighlight->isChecked());
         QCOMPARE(f.window->choices().highlightGroup, highlightGroup);
-        QCOMPARE(f.state.MyPattern, patternAfterLoad);
+        QCOMPARE(f.state.MyPattern.text(), patternAfterLoad);
         QCOMPARE(f.state.HolidaySet, myHolidays);
         for (int i = 0; i < Holidays::Count; ++i)
             QCOMPARE(w.ui().chkHolidays[i]->isChecked(), myHolidays.at(i) == u'1');
-        QCOMPARE(f.cyanBoxes(), RotaKindTable::Of(kind).whosOffBoxes);
+        QList<int> shown;
+        const QList<Rota> row = WhosOff::Row();
+        for (int i = 0; i < row.size(); ++i) {
+            if (Rota::BuiltIn(kind).whosOffKinds().contains(row.at(i).kind().value()))
+                shown << i;
+        }
+        QCOMPARE(f.cyanBoxes(), shown);
         QCOMPARE(w.ui().chkNoPatterns->isEnabled(), patternButton >= 0);
         QCOMPARE(w.ui().chkHighlightPayday->text(),
                  patternButton >= 0 ? u"Circle Paydays"_s : u"Highlight Paydays"_s);
@@ -929,7 +936,7 @@ private slots:
         QCOMPARE(f.cyanBoxes(), cyan);
         QVERIFY(f.window->ui().optNoHighlight->isChecked());
         QCOMPARE(f.window->choices().highlightGroup, u"0"_s);
-        QCOMPARE(f.state.MyPattern.mid(1), u" 0"_s);
+        QCOMPARE(f.state.MyPattern.text().mid(1), u" 0"_s);
     }
 
     void highlightChoicesKeepMyPattern()
@@ -938,15 +945,15 @@ private slots:
         f.show();
         frmCalendar& w = *f.window;
         clickBox(w.ui().optPattern[4]);
-        QCOMPARE(f.state.MyPattern, u"05"_s);
+        QCOMPARE(f.state.MyPattern.text(), u"05"_s);
         QCOMPARE(f.window->choices().highlightGroup, u" 5"_s);
 
         clickBox(w.ui().optFourAndTwo);
-        QCOMPARE(f.state.MyPattern, u"2 0"_s);
+        QCOMPARE(f.state.MyPattern.text(), u"2 0"_s);
 
         clickBox(w.ui().optPattern[9]);
         QCOMPARE(f.window->choices().highlightGroup, u"C"_s);
-        QCOMPARE(f.state.MyPattern, u"210"_s);
+        QCOMPARE(f.state.MyPattern.text(), u"210"_s);
         QCOMPARE(w.ui().chkHighlightPayday->text(), u"Circle Paydays"_s);
         QVERIFY(w.ui().chkNoPatterns->isEnabled());
         clickBox(w.ui().chkNoPatterns);
@@ -954,7 +961,7 @@ private slots:
 
         clickBox(w.ui().optNoHighlight);
         QCOMPARE(f.window->choices().highlightGroup, u" 0"_s);
-        QCOMPARE(f.state.MyPattern, u"2 0"_s);
+        QCOMPARE(f.state.MyPattern.text(), u"2 0"_s);
         QCOMPARE(w.ui().chkHighlightPayday->text(), u"Highlight Paydays"_s);
         QVERIFY(!w.ui().chkNoPatterns->isChecked());
         QVERIFY(!w.ui().chkNoPatterns->isEnabled());
@@ -1039,8 +1046,10 @@ private slots:
             w.ui().Calendar1->showNextMonth();
         QCOMPARE(w.ui().Calendar1->selectedDate(), landsOn);
         QCOMPARE(w.ui().txtYear->text(), QString::number(landsOn.year()));
-        RotaDay fresh;
-        QCOMPARE(f.whosOff(), WhosOff::LookUp(landsOn, 0, fresh));
+        QStringList shown;
+        for (const Rota& rota : WhosOff::Row())
+            shown << rota.whosOffText(landsOn, 0);
+        QCOMPARE(f.whosOff(), shown);
     }
 
     void holidayBoxesAndFrame()
@@ -1077,36 +1086,11 @@ private slots:
         QCOMPARE(choices.yearText, u"2025"_s);
         QCOMPARE(choices.sizeText, u"80"_s);
         QCOMPARE(choices.adjustmentText, u"14"_s);
-        QCOMPARE(choices.kind, RotaKind::ThreeThree);
+        QCOMPARE(choices.rota.kind(), RotaKind::ThreeThree);
         QCOMPARE(choices.highlightGroup, u"J"_s);
         QVERIFY(!choices.noHighlight);
         QVERIFY(choices.noPatterns);
         QCOMPARE(choices.calendarDate, Today);
-    }
-
-    void batchDrivesTheWindowsOwnChoices()
-    {
-        Fixture f;
-        f.show();
-        frmCalendar& w = *f.window;
-        clickBox(w.ui().chkHilightVacations);
-        clickBox(w.ui().optThreeAndThree);
-        QList<CalendarChoices> printed;
-        MainWindowBatchTarget target(w, [&] { printed.append(w.choices()); });
-        AllPatternsBatch batch(target, [] { return 0.3; }); // always the second colour, pink
-        QCOMPARE(batch.printAll(true), AllPatternsBatch::Result::Printed);
-
-        QCOMPARE(printed.size(), 14);
-        for (int i = 0; i < 14; ++i) {
-            QCOMPARE(printed[i].kind, i < 7 ? RotaKind::CgSixTwo : RotaKind::FourTwo);
-            QCOMPARE(printed[i].highlightGroup, RotaKinds::GroupForPatternButton(i));
-            QVERIFY(!printed[i].highlightVacations);
-            QCOMPARE(printed[i].shades.RdoColor, QColor(255, 180, 180));
-        }
-        QVERIFY(w.ui().optFourAndTwo->isChecked());
-        QVERIFY(w.ui().optPattern[13]->isChecked());
-        QVERIFY(w.ui().optPink->isChecked());
-        QCOMPARE(f.state.MyPattern, u"214"_s);
     }
 
     void placesTheDatabaseAtStart_data()
@@ -1279,7 +1263,7 @@ private slots:
         QString expected = u"page 11520 15120\n"_s;
         for (int i = 0; i < calendars; ++i) {
             CalendarChoices choices = before;
-            choices.kind = i < 7 ? RotaKind::CgSixTwo : RotaKind::FourTwo;
+            choices.rota = Rota::BuiltIn(i < 7 ? RotaKind::CgSixTwo : RotaKind::FourTwo);
             choices.highlightGroup = RotaKinds::GroupForPatternButton(i);
             choices.noHighlight = false;
             choices.highlightVacations = false;
@@ -1303,6 +1287,7 @@ private slots:
         QVERIFY(w.ui().optYellow->isChecked());
         QVERIFY(!w.ui().chkHilightVacations->isChecked());
         QCOMPARE(f.window->choices().highlightGroup, u"G"_s);
+        QCOMPARE(f.state.MyPattern.text(), u"214"_s);
     }
 
     void monthButtonOpensOneWindow()
@@ -1471,10 +1456,10 @@ private slots:
         const QString calendar = CalendarFixture::ReadText(chosen);
         QVERIFY(calendar.startsWith(u"BEGIN:VCALENDAR\r\n"_s));
         // One event per day the who's-off list shows group 3 of the CG six-and-two rota off.
-        RotaDay rota;
+        const Rota rota = Rota::BuiltIn(RotaKind::CgSixTwo);
         qsizetype daysOff = 0;
         for (QDate day(2025, 1, 1); day.year() == 2025; day = day.addDays(1)) {
-            if (WhosOff::LookUp(day, 0, rota).at(0).contains(u'3')) {
+            if (rota.whosOffText(day, 0).contains(u'3')) {
                 ++daysOff;
                 QVERIFY(
                     calendar.contains(u"UID:rdo-cg-six-two-3-"_s + day.toString(u"yyyyMMdd"_s)));
@@ -1554,7 +1539,7 @@ private slots:
         QVERIFY(w.ui().optFourAndTwo->isChecked());
         QCOMPARE(w.ui().cboOwnRota->currentText(), u"Four On Four Off"_s);
         QCOMPARE(w.ui().lblOwnWhosOff->toolTip(), u"Four On Four Off"_s);
-        QCOMPARE(w.ui().txtOwnWhosOff->text(), WhosOff::OwnGroupsOff(*own, Today));
+        QCOMPARE(w.ui().txtOwnWhosOff->text(), Rota::FromFile(*own).whosOffText(Today, 0));
 
         clickBox(w.ui().optOwnRota);
         QVERIFY(w.ui().optOwnRota->isChecked());
@@ -1565,11 +1550,12 @@ private slots:
         // The next day, by the keyboard: its groups off.
         QTest::keyClick(w.ui().Calendar1->focusProxy(), Qt::Key_Right);
         QCOMPARE(w.ui().Calendar1->selectedDate(), Today.addDays(1));
-        QCOMPARE(w.ui().txtOwnWhosOff->text(), WhosOff::OwnGroupsOff(*own, Today.addDays(1)));
+        QCOMPARE(w.ui().txtOwnWhosOff->text(),
+                 Rota::FromFile(*own).whosOffText(Today.addDays(1), 0));
         clickBox(w.ui().optPattern[8]);
         QCOMPARE(w.choices().highlightGroup, u"B"_s);
-        QCOMPARE(*w.choices().ownRota, *own);
-        QCOMPARE(f.state.MyPattern, u"210"_s); // the calendar type's, as stored
+        QCOMPARE(w.choices().rota, Rota::FromFile(*own));
+        QCOMPARE(f.state.MyPattern.text(), u"210"_s); // the calendar type's, as stored
 
         QTest::mouseClick(w.ui().cmdPrintRdoCalendar, Qt::LeftButton);
         QCOMPARE(f.stems, QStringList{"Kelvane 2025 RDO Calendar - Pattern B"});
@@ -1581,8 +1567,11 @@ private slots:
         QTest::mouseClick(w.ui().cmdPrintAllPatterns, Qt::LeftButton);
         QCOMPARE(w.statusBar()->currentMessage(), u"Printed 4 calendars to the trace."_s);
         QCOMPARE(CalendarFixture::ReadText(trace).count(u"FOUR ON FOUR OFF RDO CALENDAR"_s), 4);
-        QCOMPARE(w.choices().highlightGroup, u"D"_s);
+        // The group chosen before the batch stays chosen.
+        QCOMPARE(w.choices().highlightGroup, u"B"_s);
+        QVERIFY(w.ui().optPattern[8]->isChecked());
         QCOMPARE(f.prompter.shown().size(), 1);
+        clickBox(w.ui().optPattern[10]);
 
         // The days off of group D as a calendar file.
         const QString ics = f.dir.filePath(u"days.ics"_s);
@@ -1590,13 +1579,13 @@ private slots:
         w.ui().mnuExportDaysOff->trigger();
         qsizetype daysOff = 0;
         for (QDate day(2025, 1, 1); day.year() == 2025; day = day.addDays(1))
-            daysOff += own->isOff(3, day) ? 1 : 0;
+            daysOff += Rota::FromFile(*own).groupsOff(day, 0).value(0).contains(u"D"_s) ? 1 : 0;
         QCOMPARE(CalendarFixture::ReadText(ics).count(u"UID:rdo-own-"_s), daysOff);
 
         QTest::mouseClick(w.ui().cmdShowMonth, Qt::LeftButton);
         QVERIFY(w.monthWindow());
         QCOMPARE(w.monthWindow()->layout().days().first().groupsOffText,
-                 u" "_s + own->groupsOff(QDate(2025, 6, 1)).join(u'-'));
+                 u" "_s + Rota::FromFile(*own).groupsOff(QDate(2025, 6, 1), 0).value(0).join(u'-'));
         w.monthWindow()->close();
 
         // The rota window, from the File menu: removing the chosen rota there brings the
@@ -1656,12 +1645,12 @@ private slots:
         if (reason.isEmpty()) {
             QVERIFY(w.ui().optOwnRota->isChecked());
             QVERIFY(w.ui().optPattern[8]->isChecked());
-            QCOMPARE(w.choices().ownRota->name, u"Four On Four Off"_s);
+            QCOMPARE(w.choices().rota.caption(), u"Four On Four Off"_s);
             QVERIFY(w.statusBar()->currentMessage().isEmpty());
         } else {
             QVERIFY(w.ui().optFourAndTwo->isChecked());
             QVERIFY(w.ui().optPattern[9]->isChecked()); // C, as MyPattern keeps it
-            QVERIFY(!w.choices().ownRota);
+            QCOMPARE(w.choices().rota.kind(), RotaKind::FourTwo);
             QCOMPARE(w.statusBar()->currentMessage(),
                      u"Your own rota could not be read: "_s + f.rotaPath(u"four.rota"_s) + reason);
         }

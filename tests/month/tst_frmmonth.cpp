@@ -514,9 +514,11 @@ void TestFrmMonth::ownRotaTextStaysInItsCell()
     Fixture fixture;
     CalendarChoices choices;
     choices.calendarDate = QDate(2024, 3, 12);
-    choices.ownRota = RotaFiles::Parsed("name = Everyone Off\nstart = 2024-01-01\n"
-                                        "groups = A B C D E F G H I J K L M N\npattern = O\n");
-    QVERIFY(choices.ownRota);
+    const std::optional<Rota> rota = RotaFiles::Read("name = Everyone Off\nstart = 2024-01-01\n"
+                                                     "groups = A B C D E F G H I J K L M N\n"
+                                                     "pattern = O\n");
+    QVERIFY(rota);
+    choices.rota = *rota;
     auto window = fixture.open(choices);
     QCOMPARE(window->layout().days().at(1).groupsOffText, u" A-B-C-D-E-F-G-H-I-J-K-L-M-N"_s);
     const QImage sheet = window->sheet().toImage();

@@ -1,7 +1,7 @@
 #include "print/AllPatternsBatch.h"
-#include "print/BatchTarget.h"
+#include "rota/BuiltInRotas.h"
 
-#include "ScriptedPrompter.h"
+#include "RotaFiles.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -15,64 +15,42 @@ QString colourName(ColourFamily family)
     return ColourFamilies::CommandName(family);
 }
 
-// Records the handler calls as the window would receive them, and what each printed
-// calendar would show.
-class FakeWindow final : public BatchTarget
+// "rota group colour" of each calendar printed, as its choices give them.
+struct Printed
 {
-public:
-    QString copies = u"1"_s;
-    QString year = u"2001"_s;
-    QStringList calls;
-    QStringList printed; // "kind group colour" per calendar
-    bool vacations = true;
-    QString kind = u"five-three"_s;
-    QString group = u"none"_s;
-    QString colour = u"grey"_s;
+    QStringList calendars;
+    QList<CalendarChoices> choices;
     std::function<void(int)> onPrint;
 
-    QString copiesText() const override { return copies; }
-    QString yearText() const override { return year; }
-    void untickVacations() override
+    AllPatternsBatch::PrintCalendar print()
     {
-        calls << u"untick"_s;
-        vacations = false;
+        return [this](int index, const CalendarChoices& calendar) {
+            QCOMPARE(index, calendars.size());
+            const QString rota = calendar.rota.commandName().isEmpty()
+                                     ? calendar.rota.caption()
+                                     : calendar.rota.commandName();
+            QString colour;
+            for (const ColourFamily family : {ColourFamily::Yellow, ColourFamily::Pink,
+                                              ColourFamily::Green, ColourFamily::Blue})
+                if (ShadeColors::For(family, 20).RdoColor == calendar.shades.RdoColor)
+                    colour = colourName(family);
+            calendars << rota + u' ' + calendar.highlightGroup + u' ' + colour;
+            choices << calendar;
+            if (onPrint)
+                onPrint(int(calendars.size()));
+        };
     }
-    void selectSixAndTwo() override
-    {
-        calls << u"six-two"_s;
-        kind = u"cg-six-two"_s;
-        group = u"none"_s;
-    }
-    void selectFourAndTwo() override
-    {
-        calls << u"four-two"_s;
-        kind = u"four-two"_s;
-        group = u"none"_s;
-    }
-    void selectPattern(int index) override
-    {
-        calls << u"pattern %1"_s.arg(index);
-        group = AllPatternsBatch::GroupOf(index);
-    }
-    void selectColour(ColourFamily family) override
-    {
-        calls << colourName(family);
-        colour = colourName(family);
-    }
-    void printCalendar() override
-    {
-        calls << u"print"_s;
-        printed << kind + u' ' + group + u' ' + colour;
-        if (onPrint)
-            onPrint(int(printed.size()));
-    }
-    void setBusy(bool busy) override { calls << (busy ? u"busy"_s : u"idle"_s); }
-    void showProgress(int number, int total) override
-    {
-        progress << u"%1 of %2 %3"_s.arg(number).arg(total).arg(group);
-    }
-    QStringList progress;
 };
+
+CalendarChoices base()
+{
+    CalendarChoices choices;
+    choices.yearText = u"2001"_s;
+    choices.rota = Rota::BuiltIn(RotaKind::FiveThree);
+    choices.highlightVacations = true;
+    choices.shades = ShadeColors::For(ColourFamily::Grey, 20);
+    return choices;
+}
 
 } // namespace
 
@@ -81,7 +59,6 @@ class TestAllPatternsBatch : public QObject
     Q_OBJECT
 
 private slots:
-    void cleanup() { ScriptedPrompter::VerifyAllScripted(); }
     void question_data()
     {
         QTest::addColumn<QString>("copies");
@@ -104,45 +81,53 @@ private slots:
         QFETCH(QString, copies);
         QFETCH(QString, year);
         QFETCH(QString, secondLine);
-        FakeWindow window;
-        window.copies = copies;
-        window.year = year;
-        ScriptedPrompter prompter;
-        prompter.queueAnswer(Prompter::Answer::Cancel);
-        QCOMPARE(AllPatternsBatch(window).run(prompter), AllPatternsBatch::Result::Cancelled);
-        // Cancel changes nothing.
-        QVERIFY(window.calls.isEmpty());
-        QCOMPARE(prompter.shown().size(), 1);
-        const ScriptedPrompter::Shown& shown = prompter.shown().first();
-        QCOMPARE(shown.text, u"Do you want the highlight color to be random?\n\r"_s + secondLine);
-        QCOMPARE(shown.title, u"Randomize colors to make printer cartridges last longer!"_s);
-        QCOMPARE(shown.buttons, Prompter::Buttons::YesNoCancel);
+        QCOMPARE(AllPatternsBatch::QuestionText(copies, year),
+                 u"Do you want the highlight color to be random?\n\r"_s + secondLine);
+        QCOMPARE(AllPatternsBatch::QuestionTitle(),
+                 u"Randomize colors to make printer cartridges last longer!"_s);
     }
 
-    void fixedColourOrder()
+    // Whatever built-in kind is chosen, the batch is the CG six-and-two groups, then the
+    // four-and-two ones; a rota file's batch is its own groups, in the file's order.
+    void jobs_data()
     {
-        FakeWindow window;
-        ScriptedPrompter prompter;
-        prompter.queueAnswer(Prompter::Answer::No);
-        AllPatternsBatch batch(window, [] {
+        QTest::addColumn<QByteArray>("rotaFile"); // empty: the built-in kind
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QStringList>("calendars");
+        QStringList builtIn;
+        for (const char* group : {" 1", " 2", " 3", " 4", " 5", " 6", " 7"})
+            builtIn << u"cg-six-two %1 yellow"_s.arg(QLatin1String(group));
+        for (const char* group : {"A", "B", "C", "D", "E", "F", "G"})
+            builtIn << u"four-two %1 yellow"_s.arg(QLatin1String(group));
+        QTest::newRow("five-three") << QByteArray() << int(RotaKind::FiveThree) << builtIn;
+        QTest::newRow("no pattern") << QByteArray() << int(RotaKind::NoPattern) << builtIn;
+        QTest::newRow("rota file")
+            << QByteArray("name = Mixed\nstart = 2027-01-04\ngroups = K 2 A\npattern = WO\n") << 0
+            << QStringList{"Mixed K yellow", "Mixed  2 yellow", "Mixed A yellow"};
+    }
+
+    void jobs()
+    {
+        QFETCH(QByteArray, rotaFile);
+        QFETCH(int, kind);
+        QFETCH(QStringList, calendars);
+        CalendarChoices choices = base();
+        choices.rota = rotaFile.isEmpty() ? Rota::BuiltIn(static_cast<RotaKind>(kind))
+                                          : *RotaFiles::Read(rotaFile);
+        AllPatternsBatch batch(AllPatternsBatch::Jobs(choices.rota), [] {
             QTest::qFail("no colour is drawn for fixed colours", __FILE__, __LINE__);
             return 0.0;
         });
-        QCOMPARE(batch.run(prompter), AllPatternsBatch::Result::Printed);
-        QCOMPARE(batch.printedCount(), 14);
-        QStringList expected;
-        for (const char* group : {"1", "2", "3", "4", "5", "6", "7"})
-            expected << u"cg-six-two %1 yellow"_s.arg(QLatin1String(group));
-        for (const char* group : {"A", "B", "C", "D", "E", "F", "G"})
-            expected << u"four-two %1 yellow"_s.arg(QLatin1String(group));
-        QCOMPARE(window.printed, expected);
-        QCOMPARE(window.calls.mid(0, 6), QStringList({u"untick"_s, u"busy"_s, u"six-two"_s,
-                                                      u"yellow"_s, u"pattern 0"_s, u"print"_s}));
-        // The kind changes just before pattern A; the window is left on it, G highlighted.
-        QCOMPARE(window.calls.indexOf(u"four-two"_s) + 1, window.calls.indexOf(u"pattern 7"_s));
-        QCOMPARE(window.calls.last(), u"idle"_s);
-        QCOMPARE(window.kind + u' ' + window.group, u"four-two G"_s);
-        QVERIFY(!window.vacations);
+        Printed printed;
+        QCOMPARE(batch.run(choices, false, 20, printed.print()), AllPatternsBatch::Result::Printed);
+        QCOMPARE(printed.calendars, calendars);
+        QCOMPARE(batch.printedCount(), calendars.size());
+        for (const CalendarChoices& calendar : printed.choices) {
+            QVERIFY(!calendar.highlightVacations);
+            QVERIFY(!calendar.noHighlight);
+            QCOMPARE(calendar.yearText, u"2001"_s);
+        }
+        QCOMPARE(batch.lastColour(), ColourFamily::Yellow);
     }
 
     void randomColours_data()
@@ -166,20 +151,19 @@ private slots:
 
     void seededRunUsesOneColourPerCalendar()
     {
-        FakeWindow window;
-        ScriptedPrompter prompter;
-        prompter.queueAnswer(Prompter::Answer::Yes);
         QRandomGenerator generator(20240329);
         QStringList drawn;
-        AllPatternsBatch batch(window, [&] {
+        AllPatternsBatch batch(AllPatternsBatch::Jobs(base().rota), [&] {
             const double u = generator.generateDouble();
             drawn << colourName(AllPatternsBatch::ColourFor(u));
             return u;
         });
-        QCOMPARE(batch.run(prompter), AllPatternsBatch::Result::Printed);
+        Printed printed;
+        QCOMPARE(batch.run(base(), true, 20, printed.print()), AllPatternsBatch::Result::Printed);
         QCOMPARE(drawn.size(), 14);
         for (int i = 0; i < 14; ++i)
-            QVERIFY(window.printed[i].endsWith(u' ' + drawn[i]));
+            QVERIFY(printed.calendars[i].endsWith(u' ' + drawn[i]));
+        QCOMPARE(colourName(batch.lastColour()), drawn.last());
         // Over a few hundred draws every colour comes up, in about equal shares.
         QMap<ColourFamily, int> counts;
         for (int i = 0; i < 4000; ++i)
@@ -191,20 +175,18 @@ private slots:
 
     void stopAfterCurrentCalendar()
     {
-        FakeWindow window;
-        AllPatternsBatch batch(window);
-        window.onPrint = [&](int printed) {
-            if (printed == 3)
+        AllPatternsBatch batch(AllPatternsBatch::Jobs(base().rota));
+        Printed printed;
+        printed.onPrint = [&](int count) {
+            if (count == 3)
                 batch.requestStop();
         };
-        QCOMPARE(batch.printAll(false), AllPatternsBatch::Result::Stopped);
-        QCOMPARE(window.printed.size(), 3);
+        QCOMPARE(batch.run(base(), false, 20, printed.print()), AllPatternsBatch::Result::Stopped);
+        QCOMPARE(printed.calendars.size(), 3);
         QCOMPARE(batch.printedCount(), 3);
-        QCOMPARE(window.progress, QStringList({u"1 of 14 1"_s, u"2 of 14 2"_s, u"3 of 14 3"_s}));
-        QCOMPARE(window.calls.last(), u"idle"_s);
         // A new run starts afresh.
-        window.onPrint = {};
-        QCOMPARE(batch.printAll(false), AllPatternsBatch::Result::Printed);
+        Printed again;
+        QCOMPARE(batch.run(base(), false, 20, again.print()), AllPatternsBatch::Result::Printed);
         QCOMPARE(batch.printedCount(), 14);
     }
 };

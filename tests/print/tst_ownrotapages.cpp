@@ -1,6 +1,7 @@
 #include "print/MonthPrinter.h"
 #include "print/MonthSheetLayout.h"
 #include "print/YearCalendarPrinter.h"
+#include "rota/BuiltInRotas.h"
 #include "store/AppState.h"
 #include "store/MonthNotesTable.h"
 
@@ -59,12 +60,11 @@ private slots:
         QTest::addColumn<RotaKind>("kind");
         QTest::addColumn<QString>("group");
         QTest::addColumn<int>("year");
-        for (const RotaKindInfo& row : RotaKindTable::Rows()) {
+        for (const BuiltInRota& row : BuiltInRotas::Definitions()) {
             if (row.groups.isEmpty())
                 continue;
-            const auto highlight = [](QChar letter) {
-                return RotaKinds::GroupForPatternButton(
-                    *RotaKinds::PatternButtonForGroup(QString(letter)));
+            const auto highlight = [](const QString& group) {
+                return RotaKinds::GroupForPatternButton(*RotaKinds::PatternButtonForGroup(group));
             };
             QTest::addRow("%s first group", qPrintable(row.commandName))
                 << row.kind << highlight(row.groups.front()) << 1901;
@@ -80,8 +80,9 @@ private slots:
         QFETCH(int, year);
         CalendarChoices builtIn = Year(QString::number(year), kind, group);
         CalendarChoices own = Year(QString::number(year), RotaKind::CgSixTwo, group);
-        own.ownRota = RotaFiles::Parsed(RotaFiles::BuiltIn(kind, QDate(2027, 3, 17)));
-        QVERIFY(own.ownRota);
+        const std::optional<Rota> file = RotaFiles::Read(RotaFiles::BuiltIn(kind, QDate(2027, 3, 17)));
+        QVERIFY(file);
+        own.rota = *file;
 
         const QList<Op> fills = OfKind(printYear(builtIn), Kind::Fill);
         QVERIFY(std::any_of(fills.cbegin(), fills.cend(),
@@ -100,7 +101,7 @@ private slots:
     void ownRotaOnThePages()
     {
         CalendarChoices choices = Year(u"2027"_s, RotaKind::FiveThree, u"B"_s);
-        choices.ownRota = RotaFiles::Parsed(RotaFiles::FourOnFourOff);
+        choices.rota = *RotaFiles::Read(RotaFiles::FourOnFourOff);
         choices.printKey = true;
         const QList<Op> ops = printYear(choices);
         QVERIFY(FindText(ops, u"DARIZU - 2027 FOUR ON FOUR OFF RDO CALENDAR"_s));
@@ -123,10 +124,11 @@ private slots:
     void groupsOffTextStaysInItsCell()
     {
         CalendarChoices choices = Year(u"2027"_s);
-        choices.ownRota = RotaFiles::Parsed(
+        const std::optional<Rota> rota = RotaFiles::Read(
             "name = All Off\nstart = 2027-01-04\ngroups = 1 2 3 4 5 6 7 A B C D E F G\n"
             "pattern = O\n");
-        QVERIFY(choices.ownRota);
+        QVERIFY(rota);
+        choices.rota = *rota;
         const QString text = u" 1-2-3-4-5-6-7-A-B-C-D-E-F-G"_s;
 
         const QList<Op> year = printYear(choices);

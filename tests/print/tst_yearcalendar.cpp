@@ -421,7 +421,7 @@ private slots:
         QCOMPARE(TextsAt(ops, 1800, 30), QStringList{});
 
         // Combination calendars fill but never show the type.
-        choices.kind = RotaKind::Combination;
+        choices.rota = Rota::BuiltIn(RotaKind::Combination);
         const QList<Op> combination = printPage(choices, &entries);
         QCOMPARE(cellOps(combination, 1000, 0, u"2"_s).first().traceLine(),
                  u"fill 970 0 1470 500 #ffb400"_s);

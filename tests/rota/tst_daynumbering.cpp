@@ -34,41 +34,36 @@ private slots:
         QCOMPARE(DayNumbering::WeekdayColumn(DayNumbering::DayNumber(QDate(1900, 1, 25))), -3);
     }
 
+    // A built-in kind's cycle: (day number + adjustment + offset) rounded half to even, the
+    // remainder with the dividend's sign.
     void positions_data()
     {
-        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("offset");
+        QTest::addColumn<int>("length");
         QTest::addColumn<int>("dayNumber");
         QTest::addColumn<double>("adjustment");
         QTest::addColumn<int>("position");
-        const int cg = static_cast<int>(RotaKind::CgSixTwo);
-        const int mm = static_cast<int>(RotaKind::MmSixTwo);
-        const int f = static_cast<int>(RotaKind::FiveTwoFiveThree);
-        QTest::newRow("1901 CG") << cg << 341 << 0.0 << 47;
-        QTest::newRow("1901 MM") << mm << 341 << 0.0 << 19;
-        QTest::newRow("1901 5-2-5-3") << f << 341 << 0.0 << 8;
-        QTest::newRow("reference 5-2-5-3 negative") << f << 0 << 0.0 << -3;
-        QTest::newRow("negative day CG") << cg << -24 << 0.0 << -24;
-        QTest::newRow("negative day MM wraps into table") << mm << -5 << 0.0 << 16;
-        QTest::newRow("half rounds down to even") << cg << 0 << 2.5 << 2;
-        QTest::newRow("half rounds up to even") << cg << 1 << 2.5 << 4;
-        QTest::newRow("negative half to even") << cg << -3 << 0.5 << -2;
-        QTest::newRow("adjustment 48") << cg << 1 << 48.0 << 0;
-        QTest::newRow("large day number") << cg << 82155 << 48.0 << (82155 + 48) % 49;
-        QTest::newRow("four-two uses 49 days")
-            << static_cast<int>(RotaKind::FourTwo) << 50 << 0.0 << 1;
-        QTest::newRow("no pattern uses 49 days")
-            << static_cast<int>(RotaKind::NoPattern) << 98 << 3.0 << 3;
+        QTest::newRow("1901 CG") << 0 << 49 << 341 << 0.0 << 47;
+        QTest::newRow("1901 MM") << 21 << 49 << 341 << 0.0 << 19;
+        QTest::newRow("1901 5-2-5-3") << -3 << 15 << 341 << 0.0 << 8;
+        QTest::newRow("reference 5-2-5-3 negative") << -3 << 15 << 0 << 0.0 << -3;
+        QTest::newRow("negative day CG") << 0 << 49 << -24 << 0.0 << -24;
+        QTest::newRow("negative day MM wraps into table") << 21 << 49 << -5 << 0.0 << 16;
+        QTest::newRow("half rounds down to even") << 0 << 49 << 0 << 2.5 << 2;
+        QTest::newRow("half rounds up to even") << 0 << 49 << 1 << 2.5 << 4;
+        QTest::newRow("negative half to even") << 0 << 49 << -3 << 0.5 << -2;
+        QTest::newRow("adjustment 48") << 0 << 49 << 1 << 48.0 << 0;
+        QTest::newRow("large day number") << 0 << 49 << 82155 << 48.0 << (82155 + 48) % 49;
     }
 
     void positions()
     {
-        QFETCH(int, kind);
+        QFETCH(int, offset);
+        QFETCH(int, length);
         QFETCH(int, dayNumber);
         QFETCH(double, adjustment);
         QFETCH(int, position);
-        QCOMPARE(
-            int(DayNumbering::PatternPosition(static_cast<RotaKind>(kind), dayNumber, adjustment)),
-            position);
+        QCOMPARE(DayNumbering::CyclePosition(dayNumber, adjustment, offset, length), position);
     }
 };
 

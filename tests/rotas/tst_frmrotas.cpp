@@ -5,7 +5,7 @@
 #include "KeyInput.h"
 #include "RotaFiles.h"
 #include "ScriptedPrompter.h"
-#include "rota/WhosOff.h"
+#include "rota/Rota.h"
 #include "store/OwnRotaFile.h"
 
 #include <QAccessible>
@@ -156,7 +156,7 @@ private slots:
         QCOMPARE(w.tblPreview->rowCount() * w.tblPreview->columnCount(), 56);
         for (int day = 0; day < 56; ++day)
             QCOMPARE(w.tblPreview->item(day / 7, day % 7)->text(),
-                     WhosOff::OwnGroupsOff(*expected, Today.addDays(day)));
+                     Rota::FromFile(*expected).whosOffText(Today.addDays(day), 0));
         QCOMPARE(w.tblPreview->horizontalHeaderItem(0)->text(), u"Sun"_s);
         QCOMPARE(w.tblPreview->verticalHeaderItem(1)->text(), u"22 Jun"_s);
 

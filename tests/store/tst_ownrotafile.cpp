@@ -1,4 +1,3 @@
-#include "store/DaysOffCalendar.h"
 #include "store/OwnRotaFile.h"
 #include "store/OwnRotaFolder.h"
 
@@ -77,36 +76,6 @@ private slots:
         QVERIFY(entries[1].loaded.rota && entries[2].loaded.rota);
         QCOMPARE(*entries[1].loaded.rota, *four);
         QCOMPARE(*entries[2].loaded.rota, *four);
-    }
-
-    // One group's days off, on exactly the days the rota gives it; the adjustment does not move
-    // an own rota.
-    void exportsAGroupOfAnOwnRota()
-    {
-        DaysOffCalendar::Request request;
-        request.ownRota = RotaFiles::Parsed(RotaFiles::FourOnFourOff);
-        QVERIFY(request.ownRota);
-        request.groupLetter = u"B"_s;
-        request.from = QDate(2027, 1, 1);
-        request.to = QDate(2027, 1, 31);
-        request.adjustment = 5;
-        RotaDay rota;
-        GoodFriday goodFriday;
-        const QString ics = QString::fromUtf8(DaysOffCalendar::Build(request, rota, goodFriday));
-        QVERIFY(ics.contains(u"X-WR-CALNAME:RDO Pattern B (Four On Four Off)\r\n"_s));
-        QVERIFY(ics.contains(u"UID:rdo-own-Four%20On%20Four%20Off-B-20270104@kelvane\r\n"_s));
-        QStringList dates;
-        for (const QString& line : ics.split(u"\r\n"_s)) {
-            if (line.startsWith(u"DTSTART;VALUE=DATE:"_s))
-                dates << line.section(u':', 1);
-        }
-        QStringList expected;
-        for (QDate day = request.from; day <= request.to; day = day.addDays(1)) {
-            if (request.ownRota->isOff(1, day))
-                expected << day.toString(u"yyyyMMdd"_s);
-        }
-        QCOMPARE(expected.size(), 16);
-        QCOMPARE(dates, expected);
     }
 };
 

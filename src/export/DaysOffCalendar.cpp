@@ -1,8 +1,7 @@
-#include "store/DaysOffCalendar.h"
+#include "export/DaysOffCalendar.h"
 
 #include "rota/DayNumbering.h"
 #include "rota/GroupMatch.h"
-#include "rota/RotaKindTable.h"
 
 using namespace Qt::StringLiterals;
 
@@ -60,17 +59,11 @@ void appendEvent(QByteArray& out, const QString& uid, const QString& stamp, QDat
 
 } // namespace
 
-bool DaysOffCalendar::KindAllowsGroup(RotaKind kind, const QString& groupLetter)
-{
-    return RotaKindTable::HasGroup(kind, groupLetter);
-}
-
-QByteArray DaysOffCalendar::Build(const Request& request, RotaDay& rota, GoodFriday& goodFriday)
+QByteArray DaysOffCalendar::Build(const Request& request, GoodFriday& goodFriday)
 {
     QByteArray out;
-    const QString stamp =
-        request.stamp.toUTC().toString(u"yyyyMMdd'T'HHmmss'Z'"_s);
-    const RotaChoice chosen = request.rota();
+    const QString stamp = request.stamp.toUTC().toString(u"yyyyMMdd'T'HHmmss'Z'"_s);
+    const Rota& chosen = request.rota;
     const QString rotaName = chosen.icsName();
     const QString group = request.groupLetter;
     const std::optional<int> button = RotaKinds::PatternButtonForGroup(group);
@@ -80,8 +73,7 @@ QByteArray DaysOffCalendar::Build(const Request& request, RotaDay& rota, GoodFri
 
     appendLine(out, u"BEGIN:VCALENDAR"_s);
     appendLine(out, u"VERSION:2.0"_s);
-    appendLine(out, u"PRODID:-//Kelvane//Kelvane %1.%2.%3//EN"_s
-                        .arg(KELVANE_VERSION_MAJOR)
+    appendLine(out, u"PRODID:-//Kelvane//Kelvane %1.%2.%3//EN"_s.arg(KELVANE_VERSION_MAJOR)
                         .arg(KELVANE_VERSION_MINOR)
                         .arg(KELVANE_VERSION_PATCH));
     appendLine(out, u"CALSCALE:GREGORIAN"_s);
@@ -92,9 +84,7 @@ QByteArray DaysOffCalendar::Build(const Request& request, RotaDay& rota, GoodFri
     HolidayYear holidays;
     for (QDate day = request.from; day.isValid() && day <= request.to; day = day.addDays(1)) {
         const qint32 dayNumber = DayNumbering::DayNumber(day);
-        const QList<QStringList> off = chosen.groupsOff(dayNumber, request.adjustment, rota);
-        if (chosen.hasDay(dayNumber, request.adjustment) &&
-            GroupMatch::IsAmong(highlightGroup, off)) {
+        if (GroupMatch::IsAmong(highlightGroup, chosen.groupsOff(dayNumber, request.adjustment))) {
             appendEvent(out, u"rdo-%1-%2-%3@kelvane"_s.arg(chosen.uidName(), group, dateValue(day)),
                         stamp, day, u"RDO"_s, u"%1 day off, %2 rota"_s.arg(pattern, rotaName));
         }
@@ -108,8 +98,8 @@ QByteArray DaysOffCalendar::Build(const Request& request, RotaDay& rota, GoodFri
         for (int index = 0; index < Holidays::Count; ++index) {
             if (request.holidays[static_cast<std::size_t>(index)] &&
                 Holidays::IsHoliday(index, day.month(), day.day(), weekday, holidays)) {
-                appendEvent(out, u"holiday-%1-%2@kelvane"_s.arg(index).arg(dateValue(day)),
-                            stamp, day, Holidays::Caption(index), QString());
+                appendEvent(out, u"holiday-%1-%2@kelvane"_s.arg(index).arg(dateValue(day)), stamp,
+                            day, Holidays::Caption(index), QString());
             }
         }
     }

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "rota/Holidays.h"
+#include "rota/Rota.h"
+
+#include <QByteArray>
+#include <QDate>
+#include <QDateTime>
+#include <QString>
+
+#include <array>
+
+// An iCalendar (RFC 5545) file of one group's days off, for calendar programs. Every event
+// has a UID made of its rota, group and date, so importing a newer file updates the events
+// instead of duplicating them.
+class DaysOffCalendar
+{
+public:
+    struct Request
+    {
+        Rota rota;
+        QString groupLetter; // "1".."7" or "A".."N"
+        QDate from;
+        QDate to; // inclusive
+        double adjustment = 0;
+        std::array<bool, Holidays::Count> holidays{};
+        QDateTime stamp; // DTSTAMP of every event (UTC)
+    };
+
+    // The whole file, lines ending in CRLF and folded at 75 octets.
+    static QByteArray Build(const Request& request, GoodFriday& goodFriday);
+};
