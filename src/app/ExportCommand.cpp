@@ -70,9 +70,8 @@ int ExportIcsCommand::run(const QStringList& arguments)
     }
     const std::optional<QString> group = request.rota.group(parser.value(u"group"_s));
     if (!group)
-        return refuse(
-            u"the %1 rota has no group %2"_s.arg(CommandOptions::RotaName(request.rota),
-                                                 CommandOptions::Quoted(parser.value(u"group"_s))));
+        return refuse(u"the %1 rota has no group %2"_s.arg(
+            request.rota.argumentName(), CommandOptions::Quoted(parser.value(u"group"_s))));
     request.groupLetter = *group;
     const std::optional<QDate> from = CommandOptions::Date(parser.value(u"from"_s), &error);
     if (!from)
