@@ -217,6 +217,8 @@ private slots:
         QCOMPARE(OwnRotaFile::Load(f.path(u"four.rota"_s)).rota->pattern, stored);
         QCOMPARE(w.txtPattern->text(), stays ? u"WWWWWOOO"_s : QString());
         QCOMPARE(w.currentPath(), stays ? f.path(u"four.rota"_s) : QString());
+        // The list shows the rota the form holds.
+        QCOMPARE(w.lstRotas->currentRow(), stays ? 0 : -1);
     }
 
     // A file changed elsewhere since the window read it is not overwritten or removed without
