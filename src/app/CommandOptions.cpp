@@ -2,6 +2,7 @@
 
 #include "rota/NumberText.h"
 #include "rota/Rota.h"
+#include "store/HolidayFile.h"
 #include "store/OwnRotaFile.h"
 #include "store/WholeCharacters.h"
 
@@ -33,9 +34,8 @@ bool WantsHelp(const QCommandLineParser& parser)
     return parser.isSet(u"help"_s) || parser.isSet(u"help-all"_s);
 }
 
-QString Quoted(const QString& value)
+QString OneLine(const QString& value)
 {
-    constexpr qsizetype Longest = 60;
     QString line;
     for (const QChar c : value) {
         switch (c.unicode()) {
@@ -56,6 +56,13 @@ QString Quoted(const QString& value)
                 line += c;
         }
     }
+    return line;
+}
+
+QString Quoted(const QString& value)
+{
+    constexpr qsizetype Longest = 60;
+    QString line = OneLine(value);
     if (WholeCharacters::Count(line) > Longest)
         line = WholeCharacters::Left(line, Longest - 3) + u"..."_s;
     return u'"' + WholeCharacters::Mended(line) + u'"';
@@ -175,6 +182,27 @@ QString RotaName(const Rota& rota)
 QCommandLineOption RotaOption()
 {
     return {u"rota"_s, u"A rota of your own, from its rota file, in place of --kind."_s, u"FILE"_s};
+}
+
+std::optional<HolidayFileSet> HolidayFiles(const QStringList& paths, QString* error)
+{
+    QList<HolidayFileSet::Calendar> calendars;
+    for (const QString& path : paths) {
+        const HolidayFile::Loaded loaded = HolidayFile::Load(path);
+        if (!loaded.calendar) {
+            *error = OneLine(loaded.error);
+            return std::nullopt;
+        }
+        calendars << loaded.calendar;
+    }
+    return HolidayFileSet(calendars);
+}
+
+QCommandLineOption HolidayFileOption()
+{
+    return {u"holiday-file"_s,
+            u"Also count the holidays of an iCalendar (.ics) file; may be given more than once."_s,
+            u"FILE"_s};
 }
 
 std::optional<std::array<bool, 13>> HolidayBits(const QString& text, QString* error)

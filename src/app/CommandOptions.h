@@ -1,5 +1,6 @@
 #pragma once
 
+#include "rota/HolidayFileSet.h"
 #include "rota/Rota.h"
 
 #include <QCommandLineParser>
@@ -22,6 +23,9 @@ bool Parse(QCommandLineParser& parser, const QStringList& arguments, QString* er
 // Whether the arguments ask for the help (--help, -h or --help-all).
 bool WantsHelp(const QCommandLineParser& parser);
 
+// Text from outside (a file's names and complaints) on one line: control characters, line
+// and paragraph separators written as escapes ("\n", "\u001b").
+QString OneLine(const QString& value);
 // A value as an error line quotes it: in double quotes, on one line (control characters
 // written as escapes) and at most 60 characters long ("..." ends a value cut short).
 QString Quoted(const QString& value);
@@ -53,6 +57,12 @@ std::optional<Rota> RotaFile(const QString& path, QString* error);
 QString RotaName(const Rota& rota);
 // The --rota option.
 QCommandLineOption RotaOption();
+
+// The calendars of --holiday-file FILE (repeatable), in the order given; nothing, with the
+// refused file's one line in *error, when one is refused.
+std::optional<HolidayFileSet> HolidayFiles(const QStringList& paths, QString* error);
+// The --holiday-file option.
+QCommandLineOption HolidayFileOption();
 
 // The thirteen holiday flags written as "1111111100000".
 std::optional<std::array<bool, 13>> HolidayBits(const QString& text, QString* error);

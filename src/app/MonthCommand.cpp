@@ -131,6 +131,8 @@ int PrintMonthCommand::run(const QStringList& arguments)
     if (!choices)
         return refuse(error);
     choices->calendar.calendarDate = *month;
+    for (const QString& note : choices->calendar.holidayFiles.coverageNotes(month->year()))
+        tell(CommandOptions::OneLine(note));
     // Without --year entries are looked up under the month's own year, as the window does
     // after start-up.
     if (!parser.isSet(u"year"_s))

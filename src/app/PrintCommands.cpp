@@ -59,6 +59,10 @@ protected:
         if (!m_choices)
             return refuse(error);
         m_choices->calendar.printKey = parser().isSet(u"key"_s);
+        if (const std::optional<int> year = CommandOptions::Year(m_choices->calendar.yearText, &error)) {
+            for (const QString& note : m_choices->calendar.holidayFiles.coverageNotes(*year))
+                tell(CommandOptions::OneLine(note));
+        }
         m_output = OutputOptions::Read(parser(), m_out, context().printers, &error);
         if (!m_output)
             return refuse(error);

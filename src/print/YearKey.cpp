@@ -32,13 +32,19 @@ YearKey::YearKey(const CalendarChoices& choices, const EntryKinds& entries)
     const QString group = choices.highlightGroup.trimmed();
     const bool highlighted = !choices.noHighlight && !group.isEmpty() && group != u"0"_s;
     const bool holidays =
-        std::any_of(choices.holidays.begin(), choices.holidays.end(), [](bool on) { return on; });
+        std::any_of(choices.holidays.begin(), choices.holidays.end(), [](bool on) { return on; }) ||
+        !choices.holidayFiles.isEmpty();
+    // The calendar files counted are named: "Holidays: Bank holidays, School terms".
+    const QString holidaysLabel =
+        choices.holidayFiles.isEmpty()
+            ? u"Holidays"_s
+            : u"Holidays: "_s + choices.holidayFiles.names().join(u", "_s);
     const ShadeColors& shades = choices.shades;
     const QString daysOff = choices.rota.keyLabel(group);
     if (highlighted)
         m_items.append({Item::Mark::Fill, shades.RdoColor, daysOff});
     if (holidays)
-        m_items.append({Item::Mark::Fill, shades.HolidayColor, u"Holidays"_s});
+        m_items.append({Item::Mark::Fill, shades.HolidayColor, holidaysLabel});
     if (highlighted && holidays)
         m_items.append({Item::Mark::Fill, shades.RdoOnHolidayColor, daysOff + u" on holidays"_s});
     if (choices.highlightPayday) {
