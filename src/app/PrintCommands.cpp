@@ -59,7 +59,8 @@ protected:
         if (!m_choices)
             return refuse(error);
         m_choices->calendar.printKey = parser().isSet(u"key"_s);
-        if (const std::optional<int> year = CommandOptions::Year(m_choices->calendar.yearText, &error)) {
+        if (const std::optional<int> year =
+                CommandOptions::Year(m_choices->calendar.yearText, &error)) {
             for (const QString& note : m_choices->calendar.holidayFiles.coverageNotes(*year))
                 tell(CommandOptions::OneLine(note));
         }

@@ -26,7 +26,7 @@ public:
         double adjustment = 0;
         std::array<bool, Holidays::Count> holidays{};
         HolidayFileSet holidayFiles; // their days are events as the thirteen are
-        QDateTime stamp; // DTSTAMP of every event (UTC)
+        QDateTime stamp;             // DTSTAMP of every event (UTC)
     };
 
     // The whole file, lines ending in CRLF and folded at 75 octets.

@@ -122,8 +122,7 @@ bool YearDayCell::draw(Walk& walk)
         printGroups(x0 + 500 * column, y0 + 500 * w);
 
     // Groups stacked at the cell's right take the place of the entry's type.
-    const bool typeHasRoom =
-        m_rota.cell().yearLayout != Rota::YearCell::SecondColumnAtRight;
+    const bool typeHasRoom = m_rota.cell().yearLayout != Rota::YearCell::SecondColumnAtRight;
     if (m_choices.highlightVacations && typeHasRoom && m_entry) {
         m_surface.setFontSize(scaled(8));
         printAt(scaled(x0 + 500 * column + 300), scaled(y0 + 30 + 500 * w), m_entryType);

@@ -59,7 +59,7 @@ YearKey::YearKey(const CalendarChoices& choices, const EntryKinds& entries)
         const QString shown = type.trimmed();
         const QString word = NoteText::EntryWord(type);
         m_items.append({Item::Mark::Fill, color,
-                        !word.isEmpty()    ? shown + u' ' + word
+                        !word.isEmpty()   ? shown + u' ' + word
                         : shown.isEmpty() ? u"Entry"_s
                                           : u"Entry %1"_s.arg(shown)});
     }
