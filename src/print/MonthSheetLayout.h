@@ -42,13 +42,13 @@ public:
         int day = 0;         // 1..31
         int column = 0;      // 0 = Sunday .. 6 = Saturday
         int row = 0;         // week row 0..5
+        // A counted holiday file n that marks the day is holiday Holidays::Count + n.
         QList<int> holidays; // the chosen holidays the day is (at most one in practice)
         bool dayOff = false; // a day off of the highlighted group
         std::optional<VacationEntry> entry; // looked up only while entries are highlighted
         QString entryWord;                  // the entry type's word, empty for other types
         QString groupsOffText;              // what the cell writes; empty when nothing is written
         QList<Mark> marks;                  // in drawing order
-        // A counted holiday file n that marks the day is holiday Holidays::Count + n.
 
         // Drawing coordinates of the day's controls and texts.
         QPoint firstNote() const;
