@@ -222,6 +222,8 @@ int PrintAllCommand::run(const QStringList& arguments)
     // The files are drawn into memory side by side, then put in place in order: the first
     // one that cannot be written ends the run, and none after it is written, as if they were
     // drawn one by one.
+    if (const std::optional<int> year = CommandOptions::Year(choices.calendar.yearText, &error))
+        choices.calendar.holidayFiles.prepare(*year);
     const QString extension = SurfaceFactory::Extension(output.format());
     const QDir dir(output.path());
     const std::vector<DrawnFile> drawn =

@@ -31,3 +31,9 @@ QStringList HolidayFileSet::coverageNotes(int year) const
     }
     return notes;
 }
+
+void HolidayFileSet::prepare(int year) const
+{
+    for (const Calendar& calendar : m_calendars)
+        calendar->daysOf(year);
+}

@@ -26,6 +26,9 @@ public:
     // How many of the calendars mark the date.
     int countOn(QDate date) const;
     QStringList names() const;
+    // Works out every calendar's days of `year` now: pages of that year drawn side by side
+    // then only read what is kept.
+    void prepare(int year) const;
     // One line for each calendar that has no date in `year` (HolidayCalendar::coverageNote).
     QStringList coverageNotes(int year) const;
 
