@@ -3,6 +3,7 @@
 #include "rota/NumberText.h"
 #include "rota/Rota.h"
 #include "store/HolidayFile.h"
+#include "store/OneLine.h"
 #include "store/OwnRotaFile.h"
 #include "store/WholeCharacters.h"
 
@@ -34,35 +35,10 @@ bool WantsHelp(const QCommandLineParser& parser)
     return parser.isSet(u"help"_s) || parser.isSet(u"help-all"_s);
 }
 
-QString OneLine(const QString& value)
-{
-    QString line;
-    for (const QChar c : value) {
-        switch (c.unicode()) {
-        case u'\n':
-            line += u"\\n"_s;
-            break;
-        case u'\r':
-            line += u"\\r"_s;
-            break;
-        case u'\t':
-            line += u"\\t"_s;
-            break;
-        default:
-            if (c.category() == QChar::Other_Control || c.category() == QChar::Separator_Line ||
-                c.category() == QChar::Separator_Paragraph)
-                line += u"\\u%1"_s.arg(c.unicode(), 4, 16, QLatin1Char('0'));
-            else
-                line += c;
-        }
-    }
-    return line;
-}
-
 QString Quoted(const QString& value)
 {
     constexpr qsizetype Longest = 60;
-    QString line = OneLine(value);
+    QString line = OneLine::Escaped(value);
     if (WholeCharacters::Count(line) > Longest)
         line = WholeCharacters::Left(line, Longest - 3) + u"..."_s;
     return u'"' + WholeCharacters::Mended(line) + u'"';
@@ -166,8 +142,10 @@ std::optional<qint64> WholeNumber(const QString& text, const QString& what, qint
 std::optional<Rota> RotaFile(const QString& path, QString* error)
 {
     const OwnRotaFile::Loaded loaded = OwnRotaFile::Load(path);
+    // The file's name and the values quoted from it are the file's author's, written as the
+    // option values are.
     if (!loaded.rota) {
-        *error = loaded.error;
+        *error = OneLine::Escaped(loaded.error);
         return std::nullopt;
     }
     return Rota::FromFile(*loaded.rota);
@@ -190,7 +168,7 @@ std::optional<HolidayFileSet> HolidayFiles(const QStringList& paths, QString* er
     for (const QString& path : paths) {
         const HolidayFile::Loaded loaded = HolidayFile::Load(path);
         if (!loaded.calendar) {
-            *error = OneLine(loaded.error);
+            *error = OneLine::Escaped(loaded.error);
             return std::nullopt;
         }
         calendars << loaded.calendar;

@@ -23,9 +23,6 @@ bool Parse(QCommandLineParser& parser, const QStringList& arguments, QString* er
 // Whether the arguments ask for the help (--help, -h or --help-all).
 bool WantsHelp(const QCommandLineParser& parser);
 
-// Text from outside (a file's names and complaints) on one line: control characters, line
-// and paragraph separators written as escapes ("\n", "\u001b").
-QString OneLine(const QString& value);
 // A value as an error line quotes it: in double quotes, on one line (control characters
 // written as escapes) and at most 60 characters long ("..." ends a value cut short).
 QString Quoted(const QString& value);

@@ -6,6 +6,7 @@
 #include "rota/DayNumbering.h"
 #include "rota/Holidays.h"
 #include "rota/WhosOff.h"
+#include "store/OneLine.h"
 
 #include <QCommandLineParser>
 
@@ -149,10 +150,10 @@ int HolidaysCommand::run(const QStringList& arguments)
     std::stable_sort(days.begin(), days.end(),
                      [](const NamedDay& a, const NamedDay& b) { return a.date < b.date; });
     for (const NamedDay& day : days)
-        out << day.date.toString(Qt::ISODate) << ' ' << CommandOptions::OneLine(day.name) << '\n';
+        out << day.date.toString(Qt::ISODate) << ' ' << OneLine::Escaped(day.name) << '\n';
     out.flush();
     for (const QString& note : files->coverageNotes(*year))
-        tell(CommandOptions::OneLine(note));
+        tell(OneLine::Escaped(note));
     return CommandLine::Success;
 }
 

@@ -209,11 +209,10 @@ bool OutputOptions::readPrinterOptions(const QCommandLineParser& parser, QString
         return refuse(error, u"--printer and --out exclude each other"_s);
     m_printer = parser.value(u"printer"_s);
     const QStringList printers = m_printers->names();
-    if (printers.contains(m_printer))
+    // With no printer at all (or no printers plugin) the name is no wrong argument: printing
+    // fails as it does without --printer, "no printer".
+    if (printers.contains(m_printer) || printers.isEmpty())
         return true;
-    if (printers.isEmpty())
-        return refuse(error, u"there is no printer %1: no printer is installed"_s.arg(
-                                 CommandOptions::Quoted(m_printer)));
     return refuse(error, u"there is no printer %1; the printers are: %2"_s.arg(
                              CommandOptions::Quoted(m_printer), printers.join(u", "_s)));
 }
@@ -250,6 +249,10 @@ std::unique_ptr<PrintSurface> OutputOptions::openPrinter(QString* error) const
     std::unique_ptr<PrintSurface> printer = m_printers->open(m_printer, m_paper, error);
     if (!printer && m_printer.isEmpty() && *error == Printers::NoPrinterInstalled())
         *error = Printers::NoPrinterInstalled() + u" (write a file with --out FILE.pdf)"_s;
+    else if (!printer && !m_printer.isEmpty() && m_printers->names().isEmpty() &&
+             error->startsWith(u"there is no printer"_s))
+        *error = u"there is no printer %1: no printer is installed"_s.arg(
+            CommandOptions::Quoted(m_printer));
     return printer;
 }
 

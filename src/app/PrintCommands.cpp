@@ -13,6 +13,7 @@
 #include "store/AppState.h"
 #include "store/CalendarDatabase.h"
 #include "store/MemoryFiles.h"
+#include "store/OneLine.h"
 #include "store/VacationTable.h"
 
 #include <QCommandLineParser>
@@ -62,7 +63,7 @@ protected:
         if (const std::optional<int> year =
                 CommandOptions::Year(m_choices->calendar.yearText, &error)) {
             for (const QString& note : m_choices->calendar.holidayFiles.coverageNotes(*year))
-                tell(CommandOptions::OneLine(note));
+                tell(OneLine::Escaped(note));
         }
         m_output = OutputOptions::Read(parser(), m_out, context().printers, &error);
         if (!m_output)

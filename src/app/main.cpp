@@ -3,12 +3,14 @@
 #include "app/PrintersPlugin.h"
 #include "app/StandardOutput.h"
 #include "mainwindow/MessageBoxPrompter.h"
+#include "mainwindow/SessionEnd.h"
 #include "mainwindow/TerminationSignals.h"
 #include "mainwindow/frmCalendar.h"
 #include "month/frmMonth.h"
 #include "print/SystemPrinters.h"
 #include "store/AppState.h"
 #include "store/Clock.h"
+#include "store/NativeName.h"
 #include "store/SettingsStore.h"
 
 #include <QApplication>
@@ -123,13 +125,10 @@ int runWindow(Printers& printers)
     // A termination signal or the end of the desktop session ends the run as File > Exit
     // does, but without asking anything. The quit is queued: the session manager wants the
     // commit request answered first.
-    const auto endSession = [&window] {
-        window.endSession();
-        QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
-    };
+    SessionEnd ending(prompter, [&window] { window.endSession(); });
     TerminationSignals termination;
-    QObject::connect(&termination, &TerminationSignals::received, &window, endSession);
-    QObject::connect(qApp, &QGuiApplication::commitDataRequest, &window, endSession);
+    QObject::connect(&termination, &TerminationSignals::received, &ending, &SessionEnd::request);
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, &ending, &SessionEnd::request);
 
     const bool quitWhenShown = environmentFlag("KELVANE_QUIT_WHEN_SHOWN");
     if (environmentFlag("KELVANE_OPEN_MONTH")) {
@@ -193,8 +192,11 @@ int main(int argc, char* argv[])
     QTextStream out(&standardOutput);
     QTextStream err(stderr);
     const SystemClock clock;
-    const int status = CommandLine::Run(QCoreApplication::arguments(),
-                                        {out, err, clock, printers, standardOutput});
+    // The arguments as given, Qt's own taken out: a file name that is not UTF-8 keeps its bytes.
+    QStringList given;
+    for (int i = 0; i < argc; ++i)
+        given.append(NativeName::Decode(argv[i]));
+    const int status = CommandLine::Run(given, {out, err, clock, printers, standardOutput});
     out.flush();
     if (!standardOutput.failure().isEmpty()) {
         err << "kelvane: write error: " << standardOutput.failure() << Qt::endl;

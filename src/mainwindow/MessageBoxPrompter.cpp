@@ -92,7 +92,42 @@ void requireAnswer(QMessageBox& box)
     box.installEventFilter(new AnswerRequired(&box));
 }
 
+// The answer that does least, for a box closed some other way than by its buttons.
+Prompter::Answer leastAnswer(Prompter::Buttons buttons)
+{
+    switch (buttons) {
+    case Prompter::Buttons::Ok:
+        return Prompter::Answer::Ok;
+    case Prompter::Buttons::YesNo:
+        return Prompter::Answer::No;
+    case Prompter::Buttons::YesNoCancel:
+        break;
+    }
+    return Prompter::Answer::Cancel;
+}
+
 } // namespace
+
+void MessageBoxPrompter::withdrawAll()
+{
+    m_withdrawing = true;
+    for (const QPointer<QDialog>& box : std::as_const(m_open)) {
+        if (box && box->isVisible()) {
+            m_withdrawn.append(box);
+            box->done(QDialog::Rejected);
+        }
+    }
+}
+
+bool MessageBoxPrompter::answered(QDialog& box)
+{
+    if (m_withdrawing)
+        return false;
+    m_open.append(&box);
+    box.exec();
+    m_open.removeAll(&box);
+    return !m_withdrawn.removeAll(&box);
+}
 
 Prompter::Answer MessageBoxPrompter::message(const QString& text, const QString& title,
                                              Buttons buttons)
@@ -115,9 +150,10 @@ Prompter::Answer MessageBoxPrompter::message(const QString& text, const QString&
         box.setDefaultButton(QMessageBox::Yes);
         break;
     }
-    const int result = box.exec();
+    if (!answered(box))
+        return leastAnswer(buttons);
     giveBackFocus(owner);
-    switch (result) {
+    switch (box.result()) {
     case QMessageBox::Yes:
         return Answer::Yes;
     case QMessageBox::No:
@@ -127,10 +163,7 @@ Prompter::Answer MessageBoxPrompter::message(const QString& text, const QString&
     case QMessageBox::Ok:
         return Answer::Ok;
     default:
-        // Closed some other way: the answer that does least.
-        if (buttons == Buttons::Ok)
-            return Answer::Ok;
-        return buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
+        return leastAnswer(buttons);
     }
 }
 
@@ -146,7 +179,8 @@ int MessageBoxPrompter::choose(const QString& text, const QString& title,
     if (!shown.isEmpty())
         box.setDefaultButton(shown.first());
     requireAnswer(box);
-    box.exec();
+    if (!answered(box))
+        return -1;
     giveBackFocus(owner);
     return static_cast<int>(std::max<qsizetype>(0, shown.indexOf(box.clickedButton())));
 }
@@ -162,9 +196,10 @@ QString MessageBoxPrompter::input(const QString& prompt, const QString& title,
     // The prompt is the box's one label; its least width is the box's.
     if (auto* label = box.findChild<QLabel*>())
         label->setMinimumWidth(withinScreen(box, titleRoom(box, title)));
-    const bool accepted = box.exec() == QDialog::Accepted;
+    if (!answered(box))
+        return proposal;
     giveBackFocus(owner);
-    return accepted ? box.textValue() : QString();
+    return box.result() == QDialog::Accepted ? box.textValue() : QString();
 }
 
 void MessageBoxPrompter::beep()

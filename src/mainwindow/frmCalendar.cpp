@@ -307,7 +307,10 @@ void frmCalendar::Form_Load()
 
 QSize frmCalendar::sizeHint() const
 {
-    const QSize controls = m_ui.scroller->widget()->sizeHint();
+    QSize controls = m_ui.scroller->widget()->sizeHint();
+    // The command buttons pinned under the controls count as well.
+    if (const auto* band = findChild<QWidget*>(u"commandBand"_s); band && !band->isHidden())
+        controls.rheight() += band->sizeHint().height();
     return {std::max(controls.width(), menuBar()->sizeHint().width()),
             controls.height() + menuBar()->sizeHint().height() + statusBar()->sizeHint().height()};
 }

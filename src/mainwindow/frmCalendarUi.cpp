@@ -4,6 +4,7 @@
 #include "windows/ElidingStatusBar.h"
 #include "windows/PinnedBlock.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QButtonGroup>
 #include <QCalendarWidget>
@@ -24,6 +25,7 @@
 #include <QScrollBar>
 #include <QStackedWidget>
 #include <QStatusBar>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -40,6 +42,21 @@ constexpr int Gap = 6;
 void addClosingGap(QBoxLayout* layout)
 {
     layout->addSpacerItem(new QSpacerItem(0, Gap, QSizePolicy::Minimum, QSizePolicy::Preferred));
+}
+
+// The option rows of `controls` (radio buttons and check boxes) no taller than their text or
+// their indicator needs: a font with tall lines (Noto Sans) otherwise adds a few pixels to
+// every row, and the window no longer fits a laptop's screen.
+void closeUpRows(const QWidget* controls)
+{
+    for (QAbstractButton* row : controls->findChildren<QAbstractButton*>()) {
+        const bool radio = qobject_cast<QRadioButton*>(row) != nullptr;
+        if (!radio && !qobject_cast<QCheckBox*>(row))
+            continue;
+        const int indicator = row->style()->pixelMetric(
+            radio ? QStyle::PM_ExclusiveIndicatorHeight : QStyle::PM_IndicatorHeight, nullptr, row);
+        row->setMaximumHeight(std::max(indicator, row->fontMetrics().height()) + 2);
+    }
 }
 
 void setTopAndBottomMargins(QLayout* layout, int top, int bottom)
@@ -151,6 +168,7 @@ void frmCalendarUi::setupUi(QMainWindow* window)
 
     auto* layout = new QVBoxLayout(central);
     layout->addLayout(columns);
+    closeUpRows(central);
     new PinnedBlock(scroller, commands, left, bandLayout);
 
     // Where the printouts went.
@@ -396,12 +414,14 @@ QLayout* frmCalendarUi::fieldsGrid() const
 
 QLayout* frmCalendarUi::optionsColumn() const
 {
-    auto* options = new QVBoxLayout;
-    options->setSpacing(2);
-    options->addWidget(chkHilightVacations);
-    options->addWidget(chkHighlightPayday);
-    options->addWidget(chkNoPatterns);
-    options->addWidget(chkPrintKey);
+    // Two by two: a font with tall lines (Noto Sans) needs the height of the other two rows.
+    auto* options = new QGridLayout;
+    options->setVerticalSpacing(2);
+    options->addWidget(chkHilightVacations, 0, 0);
+    options->addWidget(chkHighlightPayday, 0, 1);
+    options->addWidget(chkNoPatterns, 1, 0);
+    options->addWidget(chkPrintKey, 1, 1);
+    options->setColumnStretch(2, 1);
     return options;
 }
 
@@ -424,14 +444,14 @@ QWidget* frmCalendarUi::kindBox() const
     auto* fraType = new QGroupBox(u"What type of calendar do you want to print?"_s);
     auto* typeRow = new HeadingRow(u"8 Hour day patterns:    10 Hour day patterns:     Others:"_s);
     auto* typeLayout = new QVBoxLayout(fraType);
-    typeLayout->setSpacing(2);
+    typeLayout->setSpacing(0);
     typeLayout->addWidget(typeRow);
     const std::array<QString, 3> anchors = {u"8 Hour"_s, u"10 Hour"_s, u"Others:"_s};
     for (std::size_t c = 0; c < anchors.size(); ++c) {
         auto* column = new QWidget;
         auto* layout = new QVBoxLayout(column);
         layout->setContentsMargins(0, 0, 0, 0);
-        layout->setSpacing(2);
+        layout->setSpacing(0);
         for (QRadioButton* button : kindOptionsIn(static_cast<BuiltInRota::WindowColumn>(c)))
             layout->addWidget(button);
         layout->addStretch(1);
@@ -457,6 +477,7 @@ QGroupBox* frmCalendarUi::patternBox() const
     auto* patternLayout = new QGridLayout(box);
     // Rows close together: spare room spreads them out, and is the first to go.
     patternLayout->setVerticalSpacing(0);
+    setTopAndBottomMargins(patternLayout, 2, 2);
     for (int i = 0; i < RotaKinds::PatternButtonCount; ++i)
         patternLayout->addWidget(optPattern[i], i % 7, i / 7);
     patternLayout->addWidget(optNoHighlight, 7, 0, 1, 3);
@@ -481,8 +502,8 @@ QGroupBox* frmCalendarUi::holidaysBox() const
     // Frames within a frame: little room around them, so the holidays take no more height
     // than the pattern buttons they stand in for.
     setTopAndBottomMargins(holidaysLayout, 2, 4);
-    setTopAndBottomMargins(zazLayout, 4, 4);
-    setTopAndBottomMargins(otherLayout, 4, 4);
+    setTopAndBottomMargins(zazLayout, 2, 2);
+    setTopAndBottomMargins(otherLayout, 2, 2);
     holidaysLayout->addWidget(fraZaz);
     holidaysLayout->addWidget(fraOther);
     return box;
@@ -506,6 +527,7 @@ QWidget* frmCalendarUi::colourBox() const
     swatchRow->add(shpColor[2], u"RDO on Holiday"_s, true);
     swatchRow->label()->setToolTip(shpColor[0]->toolTip());
     auto* colorLayout = new QVBoxLayout(fraColor);
+    setTopAndBottomMargins(colorLayout, 2, 4);
     familyRow->setSpacing(Gap);
     colorLayout->setSpacing(0);
     colorLayout->addLayout(familyRow);

@@ -3,6 +3,7 @@
 #include "rota/OwnRotaRules.h"
 #include "rota/Rota.h"
 #include "store/Clock.h"
+#include "store/OneLine.h"
 #include "store/OwnRotaFile.h"
 #include "store/Prompter.h"
 #include "windows/ButtonKeys.h"
@@ -63,6 +64,12 @@ void showCheck(QLabel* label, QWidget* field, const QString& reason)
     label->setText(reason);
     if (field)
         field->setAccessibleDescription(reason);
+}
+
+// A file's path as the window shows it: a byte of a name that is not UTF-8 as \xE9.
+QString shownPath(const QString& path)
+{
+    return OneLine::Escaped(QDir::toNativeSeparators(path));
 }
 
 // The labels of the bottom line share it: only one with something to say takes room.
@@ -391,14 +398,14 @@ void frmRotas::reloadList(const QString& path)
         lstRotas->clear();
         for (int i = 0; i < m_entries.size(); ++i) {
             const OwnRotaFolder::Entry& entry = m_entries.at(i);
-            const QString file = QFileInfo(entry.path).fileName();
+            const QString file = OneLine::Escaped(QFileInfo(entry.path).fileName());
             auto* item = new QListWidgetItem(lstRotas);
             if (entry.loaded.rota) {
                 item->setText(entry.loaded.rota->name);
-                item->setToolTip(QDir::toNativeSeparators(entry.path));
+                item->setToolTip(shownPath(entry.path));
             } else {
                 item->setText(file + u" (refused)"_s);
-                item->setToolTip(entry.loaded.error);
+                item->setToolTip(OneLine::Escaped(entry.loaded.error));
                 item->setForeground(QColor(176, 0, 0));
             }
             if (entry.path == path)
@@ -423,7 +430,8 @@ void frmRotas::showEntry(int index)
         for (QLabel* check : {lblNameCheck, lblStartCheck, lblGroupsCheck, lblPatternCheck,
                               lblShiftCheck, lblOwnPatternsCheck})
             check->clear();
-        showLine(lblRotaCheck, u"This file is refused: "_s + m_entries.at(index).loaded.error);
+        showLine(lblRotaCheck,
+                 u"This file is refused: "_s + OneLine::Escaped(m_entries.at(index).loaded.error));
         cmdSave->setEnabled(false);
         cmdCopy->setEnabled(false);
         showPreview(nullptr);
@@ -532,16 +540,26 @@ void frmRotas::cmdRemove_Click()
     if (m_current < 0)
         return;
     const OwnRotaFolder::Entry entry = m_entries.at(m_current);
-    const QString file = QFileInfo(entry.path).fileName();
-    const QString name =
-        entry.loaded.rota ? u"the rota \"%1\" (%2)"_s.arg(entry.loaded.rota->name, file) : file;
-    if (m_prompter.message(u"Remove %1? Its file is deleted."_s.arg(name), Title(),
-                           Prompter::Buttons::YesNo) != Prompter::Answer::Yes)
-        return;
-    QFile removed(entry.path);
-    if (!removed.remove()) {
-        m_prompter.message(u"%1 could not be removed: %2"_s.arg(
-                               QDir::toNativeSeparators(entry.path), removed.errorString()),
+    const QString file = OneLine::Escaped(QFileInfo(entry.path).fileName());
+    if (OwnRotaFile::ChangedSince(entry.path, entry.loaded)) {
+        // What would be deleted is not what the window shows.
+        const QString text =
+            u"%1 has been changed since it was read here. Reload it, or remove it anyway?"_s.arg(
+                file);
+        if (m_prompter.choose(text, Title(), {u"Reload"_s, u"Remove Anyway"_s}) != 1) {
+            reloadList(entry.path);
+            return;
+        }
+    } else {
+        const QString name =
+            entry.loaded.rota ? u"the rota \"%1\" (%2)"_s.arg(entry.loaded.rota->name, file) : file;
+        if (m_prompter.message(u"Remove %1? Its file is deleted."_s.arg(name), Title(),
+                               Prompter::Buttons::YesNo) != Prompter::Answer::Yes)
+            return;
+    }
+    QString error;
+    if (!OwnRotaFile::Remove(entry.path, &error)) {
+        m_prompter.message(u"%1 could not be removed: %2"_s.arg(shownPath(entry.path), error),
                            Title(), Prompter::Buttons::Ok);
         return;
     }
@@ -560,8 +578,26 @@ bool frmRotas::cmdSave_Click()
                            Prompter::Buttons::Ok);
         return false;
     }
-    const QString path =
+    QString path =
         m_current >= 0 ? currentPath() : OwnRotaFolder::NewFilePath(m_folder, check.rota->name);
+    if (m_current >= 0 && OwnRotaFile::ChangedSince(path, m_entries.at(m_current).loaded)) {
+        // Someone else's change is not overwritten without a word; unattended, both are kept.
+        constexpr int Reload = 0, Overwrite = 1, SaveAsCopy = 2; // the buttons
+        const int choice =
+            m_unattended
+                ? SaveAsCopy
+                : m_prompter.choose(
+                      u"%1 has been changed since it was read here. Reload it (your changes are "
+                      "dropped), overwrite it with yours, or save yours as a copy?"_s.arg(
+                          OneLine::Escaped(QFileInfo(path).fileName())),
+                      Title(), {u"Reload"_s, u"Overwrite"_s, u"Save as a Copy"_s});
+        if (choice == Reload)
+            reloadList(path);
+        if (choice == SaveAsCopy)
+            path = OwnRotaFolder::NewFilePath(m_folder, check.rota->name);
+        else if (choice != Overwrite) // reloaded, or the question was taken back
+            return false;
+    }
     QString error;
     if (!OwnRotaFile::Save(path, *check.rota, &error)) {
         const QString text = u"The rota could not be saved: %1"_s.arg(error);
@@ -572,7 +608,7 @@ bool frmRotas::cmdSave_Click()
         return false;
     }
     reloadList(path);
-    showLine(lblStatus, u"Saved to %1."_s.arg(QDir::toNativeSeparators(path)));
+    showLine(lblStatus, u"Saved to %1."_s.arg(shownPath(path)));
     emit rotasChanged();
     return true;
 }

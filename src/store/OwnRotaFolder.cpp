@@ -1,9 +1,15 @@
 #include "store/OwnRotaFolder.h"
 
+#include "store/NativeName.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QStandardPaths>
+
+#include <dirent.h>
+#include <memory>
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -21,12 +27,26 @@ QString In(const QString& dataFolder)
 
 QList<Entry> List(const QString& folder)
 {
-    const QDir dir(folder);
-    const QStringList names =
-        dir.entryList({u"*"_s + QLatin1String(OwnRotaFile::Suffix)}, QDir::Files, QDir::Name);
+    // Read with the system's own calls: Qt leaves out a name that is not UTF-8.
+    const std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(NativeName::Encode(folder).constData()),
+                                                  ::closedir);
+    if (!dir)
+        return {};
+    const QByteArray suffix = OwnRotaFile::Suffix;
+    QList<QByteArray> names;
+    while (const dirent* entry = ::readdir(dir.get())) {
+        const QByteArray name = entry->d_name;
+        if (name.size() > suffix.size() && name.endsWith(suffix))
+            names.append(name);
+    }
+    std::sort(names.begin(), names.end());
     QList<Entry> entries;
-    for (const QString& name : names) {
-        const QString path = dir.filePath(name);
+    for (const QByteArray& name : std::as_const(names)) {
+        const QString path = QDir(folder).filePath(NativeName::Decode(name));
+        // Regular files only, as they are or through a link.
+        struct stat status = {};
+        if (::stat(NativeName::Encode(path).constData(), &status) != 0 || !S_ISREG(status.st_mode))
+            continue;
         entries.append({path, OwnRotaFile::Load(path)});
     }
     return entries;

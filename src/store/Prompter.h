@@ -16,7 +16,8 @@ public:
 
     virtual Answer message(const QString& text, const QString& title, Buttons buttons) = 0;
     // A question with buttons of its own, first the default; returns the index of the one
-    // chosen. It has no other way out: Escape and the close box do nothing.
+    // chosen. It has no other way out: Escape and the close box do nothing. -1 when the
+    // question was taken back unanswered (the session ends).
     virtual int choose(const QString& text, const QString& title, const QStringList& buttons) = 0;
     // Returns the typed text, or an empty text when the user cancels.
     virtual QString input(const QString& prompt, const QString& title, const QString& proposal) = 0;

@@ -1,5 +1,7 @@
 #include "store/RegularFile.h"
 
+#include "store/NativeName.h"
+
 #include <QFile>
 #include <QLocale>
 
@@ -56,7 +58,7 @@ private:
 
 Contents Read(const QString& path, qint64 largest)
 {
-    const QByteArray name = QFile::encodeName(path);
+    const QByteArray name = NativeName::Encode(path);
     struct stat status = {};
     if (::stat(name.constData(), &status) != 0) {
         if (errno == ENOENT || errno == ENOTDIR)

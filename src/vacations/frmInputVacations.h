@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/RecordSource.h"
+#include "windows/UnattendedClose.h"
 
 #include <QDialog>
 #include <QString>
@@ -27,7 +28,7 @@ class RecordTableModel;
 //
 // Everything typed into the bound fields is stored in the Vacation table when the window
 // moves to another record, reloads, or closes (Return, close box, Escape).
-class frmInputVacations final : public QDialog
+class frmInputVacations final : public QDialog, public UnattendedClose
 {
     Q_OBJECT
 
@@ -47,7 +48,7 @@ public:
 
     // Closes without asking anything (nobody may be there to answer: the session ends): a
     // pending entry is stored when it passes the window's checks; failures are only logged.
-    void closeUnattended();
+    void closeUnattended() override;
 
     static QString InstructionsText();
     static QString StoreFailedTitle();

@@ -44,9 +44,36 @@ QMargins frameOf(const QWidget* window)
     return frameAround(window->frameGeometry(), window->geometry());
 }
 
-// The frame the window had when `saved` was taken: QWidget::saveGeometry() writes the frame's
-// rectangle first and, from its third version on, the client's last.
-std::optional<QMargins> savedFrame(const QByteArray& saved)
+// A saved place as QWidget::saveGeometry() writes it (from its third version on): the frame's
+// rectangle, the normal one, the screen and its states, and the client's rectangle last.
+struct SavedPlace
+{
+    QRect outer;
+    QRect inner;
+};
+
+// Coordinates and sizes no screen comes near: a place beyond them was not written by Qt, and
+// would overflow the sums made with it.
+constexpr int FarthestCoordinate = 1 << 20;
+constexpr int LargestSize = 1 << 16;
+// The widest a window manager's border or title bar is believed to be.
+constexpr int WidestFrame = 256;
+
+bool near(int coordinate)
+{
+    return -FarthestCoordinate <= coordinate && coordinate <= FarthestCoordinate;
+}
+
+bool plausible(const QRect& rect)
+{
+    return rect.isValid() && near(rect.left()) && near(rect.top()) && near(rect.right()) &&
+           near(rect.bottom()) && rect.width() <= LargestSize && rect.height() <= LargestSize;
+}
+
+// The place in `saved` when it is whole and could be a real window's: nothing for bytes cut
+// short, rectangles turned inside out or far off, a client outside its frame or a frame
+// wider than any window manager draws.
+std::optional<SavedPlace> savedPlace(const QByteArray& saved)
 {
     constexpr quint32 Magic = 0x1D9D0CB;
     QDataStream stream(saved);
@@ -58,12 +85,16 @@ std::optional<QMargins> savedFrame(const QByteArray& saved)
     quint8 maximized = 0, fullScreen = 0;
     stream >> magic >> major >> minor >> outer >> normal >> screen >> maximized >> fullScreen >>
         screenWidth;
-    if (magic != Magic || major < 3)
+    if (magic != Magic || major != 3)
         return std::nullopt;
     stream >> inner;
-    if (stream.status() != QDataStream::Ok || !outer.contains(inner))
+    if (stream.status() != QDataStream::Ok || screen < 0 || !plausible(outer) ||
+        !plausible(normal) || !plausible(inner) || !outer.contains(inner))
         return std::nullopt;
-    return frameAround(outer, inner);
+    const QMargins frame = frameAround(outer, inner);
+    if (std::max({frame.left(), frame.top(), frame.right(), frame.bottom()}) > WidestFrame)
+        return std::nullopt;
+    return SavedPlace{outer, inner};
 }
 
 // Sizes and moves a top-level window to the client rectangle `client`.
@@ -87,16 +118,17 @@ QRect Place(QSize wanted, const QRect& available, const QMargins& frame, int rai
     return {QPoint(left + frame.left(), top + frame.top()), size};
 }
 
-QRect Inside(const QRect& client, const QRect& available, const QMargins& frame)
+QRect Inside(const QRect& client, const QRect& available, const QMargins& frame, QSize least)
 {
-    const QSize size = fitted(client.size(), available, frame);
-    const int left =
-        std::clamp(client.left(), available.left() + frame.left(),
-                   available.left() + available.width() - frame.right() - size.width());
-    const int top =
-        std::clamp(client.top(), available.top() + frame.top(),
-                   available.top() + available.height() - frame.bottom() - size.height());
-    return {QPoint(left, top), size};
+    const QSize size = fitted(client.size(), available, frame).expandedTo(least);
+    // A window larger than the area keeps its frame's top-left corner, the title bar, inside.
+    const int leftmost = available.left() + frame.left();
+    const int rightmost = available.left() + available.width() - frame.right() - size.width();
+    const int topmost = available.top() + frame.top();
+    const int bottommost = available.top() + available.height() - frame.bottom() - size.height();
+    return {QPoint(std::clamp(client.left(), leftmost, std::max(leftmost, rightmost)),
+                   std::clamp(client.top(), topmost, std::max(topmost, bottommost))),
+            size};
 }
 
 QMargins LikelyFrame(const QWidget* window)
@@ -124,7 +156,8 @@ void Apply(QWidget* window, QSize wanted, int raise)
 
 bool Restore(QWidget* window, const QByteArray& saved)
 {
-    if (saved.isEmpty() || !window->restoreGeometry(saved))
+    const std::optional<SavedPlace> place = savedPlace(saved);
+    if (!place || !window->restoreGeometry(saved))
         return false;
     // A maximised window fills whichever screen it opens on.
     if (window->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
@@ -137,9 +170,9 @@ bool Restore(QWidget* window, const QByteArray& saved)
         screen = openingScreen(window);
     if (screen) {
         // The frame it had then, where the window manager gave it one, is the best guess.
-        const std::optional<QMargins> frame = savedFrame(saved);
+        const QMargins frame = frameAround(place->outer, place->inner);
         const QRect kept = Inside(restored, screen->availableGeometry(),
-                                  frame && frame->top() > 0 ? *frame : frameOf(window));
+                                  frame.top() > 0 ? frame : frameOf(window), window->minimumSize());
         // Qt puts the client where it was; only a place that is no longer inside moves.
         if (kept != restored)
             window->setGeometry(kept);

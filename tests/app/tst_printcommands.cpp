@@ -134,16 +134,15 @@ private slots:
         QTest::newRow("page on printer")           << year << "--page 9000,9000" << "--out";
         QTest::newRow("paper")                     << year << "--paper b5" << "letter, legal, a4";
         QTest::newRow("paper, control characters") << year << "--paper a4\x1b]0;x\x07" << "\\u001b]0;x\\u0007";
-        QTest::newRow("printer, control characters") << year << "--printer evil\n\x1b]0;pwned\x07" << "evil\\n\\u001b";
         QTest::newRow("paper and page")            << year << "--out @/p.ops --paper a4 --page 9000,9000" << "either";
         QTest::newRow("printer and file")          << year << "--printer x --out @/p.ops" << "--printer";
-        QTest::newRow("unknown printer")           << all << "--printer no-such-queue" << "no printer \"no-such-queue\"";
         QTest::newRow("database missing")
             << year << "--vacations --database @/none.mdb --out @/p.ops" << "none.mdb";
         QTest::newRow("database not a database")
             << year << "--vacations --database @/junk.mdb --out @/p.ops" << "junk.mdb";
         QTest::newRow("kind and rota")             << year << "--kind 2 --rota @/junk.mdb" << "either --kind or --rota";
         QTest::newRow("broken rota file")          << all << "--rota @/junk.mdb" << "junk.mdb:1: the line has no '='";
+        QTest::newRow("rota file, control characters") << all << "--rota @/\x1b[2Kx.rota" << "\\u001b[2Kx.rota: no such file";
         QTest::newRow("unknown option")            << year << "--colours x" << "colours";
         QTest::newRow("argument")                  << year << "2024" << "2024";
         QTest::newRow("all: format")               << all << "--out @/d --format svg" << "svg";
@@ -197,15 +196,43 @@ private slots:
                  QStringList{u"junk.mdb"_s});
     }
 
-    void noPrinterIsReported()
+    // A row per exit status of the README's table; --printer names a printer the machine
+    // does not have: a bad argument where there are printers, "no printer" where there are none.
+    void exitStatuses_data()
     {
-        if (!LinkedPrinters().printers.names().isEmpty())
-            QSKIP("this machine has a printer");
-        for (Command command : {Command::Year, Command::All}) {
-            const CommandRun result = run(command, {});
-            QCOMPARE(result.status, CommandLine::NoPrinter);
-            QVERIFY2(result.err.contains(u"no printer"_s), qPrintable(result.err));
-        }
+        QTest::addColumn<QString>("arguments"); // @ is the test folder
+        QTest::addColumn<int>("printers");      // needed on the machine: 1 some, 0 none, -1 any
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("fragment"); // of standard error
+        // clang-format off
+        QTest::newRow("0 done")                 << "--out @/y.pdf" << -1 << 0 << "";
+        QTest::newRow("1 could not do it")      << "--out @/no/y.pdf" << -1 << 1 << "does not exist";
+        QTest::newRow("2 bad arguments")        << "--year 1800" << -1 << 2 << "1901";
+        QTest::newRow("2 unknown printer")      << "--printer no-such-queue" << 1 << 2 << "no printer \"no-such-queue\"; the printers are";
+        QTest::newRow("3 no printer")           << "" << 0 << 3 << "no printer is installed";
+        QTest::newRow("3 no printer, --printer") << "--printer no-such-queue" << 0 << 3 << "there is no printer \"no-such-queue\": no printer is installed";
+        QTest::newRow("3 no printer, --printer with control characters") << "--printer evil\n\x1b]0;pwned\x07" << 0 << 3 << "evil\\n\\u001b";
+        // clang-format on
+    }
+
+    void exitStatuses()
+    {
+        QFETCH(QString, arguments);
+        QFETCH(int, printers);
+        QFETCH(int, status);
+        QFETCH(QString, fragment);
+        const bool some = !LinkedPrinters().printers.names().isEmpty();
+        if (printers >= 0 && some != (printers == 1))
+            QSKIP(some ? "this machine has a printer" : "this machine has no printer");
+        QTemporaryDir dir;
+        const CommandRun result =
+            run(Command::Year, arguments.replace(u'@', dir.path()).split(u' ', Qt::SkipEmptyParts));
+        QCOMPARE(result.status, status);
+        QVERIFY2(result.err.contains(fragment), qPrintable(result.err));
+        QCOMPARE(result.err.count(u'\n'), status == 0 ? 0 : 1);
+        QVERIFY(std::none_of(result.err.cbegin(), result.err.cend(), [](QChar c) {
+            return c != u'\n' && c.category() == QChar::Other_Control;
+        }));
     }
 
     void defaultsAreTheFirstRunChoices()

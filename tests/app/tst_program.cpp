@@ -8,6 +8,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "RotaFiles.h"
+
+#include <cstdio>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -213,6 +217,42 @@ private slots:
             QVERIFY(stat.waitForFinished());
             QCOMPARE(QString::fromUtf8(stat.readAllStandardOutput()).trimmed(), node);
         }
+    }
+
+    // --rota takes a file name that is not UTF-8 as the bytes it is (Latin-1 here), and an
+    // error shows the byte escaped.
+    void rotaFileNameThatIsNotUtf8_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("expected"); // standard output, else standard error
+        QTest::newRow("read") << RotaFiles::FourOnFourOff << 0 << u"Four On Four Off: A-D"_s;
+        QTest::newRow("refused") << QByteArray("name = x\n") << 2
+                                 << u"kelvane whos-off: \\xE9quipe.rota:1: start is missing\n"_s;
+    }
+
+    void rotaFileNameThatIsNotUtf8()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(int, status);
+        QFETCH(QString, expected);
+        QTemporaryDir work;
+        const QByteArray name = QFile::encodeName(work.path()) + "/\xE9quipe.rota";
+        std::FILE* stream = std::fopen(name.constData(), "w");
+        QVERIFY(stream);
+        std::fputs(file.constData(), stream);
+        std::fclose(stream);
+        // Only a shell hands the program a name that is not UTF-8.
+        const Ran ran = run(
+            u"/bin/sh"_s,
+            {u"-c"_s, u"exec \"$0\" whos-off 2027-01-08 --rota \"$(printf '\\351quipe.rota')\""_s,
+             QStringLiteral(KELVANE_PROGRAM)},
+            work.path());
+        QCOMPARE(ran.status, status);
+        if (status == 0)
+            QCOMPARE(ran.out.section(u'\n', -2, -2), expected);
+        else
+            QCOMPARE(ran.err, expected);
     }
 
     // Installed under any prefix, the program runs from there and finds its own template.

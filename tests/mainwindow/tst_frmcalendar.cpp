@@ -729,25 +729,41 @@ private slots:
 
     // The whole window without scrolling on a laptop's screen, the calendar and the pattern
     // list giving up their spare room; on a smaller one the controls scroll, but the command
-    // buttons stay in sight. Screens in logical pixels, the window at the size it opens with.
+    // buttons stay in sight. Screens in logical pixels, the window at the size it opens with,
+    // in each interface font a desktop is likely to give it (scripts/setup installs them).
     void windowFitsTheScreen_data()
     {
+        QTest::addColumn<QString>("font");
         QTest::addColumn<QSize>("screen");
         QTest::addColumn<bool>("ownRotas"); // its who's-off box shows
         QTest::addColumn<bool>("fits");
-        QTest::newRow("1920x1080") << QSize(1920, 1080) << false << true;
-        QTest::newRow("1366x768 at 125 %") << QSize(1093, 614) << false << true;
-        QTest::newRow("1366x768 at 125 %, own rotas") << QSize(1093, 614) << true << true;
-        QTest::newRow("1280x720") << QSize(1280, 720) << false << true;
-        QTest::newRow("1024x768 at 150 %") << QSize(683, 512) << false << false;
-        QTest::newRow("800x480") << QSize(800, 480) << false << false;
+        for (const char* font : {"DejaVu Sans", "Liberation Sans", "Noto Sans"}) {
+            const auto row = [font](const char* name, QSize screen, bool ownRotas, bool fits) {
+                QTest::addRow("%s, %s", font, name)
+                    << QString::fromLatin1(font) << screen << ownRotas << fits;
+            };
+            row("1920x1080", QSize(1920, 1080), false, true);
+            row("1366x768 at 125 %", QSize(1093, 614), false, true);
+            row("1366x768 at 125 %, own rotas", QSize(1093, 614), true, true);
+            row("1280x720", QSize(1280, 720), false, true);
+            row("1024x768 at 150 %", QSize(683, 512), false, false);
+            row("800x480", QSize(800, 480), false, false);
+        }
     }
 
     void windowFitsTheScreen()
     {
+        QFETCH(QString, font);
         QFETCH(QSize, screen);
         QFETCH(bool, ownRotas);
         QFETCH(bool, fits);
+        const QFont before = QApplication::font();
+        const auto restore = qScopeGuard([&before] { QApplication::setFont(before); });
+        QFont interface = before;
+        interface.setFamily(font);
+        QApplication::setFont(interface);
+        QVERIFY2(QFontInfo(interface).family() == font,
+                 qPrintable(font + u" is not installed (scripts/setup installs it)"_s));
         Fixture f({}, Fixture::Database::Template, false);
         if (ownRotas)
             f.writeRota(u"four.rota"_s, RotaFiles::FourOnFourOff);

@@ -155,6 +155,51 @@ private slots:
                                 .arg(metrics.horizontalAdvance(title))
                                 .arg(frameButtons)));
     }
+
+    // Taken back while on the screen (the session ends), a box gives the answer that does
+    // least, and the next question is answered so at once, without a box.
+    void withdrawnBoxGivesTheLeastAnswer_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("answer");
+        QTest::newRow("ok") << "ok"
+                            << "Ok";
+        QTest::newRow("yes or no") << "yesno"
+                                   << "No";
+        QTest::newRow("yes, no or cancel") << "yesnocancel"
+                                           << "Cancel";
+        QTest::newRow("choice") << "choose"
+                                << "-1";
+        QTest::newRow("input") << "input"
+                               << "as it was";
+    }
+
+    void withdrawnBoxGivesTheLeastAnswer()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, answer);
+        MessageBoxPrompter prompter;
+        const auto ask = [&prompter, &kind]() -> QString {
+            const QStringList names = {u"Ok"_s, u"Yes"_s, u"No"_s, u"Cancel"_s};
+            if (kind == u"choose"_s)
+                return QString::number(prompter.choose(u"Which?"_s, u"T"_s, {u"A"_s, u"B"_s}));
+            if (kind == u"input"_s)
+                return prompter.input(u"Note?"_s, u"T"_s, u"as it was"_s);
+            const auto buttons = kind == u"ok"_s      ? Prompter::Buttons::Ok
+                                 : kind == u"yesno"_s ? Prompter::Buttons::YesNo
+                                                      : Prompter::Buttons::YesNoCancel;
+            return names.at(int(prompter.message(u"Sure?"_s, u"T"_s, buttons)));
+        };
+        bool shown = false;
+        QTimer::singleShot(0, this, [&] {
+            shown = QApplication::activeModalWidget() != nullptr;
+            prompter.withdrawAll();
+        });
+        QCOMPARE(ask(), answer);
+        QVERIFY(shown);
+        QCOMPARE(ask(), answer);
+        QVERIFY(!QApplication::activeModalWidget());
+    }
 };
 
 QTEST_MAIN(tst_MessageBoxPrompter)

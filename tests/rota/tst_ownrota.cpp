@@ -81,12 +81,13 @@ private slots:
         QCOMPARE(result.error, error);
     }
 
-    // Keys in any case, values with blanks and commas, CRLF, a byte order mark and comments;
-    // the file written back reads as the same rota, and is written again to the same bytes.
+    // Keys in any case, values with blanks and commas, CRLF, a byte order mark and comments, a
+    // name of the most characters allowed; the file written back reads as the same rota, and is
+    // written again to the same bytes.
     void readsAndWritesBack()
     {
         const QByteArray file = "\xEF\xBB\xBF# crews\r\n"
-                                "NAME=  Pitman 2-2-3 \r\n"
+                                "NAME=  Pitman 2-2-3, the longest name \r\n"
                                 "\r\n"
                                 "Start = 2027-01-04\r\n"
                                 "GROUPS = a, b,c d\r\n"
@@ -95,7 +96,7 @@ private slots:
                                 "pattern  C = OOWWOOOWWOOWWW";
         const RotaFileParser::Result read = RotaFileParser::Parse(file, u"pitman.rota"_s);
         QVERIFY2(read.rota, qPrintable(read.error));
-        const OwnRota expected{u"Pitman 2-2-3"_s,
+        const OwnRota expected{u"Pitman 2-2-3, the longest name"_s,
                                QDate(2027, 1, 4),
                                {u"A"_s, u"B"_s, u"C"_s, u"D"_s},
                                u"WWOOWWWOOWWOOO"_s,

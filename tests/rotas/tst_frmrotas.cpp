@@ -19,6 +19,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cstdio>
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -85,6 +86,8 @@ private slots:
         // clang-format off
         QTest::newRow("name too long") << "txtName" << QString(31, u'x') << "lblNameCheck"
             << "name has 31 characters; at most 30";
+        QTest::newRow("name of 30 characters") << "txtName" << QString(30, u'x') << "lblNameCheck"
+            << "";
         QTest::newRow("name empty") << "txtName" << "" << "lblNameCheck" << "name is empty";
         QTest::newRow("start not a date") << "txtStart" << "2027-02-30" << "lblStartCheck"
             << "start '2027-02-30' is not a date; write YYYY-MM-DD";
@@ -133,6 +136,10 @@ private slots:
             QVERIFY(edit);
             KeyInput::TypeInto(edit, typed);
             QCOMPARE(w.findChild<QLabel*>(check)->text(), message);
+            if (message.isEmpty()) { // accepted
+                QVERIFY(w.cmdSave->isEnabled());
+                return;
+            }
             for (const QLabel* label : checks) {
                 if (label->objectName() != check)
                     QVERIFY2(label->text().isEmpty(), qPrintable(label->text()));
@@ -206,6 +213,78 @@ private slots:
         QCOMPARE(OwnRotaFile::Load(f.path(u"four.rota"_s)).rota->pattern, stored);
         QCOMPARE(w.txtPattern->text(), stays ? u"WWWWWOOO"_s : QString());
         QCOMPARE(w.currentPath(), stays ? f.path(u"four.rota"_s) : QString());
+    }
+
+    // A file changed elsewhere since the window read it is not overwritten or removed without
+    // a word: the question's answer reloads it, overwrites it, saves a copy or removes it.
+    void fileChangedElsewhere_data()
+    {
+        QTest::addColumn<bool>("remove");
+        QTest::addColumn<int>("choice");
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QStringList>("listed"); // afterwards
+        QTest::newRow("save: reload")
+            << false << 0 << QStringList{"four.rota"} << QStringList{"Theirs"};
+        QTest::newRow("save: overwrite")
+            << false << 1 << QStringList{"four.rota"} << QStringList{"Mine"};
+        QTest::newRow("save: as a copy")
+            << false << 2 << QStringList{"four.rota", "mine.rota"} << QStringList{"Theirs", "Mine"};
+        QTest::newRow("remove: reload")
+            << true << 0 << QStringList{"four.rota"} << QStringList{"Theirs"};
+        QTest::newRow("remove: anyway") << true << 1 << QStringList{} << QStringList{};
+    }
+
+    void fileChangedElsewhere()
+    {
+        QFETCH(bool, remove);
+        QFETCH(int, choice);
+        QFETCH(QStringList, files);
+        QFETCH(QStringList, listed);
+        Fixture f;
+        const QString path = f.path(u"four.rota"_s);
+        CalendarFixture::WriteFile(path, RotaFiles::FourOnFourOff);
+        f.open();
+        frmRotas& w = *f.window;
+        if (!remove)
+            KeyInput::TypeInto(w.txtName, u"Mine"_s);
+        CalendarFixture::WriteFile(
+            path, QByteArray(RotaFiles::FourOnFourOff).replace("Four On Four Off", "Theirs"));
+        f.prompter.queueChoice(choice);
+        pressKeyOf(remove ? w.cmdRemove : w.cmdSave);
+        QCOMPARE(f.prompter.shown().size(), 1);
+        QCOMPARE(f.prompter.shown().at(0).text,
+                 remove ? u"four.rota has been changed since it was read here. Reload it, or "
+                          "remove it anyway?"_s
+                        : u"four.rota has been changed since it was read here. Reload it (your "
+                          "changes are dropped), overwrite it with yours, or save yours as a "
+                          "copy?"_s);
+        QCOMPARE(f.files(), files);
+        QCOMPARE(f.listed(), listed);
+    }
+
+    // A file named in another encoding than UTF-8 (Latin-1 here) is listed, shown with its
+    // byte escaped, and saved to the very same name.
+    void fileNameThatIsNotUtf8()
+    {
+        Fixture f;
+        const QByteArray name = QFile::encodeName(f.folder()) + "/\xE9quipe.rota";
+        std::FILE* file = std::fopen(name.constData(), "w");
+        QVERIFY(file);
+        std::fputs(RotaFiles::FourOnFourOff.constData(), file);
+        std::fclose(file);
+        f.open();
+        frmRotas& w = *f.window;
+        QCOMPARE(f.listed(), QStringList{"Four On Four Off"});
+        QCOMPARE(w.lstRotas->item(0)->toolTip(),
+                 QDir::toNativeSeparators(f.folder()) + u"/\\xE9quipe.rota"_s);
+        KeyInput::TypeInto(w.txtShift, u"3"_s);
+        pressKeyOf(w.cmdSave);
+        QCOMPARE(w.lblStatus->text(),
+                 u"Saved to %1/\\xE9quipe.rota."_s.arg(QDir::toNativeSeparators(f.folder())));
+        QCOMPARE(OwnRotaFolder::List(f.folder()).size(), 1); // Qt's own listing leaves it out
+        const OwnRotaFile::Loaded saved = OwnRotaFile::Load(w.currentPath());
+        QVERIFY2(saved.rota, qPrintable(saved.error));
+        QCOMPARE(saved.rota->shift, 3);
     }
 
     // Rotas are listed by name, a refused file with its reason; a copy is a rota of its own,

@@ -67,6 +67,32 @@ private slots:
             QVERIFY(placed.width() < wanted.width() || placed.height() < wanted.height());
         }
     }
+
+    // A place from an earlier run moved back inside the free area, frame and title bar too,
+    // from whichever side it lies outside; only a window larger than the area gets smaller.
+    void insideKeepsTheFrameInside_data()
+    {
+        QTest::addColumn<QRect>("client");
+        QTest::newRow("inside") << QRect(100, 200, 400, 300);
+        QTest::newRow("above the free area") << QRect(100, 10, 400, 300);
+        QTest::newRow("left of it") << QRect(-50, 200, 400, 300);
+        QTest::newRow("right of it") << QRect(900, 200, 400, 300);
+        QTest::newRow("below it") << QRect(100, 700, 400, 300);
+        QTest::newRow("larger than it") << QRect(0, 0, 2000, 1000);
+    }
+
+    void insideKeepsTheFrameInside()
+    {
+        QFETCH(QRect, client);
+        const QRect available(0, 24, 1024, 744);
+        const QMargins frame(2, 22, 2, 2);
+        const QRect kept = WindowFit::Inside(client, available, frame);
+        QVERIFY(available.contains(kept.marginsAdded(frame)));
+        if (available.contains(client.marginsAdded(frame)))
+            QCOMPARE(kept, client);
+        else if (client.width() <= 1020 && client.height() <= 720)
+            QCOMPARE(kept.size(), client.size());
+    }
 };
 
 QTEST_APPLESS_MAIN(tst_WindowFit)
