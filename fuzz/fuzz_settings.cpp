@@ -42,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     // Whatever the file held, the main window gets values it could have written itself.
     FuzzSupport::Check(values.NoDatabase == 0 || values.NoDatabase == 1, "NoDatabase is 0 or 1");
-    FuzzSupport::Check(SettingsStore::IsWellFormedPattern(values.MyPattern),
+    FuzzSupport::Check(PatternSetting::Parse(values.MyPattern.text()) == values.MyPattern,
                        "MyPattern is well formed");
     FuzzSupport::Check(SettingsStore::IsWellFormedHolidays(values.MyHolidays),
                        "MyHolidays is well formed");

@@ -60,7 +60,7 @@ bool readGroup(const QCommandLineParser& parser, Choices& choices, QString* erro
     const Rota& rota = choices.calendar.rota;
     const std::optional<int> button = RotaKinds::PatternButtonForGroup(group);
     if (!button || !rota.isPatternButtonEnabled(*button)) {
-        const QString name = CommandOptions::RotaName(rota);
+        const QString name = rota.argumentName();
         const QString allowed = rota.groups().join(u' ');
         if (allowed.isEmpty())
             return refuse(error, u"the %1 calendar has no groups to highlight: %2"_s.arg(

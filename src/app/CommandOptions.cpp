@@ -151,12 +151,6 @@ std::optional<Rota> RotaFile(const QString& path, QString* error)
     return Rota::FromFile(*loaded.rota);
 }
 
-QString RotaName(const Rota& rota)
-{
-    const QString command = rota.commandName();
-    return command.isEmpty() ? Quoted(rota.caption()) : command;
-}
-
 QCommandLineOption RotaOption()
 {
     return {u"rota"_s, u"A rota of your own, from its rota file, in place of --kind."_s, u"FILE"_s};

@@ -50,8 +50,6 @@ std::optional<qint64> WholeNumber(const QString& text, const QString& what, qint
 // The rota of the rota file of --rota FILE; nothing, with the file's one line in *error, when
 // it is refused.
 std::optional<Rota> RotaFile(const QString& path, QString* error);
-// How a refusal names a rota: its command name, or a rota file's name in quotes.
-QString RotaName(const Rota& rota);
 // The --rota option.
 QCommandLineOption RotaOption();
 

@@ -71,9 +71,8 @@ int ExportIcsCommand::run(const QStringList& arguments)
     }
     request.groupLetter = parser.value(u"group"_s).trimmed().toUpper();
     if (!request.rota.hasGroup(request.groupLetter))
-        return refuse(
-            u"the %1 rota has no group %2"_s.arg(CommandOptions::RotaName(request.rota),
-                                                 CommandOptions::Quoted(parser.value(u"group"_s))));
+        return refuse(u"the %1 rota has no group %2"_s.arg(
+            request.rota.argumentName(), CommandOptions::Quoted(parser.value(u"group"_s))));
     const std::optional<QDate> from = CommandOptions::Date(parser.value(u"from"_s), &error);
     if (!from)
         return refuse(error);

@@ -18,6 +18,7 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QProgressDialog>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -206,7 +207,7 @@ void MainWindowPrinting::printBatch(const std::function<PrintDestination()>& ope
                            AllPatternsBatch::QuestionTitle(), Prompter::Buttons::YesNoCancel);
     if (answer != Prompter::Answer::Yes && answer != Prompter::Answer::No)
         return;
-    const CalendarChoices start = m_window.startBatch();
+    const CalendarChoices start = startBatch();
     AllPatternsBatch batch(AllPatternsBatch::Jobs(start.rota));
     const int total = static_cast<int>(batch.jobs().size());
 
@@ -257,7 +258,7 @@ void MainWindowPrinting::printBatch(const std::function<PrintDestination()>& ope
                            printOne);
     }
     progress.reset();
-    m_window.showBatchEnd(batch);
+    showBatchEnd(batch);
     if (!destination)
         return;
 
@@ -270,6 +271,32 @@ void MainWindowPrinting::printBatch(const std::function<PrintDestination()>& ope
         status->showMessage(
             u"Stopped after calendar %1 of %2. "_s.arg(batch.printedCount()).arg(total) +
             status->currentMessage());
+    }
+}
+
+CalendarChoices MainWindowPrinting::startBatch()
+{
+    const frmCalendarUi& ui = m_window.ui();
+    ui.chkHilightVacations->setChecked(false);
+    if (!m_window.chosenOwnRota())
+        ui.chkNoPatterns->setChecked(false);
+    return m_window.choices();
+}
+
+void MainWindowPrinting::showBatchEnd(const AllPatternsBatch& batch)
+{
+    const frmCalendarUi& ui = m_window.ui();
+    ui.colourOption(batch.lastColour())->setChecked(true);
+    m_window.paintShades(batch.lastColour());
+    if (m_window.chosenOwnRota() || batch.printedCount() == 0)
+        return;
+    const AllPatternsBatch::Job& last = batch.jobs().at(batch.printedCount() - 1);
+    const RotaKind kind = last.rota.kind().value_or(RotaKind::CgSixTwo);
+    ui.kindOption(kind)->setChecked(true);
+    m_window.chooseCalendarType(kind);
+    if (const std::optional<int> button = RotaKinds::PatternButtonForGroup(last.group)) {
+        ui.optPattern[static_cast<std::size_t>(*button)]->setChecked(true);
+        m_window.optPattern_Click(*button);
     }
 }
 

@@ -57,6 +57,12 @@ private:
     void printBatch(const std::function<PrintDestination()>& open, int first, int last);
     // The number of calendars the batch prints for the choices as they are.
     int batchSize() const;
+    // The choices the batch's calendars start from, with personal entries no longer
+    // highlighted (a built-in kind's batch goes through calendar types, which draw their
+    // patterns), and the window after its jobs: the colour of the last calendar, and the kind
+    // and group of a built-in batch's last one; a rota of the user's own keeps its group.
+    CalendarChoices startBatch();
+    void showBatchEnd(const AllPatternsBatch& batch);
     // Ends a printout: the status line, and a message box when it failed.
     void finishPrint(PrintDestination& destination, const QString& what = QString(),
                      const PageFit& fit = PageFit());

@@ -338,15 +338,12 @@ void frmCalendar::applyStoredSettings()
     for (int i = 0; i < Holidays::Count; ++i)
         m_ui.chkHolidays[i]->setChecked(m_state.HolidaySet.at(i) == u'1');
 
-    const auto kind = RotaKinds::FromCode(static_cast<int>(Val(m_state.MyPattern.left(1))));
-    if (kind)
-        m_ui.optKind[RotaKinds::Code(*kind)]->setChecked(true);
+    m_ui.kindOption(m_state.MyPattern.kind)->setChecked(true);
 
     // The kind's handler kept the stored pattern number, because no highlight was already
     // selected: that number now picks the highlighted group.
-    const int button = static_cast<int>(Val(m_state.MyPattern.mid(1, 2)));
-    if (button > 0 && button <= RotaKinds::PatternButtonCount)
-        m_ui.optPattern[button - 1]->setChecked(true);
+    if (const std::optional<int> button = m_state.MyPattern.button)
+        m_ui.optPattern[static_cast<std::size_t>(*button)]->setChecked(true);
     else
         m_ui.optNoHighlight->setChecked(true);
 
@@ -361,8 +358,7 @@ void frmCalendar::restoreOwnRota(const QString& fileName, const QString& group)
     QString error;
     if (!m_ownRotaPicker->showFile(fileName, &error)) {
         if (m_ownRotaChosen) {
-            const auto kind = RotaKinds::FromCode(static_cast<int>(Val(m_state.MyPattern.left(1))));
-            m_ui.optKind[RotaKinds::Code(kind.value_or(RotaKind::CgSixTwo))]->setChecked(true);
+            m_ui.kindOption(m_state.MyPattern.kind)->setChecked(true);
         }
         statusBar()->showMessage(u"Your own rota could not be read: "_s + error);
         return;
@@ -706,22 +702,20 @@ void frmCalendar::chooseCalendarType(RotaKind kind)
 {
     // Back from an own rota, whose highlight MyPattern did not follow: none is chosen now.
     if (std::exchange(m_ownRotaChosen, false))
-        m_state.MyPattern = m_state.MyPattern.left(1) + u" 0"_s;
+        m_state.MyPattern = m_state.MyPattern.withoutButton();
     for (int i = 0; i < RotaKinds::PatternButtonCount; ++i)
         m_ui.optPattern[i]->setEnabled(Rota::BuiltIn(kind).isPatternButtonEnabled(i));
     // Runs the no-highlight handler only when it was not selected yet; otherwise the stored
     // pattern number survives (the start-up restores the highlight that way).
     m_ui.optNoHighlight->setChecked(true);
     m_highlightGroup = u"0"_s;
-    m_state.MyPattern = NumberText::Plain(RotaKinds::Code(kind)) + m_state.MyPattern.mid(1, 2);
-    for (QLineEdit* box : m_ui.txtWhosOff)
-        setBoxColor(box, m_normalBoxColor);
-    setBoxColor(m_ui.txtOwnWhosOff, m_normalBoxColor);
+    m_state.MyPattern = m_state.MyPattern.withKind(kind);
+    const QList<RotaKind> marked = Rota::BuiltIn(kind).whosOffKinds();
     for (qsizetype i = 0; i < m_ui.txtWhosOff.size(); ++i) {
-        const std::optional<RotaKind> shown = m_ui.whosOffRotas.at(i).kind();
-        if (shown && Rota::BuiltIn(kind).whosOffKinds().contains(*shown))
-            setBoxColor(m_ui.txtWhosOff[i], Cyan);
+        const bool shown = marked.contains(m_ui.whosOffRotas.at(i).kind().value());
+        setBoxColor(m_ui.txtWhosOff[i], shown ? Cyan : m_normalBoxColor);
     }
+    setBoxColor(m_ui.txtOwnWhosOff, m_normalBoxColor);
 }
 
 void frmCalendar::chooseOwnRota()
@@ -737,30 +731,6 @@ void frmCalendar::chooseOwnRota()
     setBoxColor(m_ui.txtOwnWhosOff, Cyan);
 }
 
-CalendarChoices frmCalendar::startBatch()
-{
-    m_ui.chkHilightVacations->setChecked(false);
-    if (!m_ownRotaChosen)
-        m_ui.chkNoPatterns->setChecked(false);
-    return choices();
-}
-
-void frmCalendar::showBatchEnd(const AllPatternsBatch& batch)
-{
-    m_ui.colourOption(batch.lastColour())->setChecked(true);
-    paintShades(batch.lastColour());
-    if (m_ownRotaChosen || batch.printedCount() == 0)
-        return;
-    const AllPatternsBatch::Job& last = batch.jobs().at(batch.printedCount() - 1);
-    const RotaKind kind = last.rota.kind().value_or(RotaKind::CgSixTwo);
-    m_ui.optKind[static_cast<std::size_t>(RotaKinds::Code(kind))]->setChecked(true);
-    chooseCalendarType(kind);
-    if (const std::optional<int> button = RotaKinds::PatternButtonForGroup(last.group)) {
-        m_ui.optPattern[static_cast<std::size_t>(*button)]->setChecked(true);
-        optPattern_Click(*button);
-    }
-}
-
 void frmCalendar::setBoxColor(QLineEdit* box, const QColor& color)
 {
     QPalette palette = box->palette();
@@ -772,7 +742,7 @@ void frmCalendar::optPattern_Click(int index)
 {
     m_highlightGroup = RotaKinds::GroupForPatternButton(index);
     if (!m_ownRotaChosen)
-        m_state.MyPattern = m_state.MyPattern.left(1) + NumberText::Plain(index + 1);
+        m_state.MyPattern = m_state.MyPattern.withButton(index);
     m_ui.chkNoPatterns->setEnabled(true);
     m_ui.chkHighlightPayday->setText(u"Circle Paydays"_s);
 }
@@ -781,7 +751,7 @@ void frmCalendar::optNoHighlight_Click(int /*index*/)
 {
     m_highlightGroup = u" 0"_s;
     if (m_windowShown && !m_ownRotaChosen)
-        m_state.MyPattern = m_state.MyPattern.left(1) + u" 0"_s;
+        m_state.MyPattern = m_state.MyPattern.withoutButton();
     m_ui.chkNoPatterns->setChecked(false);
     m_ui.chkNoPatterns->setEnabled(false);
     m_ui.chkHighlightPayday->setText(u"Highlight Paydays"_s);

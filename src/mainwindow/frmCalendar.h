@@ -122,12 +122,6 @@ public:
     // enabled, the highlight cleared and its who's-off box marked. MyPattern keeps the last
     // calendar type and its group meanwhile.
     void chooseOwnRota();
-    // The all-patterns batch: the choices its calendars start from, with personal entries no
-    // longer highlighted (a built-in kind's batch goes through calendar types, which draw
-    // their patterns), and the window after its jobs: the colour of the last calendar, and the
-    // kind and group of a built-in batch's last one; a rota of the user's own keeps its group.
-    CalendarChoices startBatch();
-    void showBatchEnd(const AllPatternsBatch& batch);
     void optPattern_Click(int index);
     void optNoHighlight_Click(int index);
     // The three shade colours of the family at the shade's value, shown in the swatches.

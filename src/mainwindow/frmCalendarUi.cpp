@@ -210,8 +210,6 @@ void frmCalendarUi::createKindOptions(QWidget* parent)
     kindOptions = new QButtonGroup(parent);
     for (const BuiltInRota& row : BuiltInRotas::Definitions()) {
         const int code = RotaKinds::Code(row.kind);
-        if (code < 0 || code >= RotaKinds::Count)
-            continue; // a kind the window has no button for
         optKind[code] = new QRadioButton(row.button.caption, parent);
         optKind[code]->setObjectName(row.button.name);
         kindOptions->addButton(optKind[code], code);
@@ -342,8 +340,7 @@ QList<QRadioButton*> frmCalendarUi::kindOptionsIn(BuiltInRota::WindowColumn colu
 {
     QList<const BuiltInRota*> rows;
     for (const BuiltInRota& row : BuiltInRotas::Definitions()) {
-        const int code = RotaKinds::Code(row.kind);
-        if (row.button.column == column && code >= 0 && code < RotaKinds::Count)
+        if (row.button.column == column)
             rows.append(&row);
     }
     std::sort(rows.begin(), rows.end(), [](const BuiltInRota* a, const BuiltInRota* b) {
@@ -353,6 +350,11 @@ QList<QRadioButton*> frmCalendarUi::kindOptionsIn(BuiltInRota::WindowColumn colu
     for (const BuiltInRota* row : rows)
         buttons.append(optKind[RotaKinds::Code(row->kind)]);
     return buttons;
+}
+
+QRadioButton* frmCalendarUi::kindOption(RotaKind kind) const
+{
+    return optKind.at(static_cast<std::size_t>(RotaKinds::Code(kind)));
 }
 
 QRadioButton* frmCalendarUi::colourOption(ColourFamily family) const
@@ -367,8 +369,12 @@ QWidget* frmCalendarUi::whosOffBox() const
 {
     // Who's off on the clicked day: one box under each rota's heading.
     auto* fraWhosOff = new QGroupBox(u"RDO Patterns OFF on day clicked above."_s);
-    auto* whosOffRow = new HeadingRow(
-        u" CG 6-2     MM 6-2       4-2           5-3           3-3         5-2-5-3"_s);
+    QString headings;
+    for (const BuiltInRota& row : BuiltInRotas::Definitions()) {
+        if (!row.whosOff.heading.isEmpty())
+            headings += row.whosOff.lead + row.whosOff.heading;
+    }
+    auto* whosOffRow = new HeadingRow(headings);
     for (qsizetype i = 0; i < txtWhosOff.size(); ++i)
         whosOffRow->add(txtWhosOff[i], whosOffRotas.at(i).whosOffHeading(), true);
     // The own rota's box beside them, under its name.

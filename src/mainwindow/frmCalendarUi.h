@@ -43,6 +43,8 @@ struct frmCalendarUi
     // The calendar-type buttons of one column of the window, top first.
     QList<QRadioButton*> kindOptionsIn(BuiltInRota::WindowColumn column) const;
     QRadioButton* colourOption(ColourFamily family) const;
+    // The calendar-type button of a kind.
+    QRadioButton* kindOption(RotaKind kind) const;
 
     // Arrays are indexed from 0.
     QCalendarWidget* Calendar1 = nullptr;
@@ -55,8 +57,9 @@ struct frmCalendarUi
     QLineEdit* txtStation = nullptr;
     QLineEdit* txtPatternAdjustment = nullptr;
 
-    // The calendar types, by RotaKind code, as their definitions in BuiltInRotas describe them.
-    std::array<QRadioButton*, RotaKinds::Count> optKind{};
+    // The calendar types, by RotaKind code, as their definitions in BuiltInRotas describe them;
+    // null for a code no kind has.
+    std::array<QRadioButton*, RotaKinds::MostCodes> optKind{};
     QRadioButton*& optSixAndTwo = optKind[0];
     QRadioButton*& optMMSixAndTwo = optKind[1];
     QRadioButton*& optFourAndTwo = optKind[2];
@@ -68,7 +71,7 @@ struct frmCalendarUi
     // A rota of the user's own, the one cboOwnRota shows, below the calendar types.
     QRadioButton* optOwnRota = nullptr;
     QComboBox* cboOwnRota = nullptr;
-    static constexpr int OwnRotaOption = RotaKinds::Count; // its id among the calendar types
+    static constexpr int OwnRotaOption = RotaKinds::MostCodes; // its id among the calendar types
     // Who is off in the rota cboOwnRota shows, beside the six boxes, under the rota's name.
     QLabel* lblOwnWhosOff = nullptr;
     QLineEdit* txtOwnWhosOff = nullptr;

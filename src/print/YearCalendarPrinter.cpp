@@ -248,7 +248,7 @@ PageFit YearCalendarPrinter::print()
     std::optional<YearDayCell> cell;
     YearDayCell::Walk walk;
     if (firstDay) {
-        cell.emplace(m_surface, m_choices, m_state, m_entries, m_scale,
+        cell.emplace(m_surface, m_choices, m_entries, m_scale,
                      HolidayYear::From(m_state.goodFriday, firstDay->year()));
         walk.firstDay = *firstDay;
         walk.firstDayNumber = DayNumbering::DayNumber(*firstDay);

@@ -5,7 +5,6 @@
 #include "rota/DayNumbering.h"
 #include "rota/GroupMatch.h"
 #include "rota/NumberText.h"
-#include "store/AppState.h"
 #include "store/ColorText.h"
 #include "store/EntryLookup.h"
 
@@ -31,9 +30,9 @@ constexpr int SmallestPoints = 5;
 
 } // namespace
 
-YearDayCell::YearDayCell(PrintSurface& surface, const CalendarChoices& choices, AppState& state,
+YearDayCell::YearDayCell(PrintSurface& surface, const CalendarChoices& choices,
                          EntryLookup* entries, double scale, const HolidayYear& holidays)
-    : m_surface(surface), m_choices(choices), m_state(state), m_entries(entries), m_scale(scale),
+    : m_surface(surface), m_choices(choices), m_entries(entries), m_scale(scale),
       m_holidays(holidays), m_adjustment(NumberText::Val(choices.adjustmentText)),
       m_rota(choices.rota)
 {

@@ -10,7 +10,6 @@
 #include <QString>
 #include <QStringList>
 
-struct AppState;
 class EntryLookup;
 class PrintSurface;
 
@@ -41,8 +40,8 @@ public:
     static const QColor PayDayDiscColor;
     static const QColor PayDayWeekNumberColor;
 
-    YearDayCell(PrintSurface& surface, const CalendarChoices& choices, AppState& state,
-                EntryLookup* entries, double scale, const HolidayYear& holidays);
+    YearDayCell(PrintSurface& surface, const CalendarChoices& choices, EntryLookup* entries,
+                double scale, const HolidayYear& holidays);
 
     // Draws the day at walk.firstDay + walk.dayOffset and steps to the next day. Returns true
     // when that next day belongs to the next month.
@@ -62,7 +61,6 @@ private:
 
     PrintSurface& m_surface;
     const CalendarChoices& m_choices;
-    AppState& m_state;
     EntryLookup* m_entries;
     double m_scale;
     HolidayYear m_holidays;

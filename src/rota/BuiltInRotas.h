@@ -34,6 +34,7 @@ struct BuiltInRota
     {
         QString heading; // empty: no box of its own
         QString separator;
+        QString lead; // the blanks before the heading in the window's row of headings
     };
 
     RotaKind kind; // the settings code

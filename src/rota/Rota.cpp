@@ -14,6 +14,7 @@ struct Rota::Data
     std::optional<OwnRota> file; // the rota file it was read from
     QString caption;
     QString commandName;
+    QString argumentName;
     QString icsName;
     QString uidName;
     QString titleSuffix;
@@ -80,8 +81,6 @@ QList<QList<QStringList>> filePositions(const OwnRota& file)
     return positions;
 }
 
-const QStringList NoGroups;
-
 } // namespace
 
 Rota::Rota() : m_data(std::make_shared<const Data>()) {}
@@ -94,6 +93,7 @@ Rota::Rota(const BuiltInRota& definition)
     data->kind = definition.kind;
     data->caption = QString(definition.button.caption).replace(u"&&"_s, u"&"_s);
     data->commandName = definition.commandName;
+    data->argumentName = definition.commandName;
     data->icsName = definition.icsName;
     data->uidName = definition.commandName;
     data->titleSuffix = definition.titleSuffix;
@@ -118,6 +118,7 @@ Rota Rota::FromFile(const OwnRota& file)
     auto data = std::make_shared<Data>();
     data->file = file;
     data->caption = file.name;
+    data->argumentName = u'"' + file.name + u'"';
     data->icsName = file.name;
     // Apart from every built-in command name, and the same for the same rota name.
     data->uidName = u"own-"_s + QString::fromLatin1(QUrl::toPercentEncoding(file.name));
@@ -209,6 +210,11 @@ QString Rota::commandName() const
     return m_data->commandName;
 }
 
+QString Rota::argumentName() const
+{
+    return m_data->argumentName;
+}
+
 QString Rota::icsName() const
 {
     return m_data->icsName;
@@ -221,7 +227,7 @@ QString Rota::uidName() const
 
 const QStringList& Rota::groups() const
 {
-    return m_data ? m_data->groups : NoGroups;
+    return m_data->groups;
 }
 
 bool Rota::hasGroup(const QString& group) const

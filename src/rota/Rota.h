@@ -74,6 +74,9 @@ public:
     // The --kind value (a built-in kind only) and the name in an exported calendar and in its
     // events' identities.
     QString commandName() const;
+    // How the command line's messages name it: the command name, or a rota file's name in
+    // double quotes.
+    QString argumentName() const;
     QString icsName() const;
     QString uidName() const;
     // The groups it can highlight, each a pattern button's name ("3", "A").

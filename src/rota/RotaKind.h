@@ -5,7 +5,8 @@
 #include <optional>
 
 // The codes of the built-in calendar types, stored in the "MyPattern" setting: never renumber.
-// Everything else about a kind is in its definition in BuiltInRotas.
+// Everything else about a kind is in its definition in BuiltInRotas; a kind added there may
+// take the next free code without a name here (RotaKind{8}).
 enum class RotaKind : int
 {
     CgSixTwo = 0,
@@ -20,8 +21,8 @@ enum class RotaKind : int
 
 namespace RotaKinds {
 
-// The codes of the eight kinds the window has buttons for.
-inline constexpr int Count = 8;
+// A code is one digit of the "MyPattern" setting: at most ten kinds.
+inline constexpr int MostCodes = 10;
 // Pattern buttons 0..6 are groups 1..7, 7..13 groups A..G, 14..20 groups H..N.
 inline constexpr int PatternButtonCount = 21;
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "rota/Holidays.h"
+#include "store/PatternSetting.h"
 
 #include <QString>
 
@@ -13,7 +14,7 @@ using namespace Qt::StringLiterals;
 struct AppState
 {
     GoodFriday goodFriday;
-    QString MyPattern = u"000"_s;
+    PatternSetting MyPattern;
     QString HolidaySet = u"1111111100000"_s;
     qint16 NoDatabase = 0;
     QString DatabasePath;

@@ -2,7 +2,6 @@
 
 #include "rota/Holidays.h"
 #include "rota/NumberText.h"
-#include "rota/Rota.h"
 #include "store/IniText.h"
 #include "store/RegularFile.h"
 #include "store/SafeFile.h"
@@ -82,9 +81,9 @@ SettingsStore::Values SettingsStore::read()
             values.NoDatabase = static_cast<qint16>(flag);
     }
 
-    const QString myPattern = stored.value(MyPatternKey, defaults.MyPattern);
-    if (IsWellFormedPattern(myPattern))
-        values.MyPattern = myPattern;
+    if (const std::optional<PatternSetting> myPattern =
+            PatternSetting::Parse(stored.value(MyPatternKey, defaults.MyPattern.text())))
+        values.MyPattern = *myPattern;
 
     const QString myHolidays = stored.value(MyHolidaysKey, defaults.MyHolidays);
     if (IsWellFormedHolidays(myHolidays))
@@ -107,7 +106,7 @@ bool SettingsStore::write(const Values& values, QString* error)
     // In the order QSettings keeps them, so the file reads as before.
     QByteArray text = IniText::Write(contents.bytes, Group,
                                      {{MyHolidaysKey, values.MyHolidays},
-                                      {MyPatternKey, values.MyPattern},
+                                      {MyPatternKey, values.MyPattern.text()},
                                       {NoDatabaseKey, NumberText::Plain(values.NoDatabase)},
                                       {StationKey, values.Station}});
     if (!m_places.isEmpty()) {
@@ -132,28 +131,6 @@ bool SettingsStore::write(const Values& values, QString* error)
     }
     QDir().mkpath(QFileInfo(m_path).absolutePath());
     return SafeFile::Write(m_path, text, error);
-}
-
-bool SettingsStore::IsWellFormedPattern(const QString& myPattern)
-{
-    if (myPattern.size() < 2 || myPattern.size() > 3)
-        return false;
-    const QChar kindChar = myPattern.at(0);
-    const auto kind = kindChar >= u'0' && kindChar <= u'9'
-                          ? RotaKinds::FromCode(kindChar.unicode() - u'0')
-                          : std::nullopt;
-    if (!kind)
-        return false;
-    const QString button = myPattern.mid(1);
-    if (button == QLatin1String("00") || button == QLatin1String(" 0"))
-        return true;
-    // Exactly the plain digits the pattern buttons write: "1".."21", no leading zero.
-    for (int number = 1; number <= RotaKinds::PatternButtonCount; ++number) {
-        // A group the kind cannot highlight would leave a disabled button chosen.
-        if (button == NumberText::Plain(number))
-            return Rota::BuiltIn(*kind).isPatternButtonEnabled(number - 1);
-    }
-    return false;
 }
 
 bool SettingsStore::IsWellFormedHolidays(const QString& myHolidays)

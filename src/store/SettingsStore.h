@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/PatternSetting.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QMap>
@@ -24,7 +26,7 @@ public:
     {
         QString Station = u"Darizu"_s;
         qint16 NoDatabase = 0;
-        QString MyPattern = u"000"_s;
+        PatternSetting MyPattern;
         QString MyHolidays = u"1111111100000"_s;
 
         friend bool operator==(const Values&, const Values&) = default;
@@ -82,9 +84,6 @@ public:
     // alone nothing is written, and that is no failure.
     bool write(const Values& values, QString* error = nullptr);
 
-    // A rota kind code 0..7 followed by a pattern button number 1..21 that the kind allows,
-    // "00" or " 0".
-    static bool IsWellFormedPattern(const QString& myPattern);
     // Thirteen characters, each "0" or "1".
     static bool IsWellFormedHolidays(const QString& myHolidays);
 

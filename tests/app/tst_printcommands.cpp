@@ -548,21 +548,26 @@ private slots:
         QVERIFY(help.out.contains(u"--random-colours"_s));
     }
 
-    // print-all draws one calendar for each group of a rota of the user's own.
+    // print-all draws one calendar for each group of a rota of the user's own, in yellow as
+    // every batch does.
     void printAllWithARotaOfYourOwn()
     {
         QTemporaryDir dir;
         const QString rota = dir.filePath(u"four.rota"_s);
         CalendarFixture::WriteFile(rota, RotaFiles::FourOnFourOff);
         const QString folder = dir.filePath(u"all"_s);
-        const CommandRun result = run(Command::All, {u"--rota"_s, rota, u"--year"_s, u"2027"_s,
-                                                     u"--out"_s, folder, u"--format"_s, u"ops"_s});
+        const CommandRun result =
+            run(Command::All, {u"--rota"_s, rota, u"--year"_s, u"2027"_s, u"--colour"_s, u"green"_s,
+                               u"--out"_s, folder, u"--format"_s, u"ops"_s});
         QCOMPARE(result.status, CommandLine::Success);
         const QStringList files = QDir(folder).entryList(QDir::Files, QDir::Name);
         QCOMPARE(files, (QStringList{u"01-A.ops"_s, u"02-B.ops"_s, u"03-C.ops"_s, u"04-D.ops"_s}));
-        for (const QString& file : files)
-            QVERIFY(CalendarFixture::ReadText(QDir(folder).filePath(file))
-                        .contains(u"\"DARIZU - 2027 FOUR ON FOUR OFF RDO CALENDAR\""_s));
+        for (const QString& file : files) {
+            const QString page = CalendarFixture::ReadText(QDir(folder).filePath(file));
+            QVERIFY(page.contains(u"\"DARIZU - 2027 FOUR ON FOUR OFF RDO CALENDAR\""_s));
+            QVERIFY(page.contains(u" #ffff64\n"_s));
+            QVERIFY(!page.contains(u" #b4ffb4\n"_s));
+        }
     }
 
     // The overall help's line of each subcommand names every option its own help lists.
@@ -592,13 +597,13 @@ private slots:
     void aMadeUpKindShowsEverywhere()
     {
         BuiltInRota twoTwo = BuiltInRotas::Definitions().first();
-        twoTwo.kind = static_cast<RotaKind>(RotaKinds::Count);
+        twoTwo.kind = RotaKind{8};
         twoTwo.button = {u"Two and Two"_s, u"optTwoAndTwo"_s, BuiltInRota::WindowColumn::Others, 2};
         twoTwo.commandName = u"two-two"_s;
         twoTwo.icsName = u"Two and Two"_s;
         twoTwo.groups = {u"1"_s, u"2"_s};
         twoTwo.columns = {u"1 1 2 2"_s};
-        twoTwo.whosOff = {u"2-2"_s, u"-"_s};
+        twoTwo.whosOff = {u"2-2"_s, u"-"_s, u"   "_s};
         twoTwo.titleSuffix = u" 2-2 RDO Calendar"_s;
         twoTwo.inAllPatterns = false;
         const BuiltInRotas::Replacement madeUp(BuiltInRotas::Definitions() + QList{twoTwo});

@@ -269,7 +269,7 @@ private slots:
         frmCalendar& w = *f.window;
         QCOMPARE(w.ui().txtStation->text(), u"Darizu"_s);
         QCOMPARE(f.state.NoDatabase, qint16(0));
-        QCOMPARE(f.state.MyPattern, u"000"_s);
+        QCOMPARE(f.state.MyPattern.text(), u"000"_s);
         QCOMPARE(f.state.HolidaySet, u"1111111100000"_s);
         QCOMPARE(f.window->choices().highlightGroup, u"0"_s);
         QVERIFY(w.ui().optSixAndTwo->isChecked());
@@ -335,7 +335,7 @@ private slots:
         else
             QVERIFY(w.ui().optNoHighlight->isChecked());
         QCOMPARE(f.window->choices().highlightGroup, highlightGroup);
-        QCOMPARE(f.state.MyPattern, patternAfterLoad);
+        QCOMPARE(f.state.MyPattern.text(), patternAfterLoad);
         QCOMPARE(f.state.HolidaySet, myHolidays);
         for (int i = 0; i < Holidays::Count; ++i)
             QCOMPARE(w.ui().chkHolidays[i]->isChecked(), myHolidays.at(i) == u'1');
@@ -936,7 +936,7 @@ private slots:
         QCOMPARE(f.cyanBoxes(), cyan);
         QVERIFY(f.window->ui().optNoHighlight->isChecked());
         QCOMPARE(f.window->choices().highlightGroup, u"0"_s);
-        QCOMPARE(f.state.MyPattern.mid(1), u" 0"_s);
+        QCOMPARE(f.state.MyPattern.text().mid(1), u" 0"_s);
     }
 
     void highlightChoicesKeepMyPattern()
@@ -945,15 +945,15 @@ private slots:
         f.show();
         frmCalendar& w = *f.window;
         clickBox(w.ui().optPattern[4]);
-        QCOMPARE(f.state.MyPattern, u"05"_s);
+        QCOMPARE(f.state.MyPattern.text(), u"05"_s);
         QCOMPARE(f.window->choices().highlightGroup, u" 5"_s);
 
         clickBox(w.ui().optFourAndTwo);
-        QCOMPARE(f.state.MyPattern, u"2 0"_s);
+        QCOMPARE(f.state.MyPattern.text(), u"2 0"_s);
 
         clickBox(w.ui().optPattern[9]);
         QCOMPARE(f.window->choices().highlightGroup, u"C"_s);
-        QCOMPARE(f.state.MyPattern, u"210"_s);
+        QCOMPARE(f.state.MyPattern.text(), u"210"_s);
         QCOMPARE(w.ui().chkHighlightPayday->text(), u"Circle Paydays"_s);
         QVERIFY(w.ui().chkNoPatterns->isEnabled());
         clickBox(w.ui().chkNoPatterns);
@@ -961,7 +961,7 @@ private slots:
 
         clickBox(w.ui().optNoHighlight);
         QCOMPARE(f.window->choices().highlightGroup, u" 0"_s);
-        QCOMPARE(f.state.MyPattern, u"2 0"_s);
+        QCOMPARE(f.state.MyPattern.text(), u"2 0"_s);
         QCOMPARE(w.ui().chkHighlightPayday->text(), u"Highlight Paydays"_s);
         QVERIFY(!w.ui().chkNoPatterns->isChecked());
         QVERIFY(!w.ui().chkNoPatterns->isEnabled());
@@ -1287,7 +1287,7 @@ private slots:
         QVERIFY(w.ui().optYellow->isChecked());
         QVERIFY(!w.ui().chkHilightVacations->isChecked());
         QCOMPARE(f.window->choices().highlightGroup, u"G"_s);
-        QCOMPARE(f.state.MyPattern, u"214"_s);
+        QCOMPARE(f.state.MyPattern.text(), u"214"_s);
     }
 
     void monthButtonOpensOneWindow()
@@ -1555,7 +1555,7 @@ private slots:
         clickBox(w.ui().optPattern[8]);
         QCOMPARE(w.choices().highlightGroup, u"B"_s);
         QCOMPARE(w.choices().rota, Rota::FromFile(*own));
-        QCOMPARE(f.state.MyPattern, u"210"_s); // the calendar type's, as stored
+        QCOMPARE(f.state.MyPattern.text(), u"210"_s); // the calendar type's, as stored
 
         QTest::mouseClick(w.ui().cmdPrintRdoCalendar, Qt::LeftButton);
         QCOMPARE(f.stems, QStringList{"Kelvane 2025 RDO Calendar - Pattern B"});

@@ -25,6 +25,7 @@ private slots:
         const BuiltInRota& row = BuiltInRotas::Definitions().at(index);
         const Rota& rota = BuiltInRotas::All().at(index);
         const int code = RotaKinds::Code(row.kind);
+        QVERIFY(code >= 0 && code < RotaKinds::MostCodes); // one digit of MyPattern
         QCOMPARE(rota.kind(), row.kind);
         QCOMPARE(RotaKinds::FromCode(code), row.kind);
         QCOMPARE(BuiltInRotas::FromCommandName(row.commandName), row.kind);

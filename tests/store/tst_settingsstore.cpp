@@ -35,7 +35,7 @@ private slots:
         const SettingsStore::Values values = store.read();
         QCOMPARE(values.Station, u"Darizu"_s);
         QCOMPARE(values.NoDatabase, qint16(0));
-        QCOMPARE(values.MyPattern, u"000"_s);
+        QCOMPARE(values.MyPattern.text(), u"000"_s);
         QCOMPARE(values.MyHolidays, u"1111111100000"_s);
     }
 
@@ -64,7 +64,10 @@ private slots:
         QFETCH(qint16, noDatabase);
         QFETCH(QString, myPattern);
         QFETCH(QString, myHolidays);
-        const SettingsStore::Values written{station, noDatabase, myPattern, myHolidays};
+        const std::optional<PatternSetting> pattern = PatternSetting::Parse(myPattern);
+        QVERIFY(pattern);
+        QCOMPARE(pattern->text(), myPattern); // read once, written back as it was
+        const SettingsStore::Values written{station, noDatabase, *pattern, myHolidays};
         {
             SettingsStore store(iniPath());
             store.write(written);
@@ -116,7 +119,8 @@ private slots:
         const QByteArray before = "; kept\r\n[General]\r\nother=@Variant(\\0)\r\n\r\n[Settings]\r\n"
                                   "Station=Old\r\nExtra=1\r\n\r\n[Later]\r\nx=2\r\n";
         CalendarFixture::WriteFile(iniPath(), before);
-        SettingsStore(iniPath()).write({u"New"_s, 1, u"210"_s, u"0000000000001"_s});
+        SettingsStore(iniPath()).write(
+            {u"New"_s, 1, *PatternSetting::Parse(u"210"_s), u"0000000000001"_s});
         QCOMPARE(CalendarFixture::ReadText(iniPath()).toUtf8(),
                  QByteArray("; kept\r\n[General]\r\nother=@Variant(\\0)\r\n\r\n[Settings]\r\n"
                             "Extra=1\r\nMyHolidays=0000000000001\nMyPattern=210\nNoDatabase=1\n"
@@ -129,7 +133,7 @@ private slots:
         QSettings settings(QSettings::NativeFormat, QSettings::UserScope, u"Kelvane"_s,
                            u"Kelvane"_s);
         QFile::remove(settings.fileName());
-        SettingsStore().write({u"Mine"_s, 0, u"000"_s, u"1111111100000"_s});
+        SettingsStore().write({u"Mine"_s, 0, PatternSetting(), u"1111111100000"_s});
         const auto cleanUp = qScopeGuard([&] { QFile::remove(settings.fileName()); });
         settings.sync();
         QCOMPARE(settings.value(u"Settings/Station"_s).toString(), u"Mine"_s);
@@ -138,7 +142,7 @@ private slots:
     void storedAsTextUnderSettings()
     {
         SettingsStore store(iniPath());
-        store.write({u"X"_s, 1, u"0 0"_s, u"1111111100000"_s});
+        store.write({u"X"_s, 1, *PatternSetting::Parse(u"0 0"_s), u"1111111100000"_s});
         QSettings raw(iniPath(), QSettings::IniFormat);
         raw.beginGroup(u"Settings"_s);
         QCOMPARE(raw.childKeys().size(), 4);
@@ -171,7 +175,7 @@ private slots:
         const SettingsStore::Values values = SettingsStore(iniPath()).read();
         QCOMPARE(values.Station, u"Kept"_s);
         QCOMPARE(values.NoDatabase, qint16(0));
-        QCOMPARE(values.MyPattern, u"000"_s);
+        QCOMPARE(values.MyPattern.text(), u"000"_s);
         QCOMPARE(values.MyHolidays, u"1111111100000"_s);
     }
 };
