@@ -13,14 +13,6 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-// Rows the list shows without scrolling: the panel stays within the height of the pattern
-// buttons it stands in for.
-constexpr int VisibleRows = 2;
-
-} // namespace
-
 HolidayFilesPanel::HolidayFilesPanel(QWidget* parent)
     : QGroupBox(u"Holidays from calendar files"_s, parent), m_choose([](QWidget* owner) {
           return QFileDialog::getOpenFileName(owner, u"Add Holidays from a Calendar File"_s,
@@ -31,23 +23,26 @@ HolidayFilesPanel::HolidayFilesPanel(QWidget* parent)
     setObjectName(u"fraHolidayFiles"_s);
     lstFiles = new QListWidget(this);
     lstFiles->setObjectName(u"lstHolidayFiles"_s);
-    lstFiles->setFixedHeight(lstFiles->fontMetrics().height() * VisibleRows +
-                             2 * lstFiles->frameWidth() + 4);
-    cmdAdd = new QPushButton(u"A&dd..."_s, this);
+    // The list takes the room the column has, at least one row, rather than making the window
+    // wider or taller.
+    lstFiles->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    lstFiles->setMinimumHeight(lstFiles->fontMetrics().height() + 2 * lstFiles->frameWidth() + 2);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 0, 4, 2);
+    layout->addWidget(lstFiles, 1);
+
+    // The buttons sit beside Return, under the frames, where they take no height of their own.
+    buttonRow = new QWidget;
+    buttonRow->setObjectName(u"holidayFileButtons"_s);
+    cmdAdd = new QPushButton(u"A&dd..."_s, buttonRow);
     cmdAdd->setObjectName(u"cmdAddHolidayFile"_s);
-    cmdRemove = new QPushButton(u"Re&move"_s, this);
+    cmdRemove = new QPushButton(u"Re&move"_s, buttonRow);
     cmdRemove->setObjectName(u"cmdRemoveHolidayFile"_s);
     cmdRemove->setEnabled(false);
-
-    auto* buttons = new QVBoxLayout;
-    buttons->setSpacing(2);
+    auto* buttons = new QHBoxLayout(buttonRow);
+    buttons->setContentsMargins(0, 0, 0, 0);
     buttons->addWidget(cmdAdd);
     buttons->addWidget(cmdRemove);
-    buttons->addStretch(1);
-    auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(4, 2, 4, 4);
-    layout->addWidget(lstFiles, 1);
-    layout->addLayout(buttons);
 
     connect(cmdAdd, &QPushButton::clicked, this, &HolidayFilesPanel::cmdAdd_Click);
     connect(cmdRemove, &QPushButton::clicked, this, &HolidayFilesPanel::cmdRemove_Click);

@@ -14,10 +14,12 @@
 class QListWidget;
 class QListWidgetItem;
 class QPushButton;
+class QWidget;
 
 // "Holidays from calendar files" of Set Holidays: the user's holiday calendar files, each with a
 // box to count its days or not, its name and the years it covers; Add... copies a chosen .ics
-// file into the holiday folder, Remove takes the selected one away with its copy.
+// file into the holiday folder, Remove takes the selected one away with its copy. The buttons
+// are in a row of their own (buttonRow), shown only while the holidays are.
 class HolidayFilesPanel : public QGroupBox
 {
     Q_OBJECT
@@ -44,6 +46,8 @@ public:
     QString untoldCoverage(int year);
 
     QListWidget* lstFiles = nullptr;
+    // Add... and Remove, laid out by the window beside Set Holidays' Return.
+    QWidget* buttonRow = nullptr;
     QPushButton* cmdAdd = nullptr;
     QPushButton* cmdRemove = nullptr;
 
