@@ -26,6 +26,9 @@ HolidayFilesPanel::HolidayFilesPanel(QWidget* parent)
     // The list takes the room the column has, at least one row, rather than making the window
     // wider or taller.
     lstFiles->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    // A name too long for the column is cut short; its tip shows it whole.
+    lstFiles->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    lstFiles->setTextElideMode(Qt::ElideRight);
     lstFiles->setMinimumHeight(lstFiles->fontMetrics().height() + 2 * lstFiles->frameWidth() + 2);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 0, 4, 2);
@@ -59,7 +62,8 @@ void HolidayFilesPanel::append(const QString& file, const HolidayFileSet::Calend
         new QListWidgetItem(u"%1 (%2)"_s.arg(calendar->name(), calendar->yearsText()), lstFiles);
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
     item->setCheckState(counted ? Qt::Checked : Qt::Unchecked);
-    item->setToolTip(QDir::toNativeSeparators(QDir(m_folder).filePath(file)));
+    item->setToolTip(item->text() + u'\n' +
+                     QDir::toNativeSeparators(QDir(m_folder).filePath(file)));
     m_files << file;
     m_calendars << calendar;
 }
