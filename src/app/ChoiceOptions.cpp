@@ -166,6 +166,7 @@ QList<QCommandLineOption> Options()
         {u"adjust"_s, u"Adjustment for non Darizu stations, 0..48 (default: 0)."_s, u"N"_s},
         {u"holidays"_s, u"The thirteen holidays as 0/1 characters (default: 1111111100000)."_s,
          u"BITS"_s},
+        CommandOptions::HolidayFileOption(),
         {u"colour"_s, u"Highlight colour: yellow (default), blue, pink, grey, green."_s,
          u"FAMILY"_s},
         {u"shade"_s, u"Highlight shade, -100 (darker) .. 100 (lighter) (default: 0)."_s, u"V"_s},
@@ -211,6 +212,13 @@ std::optional<Choices> Build(const QCommandLineParser& parser, QDate today, QStr
         if (!holidays)
             return std::nullopt;
         std::copy(holidays->begin(), holidays->end(), calendar.holidays.begin());
+    }
+    if (parser.isSet(u"holiday-file"_s)) {
+        const std::optional<HolidayFileSet> files =
+            CommandOptions::HolidayFiles(parser.values(u"holiday-file"_s), error);
+        if (!files)
+            return std::nullopt;
+        calendar.holidayFiles = *files;
     }
     if (!readColour(parser, choices, error) || !readSize(parser, choices, error) ||
         !readCopies(parser, choices, error))

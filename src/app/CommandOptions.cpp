@@ -2,6 +2,7 @@
 
 #include "rota/NumberText.h"
 #include "rota/Rota.h"
+#include "store/HolidayFile.h"
 #include "store/OneLine.h"
 #include "store/OwnRotaFile.h"
 #include "store/WholeCharacters.h"
@@ -153,6 +154,27 @@ std::optional<Rota> RotaFile(const QString& path, QString* error)
 QCommandLineOption RotaOption()
 {
     return {u"rota"_s, u"A rota of your own, from its rota file, in place of --kind."_s, u"FILE"_s};
+}
+
+std::optional<HolidayFileSet> HolidayFiles(const QStringList& paths, QString* error)
+{
+    QList<HolidayFileSet::Calendar> calendars;
+    for (const QString& path : paths) {
+        const HolidayFile::Loaded loaded = HolidayFile::Load(path);
+        if (!loaded.calendar) {
+            *error = OneLine::Escaped(loaded.error);
+            return std::nullopt;
+        }
+        calendars << loaded.calendar;
+    }
+    return HolidayFileSet(calendars);
+}
+
+QCommandLineOption HolidayFileOption()
+{
+    return {u"holiday-file"_s,
+            u"Also count the holidays of an iCalendar (.ics) file; may be given more than once."_s,
+            u"FILE"_s};
 }
 
 std::optional<std::array<bool, 13>> HolidayBits(const QString& text, QString* error)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "rota/HolidayFileSet.h"
 #include "rota/Rota.h"
 
 #include <QCommandLineParser>
@@ -51,6 +52,12 @@ std::optional<qint64> WholeNumber(const QString& text, const QString& what, qint
 std::optional<Rota> RotaFile(const QString& path, QString* error);
 // The --rota option.
 QCommandLineOption RotaOption();
+
+// The calendars of --holiday-file FILE (repeatable), in the order given; nothing, with the
+// refused file's one line in *error, when one is refused.
+std::optional<HolidayFileSet> HolidayFiles(const QStringList& paths, QString* error);
+// The --holiday-file option.
+QCommandLineOption HolidayFileOption();
 
 // The thirteen holiday flags written as "1111111100000".
 std::optional<std::array<bool, 13>> HolidayBits(const QString& text, QString* error);

@@ -38,6 +38,7 @@ public:
         add({u"adjust"_s, u"Adjustment for non Darizu stations, 0..48."_s, u"N"_s, u"0"_s});
         add({u"holidays"_s, u"Holidays to include, 13 characters of 0/1."_s, u"BITS"_s,
              QLatin1String(Holidays::DefaultSet)});
+        add(CommandOptions::HolidayFileOption());
         add({u"out"_s, u"The .ics file to write; - is standard output."_s, u"FILE"_s},
             u"--out is required"_s);
     }
@@ -95,6 +96,11 @@ int ExportIcsCommand::run(const QStringList& arguments)
     if (!holidays)
         return refuse(error);
     request.holidays = *holidays;
+    const std::optional<HolidayFileSet> files =
+        CommandOptions::HolidayFiles(parser.values(u"holiday-file"_s), &error);
+    if (!files)
+        return refuse(error);
+    request.holidayFiles = *files;
     request.stamp = QDateTime::currentDateTimeUtc();
     const QString outPath = parser.value(u"out"_s);
     if (outPath.isEmpty())

@@ -6,8 +6,11 @@
 #include "rota/DayNumbering.h"
 #include "rota/Holidays.h"
 #include "rota/WhosOff.h"
+#include "store/OneLine.h"
 
 #include <QCommandLineParser>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -37,9 +40,13 @@ class HolidaysCommand final : public Subcommand
 {
 public:
     explicit HolidaysCommand(const CommandContext& context)
-        : Subcommand(u"holidays"_s, u"Lists the thirteen holidays of a year."_s, context)
+        : Subcommand(u"holidays"_s,
+                     u"Lists the thirteen holidays of a year, then the days of the holiday "
+                     "files given, YYYY-MM-DD NAME each, in date order."_s,
+                     context)
     {
         takes(u"year"_s, u"1901..2124"_s, u"YEAR"_s);
+        add(CommandOptions::HolidayFileOption());
     }
 
     int run(const QStringList& arguments) override;
@@ -116,6 +123,10 @@ int HolidaysCommand::run(const QStringList& arguments)
     const std::optional<int> year = CommandOptions::Year(positional.first(), &error);
     if (!year)
         return refuse(error);
+    const std::optional<HolidayFileSet> files =
+        CommandOptions::HolidayFiles(parser().values(u"holiday-file"_s), &error);
+    if (!files)
+        return refuse(error);
     QTextStream& out = this->out();
 
     GoodFriday goodFriday;
@@ -133,7 +144,18 @@ int HolidaysCommand::run(const QStringList& arguments)
         }
         out << '\n';
     }
+    // The files' days of the year together, in date order; a date's names in the order of
+    // the files.
+    QList<NamedDay> days;
+    for (const HolidayFileSet::Calendar& calendar : files->calendars())
+        days << calendar->daysOf(*year);
+    std::stable_sort(days.begin(), days.end(),
+                     [](const NamedDay& a, const NamedDay& b) { return a.date < b.date; });
+    for (const NamedDay& day : days)
+        out << day.date.toString(Qt::ISODate) << ' ' << OneLine::Escaped(day.name) << '\n';
     out.flush();
+    for (const QString& note : files->coverageNotes(*year))
+        tell(OneLine::Escaped(note));
     return CommandLine::Success;
 }
 

@@ -13,6 +13,7 @@
 #include "store/CalendarDatabase.h"
 #include "store/DatabasePlacement.h"
 #include "store/MonthNotesTable.h"
+#include "store/OneLine.h"
 #include "store/VacationTable.h"
 
 #include <QCommandLineParser>
@@ -131,6 +132,8 @@ int PrintMonthCommand::run(const QStringList& arguments)
     if (!choices)
         return refuse(error);
     choices->calendar.calendarDate = *month;
+    for (const QString& note : choices->calendar.holidayFiles.coverageNotes(month->year()))
+        tell(OneLine::Escaped(note));
     // Without --year entries are looked up under the month's own year, as the window does
     // after start-up.
     if (!parser.isSet(u"year"_s))

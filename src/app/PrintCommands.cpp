@@ -13,6 +13,7 @@
 #include "store/AppState.h"
 #include "store/CalendarDatabase.h"
 #include "store/MemoryFiles.h"
+#include "store/OneLine.h"
 #include "store/VacationTable.h"
 
 #include <QCommandLineParser>
@@ -59,6 +60,11 @@ protected:
         if (!m_choices)
             return refuse(error);
         m_choices->calendar.printKey = parser().isSet(u"key"_s);
+        if (const std::optional<int> year =
+                CommandOptions::Year(m_choices->calendar.yearText, &error)) {
+            for (const QString& note : m_choices->calendar.holidayFiles.coverageNotes(*year))
+                tell(OneLine::Escaped(note));
+        }
         m_output = OutputOptions::Read(parser(), m_out, context().printers, &error);
         if (!m_output)
             return refuse(error);
@@ -217,6 +223,8 @@ int PrintAllCommand::run(const QStringList& arguments)
     // The files are drawn into memory side by side, then put in place in order: the first
     // one that cannot be written ends the run, and none after it is written, as if they were
     // drawn one by one.
+    if (const std::optional<int> year = CommandOptions::Year(choices.calendar.yearText, &error))
+        choices.calendar.holidayFiles.prepare(*year);
     const QString extension = SurfaceFactory::Extension(output.format());
     const QDir dir(output.path());
     const std::vector<DrawnFile> drawn =

@@ -3,6 +3,10 @@
 #include "rota/DayNumbering.h"
 #include "rota/GroupMatch.h"
 
+#include <QCryptographicHash>
+#include <QHash>
+#include <QSet>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -57,6 +61,34 @@ void appendEvent(QByteArray& out, const QString& uid, const QString& stamp, QDat
     appendLine(out, u"END:VEVENT"_s);
 }
 
+// The days of the holiday files in one year, by date: the UID and the event's texts, once each.
+struct FileDay
+{
+    QString uid;
+    QString summary;
+    QString calendar;
+};
+
+QHash<QDate, QList<FileDay>> fileDaysOf(const HolidayFileSet& files, int year)
+{
+    QHash<QDate, QList<FileDay>> byDate;
+    QSet<QString> uids;
+    for (const HolidayFileSet::Calendar& calendar : files.calendars()) {
+        for (const NamedDay& day : calendar->daysOf(year)) {
+            const QByteArray key = (calendar->name() + u'\n' + day.name).toUtf8();
+            const QString hash = QString::fromLatin1(
+                QCryptographicHash::hash(key, QCryptographicHash::Sha1).toHex().left(12));
+            const QString uid = u"holiday-file-%1-%2@kelvane"_s.arg(hash, dateValue(day.date));
+            // The same holiday of a calendar of the same name is one event.
+            if (!uids.contains(uid)) {
+                uids.insert(uid);
+                byDate[day.date].append({uid, day.name, calendar->name()});
+            }
+        }
+    }
+    return byDate;
+}
+
 } // namespace
 
 QByteArray DaysOffCalendar::Build(const Request& request, GoodFriday& goodFriday)
@@ -82,6 +114,7 @@ QByteArray DaysOffCalendar::Build(const Request& request, GoodFriday& goodFriday
 
     int holidayYear = 0;
     HolidayYear holidays;
+    QHash<QDate, QList<FileDay>> fileDays;
     for (QDate day = request.from; day.isValid() && day <= request.to; day = day.addDays(1)) {
         const qint32 dayNumber = DayNumbering::DayNumber(day);
         if (GroupMatch::IsAmong(highlightGroup, chosen.groupsOff(dayNumber, request.adjustment))) {
@@ -93,6 +126,8 @@ QByteArray DaysOffCalendar::Build(const Request& request, GoodFriday& goodFriday
             goodFriday.GoodFridayYear = QString::number(holidayYear);
             GetGoodFriday(goodFriday);
             holidays = HolidayYear::From(goodFriday, holidayYear);
+            if (!request.holidayFiles.isEmpty())
+                fileDays = fileDaysOf(request.holidayFiles, holidayYear);
         }
         const int weekday = DayNumbering::WeekdayColumn(dayNumber);
         for (int index = 0; index < Holidays::Count; ++index) {
@@ -102,6 +137,8 @@ QByteArray DaysOffCalendar::Build(const Request& request, GoodFriday& goodFriday
                             day, Holidays::Caption(index), QString());
             }
         }
+        for (const FileDay& fileDay : fileDays.value(day))
+            appendEvent(out, fileDay.uid, stamp, day, fileDay.summary, fileDay.calendar);
     }
     appendLine(out, u"END:VCALENDAR"_s);
     return out;

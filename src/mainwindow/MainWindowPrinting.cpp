@@ -333,6 +333,7 @@ void MainWindowPrinting::exportDaysOff()
     request.to = QDate(wholeYear, 12, 31);
     request.adjustment = NumberText::WholePart(adjustment);
     request.holidays = chosen.holidays;
+    request.holidayFiles = chosen.holidayFiles;
     request.stamp = QDateTime::currentDateTimeUtc();
 
     const QString name = u"Kelvane RDO %1 group %2.ics"_s.arg(NumberText::Plain(wholeYear), group);

@@ -103,6 +103,7 @@ frmCalendar::frmCalendar(AppState& state, Prompter& prompter, Clock& clock, Sett
       m_printing(*this, state, prompter, printers)
 {
     m_ui.setupUi(this);
+    m_ui.fraHolidayFiles->setFolder(holidayFolder());
     m_ui.Calendar1->setSelectedDate(m_clock.today());
     m_shownYear = m_ui.Calendar1->yearShown();
     m_normalBoxColor = m_ui.txtWhosOff[0]->palette().color(QPalette::Base);
@@ -132,6 +133,11 @@ void frmCalendar::setPrintDestinationSource(PrintDestinationSource source)
 void frmCalendar::setSavePathChooser(SavePathChooser chooser)
 {
     m_printing.setSavePathChooser(std::move(chooser));
+}
+
+void frmCalendar::setHolidayFileChooser(HolidayFileChooser chooser)
+{
+    m_ui.fraHolidayFiles->setOpenPathChooser(std::move(chooser));
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -195,6 +201,11 @@ void frmCalendar::connectHandlers()
                 [this, i] { chkHolidays_Click(i); });
     }
     connect(m_ui.cmdSetHolidays, &QPushButton::clicked, this, &frmCalendar::cmdSetHolidays_Click);
+    connect(m_ui.fraHolidayFiles, &HolidayFilesPanel::changed, this,
+            &frmCalendar::tellHolidayCoverage);
+    connect(m_ui.fraHolidayFiles, &HolidayFilesPanel::message, statusBar(),
+            [this](const QString& line) { statusBar()->showMessage(line); });
+    connect(m_ui.txtYear, &QLineEdit::textChanged, this, &frmCalendar::tellHolidayCoverage);
     connect(m_ui.cmdPrintRdoCalendar, &QPushButton::clicked, this,
             &frmCalendar::cmdPrintRdoCalendar_Click);
     connect(m_ui.cmdPrintAllPatterns, &QPushButton::clicked, this,
@@ -230,6 +241,7 @@ CalendarChoices frmCalendar::choices() const
     choices.noHighlight = m_ui.optNoHighlight->isChecked();
     for (int i = 0; i < Holidays::Count; ++i)
         choices.holidays[i] = m_ui.chkHolidays[i]->isChecked();
+    choices.holidayFiles = m_ui.fraHolidayFiles->counted();
     choices.highlightVacations = m_ui.chkHilightVacations->isChecked();
     choices.highlightPayday = m_ui.chkHighlightPayday->isChecked();
     choices.noPatterns = m_ui.chkNoPatterns->isChecked();
@@ -347,6 +359,11 @@ void frmCalendar::applyStoredSettings()
     // Each box whose state changes writes its own character back.
     for (int i = 0; i < Holidays::Count; ++i)
         m_ui.chkHolidays[i]->setChecked(m_state.HolidaySet.at(i) == u'1');
+    const QStringList refused = m_ui.fraHolidayFiles->restore(m_settings.holidayFiles());
+    if (!refused.isEmpty())
+        statusBar()->showMessage(u"A holiday file was left out: "_s + refused.first());
+    else
+        tellHolidayCoverage();
 
     m_ui.kindOption(m_state.MyPattern.kind)->setChecked(true);
 
@@ -466,6 +483,7 @@ void frmCalendar::storeSettings()
             own.group = m_highlightGroup.trimmed();
     }
     m_settings.setOwnRota(own);
+    m_settings.setHolidayFiles(m_ui.fraHolidayFiles->stored());
     QString error;
     while (!m_settings.write(values, &error)) {
         const QString text = u"The settings could not be saved: "_s + error;
@@ -555,6 +573,16 @@ bool frmCalendar::eventFilter(QObject* watched, QEvent* event)
 int frmCalendar::nextYear() const
 {
     return m_clock.today().year() + 1;
+}
+
+void frmCalendar::tellHolidayCoverage()
+{
+    const QString year = m_ui.txtYear->text();
+    if (!IsPrintableYear(year))
+        return;
+    const QString note = m_ui.fraHolidayFiles->untoldCoverage(year.trimmed().toInt());
+    if (!note.isEmpty())
+        statusBar()->showMessage(note);
 }
 
 void frmCalendar::txtYear_Change()
@@ -858,6 +886,8 @@ void frmCalendar::cmdSetHolidays_Click()
         m_ui.highlightOrHolidays->setCurrentWidget(m_ui.fraSetHolidays);
         m_ui.cmdSetHolidays->setText(u"&Return"_s);
     }
+    m_ui.fraHolidayFiles->buttonRow->setVisible(m_ui.highlightOrHolidays->currentWidget() ==
+                                                m_ui.fraSetHolidays);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "mainwindow/HolidayFilesPanel.h"
 #include "mainwindow/MainWindowPrinting.h"
 #include "mainwindow/OwnRotaPicker.h"
 #include "mainwindow/frmCalendarUi.h"
 #include "print/CalendarChoices.h"
 #include "store/CalendarDatabase.h"
 #include "store/DatabasePlacement.h"
+#include "store/HolidayFolder.h"
 #include "store/OwnRotaFolder.h"
 #include "store/SettingsStore.h"
 #include "store/ShadeColors.h"
@@ -43,6 +45,7 @@ class frmCalendar : public QMainWindow
 public:
     using PrintDestinationSource = MainWindowPrinting::PrintDestinationSource;
     using SavePathChooser = MainWindowPrinting::SavePathChooser;
+    using HolidayFileChooser = HolidayFilesPanel::OpenPathChooser;
 
     // `folders`: where the calendar database lives and where its template is looked for.
     frmCalendar(AppState& state, Prompter& prompter, Clock& clock, SettingsStore& settings,
@@ -53,6 +56,8 @@ public:
     // Replace the system's default printer (or PDF) and the save dialog, e.g. in tests.
     void setPrintDestinationSource(PrintDestinationSource source);
     void setSavePathChooser(SavePathChooser chooser);
+    // Replace the file dialog of Set Holidays' Add..., e.g. in tests.
+    void setHolidayFileChooser(HolidayFileChooser chooser);
 
     // The window's choices as they stand now.
     CalendarChoices choices() const;
@@ -77,6 +82,8 @@ public:
     frmRotas* rotasWindow() const;
     // Where the user's rota files are: "rotas" beside the calendar database.
     QString rotaFolder() const { return OwnRotaFolder::In(m_folders.dataFolder); }
+    // Where the copies of the user's holiday files are: "holidays" beside "rotas".
+    QString holidayFolder() const { return HolidayFolder::In(m_folders.dataFolder); }
 
     // The personal entries of the calendar database; null when there is none.
     EntryLookup* entries() const;
@@ -173,6 +180,8 @@ private:
     // The rota window saved or removed a rota.
     void ownRotasChanged();
     void showOwnWhosOff();
+    // A year outside every date of a counted holiday file is told once in the status bar.
+    void tellHolidayCoverage();
     // Stores the settings. When that fails the user chooses between trying again and quitting
     // without them; while the session ends nobody is asked, one line goes to standard error.
     void storeSettings();

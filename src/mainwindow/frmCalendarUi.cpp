@@ -1,6 +1,7 @@
 #include "mainwindow/frmCalendarUi.h"
 
 #include "mainwindow/HeadingRow.h"
+#include "mainwindow/HolidayFilesPanel.h"
 #include "windows/ElidingStatusBar.h"
 #include "windows/PinnedBlock.h"
 
@@ -16,6 +17,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -157,7 +159,12 @@ void frmCalendarUi::setupUi(QMainWindow* window)
     addClosingGap(right);
     right->addWidget(highlightOrHolidays);
     addClosingGap(right);
-    right->addWidget(cmdSetHolidays, 0, Qt::AlignRight);
+    auto* setHolidaysRow = new QHBoxLayout;
+    setHolidaysRow->addWidget(fraHolidayFiles->buttonRow);
+    setHolidaysRow->addStretch(1);
+    setHolidaysRow->addWidget(cmdSetHolidays);
+    right->addLayout(setHolidaysRow);
+    fraHolidayFiles->buttonRow->hide(); // while the pattern buttons show
     addClosingGap(right);
     right->addWidget(colourBox());
 
@@ -293,6 +300,7 @@ void frmCalendarUi::createHighlightOptions(QWidget* parent)
         chkHolidays[i]->setObjectName(u"chkHolidays%1"_s.arg(i));
         chkHolidays[i]->setChecked(Holidays::IsOnByDefault(i));
     }
+    fraHolidayFiles = new HolidayFilesPanel(parent);
     cmdSetHolidays = new QPushButton(u"&Set Holidays"_s, parent);
     cmdSetHolidays->setObjectName(u"cmdSetHolidays"_s);
 
@@ -514,6 +522,11 @@ QGroupBox* frmCalendarUi::holidaysBox() const
         (i < 8 ? zazLayout : otherLayout)->addWidget(chkHolidays[i]);
     zazLayout->addStretch(1);
     otherLayout->addStretch(1);
+    // The holiday files take the room the five other holidays leave under them.
+    auto* otherColumn = new QVBoxLayout;
+    otherColumn->setSpacing(2);
+    otherColumn->addWidget(fraOther);
+    otherColumn->addWidget(fraHolidayFiles, 1);
     auto* holidaysLayout = new QHBoxLayout(box);
     // Frames within a frame: little room around them, so the holidays take no more height
     // than the pattern buttons they stand in for.
@@ -521,7 +534,7 @@ QGroupBox* frmCalendarUi::holidaysBox() const
     setTopAndBottomMargins(zazLayout, 2, 2);
     setTopAndBottomMargins(otherLayout, 2, 2);
     holidaysLayout->addWidget(fraZaz);
-    holidaysLayout->addWidget(fraOther);
+    holidaysLayout->addLayout(otherColumn);
     return box;
 }
 
@@ -596,6 +609,7 @@ void frmCalendarUi::orderTabs(QWidget* window) const
     order.append(optNoHighlight);
     for (QCheckBox* box : chkHolidays)
         order.append(box);
+    order << fraHolidayFiles->lstFiles << fraHolidayFiles->cmdAdd << fraHolidayFiles->cmdRemove;
     order << cmdSetHolidays << optYellow << optBlue << optPink << optGrey << optGreen
           << hsbHighlightShade << cmdPrintRdoCalendar << cmdShowMonth << cmdPrintAllPatterns
           << cmdInputVacations << cmdExit;

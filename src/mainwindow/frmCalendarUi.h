@@ -18,6 +18,7 @@ class QCheckBox;
 class QComboBox;
 class QFrame;
 class QGroupBox;
+class HolidayFilesPanel;
 class QLabel;
 class QLayout;
 class QLineEdit;
@@ -96,6 +97,8 @@ struct frmCalendarUi
 
     QGroupBox* fraSetHolidays = nullptr; // holds the "ZAZ Holidays" and "Other Holidays" boxes
     std::array<QCheckBox*, Holidays::Count> chkHolidays{};
+    // "Holidays from calendar files", under "Other Holidays".
+    HolidayFilesPanel* fraHolidayFiles = nullptr;
     QPushButton* cmdSetHolidays = nullptr;
     // The pattern buttons, or the holidays while they are being set.
     QStackedWidget* highlightOrHolidays = nullptr;

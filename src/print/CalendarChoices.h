@@ -1,5 +1,6 @@
 #pragma once
 
+#include "rota/HolidayFileSet.h"
 #include "rota/Holidays.h"
 #include "rota/Rota.h"
 #include "rota/RotaKind.h"
@@ -27,6 +28,7 @@ struct CalendarChoices
     bool noHighlight = true;                       // optNoHighlight selected
     std::array<bool, Holidays::Count> holidays{true, true, true, true, true, true, true,
                                                true, false, false, false, false, false};
+    HolidayFileSet holidayFiles;                   // the holiday calendar files counted
     bool highlightVacations = false;               // chkHilightVacations
     bool highlightPayday = false;                  // chkHighlightPayday
     bool noPatterns = false;                       // chkNoPatterns

@@ -208,6 +208,13 @@ MonthSheetLayout MonthSheetLayout::Build(const CalendarChoices& choices, AppStat
                 day.marks.append(Mark::HolidayStroke);
             }
         }
+        const HolidayFileSet& files = choices.holidayFiles;
+        for (int n = 0; n < files.calendars().size(); ++n) {
+            if (files.marks(n, layout.m_firstOfMonth.addDays(d - 1))) {
+                day.holidays.append(Holidays::Count + n);
+                day.marks.append(Mark::HolidayStroke);
+            }
+        }
         if (choices.highlightVacations && entries) {
             day.entry = entries->lookUp(choices.yearText, month, d);
             if (day.entry) {

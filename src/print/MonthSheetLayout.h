@@ -42,6 +42,7 @@ public:
         int day = 0;         // 1..31
         int column = 0;      // 0 = Sunday .. 6 = Saturday
         int row = 0;         // week row 0..5
+        // A counted holiday file n that marks the day is holiday Holidays::Count + n.
         QList<int> holidays; // the chosen holidays the day is (at most one in practice)
         bool dayOff = false; // a day off of the highlighted group
         std::optional<VacationEntry> entry; // looked up only while entries are highlighted

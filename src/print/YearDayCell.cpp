@@ -85,6 +85,12 @@ bool YearDayCell::draw(Walk& walk)
             m_shaded = true;
         }
     }
+    // A counted calendar file's day is shaded as one of the thirteen is.
+    for (int n = m_choices.holidayFiles.countOn(date); n > 0; --n) {
+        fillCell(shades.HolidayColor);
+        m_holiday = true;
+        m_shaded = true;
+    }
 
     if (GroupMatch::IsAmong(m_choices.highlightGroup, m_groupsOff)) {
         fillCell(m_holiday ? shades.RdoOnHolidayColor : shades.RdoColor);

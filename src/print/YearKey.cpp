@@ -32,13 +32,19 @@ YearKey::YearKey(const CalendarChoices& choices, const EntryKinds& entries)
     const QString group = choices.highlightGroup.trimmed();
     const bool highlighted = !choices.noHighlight && !group.isEmpty() && group != u"0"_s;
     const bool holidays =
-        std::any_of(choices.holidays.begin(), choices.holidays.end(), [](bool on) { return on; });
+        std::any_of(choices.holidays.begin(), choices.holidays.end(), [](bool on) { return on; }) ||
+        !choices.holidayFiles.isEmpty();
+    // The calendar files counted are named: "Holidays: Bank holidays, School terms".
+    const QString holidaysLabel =
+        choices.holidayFiles.isEmpty()
+            ? u"Holidays"_s
+            : u"Holidays: "_s + choices.holidayFiles.names().join(u", "_s);
     const ShadeColors& shades = choices.shades;
     const QString daysOff = choices.rota.keyLabel(group);
     if (highlighted)
         m_items.append({Item::Mark::Fill, shades.RdoColor, daysOff});
     if (holidays)
-        m_items.append({Item::Mark::Fill, shades.HolidayColor, u"Holidays"_s});
+        m_items.append({Item::Mark::Fill, shades.HolidayColor, holidaysLabel});
     if (highlighted && holidays)
         m_items.append({Item::Mark::Fill, shades.RdoOnHolidayColor, daysOff + u" on holidays"_s});
     if (choices.highlightPayday) {
@@ -53,7 +59,7 @@ YearKey::YearKey(const CalendarChoices& choices, const EntryKinds& entries)
         const QString shown = type.trimmed();
         const QString word = NoteText::EntryWord(type);
         m_items.append({Item::Mark::Fill, color,
-                        !word.isEmpty()    ? shown + u' ' + word
+                        !word.isEmpty()   ? shown + u' ' + word
                         : shown.isEmpty() ? u"Entry"_s
                                           : u"Entry %1"_s.arg(shown)});
     }

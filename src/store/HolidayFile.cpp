@@ -7,7 +7,7 @@ using namespace Qt::StringLiterals;
 
 namespace HolidayFile {
 
-Loaded Load(const QString& path, const QTimeZone& local)
+Loaded Load(const QString& path, const QTimeZone& local, QByteArray* bytes)
 {
     const RegularFile::Contents contents = RegularFile::Read(path, LargestSize);
     switch (contents.state) {
@@ -22,6 +22,8 @@ Loaded Load(const QString& path, const QTimeZone& local)
         HolidayCalendarParser::Parse(contents.bytes, path, local);
     if (!parsed.calendar)
         return {nullptr, parsed.error};
+    if (bytes)
+        *bytes = contents.bytes;
     return {std::make_shared<const HolidayCalendar>(std::move(*parsed.calendar)), {}};
 }
 

@@ -2,6 +2,7 @@
 
 #include "rota/HolidayCalendar.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QTimeZone>
 
@@ -20,7 +21,9 @@ struct Loaded
     QString error; // one line, "PATH:LINE: reason" or "PATH: reason"; set when there is no calendar
 };
 
-// Timed events mark the dates of `local`.
-Loaded Load(const QString& path, const QTimeZone& local = QTimeZone::systemTimeZone());
+// Timed events mark the dates of `local`. `bytes`, when given, receive what was read of a
+// calendar that is not refused.
+Loaded Load(const QString& path, const QTimeZone& local = QTimeZone::systemTimeZone(),
+            QByteArray* bytes = nullptr);
 
 } // namespace HolidayFile

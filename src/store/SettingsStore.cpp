@@ -23,6 +23,11 @@ const QString WindowsGroup = u"Windows"_s;
 const QString RotasGroup = u"Rotas"_s;
 const QString OwnRotaKey = u"OwnRota"_s;
 const QString GroupKey = u"Group"_s;
+const QString HolidaysGroup = u"Holidays"_s;
+const QString FilesKey = u"Files"_s;
+const QString CountedKey = u"Counted"_s;
+// Between the file names of "Files", which no file name holds.
+constexpr QChar FileSeparator = u'/';
 
 // A settings file is a few lines; anything far larger is not one of ours and is not read.
 constexpr qint64 LargestFile = 1024 * 1024;
@@ -59,6 +64,13 @@ SettingsStore::Values SettingsStore::read()
     const QMap<QString, QString> rotas = IniText::Read(contents.bytes, RotasGroup);
     m_ownRota = {rotas.value(OwnRotaKey), rotas.value(GroupKey)};
     m_ownRotaStored = !m_ownRota.file.isEmpty();
+    const QMap<QString, QString> holidays = IniText::Read(contents.bytes, HolidaysGroup);
+    m_holidayFiles.clear();
+    const QString counted = holidays.value(CountedKey);
+    for (const QString& file : holidays.value(FilesKey).split(FileSeparator, Qt::SkipEmptyParts))
+        m_holidayFiles.append({file, m_holidayFiles.size() < counted.size() &&
+                                         counted.at(m_holidayFiles.size()) == u'1'});
+    m_holidayFilesStored = !m_holidayFiles.isEmpty();
 
     values.Station = stored.value(StationKey, defaults.Station);
 
@@ -107,6 +119,16 @@ bool SettingsStore::write(const Values& values, QString* error)
         text = IniText::Write(text, RotasGroup,
                               {{GroupKey, m_ownRota.file.isEmpty() ? QString() : m_ownRota.group},
                                {OwnRotaKey, m_ownRota.file}});
+    if (!m_holidayFiles.isEmpty() || m_holidayFilesStored) {
+        QStringList files;
+        QString counted;
+        for (const HolidayFileChoice& choice : m_holidayFiles) {
+            files << choice.file;
+            counted += choice.counted ? u'1' : u'0';
+        }
+        text = IniText::Write(text, HolidaysGroup,
+                              {{CountedKey, counted}, {FilesKey, files.join(FileSeparator)}});
+    }
     QDir().mkpath(QFileInfo(m_path).absolutePath());
     return SafeFile::Write(m_path, text, error);
 }

@@ -3,6 +3,7 @@
 #include "store/PatternSetting.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QMap>
 #include <QString>
 #include <QtGlobal>
@@ -45,6 +46,17 @@ public:
         friend bool operator==(const OwnRota&, const OwnRota&) = default;
     };
 
+    // A holiday calendar file of the user's: its name in the holiday folder, and whether its
+    // days are counted. Kept in section "Holidays", in the order the files were added.
+    struct HolidayFileChoice
+    {
+        QString file;
+        bool counted = true;
+
+        friend bool operator==(const HolidayFileChoice&, const HolidayFileChoice&) = default;
+    };
+    using HolidayFiles = QList<HolidayFileChoice>;
+
     // The user's own store.
     SettingsStore();
     // An INI file of its own (tests, a portable setup).
@@ -61,6 +73,9 @@ public:
     // The own rota, as read() found it or setOwnRota() left it.
     const OwnRota& ownRota() const { return m_ownRota; }
     void setOwnRota(const OwnRota& ownRota) { m_ownRota = ownRota; }
+    // The holiday files, as read() found them or setHolidayFiles() left them.
+    const HolidayFiles& holidayFiles() const { return m_holidayFiles; }
+    void setHolidayFiles(const HolidayFiles& files) { m_holidayFiles = files; }
     // One line for the user while the file is left alone; empty otherwise.
     const QString& notice() const { return m_notice; }
     // Writes them, the places when there are any and the own rota when there is one (or was
@@ -79,4 +94,7 @@ private:
     OwnRota m_ownRota;
     // The file named an own rota: choosing a built-in kind again must clear it.
     bool m_ownRotaStored = false;
+    HolidayFiles m_holidayFiles;
+    // The file named holiday files: removing the last one must clear them.
+    bool m_holidayFilesStored = false;
 };

@@ -123,6 +123,31 @@ private slots:
         QCOMPARE(ics.count(u"UID:holiday-"_s), 2);
     }
 
+    // A holiday file's days in the range are events as the thirteen are: the holiday's name
+    // escaped, the calendar's name as the description, a UID of its own once per holiday.
+    void holidayFileDaysAreEvents()
+    {
+        const QString file = m_dir.filePath(u"bank.ics"_s);
+        CalendarFixture::WriteFile(file, "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:x\r\n"
+                                         "X-WR-CALNAME:Bank\r\nBEGIN:VEVENT\r\nUID:a\r\n"
+                                         "DTSTART;VALUE=DATE:20240506\r\n"
+                                         "RRULE:FREQ=YEARLY;BYMONTH=5;BYDAY=1MO\r\n"
+                                         "SUMMARY:Early May\\, bank holiday\r\nEND:VEVENT\r\n"
+                                         "END:VCALENDAR\r\n");
+        const QStringList range{"--kind",     "four-two",     "--group", "A",
+                                "--from",     "2024-05-01",   "--to",    "2025-05-04",
+                                "--holidays", "0000000000000"};
+        const QString ics =
+            exported("f.ics", range + QStringList{"--holiday-file", file, "--holiday-file", file});
+        QCOMPARE(ics.count(u"SUMMARY:Early May\\, bank holiday\r\nDESCRIPTION:Bank\r\n"_s), 1);
+        static const QRegularExpression uid(
+            u"UID:holiday-file-[0-9a-f]{12}-20240506@kelvane\r\n"_s);
+        QVERIFY(uid.match(ics).hasMatch());
+        // Without the file the export is as it was.
+        QCOMPARE(exported("g.ics", range).count(u"BEGIN:VEVENT"_s),
+                 ics.count(u"BEGIN:VEVENT"_s) - 1);
+    }
+
     void uidsAreStableAcrossExports()
     {
         const QStringList choices{"--kind", "three-three", "--group", "K",

@@ -7,6 +7,7 @@
 #include "RotaFiles.h"
 #include "ScriptedPrompter.h"
 #include "about/frmAbout.h"
+#include "mainwindow/HolidayFilesPanel.h"
 #include "mainwindow/TerminationSignals.h"
 #include "month/frmMonth.h"
 #include "print/AllPatternsBatch.h"
@@ -38,6 +39,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrintDialog>
@@ -1628,6 +1630,91 @@ private slots:
 
     // The own rota chosen is remembered beside the four settings, which keep the calendar type;
     // a rota that cannot be read at the next start gives that type back, and one line says why.
+    // Set Holidays' calendar files: Add... copies the chosen file, its box counts it or not,
+    // Remove takes it away with its copy, a refused file is not added, and the list with its
+    // boxes is there again after a restart; a year outside a counted file is told once.
+    void holidayFilesAreAddedCountedAndRemembered()
+    {
+        Fixture f({}, Fixture::Database::Template, false);
+        const QString downloads = f.dir.filePath(u"downloads"_s);
+        QDir().mkpath(downloads);
+        CalendarFixture::WriteFile(downloads + u"/bank.ics"_s,
+                                   "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:x\r\n"
+                                   "X-WR-CALNAME:Bank holidays\r\nBEGIN:VEVENT\r\nUID:a\r\n"
+                                   "DTSTART;VALUE=DATE:20250505\r\nRRULE:FREQ=YEARLY;COUNT=4\r\n"
+                                   "SUMMARY:May Day\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n");
+        CalendarFixture::WriteFile(downloads + u"/school.ics"_s,
+                                   "BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\nUID:b\r\n"
+                                   "DTSTART;VALUE=DATE:20260105\r\nSUMMARY:Term\r\n"
+                                   "END:VEVENT\r\nEND:VCALENDAR\r\n");
+        CalendarFixture::WriteFile(downloads + u"/notes.ics"_s, "BEGIN:VTODO\r\n");
+        QString chosen;
+        const auto open = [&] {
+            f.open();
+            f.window->setHolidayFileChooser([&](QWidget*) { return chosen; });
+            f.show();
+            QTest::mouseClick(f.window->ui().cmdSetHolidays, Qt::LeftButton);
+        };
+        const auto add = [&](const QString& name) {
+            chosen = downloads + u'/' + name;
+            QTest::mouseClick(f.window->ui().fraHolidayFiles->cmdAdd, Qt::LeftButton);
+        };
+        open();
+        frmCalendar* w = f.window.get();
+        QListWidget* list = w->ui().fraHolidayFiles->lstFiles;
+        const QString folder = w->holidayFolder();
+        add(u"bank.ics"_s);
+        add(u"school.ics"_s);
+        add(u"notes.ics"_s);
+        QCOMPARE(w->statusBar()->currentMessage(),
+                 u"Not added: "_s + downloads + u"/notes.ics: not an iCalendar file"_s);
+        QCOMPARE(list->count(), 2);
+        QCOMPARE(list->item(0)->text(), u"Bank holidays (2025-2028)"_s);
+        QCOMPARE(list->item(1)->text(), u"school.ics (2026)"_s);
+        QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList({"bank.ics", "school.ics"}));
+        QCOMPARE(w->choices().holidayFiles.names(), QStringList({"Bank holidays", "school.ics"}));
+
+        // The year field's 2026 is outside the bank holidays' years only after they are typed.
+        KeyInput::TypeInto(w->ui().txtYear, u"2031"_s);
+        QCOMPARE(w->statusBar()->currentMessage(),
+                 u"Bank holidays covers 2025-2028; 2031 has none of its days  "
+                 "school.ics covers 2026; 2031 has none of its days"_s);
+        w->statusBar()->clearMessage();
+        KeyInput::TypeInto(w->ui().txtYear, u"2031"_s);
+        QVERIFY(w->statusBar()->currentMessage().isEmpty());
+
+        // The first unticked by keyboard, the second removed.
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Home);
+        QTest::keyClick(list, Qt::Key_Space);
+        QCOMPARE(list->item(0)->checkState(), Qt::Unchecked);
+        QCOMPARE(w->choices().holidayFiles.names(), QStringList({"school.ics"}));
+        QTest::keyClick(list, Qt::Key_Down);
+        QTest::mouseClick(w->ui().fraHolidayFiles->cmdRemove, Qt::LeftButton);
+        QCOMPARE(list->count(), 1);
+        QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList({"bank.ics"}));
+        QVERIFY(w->choices().holidayFiles.isEmpty());
+        // The download may go: the copy is read from now on.
+        QVERIFY(QDir(downloads).removeRecursively());
+        QVERIFY(w->close());
+
+        QSettings stored(f.iniPath(), QSettings::IniFormat);
+        QCOMPARE(stored.value(u"Holidays/Files"_s).toString(), u"bank.ics"_s);
+        QCOMPARE(stored.value(u"Holidays/Counted"_s).toString(), u"0"_s);
+        stored.beginGroup(u"Settings"_s);
+        QCOMPARE(stored.childKeys().size(), 4);
+        f.store = std::make_unique<SettingsStore>(f.iniPath());
+        open();
+        list = f.window->ui().fraHolidayFiles->lstFiles;
+        QCOMPARE(list->count(), 1);
+        QCOMPARE(list->item(0)->text(), u"Bank holidays (2025-2028)"_s);
+        QCOMPARE(list->item(0)->checkState(), Qt::Unchecked);
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Home);
+        QTest::keyClick(list, Qt::Key_Space);
+        QCOMPARE(f.window->choices().holidayFiles.names(), QStringList({"Bank holidays"}));
+    }
+
     void ownRotaIsRemembered_data()
     {
         QTest::addColumn<QByteArray>("file"); // the rota file at the next start; empty: none
