@@ -47,8 +47,8 @@ bool readKind(const QCommandLineParser& parser, Choices& choices, QString* error
     return true;
 }
 
-// A group selects its pattern button as a click would: " 3" for digit groups, the letter
-// otherwise, and "Don't highlight any patterns." is no longer selected.
+// A group of the rota in any case ("c", "03"), kept as the rota spells it; "Don't highlight
+// any patterns." is no longer selected.
 bool readGroup(const QCommandLineParser& parser, Choices& choices, QString* error)
 {
     if (!parser.isSet(u"group"_s))
@@ -58,8 +58,8 @@ bool readGroup(const QCommandLineParser& parser, Choices& choices, QString* erro
     if (group == u"NONE"_s)
         return true;
     const Rota& rota = choices.calendar.rota;
-    const std::optional<int> button = RotaKinds::PatternButtonForGroup(group);
-    if (!button || !rota.isPatternButtonEnabled(*button)) {
+    const std::optional<QString> named = rota.group(group);
+    if (!named) {
         const QString name = rota.argumentName();
         const QString allowed = rota.groups().join(u' ');
         if (allowed.isEmpty())
@@ -68,7 +68,7 @@ bool readGroup(const QCommandLineParser& parser, Choices& choices, QString* erro
         return refuse(error, u"the %1 rota has no group %2 (it has %3)"_s.arg(
                                  name, CommandOptions::Quoted(text), allowed));
     }
-    choices.calendar.highlightGroup = RotaKinds::GroupForPatternButton(*button);
+    choices.calendar.highlightGroup = *named;
     choices.calendar.noHighlight = false;
     return true;
 }

@@ -69,10 +69,11 @@ int ExportIcsCommand::run(const QStringList& arguments)
                 u"unknown rota kind %1"_s.arg(CommandOptions::Quoted(parser.value(u"kind"_s))));
         request.rota = Rota::BuiltIn(*kind);
     }
-    request.groupLetter = parser.value(u"group"_s).trimmed().toUpper();
-    if (!request.rota.hasGroup(request.groupLetter))
+    const std::optional<QString> group = request.rota.group(parser.value(u"group"_s));
+    if (!group)
         return refuse(u"the %1 rota has no group %2"_s.arg(
             request.rota.argumentName(), CommandOptions::Quoted(parser.value(u"group"_s))));
+    request.groupLetter = *group;
     const std::optional<QDate> from = CommandOptions::Date(parser.value(u"from"_s), &error);
     if (!from)
         return refuse(error);

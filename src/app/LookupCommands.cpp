@@ -28,7 +28,8 @@ public:
         takes(u"date"_s, u"YYYY-MM-DD"_s, u"YYYY-MM-DD"_s);
         add({u"days"_s, u"List N dates from the date on."_s, u"N"_s});
         add({u"adjust"_s, u"Adjustment for non Darizu stations, 0..48."_s, u"N"_s, u"0"_s});
-        add({u"rota"_s, u"Also a rota of your own, from its rota file: one more line."_s,
+        add({u"rota"_s,
+             u"Also a rota of your own, from its rota file: one more line each time it is given."_s,
              u"FILE"_s});
     }
 
@@ -67,9 +68,10 @@ int WhosOffCommand::run(const QStringList& arguments)
         CommandOptions::Adjustment(parser.value(u"adjust"_s), &error);
     if (!adjustment)
         return refuse(error);
+    // Each --rota one more line, in the order given.
     QList<Rota> own;
-    if (parser.isSet(u"rota"_s)) {
-        const std::optional<Rota> rota = CommandOptions::RotaFile(parser.value(u"rota"_s), &error);
+    for (const QString& file : parser.values(u"rota"_s)) {
+        const std::optional<Rota> rota = CommandOptions::RotaFile(file, &error);
         if (!rota)
             return refuse(error);
         own << *rota;

@@ -98,10 +98,10 @@ QByteArray DaysOffCalendar::Build(const Request& request, GoodFriday& goodFriday
     const Rota& chosen = request.rota;
     const QString rotaName = chosen.icsName();
     const QString group = request.groupLetter;
-    const std::optional<int> button = RotaKinds::PatternButtonForGroup(group);
-    const QString highlightGroup = button ? RotaKinds::GroupForPatternButton(*button) : QString();
-    // A group is named as the pages, the key and the job names name it: "Pattern C".
-    const QString pattern = button ? RotaKinds::PatternButtonCaption(*button) : group;
+    // The group as the rota spells it; one it does not have is never off.
+    const QString highlightGroup = chosen.group(group).value_or(QString());
+    // A group is named as the pages, the key and the job names name it: "Pattern C", "Crew C".
+    const QString pattern = chosen.groupCaption(group);
 
     appendLine(out, u"BEGIN:VCALENDAR"_s);
     appendLine(out, u"VERSION:2.0"_s);

@@ -20,7 +20,7 @@ public:
     struct Request
     {
         Rota rota;
-        QString groupLetter; // "1".."7" or "A".."N"
+        QString groupLetter; // one of the rota's groups: "3", "A", "A1"
         QDate from;
         QDate to; // inclusive
         double adjustment = 0;

@@ -1,4 +1,5 @@
 #include "mainwindow/frmCalendar.h"
+#include "mainwindow/RotaFolderWatcher.h"
 
 #include "about/frmAbout.h"
 #include "month/frmMonth.h"
@@ -22,6 +23,8 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDebug>
+#include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -106,6 +109,9 @@ frmCalendar::frmCalendar(AppState& state, Prompter& prompter, Clock& clock, Sett
     m_normalBoxColor = m_ui.txtWhosOff[0]->palette().color(QPalette::Base);
     m_ownRotaPicker = std::make_unique<OwnRotaPicker>(
         m_ui.optOwnRota, m_ui.cboOwnRota, m_ui.lblOwnWhosOff, m_ui.txtOwnWhosOff, rotaFolder());
+    // Rota files added, fixed in an editor or removed while the window is open.
+    auto* watcher = new RotaFolderWatcher(rotaFolder(), this);
+    connect(watcher, &RotaFolderWatcher::changed, this, &frmCalendar::ownRotasChanged);
     connectHandlers();
     ButtonKeys::Install(this);
     FocusMark::Install(this);
@@ -169,6 +175,10 @@ void frmCalendar::connectHandlers()
         if (m_ownRotaChosen)
             chooseOwnRota();
     });
+    connect(m_ui.cboOwnGroup, &QComboBox::activated, this, &frmCalendar::chooseOwnGroup);
+    // A calendar type or rota picked by hand: a rota that could not be read is no longer
+    // waited for.
+    connect(m_ui.kindOptions, &QButtonGroup::idClicked, this, [this] { m_rememberedOwnRota = {}; });
     connect(m_ui.colourOptions, &QButtonGroup::idToggled, this, [this](int family, bool checked) {
         if (checked)
             paintShades(static_cast<ColourFamily>(family));
@@ -377,16 +387,24 @@ void frmCalendar::restoreOwnRota(const QString& fileName, const QString& group)
         if (m_ownRotaChosen) {
             m_ui.kindOption(m_state.MyPattern.kind)->setChecked(true);
         }
+        // Kept, in the settings too, until the file can be read (a typo fixed in an editor)
+        // or the user picks something else; a file removed while the window is open is gone.
+        if (!m_windowShown || QFileInfo::exists(QDir(rotaFolder()).filePath(fileName)))
+            m_rememberedOwnRota = {fileName, group};
         statusBar()->showMessage(u"Your own rota could not be read: "_s + error);
         return;
     }
+    m_rememberedOwnRota = {};
     if (m_ui.optOwnRota->isChecked())
         chooseOwnRota();
     else
         m_ui.optOwnRota->setChecked(true);
-    const std::optional<int> button = RotaKinds::PatternButtonForGroup(group);
-    if (button && m_ui.optPattern[*button]->isEnabled())
-        m_ui.optPattern[*button]->setChecked(true);
+    const std::optional<QString> named = chosenRota().group(group);
+    const int index = named ? m_ui.cboOwnGroup->findData(*named) : -1;
+    if (index > 0) {
+        m_ui.cboOwnGroup->setCurrentIndex(index);
+        chooseOwnGroup(index);
+    }
 }
 
 void frmCalendar::ownRotasChanged()
@@ -398,6 +416,9 @@ void frmCalendar::ownRotasChanged()
     // The chosen rota as it is now written: its groups may have changed.
     if (chosen)
         restoreOwnRota(fileName, group);
+    else if (const SettingsStore::OwnRota remembered = m_rememberedOwnRota;
+             !remembered.file.isEmpty())
+        restoreOwnRota(remembered.file, remembered.group);
 }
 
 void frmCalendar::loadOwnRotas()
@@ -455,7 +476,7 @@ void frmCalendar::storeSettings()
     values.MyPattern = m_state.MyPattern;
     values.MyHolidays = m_state.HolidaySet;
     m_settings.setPlaces(m_places.places());
-    SettingsStore::OwnRota own;
+    SettingsStore::OwnRota own = m_rememberedOwnRota;
     if (m_ownRotaChosen && m_ownRotaPicker->shown()) {
         own.file = m_ownRotaPicker->shownFileName();
         if (!m_ui.optNoHighlight->isChecked())
@@ -649,11 +670,7 @@ void frmCalendar::txtCopies_Change()
         m_ui.txtCopies->setText(u"1"_s);
         m_prompter.beep();
     }
-    const QString copies = m_ui.txtCopies->text();
-    if (Val(copies) > 1)
-        m_ui.cmdPrintAllPatterns->setText(u"Print "_s + copies + u" Copies of  All Pa&tterns"_s);
-    else
-        m_ui.cmdPrintAllPatterns->setText(u"Print "_s + copies + u" Copy of  All Pa&tterns"_s);
+    showBatchCaption();
 }
 
 void frmCalendar::txtPatternAdjustment_Click()
@@ -729,7 +746,8 @@ void frmCalendar::Calendar1_NewYear()
 void frmCalendar::chooseCalendarType(RotaKind kind)
 {
     // Back from an own rota, whose highlight MyPattern did not follow: none is chosen now.
-    if (std::exchange(m_ownRotaChosen, false))
+    const bool fromOwnRota = std::exchange(m_ownRotaChosen, false);
+    if (fromOwnRota)
         m_state.MyPattern = m_state.MyPattern.withoutButton();
     for (int i = 0; i < RotaKinds::PatternButtonCount; ++i)
         m_ui.optPattern[i]->setEnabled(Rota::BuiltIn(kind).isPatternButtonEnabled(i));
@@ -738,6 +756,10 @@ void frmCalendar::chooseCalendarType(RotaKind kind)
     m_ui.optNoHighlight->setChecked(true);
     m_highlightGroup = u"0"_s;
     m_state.MyPattern = m_state.MyPattern.withKind(kind);
+    m_ui.cboOwnGroup->clear();
+    m_ui.cboOwnGroup->setEnabled(false);
+    if (fromOwnRota)
+        showBatchCaption();
     const QList<RotaKind> marked = Rota::BuiltIn(kind).whosOffKinds();
     for (qsizetype i = 0; i < m_ui.txtWhosOff.size(); ++i) {
         const bool shown = marked.contains(m_ui.whosOffRotas.at(i).kind().value());
@@ -750,10 +772,17 @@ void frmCalendar::chooseOwnRota()
 {
     m_ownRotaChosen = true;
     const Rota rota = chosenRota();
-    for (int i = 0; i < RotaKinds::PatternButtonCount; ++i)
-        m_ui.optPattern[i]->setEnabled(rota.isPatternButtonEnabled(i));
+    // Its groups are named freely ("A1", "Red"): they have a list of their own.
+    for (QRadioButton* button : m_ui.optPattern)
+        button->setEnabled(false);
     m_ui.optNoHighlight->setChecked(true);
     m_highlightGroup = u"0"_s;
+    m_ui.cboOwnGroup->clear();
+    m_ui.cboOwnGroup->addItem(u"None"_s);
+    for (const QString& group : rota.groups())
+        m_ui.cboOwnGroup->addItem(rota.groupCaption(group), group);
+    m_ui.cboOwnGroup->setEnabled(true);
+    showBatchCaption();
     for (QLineEdit* box : m_ui.txtWhosOff)
         setBoxColor(box, m_normalBoxColor);
     setBoxColor(m_ui.txtOwnWhosOff, Cyan);
@@ -775,8 +804,46 @@ void frmCalendar::optPattern_Click(int index)
     m_ui.chkHighlightPayday->setText(u"Circle Paydays"_s);
 }
 
+void frmCalendar::chooseOwnGroup(int index)
+{
+    if (index <= 0) {
+        m_ui.optNoHighlight->setChecked(true);
+        return;
+    }
+    m_highlightGroup = m_ui.cboOwnGroup->itemData(index).toString();
+    // No button of the highlight options stands for it.
+    m_ui.highlightOptions->setExclusive(false);
+    m_ui.optNoHighlight->setChecked(false);
+    m_ui.highlightOptions->setExclusive(true);
+    m_ui.chkNoPatterns->setEnabled(true);
+    m_ui.chkHighlightPayday->setText(u"Circle Paydays"_s);
+}
+
+void frmCalendar::showBatchCaption()
+{
+    const QString copies = m_ui.txtCopies->text();
+    const QString copy = Val(copies) > 1 ? u" Copies of "_s : u" Copy of "_s;
+    if (!m_ownRotaChosen) {
+        m_ui.cmdPrintAllPatterns->setText(u"Print "_s + copies + copy + u" All Pa&tterns"_s);
+        return;
+    }
+    // "Print 1 Copy of All Four On Four Off Crews".
+    const Rota rota = chosenRota();
+    QString caption = u"Print "_s + copies + copy + u"All "_s +
+                      QString(rota.caption()).replace(u'&', u"&&"_s) + u' ' + rota.groupWord() +
+                      u's';
+    // Alt+T as for the built-in kinds: the first "t" after "Print", else the one in it.
+    const qsizetype after = caption.indexOf(u't', 5, Qt::CaseInsensitive);
+    caption.insert(after > 0 ? after : 4, u'&');
+    m_ui.cmdPrintAllPatterns->setText(caption);
+}
+
 void frmCalendar::optNoHighlight_Click(int /*index*/)
 {
+    if (m_ui.cboOwnGroup->isEnabled()) {
+        const QSignalBlocker quiet(m_ui.cboOwnGroup);
+        m_ui.cboOwnGroup->setCurrentIndex(0);
+    }
     m_highlightGroup = u" 0"_s;
     if (m_windowShown && !m_ownRotaChosen)
         m_state.MyPattern = m_state.MyPattern.withoutButton();
@@ -903,6 +970,9 @@ void frmCalendar::mnuOwnRotas_Click()
         return;
     }
     auto* rotas = new frmRotas(rotaFolder(), m_prompter, m_clock, this);
+    rotas->setFirstDayOfWeek(m_ui.Calendar1->firstDayOfWeek());
+    rotas->setRotaInUse(
+        [this] { return m_ownRotaChosen ? m_ownRotaPicker->shownFileName() : QString(); });
     rotas->setAttribute(Qt::WA_DeleteOnClose);
     m_places.keep(rotas, u"frmRotas"_s);
     connect(rotas, &frmRotas::rotasChanged, this, &frmCalendar::ownRotasChanged);

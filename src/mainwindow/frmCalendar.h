@@ -9,6 +9,7 @@
 #include "store/DatabasePlacement.h"
 #include "store/HolidayFolder.h"
 #include "store/OwnRotaFolder.h"
+#include "store/SettingsStore.h"
 #include "store/ShadeColors.h"
 #include "windows/WindowPlaces.h"
 
@@ -172,6 +173,10 @@ private:
     // where it has that group; when it cannot be read, the calendar type of MyPattern, and
     // one line in the status bar says why.
     void restoreOwnRota(const QString& fileName, const QString& group);
+    // Highlights the group of the own rota's list at `index` (0: none).
+    void chooseOwnGroup(int index);
+    // "Print 1 Copy of All Patterns", or of all the chosen own rota's groups.
+    void showBatchCaption();
     // The rota window saved or removed a rota.
     void ownRotasChanged();
     void showOwnWhosOff();
@@ -213,6 +218,9 @@ private:
     QList<QPointer<QWidget>> m_secondaryWindows;
     std::unique_ptr<OwnRotaPicker> m_ownRotaPicker;
     bool m_ownRotaChosen = false; // rather than a calendar type
+    // An own rota remembered but not read (its file refused or gone): kept for the settings
+    // and chosen again once its file can be read.
+    SettingsStore::OwnRota m_rememberedOwnRota;
     // Each window opens where it was last closed.
     WindowPlaces m_places;
 

@@ -231,6 +231,13 @@ void frmCalendarUi::createKindOptions(QWidget* parent)
     // A long rota name must not widen the window.
     cboOwnRota->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     cboOwnRota->setMinimumContentsLength(12);
+    cboOwnGroup = new QComboBox(parent);
+    cboOwnGroup->setObjectName(u"cboOwnGroup"_s);
+    cboOwnGroup->setAccessibleName(u"Group to highlight"_s);
+    cboOwnGroup->setToolTip(u"The group of your own rota to highlight"_s);
+    cboOwnGroup->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    cboOwnGroup->setMinimumContentsLength(8);
+    cboOwnGroup->setEnabled(false);
     lblOwnWhosOff = new QLabel(parent);
     lblOwnWhosOff->setObjectName(u"lblOwnWhosOff"_s);
     lblOwnWhosOff->setTextFormat(Qt::PlainText);
@@ -241,6 +248,7 @@ void frmCalendarUi::createKindOptions(QWidget* parent)
 void frmCalendarUi::createHighlightOptions(QWidget* parent)
 {
     auto* patterns = new QButtonGroup(parent);
+    highlightOptions = patterns;
     for (int i = 0; i < RotaKinds::PatternButtonCount; ++i) {
         optPattern[i] = new QRadioButton(RotaKinds::PatternButtonCaption(i), parent);
         optPattern[i]->setObjectName(u"optPattern%1"_s.arg(i));
@@ -478,7 +486,9 @@ QWidget* frmCalendarUi::kindBox() const
     auto* ownRow = new QHBoxLayout;
     ownRow->addWidget(optOwnRota);
     ownRow->addWidget(cboOwnRota, 1);
+    ownRow->addWidget(cboOwnGroup);
     cboOwnRota->setFixedHeight(optOwnRota->sizeHint().height());
+    cboOwnGroup->setFixedHeight(optOwnRota->sizeHint().height());
     typeLayout->addLayout(ownRow);
     setTopAndBottomMargins(typeLayout, 2, 2);
     return fraType;
@@ -593,7 +603,7 @@ void frmCalendarUi::orderTabs(QWidget* window) const
                         BuiltInRota::WindowColumn::Others, BuiltInRota::WindowColumn::Below})
         for (QRadioButton* option : kindOptionsIn(column))
             order.append(option);
-    order << optOwnRota << cboOwnRota;
+    order << optOwnRota << cboOwnRota << cboOwnGroup;
     for (QRadioButton* option : optPattern)
         order.append(option);
     order.append(optNoHighlight);

@@ -72,6 +72,9 @@ struct frmCalendarUi
     // A rota of the user's own, the one cboOwnRota shows, below the calendar types.
     QRadioButton* optOwnRota = nullptr;
     QComboBox* cboOwnRota = nullptr;
+    // The groups of the own rota chosen, "None" first, to highlight one by its name ("Crew A1");
+    // the pattern buttons are the built-in kinds'. Off while no own rota is chosen.
+    QComboBox* cboOwnGroup = nullptr;
     static constexpr int OwnRotaOption = RotaKinds::MostCodes; // its id among the calendar types
     // Who is off in the rota cboOwnRota shows, beside the six boxes, under the rota's name.
     QLabel* lblOwnWhosOff = nullptr;
@@ -79,6 +82,7 @@ struct frmCalendarUi
     QButtonGroup* kindOptions = nullptr; // ids: RotaKind codes, OwnRotaOption
 
     std::array<QRadioButton*, RotaKinds::PatternButtonCount> optPattern{};
+    QButtonGroup* highlightOptions = nullptr; // the pattern buttons and optNoHighlight
     QRadioButton* optNoHighlight = nullptr;
     QGroupBox* fraPatterns = nullptr;
 

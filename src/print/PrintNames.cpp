@@ -20,19 +20,21 @@ QString group(const CalendarChoices& choices)
     const QString highlighted = choices.highlightGroup.trimmed();
     if (choices.noHighlight || highlighted.isEmpty() || highlighted == u"0"_s)
         return {};
-    return u" - Pattern "_s + highlighted;
+    return u" - "_s + choices.rota.groupCaption(highlighted);
 }
 
 } // namespace
 
 QString YearCalendar(const CalendarChoices& choices)
 {
-    return u"Kelvane "_s + year(choices.yearText) + u" RDO Calendar"_s + group(choices);
+    return u"Kelvane "_s + year(choices.yearText) + u' ' + choices.rota.printName() +
+           group(choices);
 }
 
 QString BatchCalendar(const CalendarChoices& choices)
 {
-    return Batch(choices.yearText) + group(choices);
+    return u"Kelvane "_s + year(choices.yearText) + u' ' + choices.rota.batchName() +
+           group(choices);
 }
 
 QString Batch(const QString& yearText)

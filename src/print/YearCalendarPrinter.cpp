@@ -72,7 +72,10 @@ int YearCalendarPrinter::Scaled(double design, double factor)
 
 QString YearCalendarPrinter::Title(const CalendarChoices& choices)
 {
-    return (choices.station + u" - "_s + choices.yearText + choices.rota.titleSuffix()).toUpper();
+    const QString group = choices.noHighlight ? QString() : choices.highlightGroup;
+    return (choices.station + u" - "_s + choices.yearText + choices.rota.titleSuffix() +
+            choices.rota.titleGroup(group))
+        .toUpper();
 }
 
 std::optional<QDate> YearCalendarPrinter::FirstDay(const QString& yearText)

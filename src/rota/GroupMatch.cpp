@@ -1,6 +1,6 @@
 #include "rota/GroupMatch.h"
 
-#include "rota/NumberText.h"
+#include "rota/OwnRotaRules.h"
 
 #include <algorithm>
 
@@ -16,11 +16,12 @@ bool AnyGroup(const QList<QStringList>& groupsOff)
 
 bool IsAmong(const QString& highlightGroup, const QList<QStringList>& groupsOff)
 {
-    const double number = NumberText::Val(highlightGroup);
+    const QString key = OwnRotaRules::GroupKey(highlightGroup.trimmed());
+    if (key.isEmpty() || key == u"0"_s)
+        return false;
     for (const QStringList& column : groupsOff) {
         for (const QString& group : column) {
-            const bool digit = !group.isEmpty() && group.front().isDigit();
-            if (digit ? number == NumberText::Val(group) : highlightGroup == group)
+            if (OwnRotaRules::GroupKey(group) == key)
                 return true;
         }
     }

@@ -11,12 +11,15 @@
 // day and "O" a day off.
 struct OwnRota
 {
+    static inline const QString DefaultGroupWord = QStringLiteral("Pattern");
+
     QString name;
     QDate start;        // the first group is at its pattern's first letter on this day
-    QStringList groups; // pattern-button names "1".."7", "A".."N", in the file's order
+    QStringList groups; // "A", "3", "A1", "Red": as the file writes them, in its order
     QString pattern;    // upper case
     int shift = 0;
     QMap<QString, QString> groupPatterns; // group -> its own pattern, upper case
+    QString groupWord = DefaultGroupWord; // what a group is called: "Pattern", "Crew"
 
     friend bool operator==(const OwnRota&, const OwnRota&) = default;
 };

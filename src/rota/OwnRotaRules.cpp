@@ -1,8 +1,8 @@
 #include "rota/OwnRotaRules.h"
 
-#include "rota/RotaKind.h"
-
 #include <QRegularExpression>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -60,11 +60,29 @@ QString Start(const QString& value, QDate* out)
 
 QString Group(const QString& value, QString* out)
 {
-    const QString name = value.toUpper();
-    if (!RotaKinds::PatternButtonForGroup(name))
-        return u"group %1 is not a pattern button; use 1..7 and A..N"_s.arg(Quoted(value));
-    *out = name;
+    const QList<uint> characters = value.toUcs4();
+    for (const uint character : characters) {
+        const char32_t c = char32_t(character);
+        if (!QChar::isLetter(c) && !QChar::isDigit(c))
+            return u"group %1 has '%2'; use letters and digits"_s.arg(Quoted(value),
+                                                                      shownCharacter(c));
+    }
+    if (characters.isEmpty() || characters.size() > LongestGroup)
+        return u"group %1 is not 1..%2 letters or digits"_s.arg(Quoted(value)).arg(LongestGroup);
+    if (GroupKey(value) == u"0"_s || GroupKey(value) == u"none"_s)
+        return u"group %1 stands for no group; use another name"_s.arg(Quoted(value));
+    *out = value;
     return {};
+}
+
+QString GroupKey(const QString& name)
+{
+    const bool digits = !name.isEmpty() && std::all_of(name.cbegin(), name.cend(),
+                                                       [](QChar c) { return c.isDigit(); });
+    if (!digits)
+        return name.toCaseFolded();
+    const auto first = std::find_if(name.cbegin(), name.cend(), [](QChar c) { return c != u'0'; });
+    return first == name.cend() ? u"0"_s : QString(first, name.cend() - first);
 }
 
 QString Groups(const QString& value, QStringList* out)
@@ -74,17 +92,31 @@ QString Groups(const QString& value, QStringList* out)
     if (names.isEmpty())
         return empty(u"groups"_s);
     QStringList groups;
+    QStringList keys;
     for (const QString& name : names) {
         QString group;
         if (QString reason = Group(name, &group); !reason.isEmpty())
             return reason;
-        if (groups.contains(group))
+        if (keys.contains(GroupKey(group)))
             return u"group %1 is named twice"_s.arg(group);
         groups << group;
+        keys << GroupKey(group);
     }
     if (groups.size() > MostGroups)
         return u"groups names %1 groups; at most %2"_s.arg(groups.size()).arg(MostGroups);
     *out = groups;
+    return {};
+}
+
+QString GroupWord(const QString& value)
+{
+    static const QRegularExpression form(u"^\\p{L}[\\p{L}\\p{Nd} -]*$"_s);
+    if (value.isEmpty())
+        return empty(u"group word"_s);
+    if (value.toUcs4().size() > LongestGroupWord || !form.match(value).hasMatch())
+        return u"group word %1 is not 1..%2 letters, digits, blanks or hyphens after a letter"_s
+            .arg(Quoted(value))
+            .arg(LongestGroupWord);
     return {};
 }
 

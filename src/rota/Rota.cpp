@@ -3,6 +3,7 @@
 #include "rota/BuiltInRotas.h"
 #include "rota/DayNumbering.h"
 #include "rota/OwnRota.h"
+#include "rota/OwnRotaRules.h"
 
 #include <QUrl>
 
@@ -18,6 +19,10 @@ struct Rota::Data
     QString icsName;
     QString uidName;
     QString titleSuffix;
+    bool titleNamesGroup = false;
+    QString printName = u"RDO Calendar"_s;
+    QString batchName = u"All Patterns"_s;
+    QString groupWord = OwnRota::DefaultGroupWord;
     // The key's name for group G: keyBefore + G + keyAfter.
     QString keyBefore;
     QString keyAfter;
@@ -123,17 +128,23 @@ Rota Rota::FromFile(const OwnRota& file)
     // Apart from every built-in command name, and the same for the same rota name.
     data->uidName = u"own-"_s + QString::fromLatin1(QUrl::toPercentEncoding(file.name));
     data->titleSuffix = u" "_s + file.name + u" RDO Calendar"_s;
+    data->titleNamesGroup = true;
+    data->printName = file.name;
+    data->batchName = file.name;
+    data->groupWord = file.groupWord;
     // Put together, not through arg(): the rota's name may hold "%1".
-    data->keyBefore = file.name + u": pattern "_s;
+    data->keyBefore = file.name + u": "_s + file.groupWord + u' ';
     data->keyAfter = u" days off"_s;
     // The groups off on the lower line, as most built-in kinds write theirs; which groups are
-    // off together is not known in advance, so the text is fitted to its cell.
-    data->cell = {u" "_s, u"-"_s, 10, YearCell::LowerLine, true};
+    // off together is not known in advance, so the text is fitted to its cell. Groups are
+    // named freely ("A1", "3"), so they are listed with commas, never with dashes that could
+    // read as a range ("A-D").
+    data->cell = {u" "_s, u","_s, 10, YearCell::LowerLine, true};
     data->groups = file.groups;
     data->positions = filePositions(file);
     data->start = file.start.isValid() ? file.start : DayNumbering::ReferenceDate();
     data->whosOffHeading = file.name;
-    data->whosOffSeparator = u"-"_s;
+    data->whosOffSeparator = u", "_s;
     return Rota(std::shared_ptr<const Data>(std::move(data)));
 }
 
@@ -195,6 +206,24 @@ QString Rota::titleSuffix() const
     return m_data->titleSuffix;
 }
 
+QString Rota::titleGroup(const QString& group) const
+{
+    const QString name = group.trimmed();
+    if (!m_data->titleNamesGroup || name.isEmpty() || name == u"0"_s)
+        return {};
+    return u" - "_s + groupCaption(name);
+}
+
+QString Rota::printName() const
+{
+    return m_data->printName;
+}
+
+QString Rota::batchName() const
+{
+    return m_data->batchName;
+}
+
 const Rota::CellText& Rota::cell() const
 {
     return m_data->cell;
@@ -233,6 +262,26 @@ const QStringList& Rota::groups() const
 bool Rota::hasGroup(const QString& group) const
 {
     return m_data->groups.contains(group);
+}
+
+std::optional<QString> Rota::group(const QString& written) const
+{
+    const QString key = OwnRotaRules::GroupKey(written.trimmed());
+    for (const QString& group : groups()) {
+        if (OwnRotaRules::GroupKey(group) == key)
+            return group;
+    }
+    return std::nullopt;
+}
+
+QString Rota::groupWord() const
+{
+    return m_data->groupWord;
+}
+
+QString Rota::groupCaption(const QString& group) const
+{
+    return m_data->groupWord + u' ' + group.trimmed();
 }
 
 bool Rota::isPatternButtonEnabled(int buttonIndex) const

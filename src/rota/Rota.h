@@ -68,6 +68,13 @@ public:
     QString caption() const;
     // After "STATION - YEAR" on the year page.
     QString titleSuffix() const;
+    // After the suffix, for the group highlighted: " - Crew C" for a rota file's group, so
+    // that the sheets of a batch can be handed out; nothing for a built-in kind.
+    QString titleGroup(const QString& group) const;
+    // In the name of a print job or a saved PDF, after the year: "RDO Calendar", "All
+    // Patterns" (a calendar of the batch); a rota file's name for both.
+    QString printName() const;
+    QString batchName() const;
     const CellText& cell() const;
     // The key's name for a group's days off.
     QString keyLabel(const QString& group) const;
@@ -79,9 +86,17 @@ public:
     QString argumentName() const;
     QString icsName() const;
     QString uidName() const;
-    // The groups it can highlight, each a pattern button's name ("3", "A").
+    // The groups it can highlight: a built-in kind's each a pattern button's name ("3", "A"),
+    // a rota file's as the file writes them ("A1", "Red").
     const QStringList& groups() const;
     bool hasGroup(const QString& group) const;
+    // The group a text names, spelled as the rota spells it: "a" or " 3" or "03" for "A" or
+    // "3"; nothing when it names none.
+    std::optional<QString> group(const QString& written) const;
+    // What a group is called, "Pattern" or a rota file's word ("Crew"), and a group named
+    // with it: "Pattern 3", "Crew C".
+    QString groupWord() const;
+    QString groupCaption(const QString& group) const;
     bool isPatternButtonEnabled(int buttonIndex) const;
 
     // Its box in the who's-off row: the heading (empty: it has none) and the text of a day,

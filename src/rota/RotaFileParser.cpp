@@ -15,8 +15,9 @@ const QString Start = u"start"_s;
 const QString Groups = u"groups"_s;
 const QString Pattern = u"pattern"_s;
 const QString Shift = u"shift"_s;
+const QString GroupWord = u"group word"_s;
 
-// "pattern A" -> "A"; nothing for the other keys.
+// "pattern a" -> "a"; nothing for the other keys.
 QString groupOf(const QString& key)
 {
     return key.startsWith(Pattern + u' ') ? key.mid(Pattern.size() + 1) : QString();
@@ -68,14 +69,21 @@ RotaFileParser::Result RotaFileParser::run(const QByteArray& bytes)
     }
     // A group's own pattern for a group the file does not name, the first in the file.
     QList<std::pair<int, QString>> strays;
+    QStringList keys;
+    for (const QString& group : std::as_const(m_rota.groups))
+        keys << OwnRotaRules::GroupKey(group);
     for (auto it = m_lineOf.cbegin(); it != m_lineOf.cend(); ++it) {
         const QString group = groupOf(it.key());
-        if (!group.isEmpty() && !m_rota.groups.contains(group))
-            strays.append({it.value(), group});
+        if (!group.isEmpty() && !keys.contains(group))
+            strays.append({it.value(), m_writtenGroup.value(group)});
     }
     if (!strays.isEmpty()) {
         const auto& [line, group] = *std::min_element(strays.cbegin(), strays.cend());
         return failure(line, u"groups has no %1 for pattern %1"_s.arg(group));
+    }
+    for (qsizetype i = 0; i < keys.size(); ++i) {
+        if (const auto own = m_ownPatterns.constFind(keys.at(i)); own != m_ownPatterns.cend())
+            m_rota.groupPatterns.insert(m_rota.groups.at(i), *own);
     }
     return {m_rota, {}};
 }
@@ -89,28 +97,35 @@ QString RotaFileParser::readLine(int number, const QString& line)
     if (equals < 0)
         return u"the line has no '='; write key = value"_s;
     const QString written = text.left(equals).simplified();
-    const QStringList words = written.toLower().split(u' ', Qt::SkipEmptyParts);
-    QString key;
+    const QStringList words = written.split(u' ', Qt::SkipEmptyParts);
     if (words.isEmpty())
         return u"no key before '='"_s;
-    if (words.size() == 1 && QStringList{Name, Start, Groups, Pattern, Shift}.contains(words[0])) {
-        key = words[0];
-    } else if (words.size() == 2 && words[0] == Pattern) {
+    const QString first = words.first().toLower();
+    QString key;
+    QString shown;
+    if (words.size() == 1 && QStringList{Name, Start, Groups, Pattern, Shift}.contains(first)) {
+        key = shown = first;
+    } else if (words.size() == 2 && first + u' ' + words[1].toLower() == GroupWord) {
+        key = shown = GroupWord;
+    } else if (words.size() == 2 && first == Pattern) {
         QString group;
         if (const QString reason = OwnRotaRules::Group(words[1], &group); !reason.isEmpty())
             return reason;
-        key = Pattern + u' ' + group;
+        key = Pattern + u' ' + OwnRotaRules::GroupKey(group);
+        shown = Pattern + u' ' + group;
+        m_writtenGroup.insert(OwnRotaRules::GroupKey(group), group);
     } else {
-        return u"unknown key %1; use name, start, groups, pattern, shift or pattern X"_s.arg(
-            OwnRotaRules::Quoted(written));
+        return u"unknown key %1; use name, start, groups, group word, pattern, shift or "
+               "pattern X"_s.arg(OwnRotaRules::Quoted(written));
     }
     if (const auto seen = m_lineOf.constFind(key); seen != m_lineOf.cend())
-        return u"%1 given twice (first on line %2)"_s.arg(key, QString::number(*seen));
+        return u"%1 given twice (first on line %2)"_s.arg(shown, QString::number(*seen));
     m_lineOf.insert(key, number);
-    return readValue(number, key, text.mid(equals + 1).trimmed());
+    return readValue(number, key, shown, text.mid(equals + 1).trimmed());
 }
 
-QString RotaFileParser::readValue(int number, const QString& key, const QString& value)
+QString RotaFileParser::readValue(int number, const QString& key, const QString& shown,
+                                  const QString& value)
 {
     if (key == Name) {
         m_rota.name = value;
@@ -120,28 +135,33 @@ QString RotaFileParser::readValue(int number, const QString& key, const QString&
         return OwnRotaRules::Start(value, &m_rota.start);
     if (key == Groups)
         return OwnRotaRules::Groups(value, &m_rota.groups);
+    if (key == GroupWord) {
+        m_rota.groupWord = value;
+        return OwnRotaRules::GroupWord(value);
+    }
     if (key == Shift)
         return OwnRotaRules::Shift(value, &m_rota.shift);
-    return readPattern(number, key, value);
+    return readPattern(number, key, shown, value);
 }
 
-QString RotaFileParser::readPattern(int number, const QString& key, const QString& value)
+QString RotaFileParser::readPattern(int number, const QString& key, const QString& shown,
+                                    const QString& value)
 {
     QString letters;
-    if (const QString reason = OwnRotaRules::Pattern(key, value, &letters); !reason.isEmpty())
+    if (const QString reason = OwnRotaRules::Pattern(shown, value, &letters); !reason.isEmpty())
         return reason;
     if (m_firstPattern.isEmpty()) {
-        m_firstPattern = key;
+        m_firstPattern = shown;
         m_firstPatternLine = number;
         m_patternLength = letters.size();
     } else if (letters.size() != m_patternLength) {
         return u"%1 has %2 letters but %3 on line %4 has %5; every pattern needs the same length"_s
-            .arg(key, QString::number(letters.size()), m_firstPattern,
+            .arg(shown, QString::number(letters.size()), m_firstPattern,
                  QString::number(m_firstPatternLine), QString::number(m_patternLength));
     }
     if (key == Pattern)
         m_rota.pattern = letters;
     else
-        m_rota.groupPatterns.insert(groupOf(key), letters);
+        m_ownPatterns.insert(groupOf(key), letters);
     return {};
 }

@@ -30,13 +30,18 @@ private:
     Result run(const QByteArray& bytes);
     // Why the line is refused; nothing when it is read.
     QString readLine(int number, const QString& line);
-    QString readValue(int number, const QString& key, const QString& value);
-    QString readPattern(int number, const QString& key, const QString& value);
+    // `key` tells the key apart from the others ("pattern a" for "pattern A"), `shown` is
+    // how a reason names it.
+    QString readValue(int number, const QString& key, const QString& shown, const QString& value);
+    QString readPattern(int number, const QString& key, const QString& shown, const QString& value);
     Result failure(int line, const QString& reason) const;
 
     QString m_fileName;
     OwnRota m_rota;
     QHash<QString, int> m_lineOf; // each key read, with its line
+    // The groups' own patterns by OwnRotaRules::GroupKey, each with the group as written.
+    QHash<QString, QString> m_ownPatterns;
+    QHash<QString, QString> m_writtenGroup;
     // The first pattern read: every other one has its length.
     QString m_firstPattern;
     int m_firstPatternLine = 0;

@@ -16,6 +16,8 @@ QByteArray Text(const OwnRota& rota)
         u"pattern = "_s + rota.pattern,
         u"shift = "_s + QString::number(rota.shift),
     };
+    if (rota.groupWord != OwnRota::DefaultGroupWord)
+        lines.insert(4, u"group word = "_s + rota.groupWord);
     for (const QString& group : rota.groups) {
         if (const auto own = rota.groupPatterns.constFind(group); own != rota.groupPatterns.cend())
             lines << u"pattern %1 = %2"_s.arg(group, *own);

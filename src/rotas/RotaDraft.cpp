@@ -8,7 +8,8 @@ using namespace Qt::StringLiterals;
 
 QString RotaDraft::Check::first() const
 {
-    for (const QString* reason : {&name, &start, &groups, &pattern, &shift, &ownPatterns, &whole}) {
+    for (const QString* reason :
+         {&name, &start, &groups, &groupWord, &pattern, &shift, &ownPatterns, &whole}) {
         if (!reason->isEmpty())
             return *reason;
     }
@@ -23,6 +24,10 @@ RotaDraft::Check RotaDraft::check() const
     check.name = OwnRotaRules::Name(rota.name);
     check.start = OwnRotaRules::Start(start.trimmed(), &rota.start);
     check.groups = OwnRotaRules::Groups(groups.trimmed(), &check.groupList);
+    if (!groupWord.trimmed().isEmpty()) {
+        rota.groupWord = groupWord.trimmed();
+        check.groupWord = OwnRotaRules::GroupWord(rota.groupWord);
+    }
     check.pattern = OwnRotaRules::Pattern(u"pattern"_s, pattern.trimmed(), &rota.pattern);
     check.shift = OwnRotaRules::Shift(shift.trimmed(), &rota.shift);
     for (const QString& group : std::as_const(check.groupList)) {
@@ -59,6 +64,30 @@ RotaDraft RotaDraft::Of(const OwnRota& rota)
     draft.pattern = rota.pattern;
     draft.shift = QString::number(rota.shift);
     draft.ownPatterns = rota.groupPatterns;
+    if (rota.groupWord != OwnRota::DefaultGroupWord)
+        draft.groupWord = rota.groupWord;
+    return draft;
+}
+
+RotaDraft RotaDraft::FromText(const QByteArray& bytes)
+{
+    RotaDraft draft;
+    const QMap<QString, QString*> values = {
+        {u"name"_s, &draft.name},       {u"start"_s, &draft.start},
+        {u"groups"_s, &draft.groups},   {u"group word"_s, &draft.groupWord},
+        {u"pattern"_s, &draft.pattern}, {u"shift"_s, &draft.shift}};
+    for (const QString& line : QString::fromUtf8(bytes).split(u'\n')) {
+        const QString text = line.trimmed();
+        const qsizetype equals = text.indexOf(u'=');
+        if (text.startsWith(u'#') || equals < 0)
+            continue;
+        const QString key = text.left(equals).simplified();
+        const QString value = text.mid(equals + 1).trimmed();
+        if (QString* field = values.value(key.toLower()))
+            *field = value;
+        else if (key.section(u' ', 0, 0).toLower() == u"pattern"_s)
+            draft.ownPatterns.insert(key.section(u' ', 1), value);
+    }
     return draft;
 }
 

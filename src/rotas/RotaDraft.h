@@ -21,6 +21,8 @@ struct RotaDraft
     QString shift;
     // By group, as typed; a group without one runs `pattern`, moved by `shift`.
     QMap<QString, QString> ownPatterns;
+    // What the groups are called; empty: "Pattern".
+    QString groupWord;
 
     // Why each value is refused; empty where it is accepted.
     struct Check
@@ -28,6 +30,7 @@ struct RotaDraft
         QString name;
         QString start;
         QString groups;
+        QString groupWord;
         QString pattern;
         QString shift;
         QString ownPatterns; // the first group pattern refused
@@ -43,6 +46,10 @@ struct RotaDraft
     Check check() const;
 
     static RotaDraft Of(const OwnRota& rota);
+    // A refused file's values as written, for the window to show each where it is wrong: the
+    // "key = value" lines of the keys a rota file has, read without their rules; other lines
+    // are left out.
+    static RotaDraft FromText(const QByteArray& bytes);
     // A new rota: nothing but its start and shift filled in.
     static RotaDraft Blank(QDate start);
 

@@ -3,10 +3,12 @@
 #include "rota/OwnRotaRules.h"
 #include "rota/Rota.h"
 #include "store/Clock.h"
+#include "store/CommonRotas.h"
 #include "store/OneLine.h"
 #include "store/OwnRotaFile.h"
 #include "store/Prompter.h"
 #include "windows/ButtonKeys.h"
+#include "windows/ElidedLabel.h"
 #include "windows/FocusMark.h"
 #include "windows/WindowFit.h"
 
@@ -23,6 +25,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QLocale>
+#include <QMenu>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QTableWidget>
@@ -46,12 +49,11 @@ QLineEdit* field(const QString& name, const QString& placeholder, QWidget* paren
     return edit;
 }
 
+// One line, whatever it says: the fields around it never move while the user types.
 QLabel* checkLabel(const QString& name, QWidget* parent)
 {
-    auto* label = new QLabel(parent);
+    auto* label = new ElidedLabel(parent);
     label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, QColor(176, 0, 0));
     label->setPalette(palette);
@@ -61,7 +63,10 @@ QLabel* checkLabel(const QString& name, QWidget* parent)
 // Shows a reason beside its field, and gives it to a screen reader with the field.
 void showCheck(QLabel* label, QWidget* field, const QString& reason)
 {
+    // The whole reason also where the line shows it cut short.
     label->setText(reason);
+    label->setToolTip(reason);
+    label->setAccessibleDescription(reason);
     if (field)
         field->setAccessibleDescription(reason);
 }
@@ -76,13 +81,16 @@ QString shownPath(const QString& path)
 void showLine(QLabel* label, const QString& text)
 {
     label->setText(text);
+    label->setToolTip(text);
+    label->setAccessibleDescription(text);
     label->setVisible(!text.isEmpty());
 }
 
 } // namespace
 
 frmRotas::frmRotas(const QString& folder, Prompter& prompter, const Clock& clock, QWidget* parent)
-    : QDialog(parent), m_folder(folder), m_prompter(prompter), m_clock(clock)
+    : QDialog(parent), m_folder(folder), m_prompter(prompter), m_clock(clock),
+      m_commonFolders(CommonRotas::Folders())
 {
     setWindowTitle(Title());
     setObjectName(u"frmRotas"_s);
@@ -106,6 +114,22 @@ QString frmRotas::Title()
     return u"Rotas of Your Own"_s;
 }
 
+void frmRotas::setFirstDayOfWeek(Qt::DayOfWeek day)
+{
+    m_firstDay = day;
+    checkFields();
+}
+
+void frmRotas::setRotaInUse(std::function<QString()> inUse)
+{
+    m_inUse = std::move(inUse);
+}
+
+void frmRotas::setCommonRotaFolders(const QStringList& folders)
+{
+    m_commonFolders = folders;
+}
+
 // ---------------------------------------------------------------------------------------------
 // Controls and layout
 
@@ -127,6 +151,8 @@ void frmRotas::buildControls()
     txtName->setMinimumWidth(32 * letter);
     txtStart = field(u"txtStart"_s, u"YYYY-MM-DD"_s, this);
     txtGroups = field(u"txtGroups"_s, u"A B C D"_s, this);
+    txtGroupWord = field(u"txtGroupWord"_s, OwnRota::DefaultGroupWord, this);
+    txtGroupWord->setToolTip(u"What a group is called on the pages: Crew, Platoon"_s);
     txtPattern = field(u"txtPattern"_s, u"WWWWOOOO"_s, this);
     txtShift = field(u"txtShift"_s, u"0"_s, this);
     txtShift->setMaximumWidth(8 * letter);
@@ -134,6 +160,7 @@ void frmRotas::buildControls()
     lblNameCheck = checkLabel(u"lblNameCheck"_s, this);
     lblStartCheck = checkLabel(u"lblStartCheck"_s, this);
     lblGroupsCheck = checkLabel(u"lblGroupsCheck"_s, this);
+    lblGroupWordCheck = checkLabel(u"lblGroupWordCheck"_s, this);
     lblPatternCheck = checkLabel(u"lblPatternCheck"_s, this);
     lblShiftCheck = checkLabel(u"lblShiftCheck"_s, this);
     lblOwnPatternsCheck = checkLabel(u"lblOwnPatternsCheck"_s, this);
@@ -153,17 +180,21 @@ void frmRotas::buildControls()
     tblPreview->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     tblPreview->setMinimumHeight(3 * tblPreview->verticalHeader()->defaultSectionSize());
 
-    lblStatus = new QLabel(this);
+    // A long path must not widen the window.
+    lblStatus = new ElidedLabel(this);
     lblStatus->setObjectName(u"lblStatus"_s);
-    lblStatus->setTextFormat(Qt::PlainText);
-    lblStatus->setWordWrap(true); // a long path must not widen the window
     cmdSave = new QPushButton(u"Sa&ve"_s, this);
     cmdSave->setObjectName(u"cmdSave"_s);
     cmdSave->setDefault(true);
     cmdClose = new QPushButton(u"C&lose"_s, this);
     cmdClose->setObjectName(u"cmdClose"_s);
     cmdClose->setAutoDefault(false);
-    for (QPushButton* button : {cmdNew, cmdCopy, cmdRemove})
+    cmdNewCommon = new QPushButton(u"New from a common ro&ta..."_s, this);
+    cmdNewCommon->setObjectName(u"cmdNewCommon"_s);
+    mnuCommonRotas = new QMenu(cmdNewCommon);
+    mnuCommonRotas->setObjectName(u"mnuCommonRotas"_s);
+    cmdNewCommon->setMenu(mnuCommonRotas);
+    for (QPushButton* button : {cmdNew, cmdCopy, cmdRemove, cmdNewCommon})
         button->setAutoDefault(false);
 }
 
@@ -179,13 +210,15 @@ void frmRotas::buildLayout()
     left->addWidget(listLabel);
     left->addWidget(lstRotas, 1);
     left->addLayout(listButtons);
+    left->addWidget(cmdNewCommon);
 
     auto* form = new QGridLayout;
     form->setColumnStretch(2, 1);
-    const std::array<std::tuple<QString, QLineEdit*, QLabel*>, 5> rows = {{
+    const std::array<std::tuple<QString, QLineEdit*, QLabel*>, 6> rows = {{
         {u"&Name:"_s, txtName, lblNameCheck},
         {u"&Start:"_s, txtStart, lblStartCheck},
         {u"&Groups:"_s, txtGroups, lblGroupsCheck},
+        {u"Gro&up word:"_s, txtGroupWord, lblGroupWordCheck},
         {u"&Pattern:"_s, txtPattern, lblPatternCheck},
         {u"Shi&ft:"_s, txtShift, lblShiftCheck},
     }};
@@ -203,7 +236,8 @@ void frmRotas::buildLayout()
         edit->setMinimumWidth(txtName->minimumWidth());
 
     // A field for each group read from "Groups", scrolled when there are many.
-    m_ownLabel = new QLabel(this);
+    // Its text from the start, so that the column does not widen when the first group comes.
+    m_ownLabel = new QLabel(u"Own patterns:"_s, this);
     auto* ownHint = new QLabel(u"Left blank, a group runs the pattern, each group the shift "
                                "later than the one before."_s,
                                this);
@@ -254,11 +288,25 @@ void frmRotas::buildLayout()
 void frmRotas::connectHandlers()
 {
     connect(lstRotas, &QListWidget::currentRowChanged, this, &frmRotas::onRowChanged);
-    for (QLineEdit* edit : {txtName, txtStart, txtGroups, txtPattern, txtShift})
+    for (QLineEdit* edit : {txtName, txtStart, txtGroups, txtGroupWord, txtPattern, txtShift})
         connect(edit, &QLineEdit::textChanged, this, &frmRotas::checkFields);
     connect(cmdNew, &QPushButton::clicked, this, &frmRotas::cmdNew_Click);
     connect(cmdCopy, &QPushButton::clicked, this, &frmRotas::cmdCopy_Click);
     connect(cmdRemove, &QPushButton::clicked, this, &frmRotas::cmdRemove_Click);
+    // The installed files as they are when the menu opens.
+    connect(mnuCommonRotas, &QMenu::aboutToShow, this, [this] {
+        mnuCommonRotas->clear();
+        const QList<OwnRotaFolder::Entry> common = CommonRotas::List(m_commonFolders);
+        for (const OwnRotaFolder::Entry& entry : common) {
+            const QString path = entry.path;
+            // Once the menu has closed, so that the questions and the focus are the window's.
+            mnuCommonRotas->addAction(
+                QString(entry.loaded.rota->name).replace(u'&', u"&&"_s), this,
+                [this, path] { newFromCommonRota(path); }, Qt::QueuedConnection);
+        }
+        if (common.isEmpty())
+            mnuCommonRotas->addAction(u"No common rotas are installed"_s)->setEnabled(false);
+    });
     connect(cmdSave, &QPushButton::clicked, this, &frmRotas::cmdSave_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmRotas::close);
 }
@@ -266,8 +314,8 @@ void frmRotas::connectHandlers()
 void frmRotas::orderTabs()
 {
     // The list and what it does, the fields top to bottom, the preview, then Save and Close.
-    QList<QWidget*> order = {lstRotas, cmdNew,    cmdCopy,    cmdRemove, txtName,
-                             txtStart, txtGroups, txtPattern, txtShift};
+    QList<QWidget*> order = {lstRotas, cmdNew,    cmdCopy,      cmdRemove,  cmdNewCommon, txtName,
+                             txtStart, txtGroups, txtGroupWord, txtPattern, txtShift};
     for (const auto& [group, edit] : std::as_const(m_ownFields))
         order.append(edit);
     order << tblPreview << cmdSave << cmdClose;
@@ -284,6 +332,7 @@ RotaDraft frmRotas::draft() const
     draft.name = txtName->text();
     draft.start = txtStart->text();
     draft.groups = txtGroups->text();
+    draft.groupWord = txtGroupWord->text();
     draft.pattern = txtPattern->text();
     draft.shift = txtShift->text();
     for (const auto& [group, edit] : m_ownFields) {
@@ -300,8 +349,15 @@ QString frmRotas::currentPath() const
 
 bool frmRotas::hasChanges() const
 {
-    const bool refused = m_current >= 0 && !m_entries.at(m_current).loaded.rota;
-    return !refused && draft() != m_saved;
+    return !isUnreadable(m_current) && draft() != m_saved;
+}
+
+bool frmRotas::isUnreadable(int index) const
+{
+    if (index < 0)
+        return false;
+    const OwnRotaFile::Loaded& loaded = m_entries.at(index).loaded;
+    return !loaded.rota && !loaded.bytes;
 }
 
 QLineEdit* frmRotas::ownPatternField(const QString& group) const
@@ -321,6 +377,7 @@ void frmRotas::checkFields()
     showCheck(lblNameCheck, txtName, check.name);
     showCheck(lblStartCheck, txtStart, check.start);
     showCheck(lblGroupsCheck, txtGroups, check.groups);
+    showCheck(lblGroupWordCheck, txtGroupWord, check.groupWord);
     showCheck(lblPatternCheck, txtPattern, check.pattern);
     showCheck(lblShiftCheck, txtShift, check.shift);
     showCheck(lblOwnPatternsCheck, nullptr, check.ownPatterns);
@@ -364,13 +421,15 @@ void frmRotas::showOwnPatternFields(const QStringList& groups)
 void frmRotas::showPreview(const OwnRota* rota)
 {
     const QLocale english(QLocale::English);
+    // The week of today, from the first day of a week on.
     const QDate today = m_clock.today();
+    const QDate first = today.addDays(-((today.dayOfWeek() - m_firstDay + DaysAWeek) % DaysAWeek));
     QStringList days;
     for (int c = 0; c < DaysAWeek; ++c)
-        days << english.dayName(today.addDays(c).dayOfWeek(), QLocale::ShortFormat);
+        days << english.dayName(first.addDays(c).dayOfWeek(), QLocale::ShortFormat);
     tblPreview->setHorizontalHeaderLabels(days);
     for (int r = 0; r < PreviewWeeks; ++r) {
-        const QDate weekStart = today.addDays(qint64(r) * DaysAWeek);
+        const QDate weekStart = first.addDays(qint64(r) * DaysAWeek);
         tblPreview->setVerticalHeaderItem(
             r, new QTableWidgetItem(english.toString(weekStart, u"d MMM"_s)));
         for (int c = 0; c < DaysAWeek; ++c) {
@@ -378,7 +437,11 @@ void frmRotas::showPreview(const OwnRota* rota)
             auto* cell =
                 new QTableWidgetItem(rota ? Rota::FromFile(*rota).whosOffText(date, 0) : QString());
             cell->setTextAlignment(Qt::AlignCenter);
-            cell->setToolTip(english.toString(date, u"dddd d MMMM yyyy"_s));
+            // A screen reader says the whole date, then the groups off.
+            const QString whole = english.toString(date, u"dddd d MMMM yyyy"_s);
+            cell->setToolTip(whole);
+            cell->setData(Qt::AccessibleTextRole, whole);
+            cell->setData(Qt::AccessibleDescriptionRole, cell->text());
             tblPreview->setItem(r, c, cell);
         }
     }
@@ -419,26 +482,30 @@ void frmRotas::reloadList(const QString& path)
 void frmRotas::showEntry(int index)
 {
     m_current = index;
-    const bool refused = index >= 0 && !m_entries.at(index).loaded.rota;
+    // A refused file that could be read opens in the fields, each value wrong shown beside
+    // its field, to be fixed and saved; one that could not be read stays out of them.
+    const bool unreadable = isUnreadable(index);
     for (QWidget* control : {static_cast<QWidget*>(txtName), static_cast<QWidget*>(txtStart),
-                             static_cast<QWidget*>(txtGroups), static_cast<QWidget*>(txtPattern),
-                             static_cast<QWidget*>(txtShift)})
-        control->setEnabled(!refused);
+                             static_cast<QWidget*>(txtGroups), static_cast<QWidget*>(txtGroupWord),
+                             static_cast<QWidget*>(txtPattern), static_cast<QWidget*>(txtShift)})
+        control->setEnabled(!unreadable);
     cmdRemove->setEnabled(index >= 0);
-    if (refused) {
+    const OwnRotaFile::Loaded* loaded = index >= 0 ? &m_entries.at(index).loaded : nullptr;
+    if (unreadable) {
         fill(RotaDraft());
-        for (QLabel* check : {lblNameCheck, lblStartCheck, lblGroupsCheck, lblPatternCheck,
-                              lblShiftCheck, lblOwnPatternsCheck})
+        for (QLabel* check : {lblNameCheck, lblStartCheck, lblGroupsCheck, lblGroupWordCheck,
+                              lblPatternCheck, lblShiftCheck, lblOwnPatternsCheck})
             check->clear();
-        showLine(lblRotaCheck,
-                 u"This file is refused: "_s + OneLine::Escaped(m_entries.at(index).loaded.error));
         cmdSave->setEnabled(false);
         cmdCopy->setEnabled(false);
         showPreview(nullptr);
+    } else if (loaded && !loaded->rota) {
+        fill(RotaDraft::FromText(*loaded->bytes));
+    } else {
+        fill(loaded ? RotaDraft::Of(*loaded->rota) : RotaDraft::Blank(m_clock.today()));
         return;
     }
-    fill(index >= 0 ? RotaDraft::Of(*m_entries.at(index).loaded.rota)
-                    : RotaDraft::Blank(m_clock.today()));
+    showLine(lblRotaCheck, u"This file is refused: "_s + OneLine::Escaped(loaded->error));
 }
 
 void frmRotas::fill(const RotaDraft& draft)
@@ -447,6 +514,7 @@ void frmRotas::fill(const RotaDraft& draft)
     txtName->setText(draft.name);
     txtStart->setText(draft.start);
     txtGroups->setText(draft.groups);
+    txtGroupWord->setText(draft.groupWord);
     txtPattern->setText(draft.pattern);
     txtShift->setText(draft.shift);
     m_ownTexts = draft.ownPatterns;
@@ -486,6 +554,11 @@ bool frmRotas::settleChanges()
         if (draft().check().rota)
             cmdSave_Click();
         return true;
+    }
+    if (!draft().check().rota) {
+        // Nothing that could be saved: the question is whether to drop it.
+        return m_prompter.choose(u"Discard the changes?"_s, Title(),
+                                 {u"Discard"_s, u"Go back"_s}) == 0;
     }
     const QString name = txtName->text().trimmed();
     const QString question = name.isEmpty() ? u"Save the new rota?"_s
@@ -553,7 +626,12 @@ void frmRotas::cmdRemove_Click()
     } else {
         const QString name =
             entry.loaded.rota ? u"the rota \"%1\" (%2)"_s.arg(entry.loaded.rota->name, file) : file;
-        if (m_prompter.message(u"Remove %1? Its file is deleted."_s.arg(name), Title(),
+        // The main window goes back to its calendar type when its rota goes.
+        const bool inUse =
+            m_inUse && QFileInfo(m_inUse()).fileName() == QFileInfo(entry.path).fileName();
+        const QString used =
+            inUse ? u" The main window uses it and goes back to its calendar type."_s : QString();
+        if (m_prompter.message(u"Remove %1? Its file is deleted.%2"_s.arg(name, used), Title(),
                                Prompter::Buttons::YesNo) != Prompter::Answer::Yes)
             return;
     }
@@ -567,6 +645,27 @@ void frmRotas::cmdRemove_Click()
     reloadList(next >= 0 ? m_entries.at(next).path : QString());
     showLine(lblStatus, u"Removed %1."_s.arg(file));
     emit rotasChanged();
+}
+
+void frmRotas::newFromCommonRota(const QString& path)
+{
+    if (!settleChanges())
+        return;
+    const OwnRotaFolder::Entry common{path, OwnRotaFile::Load(path)};
+    QString error;
+    const std::optional<QString> copy = CommonRotas::CopyInto(m_folder, common, &error);
+    if (!copy) {
+        m_prompter.message(
+            u"The common rota could not be copied: %1"_s.arg(OneLine::Escaped(error)), Title(),
+            Prompter::Buttons::Ok);
+        return;
+    }
+    reloadList(*copy);
+    showLine(lblStatus,
+             u"Copied to %1: change it as your roster has it, then Save."_s.arg(shownPath(*copy)));
+    emit rotasChanged();
+    txtName->setFocus(Qt::OtherFocusReason);
+    txtName->selectAll();
 }
 
 bool frmRotas::cmdSave_Click()

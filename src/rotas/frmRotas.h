@@ -8,7 +8,9 @@
 #include <QMap>
 #include <QString>
 #include <QStringList>
+#include <QtGlobal>
 
+#include <functional>
 #include <utility>
 
 class Clock;
@@ -17,6 +19,7 @@ class QFormLayout;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QMenu;
 class QPushButton;
 class QTableWidget;
 
@@ -37,6 +40,15 @@ public:
 
     static QString Title();
 
+    // The preview's weeks start on this day (Sunday unless set), as the main window's calendar
+    // does.
+    void setFirstDayOfWeek(Qt::DayOfWeek day);
+    // The file of the rota the main window uses (empty for none), for the question before it
+    // is removed.
+    void setRotaInUse(std::function<QString()> inUse);
+    // Where "New from a common rota..." looks (CommonRotas::Folders() unless set).
+    void setCommonRotaFolders(const QStringList& folders);
+
     // The rota as the fields hold it.
     RotaDraft draft() const;
     // Its file; empty for a rota that is not saved yet.
@@ -54,15 +66,21 @@ public:
     QPushButton* cmdNew = nullptr;
     QPushButton* cmdCopy = nullptr;
     QPushButton* cmdRemove = nullptr;
+    // "New from a common rota...": a menu of the installed rota files; the one picked is copied
+    // into the user's folder and shown to be edited.
+    QPushButton* cmdNewCommon = nullptr;
+    QMenu* mnuCommonRotas = nullptr;
     QLineEdit* txtName = nullptr;
     QLineEdit* txtStart = nullptr;
     QLineEdit* txtGroups = nullptr;
+    QLineEdit* txtGroupWord = nullptr; // what a group is called; empty: "Pattern"
     QLineEdit* txtPattern = nullptr;
     QLineEdit* txtShift = nullptr;
     // What is wrong with each field, beside it; empty while it holds.
     QLabel* lblNameCheck = nullptr;
     QLabel* lblStartCheck = nullptr;
     QLabel* lblGroupsCheck = nullptr;
+    QLabel* lblGroupWordCheck = nullptr;
     QLabel* lblPatternCheck = nullptr;
     QLabel* lblShiftCheck = nullptr;
     QLabel* lblOwnPatternsCheck = nullptr;
@@ -77,6 +95,8 @@ public:
     void cmdNew_Click();
     void cmdCopy_Click();
     void cmdRemove_Click();
+    // Copies the common rota of `path` into the folder and shows it.
+    void newFromCommonRota(const QString& path);
     // False when the rota was not written (it does not hold, or the file failed).
     bool cmdSave_Click();
 
@@ -99,6 +119,8 @@ private:
     // a new one when there is none).
     void reloadList(const QString& path);
     void showEntry(int index);
+    // A file of the list that is refused and could not even be read.
+    bool isUnreadable(int index) const;
     void fill(const RotaDraft& draft);
     void onRowChanged(int row);
     // Checks every field, shows what is wrong and the preview.
@@ -122,4 +144,7 @@ private:
     QMap<QString, QString> m_ownTexts; // typed, kept while a group leaves and comes back
     QFormLayout* m_ownLayout = nullptr;
     QLabel* m_ownLabel = nullptr;
+    Qt::DayOfWeek m_firstDay = Qt::Sunday;
+    std::function<QString()> m_inUse;
+    QStringList m_commonFolders;
 };

@@ -96,6 +96,22 @@ private slots:
         QCOMPARE(dates, expected);
     }
 
+    // A group named freely, given in another case: named by the file's word, and never
+    // mistaken for a group whose name starts the same.
+    void exportsAFreelyNamedGroup()
+    {
+        CalendarFixture::WriteFile(m_dir.filePath(u"kelly.rota"_s),
+                                   "name = Kelly\nstart = 2027-01-04\ngroups = C C7\n"
+                                   "group word = Kelly group\npattern = WO\nshift = 1\n");
+        const QString ics =
+            exported("k.ics", {"--rota", m_dir.filePath(u"kelly.rota"_s), "--group", "c7", "--from",
+                               "2027-01-04", "--to", "2027-01-13", "--holidays", "0000000000000"});
+        QVERIFY(ics.contains(u"X-WR-CALNAME:RDO Kelly group C7 (Kelly)\r\n"_s));
+        QVERIFY(ics.contains(u"DESCRIPTION:Kelly group C7 day off\\, Kelly rota\r\n"_s));
+        QCOMPARE(ics.count(u"UID:rdo-own-Kelly-C7-"_s), 5);
+        QVERIFY(ics.contains(u"UID:rdo-own-Kelly-C7-20270104@kelvane\r\n"_s));
+    }
+
     void holidaysAreTheirOwnEvents()
     {
         const QString ics =

@@ -48,38 +48,52 @@ private slots:
         QCOMPARE(lines[3], u"2025-01-01\t"_s + boxes.join(u'\t'));
     }
 
-    // A rota of the user's own adds one line after the built-in ones, and a column to the list.
+    // Each rota of the user's own adds one line after the built-in ones, in the order given,
+    // and a column to the list; its groups off are joined by commas.
     void whosOffWithARotaOfYourOwn_data()
     {
-        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QList<QByteArray>>("files");
         QTest::addColumn<QString>("date");
-        QTest::addColumn<QString>("line");
-        QTest::newRow("four on four off") << RotaFiles::FourOnFourOff << "2027-01-08"
-                                          << "Four On Four Off: A-D";
-        QTest::newRow("Pitman 2-2-3") << QByteArray("name = Pitman 2-2-3\nstart = 2027-01-04\n"
-                                                    "groups = A B C D\npattern = "
-                                                    "WWOOWWWOOWWOOO\nshift = 7\n")
-                                      << "2027-01-06" << "Pitman 2-2-3: A-C";
+        QTest::addColumn<QStringList>("lines");
+        const QByteArray pitman = "name = Pitman 2-2-3\nstart = 2027-01-04\ngroups = A B C D\n"
+                                  "pattern = WWOOWWWOOWWOOO\nshift = 7\n";
+        QTest::newRow("four on four off") << QList<QByteArray>{RotaFiles::FourOnFourOff}
+                                          << "2027-01-08" << QStringList{"Four On Four Off: A, D"};
+        QTest::newRow("Pitman 2-2-3")
+            << QList<QByteArray>{pitman} << "2027-01-06" << QStringList{"Pitman 2-2-3: A, C"};
         QTest::newRow("one group, none off")
-            << QByteArray("name = Solo\nstart = 2027-01-01\ngroups = 5\npattern = WWO\n")
-            << "2027-01-02" << "Solo: none";
+            << QList<QByteArray>{"name = Solo\nstart = 2027-01-01\ngroups = 5\npattern = WWO\n"}
+            << "2027-01-02" << QStringList{"Solo: none"};
+        QTest::newRow("two rotas")
+            << QList<QByteArray>{pitman, RotaFiles::FourOnFourOff} << "2027-01-08"
+            << QStringList{"Pitman 2-2-3: B, D", "Four On Four Off: A, D"};
     }
 
     void whosOffWithARotaOfYourOwn()
     {
-        QFETCH(QByteArray, file);
+        QFETCH(QList<QByteArray>, files);
         QFETCH(QString, date);
-        QFETCH(QString, line);
+        QFETCH(QStringList, lines);
         QTemporaryDir dir;
-        const QString path = dir.filePath(u"mine.rota"_s);
-        CalendarFixture::WriteFile(path, file);
-        const auto single = CommandRun::Kelvane({"whos-off", date, "--rota", path});
+        QStringList rotas;
+        for (qsizetype i = 0; i < files.size(); ++i) {
+            const QString path = dir.filePath(u"mine%1.rota"_s.arg(i));
+            CalendarFixture::WriteFile(path, files.at(i));
+            rotas << u"--rota"_s << path;
+        }
+        const auto single = CommandRun::Kelvane(QStringList{"whos-off", date} + rotas);
         QCOMPARE(single.err, QString());
-        QCOMPARE(single.out, CommandRun::Kelvane({"whos-off", date}).out + line + u'\n');
-        const auto list = CommandRun::Kelvane({"whos-off", date, "--days", "1", "--rota", path});
-        const QStringList lines = list.out.split(u'\n', Qt::SkipEmptyParts);
-        QCOMPARE(lines.value(0).section(u'\t', -1), line.section(u": "_s, 0, 0));
-        QCOMPARE(lines.value(1).section(u'\t', -1), line.section(u": "_s, 1));
+        QCOMPARE(single.out,
+                 CommandRun::Kelvane({"whos-off", date}).out + lines.join(u'\n') + u'\n');
+        const auto list = CommandRun::Kelvane(QStringList{"whos-off", date, "--days", "1"} + rotas);
+        const QStringList rows = list.out.split(u'\n', Qt::SkipEmptyParts);
+        const qsizetype first = -lines.size();
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            QCOMPARE(rows.value(0).section(u'\t', first + i, first + i),
+                     lines.at(i).section(u": "_s, 0, 0));
+            QCOMPARE(rows.value(1).section(u'\t', first + i, first + i),
+                     lines.at(i).section(u": "_s, 1));
+        }
     }
 
     void holidaysListsThirteenDates()

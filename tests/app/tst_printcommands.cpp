@@ -562,9 +562,12 @@ private slots:
         QCOMPARE(result.status, CommandLine::Success);
         const QStringList files = QDir(folder).entryList(QDir::Files, QDir::Name);
         QCOMPARE(files, (QStringList{u"01-A.ops"_s, u"02-B.ops"_s, u"03-C.ops"_s, u"04-D.ops"_s}));
+        // Each page names its group, so that the sheets can be handed out.
         for (const QString& file : files) {
             const QString page = CalendarFixture::ReadText(QDir(folder).filePath(file));
-            QVERIFY(page.contains(u"\"DARIZU - 2027 FOUR ON FOUR OFF RDO CALENDAR\""_s));
+            QVERIFY(
+                page.contains(u"\"DARIZU - 2027 FOUR ON FOUR OFF RDO CALENDAR - PATTERN %1\""_s.arg(
+                    file.mid(3, 1))));
             QVERIFY(page.contains(u" #ffff64\n"_s));
             QVERIFY(!page.contains(u" #b4ffb4\n"_s));
         }

@@ -226,7 +226,7 @@ private slots:
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("expected"); // standard output, else standard error
-        QTest::newRow("read") << RotaFiles::FourOnFourOff << 0 << u"Four On Four Off: A-D"_s;
+        QTest::newRow("read") << RotaFiles::FourOnFourOff << 0 << u"Four On Four Off: A, D"_s;
         QTest::newRow("refused") << QByteArray("name = x\n") << 2
                                  << u"kelvane whos-off: \\xE9quipe.rota:1: start is missing\n"_s;
     }

@@ -76,6 +76,14 @@ for kind in $(complete_line print-year --kind ""); do
 done
 same "--group after --kind=" "$(listed_values print-year --kind=four-two --group x)" \
     "$(complete_line print-year --kind = four-two --group = "")"
+# A rota file's groups as the file spells them, matched in any case.
+scratch=$(mktemp -d)
+printf 'name = Kelly\nstart = 2027-01-04\ngroups = A1, Red b7\npattern = WOO\nshift = 1\n' \
+    >"$scratch/kelly.rota"
+same "--group of a rota file" "$(listed_values print-year --rota "$scratch/kelly.rota" --group x)" \
+    "$(complete_line print-year --rota "$scratch/kelly.rota" --group "")"
+same "--group r of a rota file" "Red" "$(complete_line print-year --rota "$scratch/kelly.rota" --group r)"
+rm -rf "$scratch"
 # Every kind by its code too, and the manual page names every kind.
 codes=$("$kelvane" print-year --kind x 2>&1 >/dev/null | sed -n 's/.* or \([0-9]*\)\.\.\([0-9]*\))$/\1 \2/p')
 [ -n "$codes" ] || fail "print-year --kind x names no range of codes"

@@ -217,6 +217,16 @@ void settle()
 }
 
 // Clicks an option or check box on its indicator: a click elsewhere in a wide box misses.
+// Picks an item of a drop-down list by the keyboard, as a user would.
+void pickItem(QComboBox* list, const QString& text)
+{
+    list->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(list, Qt::Key_Home);
+    for (int i = 0; i < list->count() && list->currentText() != text; ++i)
+        QTest::keyClick(list, Qt::Key_Down);
+    QCOMPARE(list->currentText(), text);
+}
+
 void clickBox(QAbstractButton* box)
 {
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
@@ -1545,7 +1555,14 @@ private slots:
 
         clickBox(w.ui().optOwnRota);
         QVERIFY(w.ui().optOwnRota->isChecked());
-        QCOMPARE(f.enabledPatternButtons(), range(7, 10)); // A..D
+        // Its groups in a list of their own, the pattern buttons off.
+        QVERIFY(f.enabledPatternButtons().isEmpty());
+        QStringList groups;
+        for (int i = 0; i < w.ui().cboOwnGroup->count(); ++i)
+            groups << w.ui().cboOwnGroup->itemText(i);
+        QCOMPARE(groups, QStringList({"None", "Pattern A", "Pattern B", "Pattern C", "Pattern D"}));
+        QCOMPARE(w.ui().cmdPrintAllPatterns->text(),
+                 u"Print 1 Copy of All Four On Four Off Pa&tterns"_s);
         QVERIFY(w.ui().optNoHighlight->isChecked());
         QVERIFY(f.cyanBoxes().isEmpty());
         QCOMPARE(w.ui().txtOwnWhosOff->palette().color(QPalette::Base), Cyan);
@@ -1554,15 +1571,16 @@ private slots:
         QCOMPARE(w.ui().Calendar1->selectedDate(), Today.addDays(1));
         QCOMPARE(w.ui().txtOwnWhosOff->text(),
                  Rota::FromFile(*own).whosOffText(Today.addDays(1), 0));
-        clickBox(w.ui().optPattern[8]);
+        pickItem(w.ui().cboOwnGroup, u"Pattern B"_s);
         QCOMPARE(w.choices().highlightGroup, u"B"_s);
+        QVERIFY(!w.choices().noHighlight);
         QCOMPARE(w.choices().rota, Rota::FromFile(*own));
         QCOMPARE(f.state.MyPattern.text(), u"210"_s); // the calendar type's, as stored
 
         QTest::mouseClick(w.ui().cmdPrintRdoCalendar, Qt::LeftButton);
-        QCOMPARE(f.stems, QStringList{"Kelvane 2025 RDO Calendar - Pattern B"});
+        QCOMPARE(f.stems, QStringList{"Kelvane 2025 Four On Four Off - Pattern B"});
         QVERIFY(CalendarFixture::ReadText(trace).contains(
-            u"\"DARIZU - 2025 FOUR ON FOUR OFF RDO CALENDAR\""_s));
+            u"\"DARIZU - 2025 FOUR ON FOUR OFF RDO CALENDAR - PATTERN B\""_s));
 
         // All patterns: one calendar for each of its groups.
         f.prompter.queueAnswer(Prompter::Answer::No);
@@ -1571,9 +1589,10 @@ private slots:
         QCOMPARE(CalendarFixture::ReadText(trace).count(u"FOUR ON FOUR OFF RDO CALENDAR"_s), 4);
         // The group chosen before the batch stays chosen.
         QCOMPARE(w.choices().highlightGroup, u"B"_s);
-        QVERIFY(w.ui().optPattern[8]->isChecked());
+        QCOMPARE(w.ui().cboOwnGroup->currentText(), u"Pattern B"_s);
+        QVERIFY(w.ui().optOwnRota->isChecked());
         QCOMPARE(f.prompter.shown().size(), 1);
-        clickBox(w.ui().optPattern[10]);
+        pickItem(w.ui().cboOwnGroup, u"Pattern D"_s);
 
         // The days off of group D as a calendar file.
         const QString ics = f.dir.filePath(u"days.ics"_s);
@@ -1587,7 +1606,7 @@ private slots:
         QTest::mouseClick(w.ui().cmdShowMonth, Qt::LeftButton);
         QVERIFY(w.monthWindow());
         QCOMPARE(w.monthWindow()->layout().days().first().groupsOffText,
-                 u" "_s + Rota::FromFile(*own).groupsOff(QDate(2025, 6, 1), 0).value(0).join(u'-'));
+                 u" "_s + Rota::FromFile(*own).groupsOff(QDate(2025, 6, 1), 0).value(0).join(u','));
         w.monthWindow()->close();
 
         // The rota window, from the File menu: removing the chosen rota there brings the
@@ -1715,7 +1734,7 @@ private slots:
         f.open();
         f.show();
         clickBox(f.window->ui().optOwnRota);
-        clickBox(f.window->ui().optPattern[8]);
+        pickItem(f.window->ui().cboOwnGroup, u"Pattern B"_s);
         f.window->close();
         QSettings stored(f.iniPath(), QSettings::IniFormat);
         QCOMPARE(stored.value(u"Rotas/OwnRota"_s).toString(), u"four.rota"_s);
@@ -1731,7 +1750,7 @@ private slots:
         frmCalendar& w = *f.window;
         if (reason.isEmpty()) {
             QVERIFY(w.ui().optOwnRota->isChecked());
-            QVERIFY(w.ui().optPattern[8]->isChecked());
+            QCOMPARE(w.ui().cboOwnGroup->currentText(), u"Pattern B"_s);
             QCOMPARE(w.choices().rota.caption(), u"Four On Four Off"_s);
             QVERIFY(w.statusBar()->currentMessage().isEmpty());
         } else {
@@ -1743,12 +1762,43 @@ private slots:
         }
         w.close();
         QSettings again(f.iniPath(), QSettings::IniFormat);
-        QCOMPARE(again.value(u"Rotas/OwnRota"_s).toString(),
-                 reason.isEmpty() ? u"four.rota"_s : QString());
+        // A rota that could not be read stays remembered, so fixing its file brings it back.
+        QCOMPARE(again.value(u"Rotas/OwnRota"_s).toString(), u"four.rota"_s);
+        QCOMPARE(again.value(u"Rotas/Group"_s).toString(), u"B"_s);
         again.beginGroup(u"Settings"_s);
         QCOMPARE(again.childKeys(),
                  QStringList({"MyHolidays", "MyPattern", "NoDatabase", "Station"}));
         QCOMPARE(again.value(u"MyPattern"_s).toString(), u"210"_s);
+    }
+
+    // Rota files are followed while the window is open: the remembered rota, refused at the
+    // start, comes back with its group once its file is fixed; a file added can be chosen.
+    void rotaFilesFollowedWhileOpen()
+    {
+        Fixture f({{u"MyPattern"_s, u"210"_s}}, Fixture::Database::Template, false);
+        f.writeRota(u"four.rota"_s, RotaFiles::FourOnFourOff);
+        f.open();
+        f.show();
+        clickBox(f.window->ui().optOwnRota);
+        pickItem(f.window->ui().cboOwnGroup, u"Pattern B"_s);
+        f.window->close();
+
+        f.writeRota(u"four.rota"_s, QByteArray(RotaFiles::FourOnFourOff).replace("O\n", "X\n"));
+        f.store = std::make_unique<SettingsStore>(f.iniPath());
+        f.open();
+        f.show();
+        frmCalendar& w = *f.window;
+        QVERIFY(w.ui().optFourAndTwo->isChecked());
+        f.writeRota(u"four.rota"_s, RotaFiles::FourOnFourOff);
+        QTRY_VERIFY(w.ui().optOwnRota->isChecked());
+        QCOMPARE(w.ui().cboOwnGroup->currentText(), u"Pattern B"_s);
+        QCOMPARE(w.choices().highlightGroup, u"B"_s);
+
+        f.writeRota(u"crews.rota"_s, QByteArray(RotaFiles::FourOnFourOff)
+                                         .replace("Four On Four Off", "Crews")
+                                         .append("group word = Crew\n"));
+        QTRY_COMPARE(w.ui().cboOwnRota->count(), 2);
+        QCOMPARE(w.ui().cboOwnRota->currentText(), u"Four On Four Off"_s);
     }
 
     void windowsOpenWhereTheyWereClosed_data()

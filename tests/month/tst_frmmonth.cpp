@@ -520,7 +520,7 @@ void TestFrmMonth::ownRotaTextStaysInItsCell()
     QVERIFY(rota);
     choices.rota = *rota;
     auto window = fixture.open(choices);
-    QCOMPARE(window->layout().days().at(1).groupsOffText, u" A-B-C-D-E-F-G-H-I-J-K-L-M-N"_s);
+    QCOMPARE(window->layout().days().at(1).groupsOffText, u" A,B,C,D,E,F,G,H,I,J,K,L,M,N"_s);
     const QImage sheet = window->sheet().toImage();
     const int gridRight =
         frmMonth::ToPixels(MonthSheetLayout::ToDrawing(MonthSheetLayout::Grid.right, 0)).x();

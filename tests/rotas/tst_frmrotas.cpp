@@ -13,11 +13,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <cstdio>
 #include <memory>
@@ -92,9 +94,11 @@ private slots:
         QTest::newRow("start not a date") << "txtStart" << "2027-02-30" << "lblStartCheck"
             << "start '2027-02-30' is not a date; write YYYY-MM-DD";
         QTest::newRow("group twice") << "txtGroups" << "A B a" << "lblGroupsCheck"
-            << "group A is named twice";
-        QTest::newRow("group without a button") << "txtGroups" << "A Z" << "lblGroupsCheck"
-            << "group 'Z' is not a pattern button; use 1..7 and A..N";
+            << "group a is named twice";
+        QTest::newRow("group of five letters") << "txtGroups" << "A Green" << "lblGroupsCheck"
+            << "group 'Green' is not 1..4 letters or digits";
+        QTest::newRow("group word") << "txtGroupWord" << "Crew." << "lblGroupWordCheck"
+            << "group word 'Crew.' is not 1..20 letters, digits, blanks or hyphens after a letter";
         QTest::newRow("pattern letter") << "txtPattern" << "WWWWOOOX" << "lblPatternCheck"
             << "pattern has 'X'; use W and O";
         QTest::newRow("shift too large") << "txtShift" << "400" << "lblShiftCheck"
@@ -121,11 +125,11 @@ private slots:
         QVERIFY(!w.cmdSave->isEnabled());
         KeyInput::TypeInto(w.txtName, u"Four On Four Off"_s);
         KeyInput::TypeInto(w.txtStart, u"2027-01-04"_s);
-        KeyInput::TypeInto(w.txtGroups, u"a b, c d"_s);
+        KeyInput::TypeInto(w.txtGroups, u"A B, C D"_s);
         KeyInput::TypeInto(w.txtPattern, u"wwww oooo"_s);
         KeyInput::TypeInto(w.txtShift, u"2"_s);
         const QList<QLabel*> checks = w.findChildren<QLabel*>(QRegularExpression(u"Check$"_s));
-        QCOMPARE(checks.size(), 7);
+        QCOMPARE(checks.size(), 8);
         for (const QLabel* label : checks)
             QVERIFY2(label->text().isEmpty(), qPrintable(label->text()));
         QVERIFY(w.cmdSave->isEnabled());
@@ -213,6 +217,8 @@ private slots:
         QCOMPARE(OwnRotaFile::Load(f.path(u"four.rota"_s)).rota->pattern, stored);
         QCOMPARE(w.txtPattern->text(), stays ? u"WWWWWOOO"_s : QString());
         QCOMPARE(w.currentPath(), stays ? f.path(u"four.rota"_s) : QString());
+        // The list shows the rota the form holds.
+        QCOMPARE(w.lstRotas->currentRow(), stays ? 0 : -1);
     }
 
     // A file changed elsewhere since the window read it is not overwritten or removed without
@@ -302,8 +308,11 @@ private slots:
         QCOMPARE(f.listed(), QStringList({"bad.rota (refused)", "Four On Four Off"}));
         QCOMPARE(w.lblRotaCheck->text(), u"This file is refused: %1:5: pattern has 'X'; use W "
                                          "and O"_s.arg(f.path(u"bad.rota"_s)));
-        QVERIFY(!w.txtName->isEnabled());
+        // It opens in the fields, what is wrong beside its field.
+        QCOMPARE(w.txtPattern->text(), u"WX"_s);
+        QCOMPARE(w.lblPatternCheck->text(), u"pattern has 'X'; use W and O"_s);
         QVERIFY(!w.cmdCopy->isEnabled());
+        QVERIFY(!w.cmdSave->isEnabled());
 
         // The copy starts as the rota it copies, under a name of its own.
         QTest::keyClick(w.lstRotas, Qt::Key_Down);
@@ -337,6 +346,124 @@ private slots:
         QCOMPARE(changed.count(), 2);
     }
 
+    // "New from a common rota..." by keyboard: the installed file is copied as it is into
+    // the user's folder and shown to be edited; what its groups are called survives a save.
+    void newFromACommonRota()
+    {
+        Fixture f;
+        const QString common = f.dir.filePath(u"share/kelvane/rotas"_s);
+        QVERIFY(QDir().mkpath(common));
+        const QByteArray crews =
+            "# four crews\n" + RotaFiles::FourOnFourOff + "group word = Crew\n";
+        CalendarFixture::WriteFile(common + u"/four-on-four-off.rota"_s, crews);
+        f.open();
+        frmRotas& w = *f.window;
+        w.setCommonRotaFolders({common});
+        QSignalSpy changed(&w, &frmRotas::rotasChanged);
+        QTimer::singleShot(0, &w, [] {
+            QWidget* menu = QApplication::activePopupWidget();
+            QVERIFY(qobject_cast<QMenu*>(menu));
+            QTest::keyClick(menu, Qt::Key_Down);
+            QTest::keyClick(menu, Qt::Key_Return);
+        });
+        pressKeyOf(w.cmdNewCommon);
+        QTRY_COMPARE(f.files(), QStringList{"four-on-four-off.rota"});
+        QCOMPARE(CalendarFixture::ReadText(f.path(u"four-on-four-off.rota"_s)).toUtf8(), crews);
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(w.focusWidget(), w.txtName);
+        QCOMPARE(w.txtGroupWord->text(), u"Crew"_s);
+        w.activateWindow(); // the offscreen platform leaves none active after a menu
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+
+        KeyInput::TypeInto(w.txtShift, u"3"_s);
+        pressKeyOf(w.cmdSave);
+        const OwnRotaFile::Loaded saved = OwnRotaFile::Load(f.path(u"four-on-four-off.rota"_s));
+        QCOMPARE(saved.rota->shift, 3);
+        QCOMPARE(saved.rota->groupWord, u"Crew"_s);
+    }
+
+    // A change that could not be saved is discarded or kept, not offered to be saved; removing
+    // the rota the main window uses says so; the preview's weeks start on the main window's
+    // first weekday and each day is named by its whole date.
+    void askedAsTheMainWindowNeeds()
+    {
+        Fixture f;
+        CalendarFixture::WriteFile(f.path(u"four.rota"_s), RotaFiles::FourOnFourOff);
+        f.open();
+        frmRotas& w = *f.window;
+        w.setRotaInUse([&f] { return f.path(u"four.rota"_s); });
+        w.setFirstDayOfWeek(Qt::Monday);
+        QCOMPARE(w.tblPreview->horizontalHeaderItem(0)->text(), u"Mon"_s);
+        QCOMPARE(w.tblPreview->verticalHeaderItem(0)->text(), u"9 Jun"_s);
+        QTableWidgetItem* day = w.tblPreview->item(0, 6);
+        QCOMPARE(day->data(Qt::AccessibleTextRole).toString(), u"Sunday 15 June 2025"_s);
+        QCOMPARE(day->data(Qt::AccessibleDescriptionRole).toString(), day->text());
+
+        KeyInput::TypeInto(w.txtPattern, u"WX"_s);
+        f.prompter.queueChoice(1);
+        QVERIFY(!w.close());
+        QCOMPARE(f.prompter.shown().at(0).text, u"Discard the changes?"_s);
+        QCOMPARE(f.prompter.shown().at(0).choices, (QStringList{"Discard", "Go back"}));
+        QCOMPARE(w.txtPattern->text(), u"WX"_s);
+        f.prompter.queueChoice(0);
+        pressKeyOf(w.cmdNew);
+        QVERIFY(w.txtPattern->text().isEmpty());
+
+        w.lstRotas->setCurrentRow(0);
+        f.prompter.queueAnswer(Prompter::Answer::No);
+        pressKeyOf(w.cmdRemove);
+        QCOMPARE(f.prompter.shown().at(2).text,
+                 u"Remove the rota \"Four On Four Off\" (four.rota)? Its file is deleted. The "
+                 "main window uses it and goes back to its calendar type."_s);
+    }
+
+    // A refused file is fixed in the form and saved over itself.
+    void refusedFileIsFixed()
+    {
+        Fixture f;
+        CalendarFixture::WriteFile(f.path(u"bad.rota"_s),
+                                   QByteArray(RotaFiles::FourOnFourOff).replace("WWWWOOOO", "WX"));
+        f.open();
+        frmRotas& w = *f.window;
+        QSignalSpy changed(&w, &frmRotas::rotasChanged);
+        KeyInput::TypeInto(w.txtPattern, u"WWWWOOOO"_s);
+        QVERIFY(w.lblPatternCheck->text().isEmpty());
+        pressKeyOf(w.cmdSave);
+        QCOMPARE(f.files(), QStringList{"bad.rota"});
+        const OwnRotaFile::Loaded saved = OwnRotaFile::Load(f.path(u"bad.rota"_s));
+        QVERIFY2(saved.rota, qPrintable(saved.error));
+        QCOMPARE(*saved.rota, *RotaFiles::Parsed(RotaFiles::FourOnFourOff));
+        QCOMPARE(f.listed(), QStringList{"Four On Four Off"});
+        QCOMPARE(changed.count(), 1);
+    }
+
+    // Nothing moves while the user types: a long reason is cut short on its one line, whole in
+    // its tooltip and for a screen reader.
+    void fieldsHoldStill()
+    {
+        Fixture f;
+        f.open();
+        frmRotas& w = *f.window;
+        const auto places = [&w] {
+            QList<QRect> rects;
+            const QList<QWidget*> controls = {w.txtName,        w.txtStart,   w.txtGroups,
+                                              w.txtGroupWord,   w.txtPattern, w.txtShift,
+                                              w.lblGroupsCheck, w.tblPreview, w.cmdSave};
+            for (QWidget* control : controls)
+                rects << control->geometry();
+            return rects;
+        };
+        const QList<QRect> before = places();
+        KeyInput::TypeInto(w.txtGroups, u"A Abcdefghijklmnopqrstuvwxyz"_s);
+        QTest::qWait(0);
+        const QString reason =
+            u"group 'Abcdefghijklmnopqrst\u2026' is not 1..4 letters or digits"_s;
+        QCOMPARE(w.lblGroupsCheck->text(), reason);
+        QCOMPARE(w.lblGroupsCheck->toolTip(), reason);
+        QCOMPARE(w.lblGroupsCheck->accessibleDescription(), reason);
+        QCOMPARE(places(), before);
+    }
+
     // Tab goes from the list through its buttons, the fields and the preview to Save and
     // Close; each control is named for a screen reader. The window can be made small enough
     // for a 1024x768 screen at 150 %, frame included.
@@ -360,9 +487,11 @@ private slots:
                                       "New",
                                       "Copy",
                                       "Remove",
+                                      "New from a common rota...",
                                       "Name",
                                       "Start",
                                       "Groups",
+                                      "Group word",
                                       "Pattern",
                                       "Shift",
                                       "Own pattern of group A",

@@ -1,3 +1,4 @@
+#include "store/CommonRotas.h"
 #include "store/OwnRotaFile.h"
 #include "store/OwnRotaFolder.h"
 
@@ -76,6 +77,37 @@ private slots:
         QVERIFY(entries[1].loaded.rota && entries[2].loaded.rota);
         QCOMPARE(*entries[1].loaded.rota, *four);
         QCOMPARE(*entries[2].loaded.rota, *four);
+    }
+
+    // The first folder holding common rotas is the one listed, refused files left out; a copy
+    // keeps the file's bytes, never replaces a file and can be edited though the source cannot.
+    void commonRotasAreCopied()
+    {
+        QTemporaryDir dir;
+        const QString empty = dir.filePath(u"empty"_s);
+        const QString installed = dir.filePath(u"share/kelvane/rotas"_s);
+        QVERIFY(QDir().mkpath(empty) && QDir().mkpath(installed));
+        const QByteArray four = "# crews\n" + RotaFiles::FourOnFourOff;
+        WriteFile(installed + u"/four-on-four-off.rota"_s, four);
+        WriteFile(installed + u"/broken.rota"_s, "name = Broken\n");
+        QFile::setPermissions(installed + u"/four-on-four-off.rota"_s, QFile::ReadOwner);
+        const QList<OwnRotaFolder::Entry> common = CommonRotas::List({empty, installed});
+        QCOMPARE(common.size(), 1);
+        QCOMPARE(common.first().loaded.rota->name, u"Four On Four Off"_s);
+
+        const QString mine = dir.filePath(u"data/rotas"_s);
+        const QStringList expected{u"four-on-four-off.rota"_s, u"four-on-four-off-2.rota"_s};
+        for (const QString& name : expected) {
+            QString error;
+            const std::optional<QString> copy = CommonRotas::CopyInto(mine, common.first(), &error);
+            QVERIFY2(copy, qPrintable(error));
+            QCOMPARE(*copy, QDir(mine).filePath(name));
+            QVERIFY(QFile::permissions(*copy) & QFile::WriteOwner);
+            QFile file(*copy);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), four);
+        }
+        QVERIFY(CommonRotas::Folders().first().endsWith(u"/share/kelvane/rotas"_s));
     }
 };
 
