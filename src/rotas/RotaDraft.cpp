@@ -29,7 +29,9 @@ RotaDraft::Check RotaDraft::check() const
         check.groupWord = OwnRotaRules::GroupWord(rota.groupWord);
     }
     check.pattern = OwnRotaRules::Pattern(u"pattern"_s, pattern.trimmed(), &rota.pattern);
-    check.shift = OwnRotaRules::Shift(shift.trimmed(), &rota.shift);
+    // As in a file, no shift is a shift of 0.
+    if (!shift.trimmed().isEmpty())
+        check.shift = OwnRotaRules::Shift(shift.trimmed(), &rota.shift);
     for (const QString& group : std::as_const(check.groupList)) {
         const QString typed = ownPatterns.value(group).trimmed();
         if (typed.isEmpty())
@@ -91,10 +93,3 @@ RotaDraft RotaDraft::FromText(const QByteArray& bytes)
     return draft;
 }
 
-RotaDraft RotaDraft::Blank(QDate start)
-{
-    RotaDraft draft;
-    draft.start = start.toString(Qt::ISODate);
-    draft.shift = u"0"_s;
-    return draft;
-}

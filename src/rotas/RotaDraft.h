@@ -50,8 +50,6 @@ struct RotaDraft
     // "key = value" lines of the keys a rota file has, read without their rules; other lines
     // are left out.
     static RotaDraft FromText(const QByteArray& bytes);
-    // A new rota: nothing but its start and shift filled in.
-    static RotaDraft Blank(QDate start);
 
     friend bool operator==(const RotaDraft&, const RotaDraft&) = default;
 };

@@ -502,7 +502,7 @@ void frmRotas::showEntry(int index)
     } else if (loaded && !loaded->rota) {
         fill(RotaDraft::FromText(*loaded->bytes));
     } else {
-        fill(loaded ? RotaDraft::Of(*loaded->rota) : RotaDraft::Blank(m_clock.today()));
+        fill(loaded ? RotaDraft::Of(*loaded->rota) : RotaDraft());
         return;
     }
     showLine(lblRotaCheck, u"This file is refused: "_s + OneLine::Escaped(loaded->error));
@@ -601,7 +601,7 @@ void frmRotas::cmdCopy_Click()
     }
     showEntry(-1);
     fill(copy);
-    m_saved = RotaDraft::Blank(m_clock.today()); // not saved yet
+    m_saved = RotaDraft(); // not saved yet
     checkFields();
     showLine(lblStatus, u"A copy: Save writes it as a rota of its own."_s);
     txtName->setFocus(Qt::OtherFocusReason);

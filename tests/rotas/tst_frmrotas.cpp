@@ -103,6 +103,7 @@ private slots:
             << "pattern has 'X'; use W and O";
         QTest::newRow("shift too large") << "txtShift" << "400" << "lblShiftCheck"
             << "shift '400' is not a whole number 0..399";
+        QTest::newRow("shift empty: 0") << "txtShift" << "" << "lblShiftCheck" << "";
         QTest::newRow("own pattern letter") << "own B" << "WWOX" << "lblOwnPatternsCheck"
             << "pattern B has 'X'; use W and O";
         QTest::newRow("own pattern length") << "own B" << "WWOO" << "lblRotaCheck"
@@ -203,8 +204,9 @@ private slots:
         // Nothing changed: no question.
         QTest::mouseClick(w.cmdNew, Qt::LeftButton);
         QVERIFY(f.prompter.shown().isEmpty());
-        QVERIFY(w.txtName->text().isEmpty());
-        QCOMPARE(w.txtStart->text(), u"2025-06-15"_s);
+        // Every field cleared.
+        for (const QLineEdit* field : w.findChildren<QLineEdit*>())
+            QVERIFY2(field->text().isEmpty(), qPrintable(field->objectName()));
 
         w.lstRotas->setCurrentRow(0);
         KeyInput::TypeInto(w.txtPattern, u"WWWWWOOO"_s);
