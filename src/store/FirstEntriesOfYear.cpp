@@ -1,0 +1,258 @@
+#include "store/FirstEntriesOfYear.h"
+
+#include "store/SqliteStatement.h"
+
+#include <QDate>
+
+#include <sqlite3.h>
+
+#include <array>
+#include <optional>
+#include <utility>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int Months = 12;
+constexpr int Days = 31;
+
+// The first record of one date, found through the index: equal keys are kept in stored order.
+constexpr const char* SeekSql =
+    "SELECT rowid, \"Type\", \"Color\" FROM \"Vacation\" WHERE \"Year\" = ?1 AND \"Month\" = ?2 "
+    "AND \"Day\" = ?3 ORDER BY rowid LIMIT 1";
+
+// A month or day kept as text (or a blob) equals no number in a statement, yet text that reads
+// as a whole number counts as one. Text and blobs sort after every number, so the index finds
+// such records too: a month of text, or a month of 1..12 with a day of text.
+constexpr const char* TextDatesSql =
+    "SELECT rowid, \"Month\", \"Day\", \"Type\", \"Color\" FROM \"Vacation\" WHERE \"Year\" = ?1 "
+    "AND \"Month\" >= '' UNION ALL SELECT rowid, \"Month\", \"Day\", \"Type\", \"Color\" FROM "
+    "\"Vacation\" WHERE \"Year\" = ?1 AND \"Month\" IN (1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12) "
+    "AND \"Day\" >= ''";
+
+// Without the index: the year's records in the order they were stored, whatever other index
+// the file may have. Stepping out to the program for each record costs three times as much as
+// reading it, so a function inside the statement drops the records of a date of numbers that
+// has had one; the year is compared first, as only its records may take a date.
+constexpr const char* ScanSql =
+    "SELECT \"Month\", \"Day\", \"Type\", \"Color\" FROM \"Vacation\" NOT INDEXED WHERE CASE "
+    "WHEN \"Year\" = ?1 THEN kelvane_first_of_date(?2, \"Month\", \"Day\") ELSE 0 END "
+    "ORDER BY rowid";
+constexpr const char* FirstOfDateName = "kelvane_first_of_date";
+constexpr const char* DatesSeenType = "kelvane-dates-seen";
+
+using DatesSeen = std::array<bool, 100 * (Months + 1)>; // by DateKey
+
+std::optional<int> KeyOfNumbers(double month, double day)
+{
+    // Written so that a NaN fails before it is cast.
+    if (!(month >= 1 && month <= Months && day >= 1 && day <= Days) ||
+        month != static_cast<int>(month) || day != static_cast<int>(day))
+        return std::nullopt;
+    return EntryLookup::DateKey(static_cast<int>(month), static_cast<int>(day));
+}
+
+// The key of a record of the statement whose Month and Day are the columns `month`, `month + 1`.
+std::optional<int> KeyOfRow(const SqliteStatement& statement, int month)
+{
+    if (statement.isNumber(month) && statement.isNumber(month + 1))
+        return KeyOfNumbers(statement.number(month), statement.number(month + 1));
+    return FirstEntriesOfYear::DateKeyOf(statement.value(month), statement.value(month + 1));
+}
+
+VacationEntry EntryOfRow(const SqliteStatement& statement, int type)
+{
+    return VacationEntry{statement.value(type).toString(), statement.value(type + 1).toString()};
+}
+
+// kelvane_first_of_date(dates seen, month, day): 0 for a record of whole numbers that is not
+// a date or whose date has been seen, 1 for any other. Text goes through to the program, which
+// reads it as it reads every value.
+void FirstOfDate(sqlite3_context* context, int, sqlite3_value** arguments)
+{
+    auto* seen = static_cast<DatesSeen*>(sqlite3_value_pointer(arguments[0], DatesSeenType));
+    const auto isNumber = [](sqlite3_value* value) {
+        const int type = sqlite3_value_type(value);
+        return type == SQLITE_INTEGER || type == SQLITE_FLOAT;
+    };
+    if (!seen || !isNumber(arguments[1]) || !isNumber(arguments[2])) {
+        sqlite3_result_int(context, 1);
+        return;
+    }
+    const std::optional<int> key =
+        KeyOfNumbers(sqlite3_value_double(arguments[1]), sqlite3_value_double(arguments[2]));
+    const bool first = key && !(*seen)[*key];
+    if (first)
+        (*seen)[*key] = true;
+    sqlite3_result_int(context, first ? 1 : 0);
+}
+
+// Only for statements the program runs itself, never for a view or trigger of the file.
+bool AddFirstOfDate(sqlite3* handle)
+{
+    return sqlite3_create_function_v2(handle, FirstOfDateName, 3, SQLITE_UTF8 | SQLITE_DIRECTONLY,
+                                      nullptr, FirstOfDate, nullptr, nullptr, nullptr) == SQLITE_OK;
+}
+
+void SetError(QString* error, const QString& text)
+{
+    if (error)
+        *error = text;
+}
+
+// Several statements read one state of the file: a write through another connection lands
+// before or after the whole read, never in between.
+class ReadTransaction
+{
+public:
+    explicit ReadTransaction(sqlite3* handle)
+        : m_handle(handle), m_own(sqlite3_get_autocommit(handle) != 0)
+    {
+        if (m_own)
+            m_own = sqlite3_exec(m_handle, "BEGIN", nullptr, nullptr, nullptr) == SQLITE_OK;
+    }
+    ~ReadTransaction()
+    {
+        if (m_own)
+            sqlite3_exec(m_handle, "COMMIT", nullptr, nullptr, nullptr);
+    }
+    ReadTransaction(const ReadTransaction&) = delete;
+    ReadTransaction& operator=(const ReadTransaction&) = delete;
+
+private:
+    sqlite3* m_handle;
+    bool m_own;
+};
+
+struct Found
+{
+    qint64 rowId = -1;
+    VacationEntry entry;
+};
+
+std::optional<QHash<int, VacationEntry>> SeekDates(sqlite3* handle, const QVariant& year,
+                                                   QString* error)
+{
+    const ReadTransaction transaction(handle);
+    std::array<Found, std::tuple_size_v<DatesSeen>> found; // by DateKey
+    SqliteStatement seek(handle, SeekSql);
+    seek.bind(1, year);
+    for (int month = 1; month <= Months && seek.isValid(); ++month) {
+        for (int day = 1; day <= Days; ++day) {
+            seek.reset(); // values are bound to a statement at its start only
+            seek.bind(2, month);
+            seek.bind(3, day);
+            if (seek.next())
+                found[EntryLookup::DateKey(month, day)] = {seek.integer(0), EntryOfRow(seek, 1)};
+            else if (!seek.error().isEmpty())
+                break;
+        }
+        if (!seek.error().isEmpty())
+            break;
+    }
+    if (!seek.error().isEmpty()) {
+        SetError(error, seek.error());
+        return std::nullopt;
+    }
+    SqliteStatement text(handle, TextDatesSql);
+    text.bind(1, year);
+    while (text.next()) {
+        const std::optional<int> key = KeyOfRow(text, 1);
+        if (!key)
+            continue;
+        Found& slot = found[*key];
+        const qint64 rowId = text.integer(0);
+        if (slot.rowId < 0 || rowId < slot.rowId)
+            slot = {rowId, EntryOfRow(text, 3)};
+    }
+    if (!text.error().isEmpty()) {
+        SetError(error, text.error());
+        return std::nullopt;
+    }
+    QHash<int, VacationEntry> entries;
+    for (int key = 0; key < static_cast<int>(found.size()); ++key) {
+        if (found[key].rowId >= 0)
+            entries.insert(key, found[key].entry);
+    }
+    return entries;
+}
+
+std::optional<QHash<int, VacationEntry>> ScanYear(sqlite3* handle, const QVariant& year,
+                                                  QString* error)
+{
+    // The function is added to a connection the first time it is missing: adding it again
+    // would make SQLite prepare the connection's other statements anew.
+    std::optional<SqliteStatement> scan(std::in_place, handle, ScanSql);
+    if (!scan->isValid() && AddFirstOfDate(handle))
+        scan.emplace(handle, ScanSql);
+    if (!scan->isValid()) {
+        SetError(error, scan->error());
+        return std::nullopt;
+    }
+    DatesSeen numbersSeen{};
+    scan->bind(1, year);
+    scan->bindPointer(2, &numbersSeen, DatesSeenType);
+    const QDate firstDay(year.toInt(), 1, 1);
+    const int daysInYear = firstDay.isValid() ? firstDay.daysInYear() : -1;
+    int datesFound = 0;
+    DatesSeen seen{};
+    QHash<int, VacationEntry> entries;
+    // Once every date of the year has its entry, the rest cannot change anything.
+    while (datesFound != daysInYear && scan->next()) {
+        const std::optional<int> key = KeyOfRow(*scan, 0);
+        if (!key || seen[*key])
+            continue;
+        seen[*key] = true;
+        entries.insert(*key, EntryOfRow(*scan, 2));
+        if (QDate::isValid(firstDay.year(), *key / 100, *key % 100))
+            ++datesFound;
+    }
+    if (!scan->error().isEmpty()) {
+        SetError(error, scan->error());
+        return std::nullopt;
+    }
+    return entries;
+}
+
+} // namespace
+
+std::optional<int> FirstEntriesOfYear::DateKeyOf(const QVariant& month, const QVariant& day)
+{
+    bool monthOk = false;
+    bool dayOk = false;
+    const double monthNumber = month.toDouble(&monthOk);
+    const double dayNumber = day.toDouble(&dayOk);
+    if (!monthOk || !dayOk)
+        return std::nullopt;
+    return KeyOfNumbers(monthNumber, dayNumber);
+}
+
+bool FirstEntriesOfYear::SeeksDates(sqlite3* handle)
+{
+    // Asked of SQLite's planner: an index on other columns, or one whose collation or
+    // condition does not serve the look-up, would turn every seek into a scan.
+    const QByteArray sql = QByteArray("EXPLAIN QUERY PLAN ") + SeekSql;
+    SqliteStatement plan(handle, sql.constData());
+    bool seeks = false;
+    while (plan.next()) {
+        const QString step = plan.value(3).toString();
+        if (step.startsWith(u"SEARCH"_s) && step.contains(u"INDEX"_s) &&
+            step.contains(u"Year=?"_s, Qt::CaseInsensitive) &&
+            step.contains(u"Month=?"_s, Qt::CaseInsensitive) &&
+            step.contains(u"Day=?"_s, Qt::CaseInsensitive))
+            seeks = true;
+    }
+    return seeks;
+}
+
+std::optional<QHash<int, VacationEntry>>
+FirstEntriesOfYear::Read(const QSqlDatabase& connection, const QVariant& year, QString* error)
+{
+    sqlite3* handle = SqliteStatement::Handle(connection);
+    if (!handle) {
+        SetError(error, u"The calendar database is not open."_s);
+        return std::nullopt;
+    }
+    return SeeksDates(handle) ? SeekDates(handle, year, error) : ScanYear(handle, year, error);
+}
