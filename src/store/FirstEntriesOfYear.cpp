@@ -18,18 +18,28 @@ constexpr int Months = 12;
 constexpr int Days = 31;
 
 // The first record of one date, found through the index: equal keys are kept in stored order.
+// Its plan tells whether the file has such an index.
 constexpr const char* SeekSql =
-    "SELECT rowid, \"Type\", \"Color\" FROM \"Vacation\" WHERE \"Year\" = ?1 AND \"Month\" = ?2 "
-    "AND \"Day\" = ?3 ORDER BY rowid LIMIT 1";
+    "SELECT rowid FROM \"Vacation\" WHERE \"Year\" = ?1 AND \"Month\" = ?2 AND \"Day\" = ?3 "
+    "ORDER BY rowid LIMIT 1";
 
-// A month or day kept as text (or a blob) equals no number in a statement, yet text that reads
-// as a whole number counts as one. Text and blobs sort after every number, so the index finds
-// such records too: a month of text, or a month of 1..12 with a day of text.
-constexpr const char* TextDatesSql =
-    "SELECT rowid, \"Month\", \"Day\", \"Type\", \"Color\" FROM \"Vacation\" WHERE \"Year\" = ?1 "
-    "AND \"Month\" >= '' UNION ALL SELECT rowid, \"Month\", \"Day\", \"Type\", \"Color\" FROM "
-    "\"Vacation\" WHERE \"Year\" = ?1 AND \"Month\" IN (1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12) "
-    "AND \"Day\" >= ''";
+// Through the index, in one statement (one state of the file, a third of the time of 372
+// statements): that seek for each of the 372 months and days, then the records whose month or
+// day is text or a blob. Those equal no number in a statement, yet text that reads as a whole
+// number counts as one; text and blobs sort after every number, so the index finds them too:
+// a month of text, or a month of 1..12 with a day of text.
+constexpr const char* SeekDatesSql =
+    "WITH RECURSIVE \"kelvane_pairs\"(\"n\") AS (SELECT 0 UNION ALL SELECT \"n\" + 1 FROM "
+    "\"kelvane_pairs\" WHERE \"n\" < 371) "
+    "SELECT \"kelvane_first\".rowid, \"kelvane_first\".\"Month\", \"kelvane_first\".\"Day\", "
+    "\"kelvane_first\".\"Type\", \"kelvane_first\".\"Color\" FROM \"kelvane_pairs\" CROSS JOIN "
+    "\"Vacation\" AS \"kelvane_first\" ON \"kelvane_first\".rowid = (SELECT rowid FROM "
+    "\"Vacation\" WHERE \"Year\" = ?1 AND \"Month\" = \"kelvane_pairs\".\"n\" / 31 + 1 AND "
+    "\"Day\" = \"kelvane_pairs\".\"n\" % 31 + 1 ORDER BY rowid LIMIT 1) "
+    "UNION ALL SELECT rowid, \"Month\", \"Day\", \"Type\", \"Color\" FROM \"Vacation\" WHERE "
+    "\"Year\" = ?1 AND \"Month\" >= '' "
+    "UNION ALL SELECT rowid, \"Month\", \"Day\", \"Type\", \"Color\" FROM \"Vacation\" WHERE "
+    "\"Year\" = ?1 AND \"Month\" IN (1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12) AND \"Day\" >= ''";
 
 // Without the index: the year's records in the order they were stored, whatever other index
 // the file may have. Stepping out to the program for each record costs three times as much as
@@ -101,73 +111,29 @@ void SetError(QString* error, const QString& text)
         *error = text;
 }
 
-// Several statements read one state of the file: a write through another connection lands
-// before or after the whole read, never in between.
-class ReadTransaction
-{
-public:
-    explicit ReadTransaction(sqlite3* handle)
-        : m_handle(handle), m_own(sqlite3_get_autocommit(handle) != 0)
-    {
-        if (m_own)
-            m_own = sqlite3_exec(m_handle, "BEGIN", nullptr, nullptr, nullptr) == SQLITE_OK;
-    }
-    ~ReadTransaction()
-    {
-        if (m_own)
-            sqlite3_exec(m_handle, "COMMIT", nullptr, nullptr, nullptr);
-    }
-    ReadTransaction(const ReadTransaction&) = delete;
-    ReadTransaction& operator=(const ReadTransaction&) = delete;
-
-private:
-    sqlite3* m_handle;
-    bool m_own;
-};
-
-struct Found
-{
-    qint64 rowId = -1;
-    VacationEntry entry;
-};
-
+// Of the seeks' records and the text ones, the earliest stored of each date.
 std::optional<QHash<int, VacationEntry>> SeekDates(sqlite3* handle, const QVariant& year,
                                                    QString* error)
 {
-    const ReadTransaction transaction(handle);
+    SqliteStatement read(handle, SeekDatesSql);
+    read.bind(1, year);
+    struct Found
+    {
+        qint64 rowId = -1;
+        VacationEntry entry;
+    };
     std::array<Found, std::tuple_size_v<DatesSeen>> found; // by DateKey
-    SqliteStatement seek(handle, SeekSql);
-    seek.bind(1, year);
-    for (int month = 1; month <= Months && seek.isValid(); ++month) {
-        for (int day = 1; day <= Days; ++day) {
-            seek.reset(); // values are bound to a statement at its start only
-            seek.bind(2, month);
-            seek.bind(3, day);
-            if (seek.next())
-                found[EntryLookup::DateKey(month, day)] = {seek.integer(0), EntryOfRow(seek, 1)};
-            else if (!seek.error().isEmpty())
-                break;
-        }
-        if (!seek.error().isEmpty())
-            break;
-    }
-    if (!seek.error().isEmpty()) {
-        SetError(error, seek.error());
-        return std::nullopt;
-    }
-    SqliteStatement text(handle, TextDatesSql);
-    text.bind(1, year);
-    while (text.next()) {
-        const std::optional<int> key = KeyOfRow(text, 1);
+    while (read.next()) {
+        const std::optional<int> key = KeyOfRow(read, 1);
         if (!key)
             continue;
         Found& slot = found[*key];
-        const qint64 rowId = text.integer(0);
+        const qint64 rowId = read.integer(0);
         if (slot.rowId < 0 || rowId < slot.rowId)
-            slot = {rowId, EntryOfRow(text, 3)};
+            slot = {rowId, EntryOfRow(read, 3)};
     }
-    if (!text.error().isEmpty()) {
-        SetError(error, text.error());
+    if (!read.error().isEmpty()) {
+        SetError(error, read.error());
         return std::nullopt;
     }
     QHash<int, VacationEntry> entries;

@@ -70,11 +70,6 @@ bool SqliteStatement::next()
     return false;
 }
 
-void SqliteStatement::reset()
-{
-    sqlite3_reset(m_statement);
-}
-
 bool SqliteStatement::isNumber(int column) const
 {
     const int type = sqlite3_column_type(m_statement, column);

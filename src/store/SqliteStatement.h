@@ -31,8 +31,6 @@ public:
     void bindPointer(int index, void* pointer, const char* type);
     // The next row; false at the end or on a failure (error() tells which).
     bool next();
-    // Back to before the first row, keeping the bound values.
-    void reset();
 
     // Whether the column of the current row holds a whole or a real number.
     bool isNumber(int column) const;
