@@ -47,12 +47,15 @@ constexpr const char* SeekDatesSql =
 // has had one; the year is compared first, as only its records may take a date.
 constexpr const char* ScanSql =
     "SELECT \"Month\", \"Day\", \"Type\", \"Color\" FROM \"Vacation\" NOT INDEXED WHERE CASE "
-    "WHEN \"Year\" = ?1 THEN kelvane_first_of_date(?2, \"Month\", \"Day\") ELSE 0 END "
+    "WHEN \"Year\" = ?1 THEN kelvane_first_of_date(\"Month\", \"Day\") ELSE 0 END "
     "ORDER BY rowid";
 constexpr const char* FirstOfDateName = "kelvane_first_of_date";
-constexpr const char* DatesSeenType = "kelvane-dates-seen";
 
 using DatesSeen = std::array<bool, 100 * (Months + 1)>; // by DateKey
+
+// The dates of numbers the scan running on this thread has passed on; none outside a scan.
+// (A pointer bound to the statement would cost a tenth of the scan in comparing its type.)
+thread_local DatesSeen* ScanDatesSeen = nullptr;
 
 std::optional<int> KeyOfNumbers(double month, double day)
 {
@@ -76,22 +79,32 @@ VacationEntry EntryOfRow(const SqliteStatement& statement, int type)
     return VacationEntry{statement.value(type).toString(), statement.value(type + 1).toString()};
 }
 
-// kelvane_first_of_date(dates seen, month, day): 0 for a record of whole numbers that is not
-// a date or whose date has been seen, 1 for any other. Text goes through to the program, which
-// reads it as it reads every value.
+// kelvane_first_of_date(month, day): 0 for a record whose month and day are
+// numbers that make no date or a date already seen, 1 for any other. Text goes through to the
+// program, which reads it as it reads every value.
 void FirstOfDate(sqlite3_context* context, int, sqlite3_value** arguments)
 {
-    auto* seen = static_cast<DatesSeen*>(sqlite3_value_pointer(arguments[0], DatesSeenType));
-    const auto isNumber = [](sqlite3_value* value) {
-        const int type = sqlite3_value_type(value);
-        return type == SQLITE_INTEGER || type == SQLITE_FLOAT;
-    };
-    if (!seen || !isNumber(arguments[1]) || !isNumber(arguments[2])) {
+    DatesSeen* seen = ScanDatesSeen;
+    if (!seen) {
         sqlite3_result_int(context, 1);
         return;
     }
-    const std::optional<int> key =
-        KeyOfNumbers(sqlite3_value_double(arguments[1]), sqlite3_value_double(arguments[2]));
+    const int monthType = sqlite3_value_type(arguments[0]);
+    const int dayType = sqlite3_value_type(arguments[1]);
+    std::optional<int> key;
+    if (monthType == SQLITE_INTEGER && dayType == SQLITE_INTEGER) {
+        // Most records: whole numbers, compared as they are.
+        const sqlite3_int64 month = sqlite3_value_int64(arguments[0]);
+        const sqlite3_int64 day = sqlite3_value_int64(arguments[1]);
+        if (month >= 1 && month <= Months && day >= 1 && day <= Days)
+            key = EntryLookup::DateKey(static_cast<int>(month), static_cast<int>(day));
+    } else if ((monthType == SQLITE_INTEGER || monthType == SQLITE_FLOAT) &&
+               (dayType == SQLITE_INTEGER || dayType == SQLITE_FLOAT)) {
+        key = KeyOfNumbers(sqlite3_value_double(arguments[0]), sqlite3_value_double(arguments[1]));
+    } else {
+        sqlite3_result_int(context, 1);
+        return;
+    }
     const bool first = key && !(*seen)[*key];
     if (first)
         (*seen)[*key] = true;
@@ -101,7 +114,7 @@ void FirstOfDate(sqlite3_context* context, int, sqlite3_value** arguments)
 // Only for statements the program runs itself, never for a view or trigger of the file.
 bool AddFirstOfDate(sqlite3* handle)
 {
-    return sqlite3_create_function_v2(handle, FirstOfDateName, 3, SQLITE_UTF8 | SQLITE_DIRECTONLY,
+    return sqlite3_create_function_v2(handle, FirstOfDateName, 2, SQLITE_UTF8 | SQLITE_DIRECTONLY,
                                       nullptr, FirstOfDate, nullptr, nullptr, nullptr) == SQLITE_OK;
 }
 
@@ -110,6 +123,16 @@ void SetError(QString* error, const QString& text)
     if (error)
         *error = text;
 }
+
+// Points the function to the dates of one scan while it lasts.
+class ScanOf
+{
+public:
+    explicit ScanOf(DatesSeen& seen) { ScanDatesSeen = &seen; }
+    ~ScanOf() { ScanDatesSeen = nullptr; }
+    ScanOf(const ScanOf&) = delete;
+    ScanOf& operator=(const ScanOf&) = delete;
+};
 
 // Of the seeks' records and the text ones, the earliest stored of each date.
 std::optional<QHash<int, VacationEntry>> SeekDates(sqlite3* handle, const QVariant& year,
@@ -157,8 +180,8 @@ std::optional<QHash<int, VacationEntry>> ScanYear(sqlite3* handle, const QVarian
         return std::nullopt;
     }
     DatesSeen numbersSeen{};
+    const ScanOf scanning(numbersSeen);
     scan->bind(1, year);
-    scan->bindPointer(2, &numbersSeen, DatesSeenType);
     const QDate firstDay(year.toInt(), 1, 1);
     const int daysInYear = firstDay.isValid() ? firstDay.daysInYear() : -1;
     int datesFound = 0;

@@ -53,11 +53,6 @@ void SqliteStatement::bind(int index, qint64 value)
     sqlite3_bind_int64(m_statement, index, value);
 }
 
-void SqliteStatement::bindPointer(int index, void* pointer, const char* type)
-{
-    sqlite3_bind_pointer(m_statement, index, pointer, type, nullptr);
-}
-
 bool SqliteStatement::next()
 {
     if (!m_statement)

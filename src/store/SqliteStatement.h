@@ -27,8 +27,6 @@ public:
     // A whole number or a real one, bound as the Qt driver binds it.
     void bind(int index, const QVariant& value);
     void bind(int index, qint64 value);
-    // A pointer for a function of the program's own to take back: SQL cannot see or make one.
-    void bindPointer(int index, void* pointer, const char* type);
     // The next row; false at the end or on a failure (error() tells which).
     bool next();
 

@@ -137,21 +137,24 @@ private slots:
                       {u"2/3 r9"_s, u"3/1 r8"_s}});
         // Text that reads as a whole number is one; text and numbers of a date are one date,
         // whose first record wins whatever it was stored as.
-        cases.append({"text and real values",
-                      {{2024, 7.5, 4},
-                       {2024, u"7.0"_s, u" 4"_s},
-                       {2024, 7, 4},
-                       {2024, 8, 1},
-                       {2024, u"8"_s, u"1"_s},
-                       {2024, 9.0, u"2"_s},
-                       {2024, 9, 2},
-                       {2024, u"9abc"_s, 3},
-                       {2024, QByteArray("10"), 5},
-                       {2024, 10, 5},
-                       {2024, u""_s, 6},
-                       {2024, 12, 31.0},
-                       {2024, u"11"_s, u"31"_s}},
-                      {u"7/4 r1"_s, u"8/1 r3"_s, u"9/2 r5"_s, u"10/5 r8"_s, u"12/31 r11"_s}});
+        cases.append(
+            {"text and real values",
+             {{2024, 7.5, 4},
+              {2024, u"7.0"_s, u" 4"_s},
+              {2024, 7, 4},
+              {2024, 8, 1},
+              {2024, u"8"_s, u"1"_s},
+              {2024, 9.0, u"2"_s},
+              {2024, 9, 2},
+              {2024, u"9abc"_s, 3},
+              {2024, QByteArray("10"), 5},
+              {2024, 10, 5},
+              {2024, u""_s, 6},
+              {2024, 12, 31.0},
+              {2024, u"11"_s, u"31"_s},
+              {2024, 5.0, 6.0},
+              {2024, 5, 6}},
+             {u"5/6 r13"_s, u"7/4 r1"_s, u"8/1 r3"_s, u"9/2 r5"_s, u"10/5 r8"_s, u"12/31 r11"_s}});
         for (const auto& [name, records, expected] : cases) {
             for (bool untyped : {false, true}) {
                 for (bool indexed : {true, false}) {
