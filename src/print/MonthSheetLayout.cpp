@@ -191,9 +191,9 @@ MonthSheetLayout MonthSheetLayout::Build(const CalendarChoices& choices, AppStat
     const HolidayYear holidayYear = HolidayYear::From(state.goodFriday, date.year());
 
     const RotaChoice rota = choices.rota();
-    std::optional<YearEntries> year; // the month's entries come from one read of its year
+    std::optional<YearEntries> monthEntries; // the month's entries in one read
     if (entries)
-        entries = &year.emplace(*entries);
+        entries = &monthEntries.emplace(*entries, month, month);
     const int daysInMonth = layout.m_firstOfMonth.daysInMonth();
     int row = 0;
     for (int d = 1; d <= daysInMonth; ++d) {

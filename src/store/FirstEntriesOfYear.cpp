@@ -6,6 +6,7 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <utility>
@@ -23,23 +24,25 @@ constexpr const char* SeekSql =
     "SELECT rowid FROM \"Vacation\" WHERE \"Year\" = ?1 AND \"Month\" = ?2 AND \"Day\" = ?3 "
     "ORDER BY rowid LIMIT 1";
 
-// Through the index, in one statement (one state of the file, a third of the time of 372
-// statements): that seek for each of the 372 months and days, then the records whose month or
-// day is text or a blob. Those equal no number in a statement, yet text that reads as a whole
-// number counts as one; text and blobs sort after every number, so the index finds them too:
-// a month of text, or a month of 1..12 with a day of text.
+// Through the index, in one statement (one state of the file, a third of the time of a
+// statement per date): that seek for each day 1..31 of months ?2..?3, then the records whose
+// month or day is text or a blob. Those equal no number in a statement, yet text that reads as
+// a whole number counts as one; text and blobs sort after every number, so the index finds them
+// too: a month of text, or a month of the range with a day of text.
 constexpr const char* SeekDatesSql =
-    "WITH RECURSIVE \"kelvane_pairs\"(\"n\") AS (SELECT 0 UNION ALL SELECT \"n\" + 1 FROM "
-    "\"kelvane_pairs\" WHERE \"n\" < 371) "
+    "WITH RECURSIVE \"kelvane_months\"(\"m\") AS (SELECT ?2 UNION ALL SELECT \"m\" + 1 FROM "
+    "\"kelvane_months\" WHERE \"m\" < ?3), \"kelvane_pairs\"(\"m\", \"d\") AS (SELECT \"m\", 1 "
+    "FROM \"kelvane_months\" UNION ALL SELECT \"m\", \"d\" + 1 FROM \"kelvane_pairs\" WHERE "
+    "\"d\" < 31) "
     "SELECT \"kelvane_first\".rowid, \"kelvane_first\".\"Month\", \"kelvane_first\".\"Day\", "
     "\"kelvane_first\".\"Type\", \"kelvane_first\".\"Color\" FROM \"kelvane_pairs\" CROSS JOIN "
     "\"Vacation\" AS \"kelvane_first\" ON \"kelvane_first\".rowid = (SELECT rowid FROM "
-    "\"Vacation\" WHERE \"Year\" = ?1 AND \"Month\" = \"kelvane_pairs\".\"n\" / 31 + 1 AND "
-    "\"Day\" = \"kelvane_pairs\".\"n\" % 31 + 1 ORDER BY rowid LIMIT 1) "
+    "\"Vacation\" WHERE \"Year\" = ?1 AND \"Month\" = \"kelvane_pairs\".\"m\" AND \"Day\" = "
+    "\"kelvane_pairs\".\"d\" ORDER BY rowid LIMIT 1) "
     "UNION ALL SELECT rowid, \"Month\", \"Day\", \"Type\", \"Color\" FROM \"Vacation\" WHERE "
     "\"Year\" = ?1 AND \"Month\" >= '' "
     "UNION ALL SELECT rowid, \"Month\", \"Day\", \"Type\", \"Color\" FROM \"Vacation\" WHERE "
-    "\"Year\" = ?1 AND \"Month\" IN (1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12) AND \"Day\" >= ''";
+    "\"Year\" = ?1 AND \"Month\" IN (SELECT \"m\" FROM \"kelvane_months\") AND \"Day\" >= ''";
 
 // Without the index: the year's records in the order they were stored, whatever other index
 // the file may have. Stepping out to the program for each record costs three times as much as
@@ -134,12 +137,23 @@ public:
     ScanOf& operator=(const ScanOf&) = delete;
 };
 
+// Months first..last of a year.
+struct MonthRange
+{
+    int first;
+    int last;
+
+    bool holds(int key) const { return key / 100 >= first && key / 100 <= last; }
+};
+
 // Of the seeks' records and the text ones, the earliest stored of each date.
 std::optional<QHash<int, VacationEntry>> SeekDates(sqlite3* handle, const QVariant& year,
-                                                   QString* error)
+                                                   MonthRange months, QString* error)
 {
     SqliteStatement read(handle, SeekDatesSql);
     read.bind(1, year);
+    read.bind(2, months.first);
+    read.bind(3, months.last);
     struct Found
     {
         qint64 rowId = -1;
@@ -148,7 +162,7 @@ std::optional<QHash<int, VacationEntry>> SeekDates(sqlite3* handle, const QVaria
     std::array<Found, std::tuple_size_v<DatesSeen>> found; // by DateKey
     while (read.next()) {
         const std::optional<int> key = KeyOfRow(read, 1);
-        if (!key)
+        if (!key || !months.holds(*key))
             continue;
         Found& slot = found[*key];
         const qint64 rowId = read.integer(0);
@@ -168,7 +182,7 @@ std::optional<QHash<int, VacationEntry>> SeekDates(sqlite3* handle, const QVaria
 }
 
 std::optional<QHash<int, VacationEntry>> ScanYear(sqlite3* handle, const QVariant& year,
-                                                  QString* error)
+                                                  MonthRange months, QString* error)
 {
     // The function is added to a connection the first time it is missing: adding it again
     // would make SQLite prepare the connection's other statements anew.
@@ -183,14 +197,16 @@ std::optional<QHash<int, VacationEntry>> ScanYear(sqlite3* handle, const QVarian
     const ScanOf scanning(numbersSeen);
     scan->bind(1, year);
     const QDate firstDay(year.toInt(), 1, 1);
-    const int daysInYear = firstDay.isValid() ? firstDay.daysInYear() : -1;
+    int dates = firstDay.isValid() ? 0 : -1;
+    for (int month = months.first; month <= months.last && dates >= 0; ++month)
+        dates += QDate(firstDay.year(), month, 1).daysInMonth();
     int datesFound = 0;
     DatesSeen seen{};
     QHash<int, VacationEntry> entries;
-    // Once every date of the year has its entry, the rest cannot change anything.
-    while (datesFound != daysInYear && scan->next()) {
+    // Once every date of the months has its entry, the rest cannot change anything.
+    while (datesFound != dates && scan->next()) {
         const std::optional<int> key = KeyOfRow(*scan, 0);
-        if (!key || seen[*key])
+        if (!key || !months.holds(*key) || seen[*key])
             continue;
         seen[*key] = true;
         entries.insert(*key, EntryOfRow(*scan, 2));
@@ -235,13 +251,17 @@ bool FirstEntriesOfYear::SeeksDates(sqlite3* handle)
     return seeks;
 }
 
-std::optional<QHash<int, VacationEntry>>
-FirstEntriesOfYear::Read(const QSqlDatabase& connection, const QVariant& year, QString* error)
+std::optional<QHash<int, VacationEntry>> FirstEntriesOfYear::Read(const QSqlDatabase& connection,
+                                                                  const QVariant& year,
+                                                                  int firstMonth, int lastMonth,
+                                                                  QString* error)
 {
     sqlite3* handle = SqliteStatement::Handle(connection);
     if (!handle) {
         SetError(error, u"The calendar database is not open."_s);
         return std::nullopt;
     }
-    return SeeksDates(handle) ? SeekDates(handle, year, error) : ScanYear(handle, year, error);
+    const MonthRange months{std::max(firstMonth, 1), std::min(lastMonth, Months)};
+    return SeeksDates(handle) ? SeekDates(handle, year, months, error)
+                              : ScanYear(handle, year, months, error);
 }

@@ -11,17 +11,19 @@
 
 struct sqlite3;
 
-// The first record, in the order they were stored, of every date of one year of the Vacation
-// table, read inside SQLite. With the index on the dates it is one seek per date; without one
-// the year's records are stepped through once, in stored order, up to the point where every
-// date of the year has its entry.
+// The first record, in the order they were stored, of every date of some months of one year of
+// the Vacation table, read inside SQLite. With the index on the dates it is one seek per date;
+// without one the year's records are stepped through once, in stored order, up to the point
+// where every date of those months has its entry.
 class FirstEntriesOfYear
 {
 public:
-    // Keyed by EntryLookup::DateKey; `year` is bound as it is (a whole or a real number).
-    // nullopt and *error when the file cannot be read.
-    static std::optional<QHash<int, VacationEntry>>
-    Read(const QSqlDatabase& connection, const QVariant& year, QString* error = nullptr);
+    // Months firstMonth..lastMonth (within 1..12), keyed by EntryLookup::DateKey; `year` is
+    // bound as it is (a whole or a real number). nullopt and *error when the file cannot be
+    // read.
+    static std::optional<QHash<int, VacationEntry>> Read(const QSqlDatabase& connection,
+                                                         const QVariant& year, int firstMonth,
+                                                         int lastMonth, QString* error = nullptr);
 
     // The date key a record's Month and Day stand for. Only a whole month 1..12 and day
     // 1..31, as numbers or as text that reads as one, is a date: anything else would land

@@ -97,14 +97,16 @@ std::optional<VacationEntry> VacationTable::lookUp(const QString& yearText, int 
     return entry;
 }
 
-std::optional<QHash<int, VacationEntry>> VacationTable::entriesOfYear(const QString& yearText)
+std::optional<QHash<int, VacationEntry>>
+VacationTable::entriesOfMonths(const QString& yearText, int firstMonth, int lastMonth)
 {
     m_lastError.clear();
     if (!m_database.isOpen()) {
         m_lastError = u"No calendar database is open."_s;
         return std::nullopt;
     }
-    return FirstEntriesOfYear::Read(m_database.connection(), YearValue(yearText), &m_lastError);
+    return FirstEntriesOfYear::Read(m_database.connection(), YearValue(yearText), firstMonth,
+                                    lastMonth, &m_lastError);
 }
 
 QList<VacationRecord> VacationTable::yearList(const QString& yearText, QString* error)

@@ -8,10 +8,12 @@
 #include <QDate>
 #include <QMap>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTest>
 
+#include <array>
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -199,16 +201,28 @@ private slots:
         }
         QVERIFY(m_connection.open(m_db.path));
         VacationTable& table = *m_table;
-        QVERIFY2(table.entriesOfYear(u"2024"_s), qPrintable(table.lastError()));
+        QVERIFY2(table.entriesOfMonths(u"2024"_s, 1, 12), qPrintable(table.lastError()));
+        // The year page reads the whole year; a month page (February, March) only its month.
         YearEntries year(table);
+        std::array<YearEntries, 2> months{YearEntries(table, 2, 2), YearEntries(table, 3, 3)};
         QStringList shown;
+        QStringList shownOfMonths;
         for (QDate date(2024, 1, 1); date.year() == 2024; date = date.addDays(1)) {
-            if (const auto entry = year.lookUp(u"2024"_s, date.month(), date.day())) {
+            const auto entry = year.lookUp(u"2024"_s, date.month(), date.day());
+            if (entry) {
                 shown << u"%1/%2 %3"_s.arg(date.month()).arg(date.day()).arg(entry->type);
                 QCOMPARE(entry->color, u"180, 180, 255"_s);
             }
+            if (date.month() == 2 || date.month() == 3) {
+                const auto ofMonth =
+                    months[date.month() - 2].lookUp(u"2024"_s, date.month(), date.day());
+                if (ofMonth)
+                    shownOfMonths
+                        << u"%1/%2 %3"_s.arg(date.month()).arg(date.day()).arg(ofMonth->type);
+            }
         }
         QCOMPARE(shown, expected);
+        QCOMPARE(shownOfMonths, shown.filter(QRegularExpression(u"^[23]/"_s)));
     }
 
     void anotherYearIsReadAfresh()
