@@ -7,6 +7,7 @@
 #include "rota/GroupMatch.h"
 #include "rota/NumberText.h"
 #include "store/AppState.h"
+#include "store/YearEntries.h"
 
 #include <array>
 
@@ -190,6 +191,9 @@ MonthSheetLayout MonthSheetLayout::Build(const CalendarChoices& choices, AppStat
     const HolidayYear holidayYear = HolidayYear::From(state.goodFriday, date.year());
 
     const Rota& rota = choices.rota;
+    std::optional<YearEntries> monthEntries; // the month's entries in one read
+    if (entries)
+        entries = &monthEntries.emplace(*entries, month, month);
     const int daysInMonth = layout.m_firstOfMonth.daysInMonth();
     int row = 0;
     for (int d = 1; d <= daysInMonth; ++d) {

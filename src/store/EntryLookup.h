@@ -20,11 +20,15 @@ public:
     virtual ~EntryLookup() = default;
     virtual std::optional<VacationEntry> lookUp(const QString& yearText, int month, int day) = 0;
 
-    // The first entry of every date of one year at once, keyed by DateKey, for a caller that
-    // walks the whole year; nullopt when the source answers only day by day or fails.
-    virtual std::optional<QHash<int, VacationEntry>> entriesOfYear(const QString& yearText)
+    // The first entry of every date of months firstMonth..lastMonth of one year at once, keyed
+    // by DateKey, for a caller that walks them all; nullopt when the source answers only day
+    // by day or fails.
+    virtual std::optional<QHash<int, VacationEntry>> entriesOfMonths(const QString& yearText,
+                                                                     int firstMonth, int lastMonth)
     {
         Q_UNUSED(yearText);
+        Q_UNUSED(firstMonth);
+        Q_UNUSED(lastMonth);
         return std::nullopt;
     }
 

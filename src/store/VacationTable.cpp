@@ -2,8 +2,8 @@
 
 #include "rota/NumberText.h"
 #include "store/CalendarDatabase.h"
+#include "store/FirstEntriesOfYear.h"
 
-#include <QDate>
 #include <QSqlError>
 
 #include <cmath>
@@ -97,49 +97,16 @@ std::optional<VacationEntry> VacationTable::lookUp(const QString& yearText, int 
     return entry;
 }
 
-std::optional<QHash<int, VacationEntry>> VacationTable::entriesOfYear(const QString& yearText)
+std::optional<QHash<int, VacationEntry>>
+VacationTable::entriesOfMonths(const QString& yearText, int firstMonth, int lastMonth)
 {
     m_lastError.clear();
     if (!m_database.isOpen()) {
         m_lastError = u"No calendar database is open."_s;
         return std::nullopt;
     }
-    // Only the first record of a date is drawn. The year's records are read in the order they
-    // were stored, whatever indexes the file has (one made by another program may have none),
-    // and the first of each date is kept; once every date of the year has one, the rest
-    // cannot change anything and is not read.
-    QSqlQuery query(m_database.connection());
-    query.setForwardOnly(true);
-    query.prepare(u"SELECT \"Month\", \"Day\", \"Type\", \"Color\" FROM \"Vacation\" NOT INDEXED "
-                  "WHERE \"Year\" = ? ORDER BY rowid"_s);
-    const QVariant year = YearValue(yearText);
-    query.addBindValue(year);
-    if (!query.exec()) {
-        m_lastError = query.lastError().text();
-        return std::nullopt;
-    }
-    const QDate firstDay(year.toInt(), 1, 1);
-    const int daysInYear = firstDay.isValid() ? firstDay.daysInYear() : -1;
-    int datesFound = 0;
-    QHash<int, VacationEntry> entries;
-    while (datesFound != daysInYear && query.next()) {
-        bool monthOk = false;
-        bool dayOk = false;
-        const double month = query.value(0).toDouble(&monthOk);
-        const double day = query.value(1).toDouble(&dayOk);
-        // Only a whole month 1..12 and day 1..31 can equal a drawn date; anything else would
-        // land on another day's key.
-        if (!monthOk || !dayOk || month < 1 || month > 12 || day < 1 || day > 31 ||
-            month != static_cast<int>(month) || day != static_cast<int>(day))
-            continue;
-        const int key = DateKey(static_cast<int>(month), static_cast<int>(day));
-        if (entries.contains(key))
-            continue;
-        entries.insert(key, VacationEntry{query.value(2).toString(), query.value(3).toString()});
-        if (QDate::isValid(firstDay.year(), static_cast<int>(month), static_cast<int>(day)))
-            ++datesFound;
-    }
-    return entries;
+    return FirstEntriesOfYear::Read(m_database.connection(), YearValue(yearText), firstMonth,
+                                    lastMonth, &m_lastError);
 }
 
 QList<VacationRecord> VacationTable::yearList(const QString& yearText, QString* error)

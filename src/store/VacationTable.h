@@ -31,8 +31,9 @@ public:
 
     // First record of that date (prepared once, reused for every day of a page).
     std::optional<VacationEntry> lookUp(const QString& yearText, int month, int day) override;
-    // One query for a whole year page instead of one per day; same first-record rule.
-    std::optional<QHash<int, VacationEntry>> entriesOfYear(const QString& yearText) override;
+    // One read for a whole page instead of one query per day; same first-record rule.
+    std::optional<QHash<int, VacationEntry>>
+    entriesOfMonths(const QString& yearText, int firstMonth, int lastMonth) override;
     // The year's records by Month, Day.
     QList<VacationRecord> yearList(const QString& yearText, QString* error = nullptr);
     // How many records each year holds, by year; records without a whole-number year are left

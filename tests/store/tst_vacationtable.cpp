@@ -5,8 +5,15 @@
 #include "store/VacationTable.h"
 #include "store/YearEntries.h"
 
+#include <QDate>
+#include <QMap>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QSqlError>
+#include <QSqlQuery>
 #include <QTest>
 
+#include <array>
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -67,43 +74,163 @@ private slots:
         QCOMPARE(table.lookUp(u"2025"_s, 7, 4)->type, u"V"_s);
     }
 
-    // A file made by another program may have no index on the dates.
-    void wholeYearAnswersAsDayByDay_data()
+    // Records as stored, each {year, month, day} and typed "r<its place in the order>"; what
+    // the year page of 2024 shows, "month/day type" in the order of the year. Every case runs
+    // in the template file and in files another program may have made: without the index on
+    // the dates, and with fields of no declared type, where text stays text.
+    void firstRecordWinsForEverySpread_data()
     {
+        QTest::addColumn<QList<QVariantList>>("records");
+        QTest::addColumn<QStringList>("expected");
         QTest::addColumn<bool>("indexed");
-        QTest::newRow("indexed") << true;
-        QTest::newRow("no index") << false;
-    }
+        QTest::addColumn<bool>("untyped");
 
-    void wholeYearAnswersAsDayByDay()
-    {
-        QFETCH(bool, indexed);
-        if (!indexed)
-            QVERIFY(Exec(m_db.path, u"DROP INDEX \"Vacation by date\""_s));
-        QVERIFY(AddVacation(m_db.path, 2024, 7, 4, u"X"_s, u"180, 180, 255"_s));
-        QVERIFY(AddVacation(m_db.path, 2024, 7, 4, u"B"_s, u"255, 180, 000"_s));
-        QVERIFY(AddVacation(m_db.path, 2024, 2, 29, u"V"_s));
-        QVERIFY(AddVacation(m_db.path, 2024, 12, 31, u"N"_s));
-        QVERIFY(AddVacation(m_db.path, 2023, 1, 1, u"D"_s));
-        QVERIFY(Exec(m_db.path, u"INSERT INTO \"Vacation\" (\"Year\", \"Month\", \"Day\", "
-                                "\"Type\") VALUES (2024, 2.5, 3, 'F'), (2024, NULL, 3, 'G'), "
-                                "(2024, 2, 101, 'H'), (2024, 0, 301, 'J'), (2024, 4, -99, 'K'), "
-                                "(2024, 1e10, 1, 'L')"_s));
-        VacationTable& table = *m_table;
-        YearEntries year(table);
-        int found = 0;
-        for (QDate date(2024, 1, 1); date.year() == 2024; date = date.addDays(1)) {
-            const auto single = table.lookUp(u"2024"_s, date.month(), date.day());
-            const auto batched = year.lookUp(u"2024"_s, date.month(), date.day());
-            QCOMPARE(batched.has_value(), single.has_value());
-            if (single) {
-                ++found;
-                QCOMPARE(batched->type, single->type);
-                QCOMPARE(batched->color, single->color);
+        // Several records on every date the spread takes, shuffled, with the neighbouring
+        // years on the same dates in between.
+        const auto spread = [](int perDate, const auto& takes) {
+            QList<QVariantList> records;
+            for (int year : {2023, 2024, 2025})
+                for (QDate date(year, 1, 1); date.year() == year; date = date.addDays(1))
+                    for (int i = 0; i < (takes(date) ? perDate : 0); ++i)
+                        records.append({year, date.month(), date.day()});
+            QRandomGenerator random(32);
+            for (qsizetype i = records.size() - 1; i > 0; --i)
+                records.swapItemsAt(i, random.bounded(i + 1));
+            return records;
+        };
+        const auto firstOfEachDate = [](const QList<QVariantList>& records) {
+            QMap<QDate, QString> first;
+            for (qsizetype i = 0; i < records.size(); ++i) {
+                const QDate date(records[i][0].toInt(), records[i][1].toInt(),
+                                 records[i][2].toInt());
+                if (date.year() == 2024 && !first.contains(date))
+                    first.insert(date, u"%1/%2 r%3"_s.arg(date.month()).arg(date.day()).arg(i));
+            }
+            return first.values();
+        };
+        QList<std::pair<const char*, QList<QVariantList>>> spreads{
+            {"dense", spread(3, [](QDate) { return true; })},
+            {"days 1..28", spread(3, [](QDate date) { return date.day() <= 28; })},
+            {"most dates", spread(2, [](QDate date) { return date.day() != 13; })},
+            {"the 15th", spread(20, [](QDate date) { return date.day() == 15; })},
+            {"one date, other years full",
+             spread(1,
+                    [](QDate date) { return date.year() != 2024 || date == QDate(2024, 2, 29); })},
+        };
+        QList<std::tuple<const char*, QList<QVariantList>, QStringList>> cases;
+        for (const auto& [name, records] : spreads)
+            cases.append({name, records, firstOfEachDate(records)});
+        // Only a whole month 1..12 and day 1..31 is a date; nothing else lands on one, such as
+        // month 0, day 301 on the 1st of March.
+        cases.append({"out-of-range months and days",
+                      {{2024, 0, 301},
+                       {2024, 2, 101},
+                       {2024, 4, -99},
+                       {2024, 1e10, 1},
+                       {2024, 2.5, 3},
+                       {2024, QVariant(), 3},
+                       {2024, 13, 1},
+                       {2024, 1, 32},
+                       {2024, 3, 1},
+                       {2024, 2, 3},
+                       {2024, -1, 1},
+                       {2024, 12, 0},
+                       {2024, 2, 30}},
+                      {u"2/3 r9"_s, u"3/1 r8"_s}});
+        // Text that reads as a whole number is one; text and numbers of a date are one date,
+        // whose first record wins whatever it was stored as.
+        cases.append(
+            {"text and real values",
+             {{2024, 7.5, 4},
+              {2024, u"7.0"_s, u" 4"_s},
+              {2024, 7, 4},
+              {2024, 8, 1},
+              {2024, u"8"_s, u"1"_s},
+              {2024, 9.0, u"2"_s},
+              {2024, 9, 2},
+              {2024, u"9abc"_s, 3},
+              {2024, QByteArray("10"), 5},
+              {2024, 10, 5},
+              {2024, u""_s, 6},
+              {2024, 12, 31.0},
+              {2024, u"11"_s, u"31"_s},
+              {2024, 5.0, 6.0},
+              {2024, 5, 6}},
+             {u"5/6 r13"_s, u"7/4 r1"_s, u"8/1 r3"_s, u"9/2 r5"_s, u"10/5 r8"_s, u"12/31 r11"_s}});
+        for (const auto& [name, records, expected] : cases) {
+            for (bool untyped : {false, true}) {
+                for (bool indexed : {true, false}) {
+                    QTest::addRow("%s, %s, %s", name, indexed ? "index" : "no index",
+                                  untyped ? "no field types" : "template fields")
+                        << records << expected << indexed << untyped;
+                }
             }
         }
-        QCOMPARE(found, 3);
-        // Another year asked of the same object is loaded afresh.
+    }
+
+    void firstRecordWinsForEverySpread()
+    {
+        QFETCH(QList<QVariantList>, records);
+        QFETCH(QStringList, expected);
+        QFETCH(bool, indexed);
+        QFETCH(bool, untyped);
+        {
+            CalendarDatabase writer;
+            QVERIFY(writer.open(m_db.path));
+            QSqlQuery query(writer.connection());
+            if (untyped) {
+                QVERIFY(query.exec(u"DROP TABLE \"Vacation\""_s));
+                QVERIFY(query.exec(u"CREATE TABLE \"Vacation\" (\"Year\", \"Month\", \"Day\", "
+                                   "\"Type\", \"Color\")"_s));
+                if (indexed)
+                    QVERIFY(query.exec(u"CREATE INDEX \"Vacation by date\" ON \"Vacation\" "
+                                       "(\"Year\", \"Month\", \"Day\")"_s));
+            } else if (!indexed) {
+                QVERIFY(query.exec(u"DROP INDEX \"Vacation by date\""_s));
+            }
+            QVERIFY(query.exec(u"BEGIN"_s));
+            QVERIFY(query.prepare(u"INSERT INTO \"Vacation\" (\"Year\", \"Month\", \"Day\", "
+                                  "\"Type\", \"Color\") VALUES (?, ?, ?, ?, '180, 180, 255')"_s));
+            for (qsizetype i = 0; i < records.size(); ++i) {
+                for (const QVariant& value : records[i])
+                    query.addBindValue(value);
+                query.addBindValue(u"r%1"_s.arg(i));
+                QVERIFY2(query.exec(), qPrintable(query.lastError().text()));
+            }
+            QVERIFY(query.exec(u"COMMIT"_s));
+        }
+        QVERIFY(m_connection.open(m_db.path));
+        VacationTable& table = *m_table;
+        QVERIFY2(table.entriesOfMonths(u"2024"_s, 1, 12), qPrintable(table.lastError()));
+        // The year page reads the whole year; a month page (February, March) only its month.
+        YearEntries year(table);
+        std::array<YearEntries, 2> months{YearEntries(table, 2, 2), YearEntries(table, 3, 3)};
+        QStringList shown;
+        QStringList shownOfMonths;
+        for (QDate date(2024, 1, 1); date.year() == 2024; date = date.addDays(1)) {
+            const auto entry = year.lookUp(u"2024"_s, date.month(), date.day());
+            if (entry) {
+                shown << u"%1/%2 %3"_s.arg(date.month()).arg(date.day()).arg(entry->type);
+                QCOMPARE(entry->color, u"180, 180, 255"_s);
+            }
+            if (date.month() == 2 || date.month() == 3) {
+                const auto ofMonth =
+                    months[date.month() - 2].lookUp(u"2024"_s, date.month(), date.day());
+                if (ofMonth)
+                    shownOfMonths
+                        << u"%1/%2 %3"_s.arg(date.month()).arg(date.day()).arg(ofMonth->type);
+            }
+        }
+        QCOMPARE(shown, expected);
+        QCOMPARE(shownOfMonths, shown.filter(QRegularExpression(u"^[23]/"_s)));
+    }
+
+    void anotherYearIsReadAfresh()
+    {
+        QVERIFY(AddVacation(m_db.path, 2024, 1, 1, u"V"_s));
+        QVERIFY(AddVacation(m_db.path, 2023, 1, 1, u"D"_s));
+        YearEntries year(*m_table);
+        QCOMPARE(year.lookUp(u"2024"_s, 1, 1)->type, u"V"_s);
         QCOMPARE(year.lookUp(u"2023"_s, 1, 1)->type, u"D"_s);
     }
 
