@@ -21,7 +21,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
 #include <QFileInfo>
@@ -30,7 +29,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
@@ -49,27 +47,6 @@ namespace {
 
 const QColor Cyan(0, 255, 255);
 
-const QString YearMessage =
-    u"Only years form 1901 to 2124 may be printed (use all four digits)! "_s;
-const QString SizeMessage = u"Enter a value between 20 and 100"_s;
-const QString AdjustmentMessage = u" Adjustment value must be between 0 and 48!"_s;
-
-QString instructions()
-{
-    const QStringList lines = {
-        u"First select a pattern type and print a calendar with zero in the adjustment"_s,
-        u"box for a year that you already have a calendar to compare with."_s,
-        u"Next count days between where a group has it's first Saturday off on your "
-        "calendar"_s,
-        u"and where the same group has it's first Saturday off on the one you just printed."_s,
-        u"Next enter this number in the adjustment box (it should be a multiple of 7)."_s,
-        u"Then check to see if the patterns match up using the Calendar."_s,
-        u"Next print the calendar for the year you want."_s,
-        u"Lastly make a note of the value to use next time!"_s,
-    };
-    return lines.join(u"\n\r"_s);
-}
-
 // An open window brought in front of the others, as it was before it was minimised.
 void bringForward(QWidget* window)
 {
@@ -78,29 +55,13 @@ void bringForward(QWidget* window)
     window->activateWindow();
 }
 
-// A user's leaving of a field, as opposed to the window losing focus to another window,
-// a message box or a menu.
-bool isLeavingField(const QFocusEvent* event)
-{
-    switch (event->reason()) {
-    case Qt::MouseFocusReason:
-    case Qt::TabFocusReason:
-    case Qt::BacktabFocusReason:
-    case Qt::ShortcutFocusReason:
-    case Qt::OtherFocusReason:
-        return true;
-    default:
-        return false;
-    }
-}
-
 } // namespace
 
 frmCalendar::frmCalendar(AppState& state, Prompter& prompter, Clock& clock, SettingsStore& settings,
                          Printers& printers, const PlacementFolders& folders, QWidget* parent)
     : QMainWindow(parent), m_state(state), m_prompter(prompter), m_clock(clock),
       m_settings(settings), m_printers(printers), m_folders(folders),
-      m_printing(*this, state, prompter, printers)
+      m_fieldChecks(m_ui, prompter, clock), m_printing(*this, state, prompter, printers)
 {
     m_ui.setupUi(this);
     m_ui.fraHolidayFiles->setFolder(holidayFolder());
@@ -156,9 +117,7 @@ void frmCalendar::connectHandlers()
     connect(m_ui.txtYear, &QLineEdit::textChanged, this, &frmCalendar::txtYear_Change);
     connect(m_ui.txtReduction, &QLineEdit::textChanged, this, &frmCalendar::txtReduction_Change);
     connect(m_ui.txtCopies, &QLineEdit::textChanged, this, &frmCalendar::txtCopies_Change);
-    for (QLineEdit* field :
-         {m_ui.txtYear, m_ui.txtReduction, m_ui.txtCopies, m_ui.txtPatternAdjustment})
-        field->installEventFilter(this);
+    m_fieldChecks.watchFields();
 
     // Option buttons run their handler when they become selected, by hand or in code.
     connect(m_ui.kindOptions, &QButtonGroup::idToggled, this, [this](int code, bool checked) {
@@ -528,52 +487,8 @@ void frmCalendar::changeEvent(QEvent* event)
         Form_Activate();
 }
 
-bool frmCalendar::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::FocusOut && !m_fieldCheckRunning &&
-        isLeavingField(static_cast<QFocusEvent*>(event))) {
-        // The field finishes losing the focus first (it drops its selection then), so that a
-        // check that sends the focus back leaves the field with a cursor and its selection.
-        // A check that sends the focus back must not set off the check of the field the user
-        // was going to either.
-        m_fieldCheckRunning = true;
-        QCoreApplication::sendEvent(watched, event);
-        if (watched == m_ui.txtYear)
-            txtYear_LostFocus();
-        else if (watched == m_ui.txtReduction)
-            txtReduction_LostFocus();
-        else if (watched == m_ui.txtCopies)
-            wholeCopies();
-        else if (watched == m_ui.txtPatternAdjustment)
-            txtPatternAdjustment_LostFocus();
-        m_fieldCheckRunning = false;
-        return true;
-    }
-    if (watched == m_ui.txtPatternAdjustment) {
-        if (event->type() == QEvent::MouseButtonDblClick) {
-            m_skipNextAdjustmentRelease = true; // one click, one set of instructions
-        } else if (event->type() == QEvent::MouseButtonRelease) {
-            const auto* mouse = static_cast<QMouseEvent*>(event);
-            const bool skip = m_skipNextAdjustmentRelease;
-            m_skipNextAdjustmentRelease = false;
-            // Not when a check of the field the user came from kept the focus there.
-            if (!skip && mouse->button() == Qt::LeftButton &&
-                m_ui.txtPatternAdjustment->hasFocus() &&
-                m_ui.txtPatternAdjustment->rect().contains(mouse->position().toPoint()))
-                txtPatternAdjustment_Click();
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
 // ---------------------------------------------------------------------------------------------
-// Field checks. Replacing a field's text runs its change handler again for the new text; the
-// replacements are always valid, so that second run changes nothing.
-
-int frmCalendar::nextYear() const
-{
-    return m_clock.today().year() + 1;
-}
+// Field checks, made in MainWindowFieldChecks.
 
 void frmCalendar::tellHolidayCoverage()
 {
@@ -587,107 +502,48 @@ void frmCalendar::tellHolidayCoverage()
 
 void frmCalendar::txtYear_Change()
 {
-    if (!NumberText::IsNumeric(m_ui.txtYear->text())) {
-        m_ui.txtYear->setText(NumberText::Plain(nextYear()));
-        m_prompter.beep();
-    }
+    m_fieldChecks.yearChanged();
 }
 
 bool frmCalendar::IsPrintableYear(const QString& text)
 {
-    // All four digits of a year the calendars can be printed for, blanks around them aside.
-    const QString digits = text.trimmed();
-    if (digits.size() != 4)
-        return false;
-    for (const QChar c : digits) {
-        if (c < u'0' || c > u'9')
-            return false;
-    }
-    const int year = digits.toInt();
-    return year >= 1901 && year <= 2124;
+    return MainWindowFieldChecks::IsPrintableYear(text);
 }
 
 bool frmCalendar::txtYear_LostFocus()
 {
-    if (IsPrintableYear(m_ui.txtYear->text()))
-        return true;
-    m_prompter.message(YearMessage, u"Year out of range"_s, Prompter::Buttons::Ok);
-    m_ui.txtYear->setFocus(Qt::OtherFocusReason);
-    m_ui.txtYear->setText(NumberText::Blank(nextYear()));
-    m_ui.txtYear->setSelection(1, 10);
-    return false;
+    return m_fieldChecks.yearLeft();
 }
 
 void frmCalendar::txtReduction_Change()
 {
-    if (!NumberText::IsNumeric(m_ui.txtReduction->text())) {
-        m_ui.txtReduction->setText(u"100"_s);
-        m_prompter.beep();
-    }
+    m_fieldChecks.sizeChanged();
 }
 
 bool frmCalendar::txtReduction_LostFocus()
 {
-    m_ui.txtReduction->setText(
-        NumberText::Plain(NumberText::WholePart(Val(m_ui.txtReduction->text()))));
-    const double size = Val(m_ui.txtReduction->text());
-    if (size >= 20 && size <= 100)
-        return true;
-    m_prompter.message(SizeMessage, u"Invalid size!"_s, Prompter::Buttons::Ok);
-    m_ui.txtReduction->setText(u"100"_s);
-    m_ui.txtReduction->setFocus(Qt::OtherFocusReason);
-    m_ui.txtReduction->setSelection(0, 3);
-    return false;
-}
-
-void frmCalendar::wholeCopies()
-{
-    // The field keeps itself at 1 or more; a fraction of a copy is dropped.
-    const QString whole = NumberText::Plain(NumberText::WholePart(Val(m_ui.txtCopies->text())));
-    if (m_ui.txtCopies->text() != whole)
-        m_ui.txtCopies->setText(whole);
+    return m_fieldChecks.sizeLeft();
 }
 
 bool frmCalendar::printFieldsHold()
 {
-    // The fields as a printout reads them, checked as leaving each of them checks it. A
-    // check that sends the focus back must not set off the check of the field it leaves.
-    const bool running = m_fieldCheckRunning;
-    m_fieldCheckRunning = true;
-    wholeCopies();
-    const bool hold = txtYear_LostFocus() && txtReduction_LostFocus();
-    m_fieldCheckRunning = running;
-    return hold;
+    return m_fieldChecks.holdForPrint();
 }
 
 void frmCalendar::txtCopies_Change()
 {
-    if (!NumberText::IsNumeric(m_ui.txtCopies->text())) {
-        m_ui.txtCopies->setText(u"1"_s);
-        m_prompter.beep();
-    }
-    if (Val(m_ui.txtCopies->text()) < 1) {
-        m_ui.txtCopies->setText(u"1"_s);
-        m_prompter.beep();
-    }
+    m_fieldChecks.copiesChanged();
     showBatchCaption();
 }
 
 void frmCalendar::txtPatternAdjustment_Click()
 {
-    m_prompter.message(instructions(), u"INSTRUCTIONS"_s, Prompter::Buttons::Ok);
+    m_fieldChecks.showAdjustmentInstructions();
 }
 
 void frmCalendar::txtPatternAdjustment_LostFocus()
 {
-    const double adjustment = Val(m_ui.txtPatternAdjustment->text());
-    if (adjustment < 0 || adjustment > 48) {
-        m_prompter.message(AdjustmentMessage, u"ERROR!"_s, Prompter::Buttons::Ok);
-        m_ui.txtPatternAdjustment->setText(u"0"_s);
-        m_ui.txtPatternAdjustment->setFocus(Qt::OtherFocusReason);
-    } else {
-        m_ui.txtPatternAdjustment->setText(NumberText::Plain(NumberText::WholePart(adjustment)));
-    }
+    m_fieldChecks.adjustmentLeft();
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "mainwindow/HolidayFilesPanel.h"
+#include "mainwindow/MainWindowFieldChecks.h"
 #include "mainwindow/MainWindowPrinting.h"
 #include "mainwindow/OwnRotaPicker.h"
 #include "mainwindow/frmCalendarUi.h"
@@ -35,9 +36,10 @@ class QLineEdit;
 // The main window: every choice of a calendar is made here, and the printouts, the month
 // sheet and the vacation window read those choices (through choices()) when they run.
 // Its controls are built in frmCalendarUi (reached through ui()), what it prints and writes
-// in MainWindowPrinting, the list of the user's rotas in OwnRotaPicker. The handlers are
-// public and carry the names the other windows and the tests use; changing a control in code
-// runs its handler at once, as a user's change would.
+// in MainWindowPrinting, the list of the user's rotas in OwnRotaPicker, the checks of its
+// fields in MainWindowFieldChecks. The handlers are public and carry the names the other
+// windows and the tests use; changing a control in code runs its handler at once, as a
+// user's change would.
 class frmCalendar : public QMainWindow
 {
     Q_OBJECT
@@ -159,7 +161,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void connectHandlers();
@@ -191,9 +192,6 @@ private:
     void onCalendarPageChanged(int year, int month);
     // Moves the selected date into the page the calendar now shows.
     void followShownPage();
-    int nextYear() const;
-    // Copies as a whole number.
-    void wholeCopies();
     // The year, size and copies are checked before anything prints; false when one is refused.
     bool printFieldsHold();
 
@@ -211,9 +209,7 @@ private:
     QColor m_normalBoxColor;
     bool m_windowShown = false;
     bool m_endingSession = false;
-    bool m_fieldCheckRunning = false;
     bool m_followingPage = false;
-    bool m_skipNextAdjustmentRelease = false;
     int m_shownYear = 0;
     QList<QPointer<QWidget>> m_secondaryWindows;
     std::unique_ptr<OwnRotaPicker> m_ownRotaPicker;
@@ -230,5 +226,6 @@ private:
     QPointer<frmMonth> m_monthWindow;
     QPointer<frmRotas> m_rotasWindow;
     QPointer<frmInputVacations> m_vacationsWindow;
+    MainWindowFieldChecks m_fieldChecks;
     MainWindowPrinting m_printing;
 };

@@ -235,8 +235,11 @@ void frmCalendarUi::createKindOptions(QWidget* parent)
     cboOwnGroup->setObjectName(u"cboOwnGroup"_s);
     cboOwnGroup->setAccessibleName(u"Group to highlight"_s);
     cboOwnGroup->setToolTip(u"The group of your own rota to highlight"_s);
-    cboOwnGroup->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    // As wide as its longest entry ("Kelly group C7"), taking the room from the rota list; a
+    // caption longer than any group word in use is cut off rather than widening the window.
+    cboOwnGroup->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     cboOwnGroup->setMinimumContentsLength(8);
+    cboOwnGroup->setMaximumWidth(cboOwnGroup->fontMetrics().horizontalAdvance(u'X') * 20);
     cboOwnGroup->setEnabled(false);
     lblOwnWhosOff = new QLabel(parent);
     lblOwnWhosOff->setObjectName(u"lblOwnWhosOff"_s);

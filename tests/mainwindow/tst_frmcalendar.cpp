@@ -55,6 +55,8 @@
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QStatusBar>
+#include <QStyle>
+#include <QStyleOption>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -230,6 +232,16 @@ void pickItem(QComboBox* list, const QString& text)
 void clickBox(QAbstractButton* box)
 {
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
+}
+
+// Whether a closed drop-down list has room for `text` whole.
+bool showsWhole(const QComboBox* list, const QString& text)
+{
+    QStyleOptionComboBox option;
+    option.initFrom(list);
+    const QRect field = list->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                      QStyle::SC_ComboBoxEditField, list);
+    return field.width() - 2 >= list->fontMetrics().horizontalAdvance(text);
 }
 
 QList<int> range(int first, int last)
@@ -777,12 +789,18 @@ private slots:
         QVERIFY2(QFontInfo(interface).family() == font,
                  qPrintable(font + u" is not installed (scripts/setup installs it)"_s));
         Fixture f({}, Fixture::Database::Template, false);
-        if (ownRotas)
+        if (ownRotas) {
             f.writeRota(u"four.rota"_s, RotaFiles::FourOnFourOff);
+            f.writeRota(u"kelly.rota"_s, "name = Kelly\nstart = 2027-01-04\ngroups = C C7\n"
+                                         "group word = Kelly group\npattern = WO\nshift = 1\n");
+        }
         f.open();
         f.show();
         frmCalendar& w = *f.window;
         QCOMPARE(w.ui().txtOwnWhosOff->isVisible(), ownRotas);
+        // Its groups' list shows the longest of them whole, and the window fits still.
+        if (ownRotas)
+            pickItem(w.ui().cboOwnRota, u"Kelly"_s);
         for (bool holidays : {false, true}) {
             if (holidays)
                 QTest::mouseClick(w.ui().cmdSetHolidays, Qt::LeftButton);
@@ -793,6 +811,8 @@ private slots:
             const auto* scroller = w.findChild<QScrollArea*>(u"scrollControls"_s);
             QCOMPARE(scroller->verticalScrollBar()->isVisible(), !fits);
             QCOMPARE(scroller->horizontalScrollBar()->isVisible(), !fits);
+            if (ownRotas)
+                QVERIFY(showsWhole(w.ui().cboOwnGroup, u"Kelly group C7"_s));
             for (QPushButton* button :
                  {w.ui().cmdPrintRdoCalendar, w.ui().cmdShowMonth, w.ui().cmdPrintAllPatterns,
                   w.ui().cmdInputVacations, w.ui().cmdExit})
